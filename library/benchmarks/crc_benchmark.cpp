@@ -1,0 +1,3 @@
+// crc_benchmark.cpp
+#include <benchmark/benchmark.h>
+BENCHMARK_MAIN();

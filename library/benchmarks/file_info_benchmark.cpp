@@ -1,0 +1,3 @@
+// file_info_benchmark.cpp
+#include <benchmark/benchmark.h>
+BENCHMARK_MAIN();

@@ -1,0 +1,4 @@
+// check_field_fuzzer.cpp
+#include <stddef.h>
+#include <stdint.h>
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *, size_t) { return 0; }

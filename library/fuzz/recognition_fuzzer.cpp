@@ -1,0 +1,4 @@
+// recognition_fuzzer.cpp
+#include <stddef.h>
+#include <stdint.h>
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *, size_t) { return 0; }

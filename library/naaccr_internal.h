@@ -1,0 +1,27 @@
+// naaccr_internal.h -- helpers shared inside the cvnaaccr library.
+#ifndef NAACCR_INTERNAL_H
+#define NAACCR_INTERNAL_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "cvnaaccr.h"
+
+// Sets every field of `info` that has a reset value: file_name and message
+// empty, record_type a blank, version all NUL, terminators, record_length,
+// record_count and file_size 0.  directory and extension are left alone.
+void reset_naaccr_file_info(NaaccrFileInfo *info);
+
+// Recognises the record that starts at `buffer`: writes record_type, version,
+// record_length and the terminators, and message on failure.  `available` is
+// the number of bytes that may be read; nothing past it, nor past the
+// NAACCR_RECORD_BUFFER_SIZE window, is read.  info->file_size must be set: 0
+// for a record in memory (a NUL then ends the record), the file's size
+// otherwise (a NUL is then an illegal character).  Returns NAACCR_REC_OK,
+// NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_TYPE or NAACCR_REC_ILLEGAL_CHAR.
+int32_t recognize_naaccr_record(const char *buffer, size_t available, NaaccrFileInfo *info);
+
+// Number of terminator bytes (0, 1 or 2) that the recognizer found.
+int naaccr_terminator_count(const NaaccrFileInfo *info);
+
+#endif

@@ -1,0 +1,2 @@
+// check_field_test.cpp
+#include <gtest/gtest.h>

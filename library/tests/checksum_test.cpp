@@ -1,0 +1,2 @@
+// checksum_test.cpp
+#include <gtest/gtest.h>

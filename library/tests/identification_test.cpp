@@ -1,0 +1,2 @@
+// identification_test.cpp
+#include <gtest/gtest.h>

@@ -1,0 +1,2 @@
+// inspection_test.cpp
+#include <gtest/gtest.h>

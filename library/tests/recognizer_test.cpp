@@ -1,0 +1,2 @@
+// recognizer_test.cpp
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+// checksum_command.cpp
+#include "commands.h"
+int checksum_command(int, char **) { return 2; }
