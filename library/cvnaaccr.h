@@ -30,19 +30,19 @@ extern "C" {
    read) and record_count is not to be relied on; a negative code of file
    inspection is an insignificant anomaly at the end of the file, and every
    field, record_count included, is valid.  A call returns exactly one code. */
-#define NAACCR_REC_OK 0                  /* consistent file; checksum call succeeded */
-#define NAACCR_REC_MIXED_TYPES 1         /* second record has another record type */
-#define NAACCR_REC_UNEVEN_LENGTH 2       /* file length is not a whole number of records */
-#define NAACCR_REC_BAD_VERSION 4         /* version code not valid for the record type */
-#define NAACCR_REC_BAD_TYPE 8            /* column 1 holds no valid record type */
-#define NAACCR_REC_TOO_SHORT 16          /* fewer than 850 bytes could be read */
-#define NAACCR_REC_EMPTY_FILE 32         /* the file holds no bytes */
-#define NAACCR_REC_OPEN_FAILED 64        /* the file cannot be opened or read */
-#define NAACCR_REC_NO_MEMORY 256         /* the record buffer cannot be allocated */
-#define NAACCR_REC_ILLEGAL_CHAR 512      /* control byte or byte above 126 in the first record */
-#define NAACCR_REC_NO_CHECKSUM 1024      /* record type or version has no checksum field */
+#define NAACCR_REC_OK 0                    /* consistent file; checksum call succeeded */
+#define NAACCR_REC_MIXED_TYPES 1           /* second record has another record type */
+#define NAACCR_REC_UNEVEN_LENGTH 2         /* file length is not a whole number of records */
+#define NAACCR_REC_BAD_VERSION 4           /* version code not valid for the record type */
+#define NAACCR_REC_BAD_TYPE 8              /* column 1 holds no valid record type */
+#define NAACCR_REC_TOO_SHORT 16            /* fewer than 850 bytes could be read */
+#define NAACCR_REC_EMPTY_FILE 32           /* the file holds no bytes */
+#define NAACCR_REC_OPEN_FAILED 64          /* the file cannot be opened or read */
+#define NAACCR_REC_NO_MEMORY 256           /* the record buffer cannot be allocated */
+#define NAACCR_REC_ILLEGAL_CHAR 512        /* control byte or byte above 126 in the first record */
+#define NAACCR_REC_NO_CHECKSUM 1024        /* record type or version has no checksum field */
 #define NAACCR_REC_TERMINATOR_OMITTED (-1) /* last record lacks its terminator; counted */
-#define NAACCR_REC_STRAY_CTRL_Z (-2)     /* one Ctrl-Z (26) follows the last whole record */
+#define NAACCR_REC_STRAY_CTRL_Z (-2)       /* one Ctrl-Z (26) follows the last whole record */
 
 /* Size of the inspection buffer and of the window, from column 1, in which the
    end of the first record is looked for. */

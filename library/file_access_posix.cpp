@@ -6,7 +6,8 @@
 
 #include "file_access.h"
 
-namespace {
+namespace
+{
 
 bool read_fully(int fd, char *buffer, size_t capacity, off_t offset, size_t *delivered)
 {

@@ -5,7 +5,8 @@
 
 #include "file_access.h"
 
-namespace {
+namespace
+{
 
 FileReadStatus read_open_file(FILE *file, char *buffer, size_t capacity, FileHead *head)
 {

@@ -8,7 +8,8 @@
 #include "file_access.h"
 #include "naaccr_internal.h"
 
-namespace {
+namespace
+{
 
 const int64_t fewest_head_bytes = 850;
 const unsigned char ctrl_z = 26;
@@ -62,8 +63,7 @@ void message_with_text(NaaccrFileInfo *info, const char *prefix, const char *tex
     if (length <= room)
         snprintf(info->message, sizeof info->message, "%s%s%s", prefix, text, suffix);
     else
-        snprintf(info->message, sizeof info->message, "%s%.*s...%s", prefix, static_cast<int>(room - 3), text,
-                 suffix);
+        snprintf(info->message, sizeof info->message, "%s%.*s...%s", prefix, static_cast<int>(room - 3), text, suffix);
 }
 
 int32_t saturated_count(int64_t count) { return count > INT32_MAX ? INT32_MAX : static_cast<int32_t>(count); }
@@ -115,8 +115,8 @@ int32_t inspect_file(NaaccrFileInfo *info, char *buffer, bool path_fits)
             snprintf(info->message, sizeof info->message, "<cr><lf> terminators omitted at end of file.");
             return NAACCR_REC_TERMINATOR_OMITTED;
         }
-        snprintf(info->message, sizeof info->message,
-                 "File length does not divide into equal-sized records. nterm= %d", nterm);
+        snprintf(info->message, sizeof info->message, "File length does not divide into equal-sized records. nterm= %d",
+                 nterm);
         return NAACCR_REC_UNEVEN_LENGTH;
     }
 

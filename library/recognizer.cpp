@@ -9,7 +9,8 @@
 
 #include "naaccr_internal.h"
 
-namespace {
+namespace
+{
 
 // The bytes the rules may look at.  A column past the data reads as -1, which
 // matches no version character: the rules never read outside the caller's data.

@@ -4,12 +4,11 @@
 
 #include "commands.h"
 
-static const char usage[] =
-    "Usage: cvnaaccr inspect [--json] FILE...\n"
-    "       cvnaaccr checksum verify FILE...\n"
-    "       cvnaaccr checksum assign FILE -o OUT\n"
-    "       cvnaaccr version\n"
-    "       cvnaaccr --help\n";
+static const char usage[] = "Usage: cvnaaccr inspect [--json] FILE...\n"
+                            "       cvnaaccr checksum verify FILE...\n"
+                            "       cvnaaccr checksum assign FILE -o OUT\n"
+                            "       cvnaaccr version\n"
+                            "       cvnaaccr --help\n";
 
 int main(int argc, char **argv)
 {
