@@ -1,2 +1,261 @@
-// checksum_test.cpp
+// checksum_test.cpp -- the NAACCR checksum field: cvAssignChecksum,
+// cvCompareChecksum and the look-up of its column.
 #include <gtest/gtest.h>
+
+#include <stdio.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "crc32.h"
+#include "naaccr_internal.h"
+#include "test_files.h"
+
+namespace
+{
+
+uint32_t reference_crc(const std::string &bytes)
+{
+    return ~crc32_update_reference(CRC32_PRESET, reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size());
+}
+
+std::string hex10(uint32_t value)
+{
+    char text[11];
+    snprintf(text, sizeof text, "%010X", value);
+    return text;
+}
+
+// A record of `length` printable characters with `type` in column 1 and the
+// version code where the recognizer looks for it.
+std::string make_record(char type, const std::string &version, size_t length, uint32_t seed = 1)
+{
+    std::mt19937 rng(seed);
+    std::string record(length, ' ');
+    for (char &c : record)
+        c = static_cast<char>('a' + rng() % 26);
+    record[0] = type;
+    if (length >= 19) {
+        if (version.size() == 3)
+            record.replace(16, 3, version);
+        else {
+            record.replace(16, 3, "   ");
+            record[18] = version[0] >= '1' && version[0] <= '4' ? ' ' : version[0];
+        }
+    }
+    if (length >= 536)
+        record[535] = version.size() == 1 && version[0] >= '1' && version[0] <= '4' ? version[0] : ' ';
+    return record;
+}
+
+// The record's bytes in a buffer of their exact size, so that AddressSanitizer
+// catches a read past them.
+std::vector<char> exact(const std::string &bytes) { return std::vector<char>(bytes.begin(), bytes.end()); }
+
+std::string text(const std::vector<char> &buffer) { return std::string(buffer.begin(), buffer.end()); }
+
+} // namespace
+
+TEST(Checksum, WorkedIncidenceRecordWithCrLfAndWithNul)
+{
+    const std::string record = make_record('I', "120", 3339);
+    const std::string expected = hex10(reference_crc(record.substr(0, 1919) + record.substr(1929)));
+
+    std::vector<char> crlf = exact(record + "\r\n");
+    ASSERT_EQ(cvAssignChecksum(crlf.data()), 0);
+    EXPECT_EQ(text(crlf).substr(1919, 10), expected);
+    EXPECT_EQ(text(crlf).substr(3339), "\r\n");
+    EXPECT_EQ(text(crlf).substr(0, 1919), record.substr(0, 1919)) << "column 1919 is left alone";
+    EXPECT_EQ(cvCompareChecksum(crlf.data()), 0);
+
+    std::vector<char> nul = exact(record + '\0');
+    ASSERT_EQ(cvAssignChecksum(nul.data()), 0);
+    EXPECT_EQ(text(nul).substr(0, 3339), text(crlf).substr(0, 3339));
+}
+
+TEST(Checksum, FieldColumnFollowsTypeAndVersion)
+{
+    struct Case {
+        const char *label;
+        char type;
+        const char *version;
+        size_t length;
+        const char *terminator;
+        uint32_t column;
+    } cases[] = {
+        {"I 120, CR LF", 'I', "120", 3339, "\r\n", 1920},
+        {"I 122, LF", 'I', "122", 3339, "\n", 1920},
+        {"A B, LF CR", 'A', "B", 6694, "\n\r", 1164},
+        {"A A, CR", 'A', "A", 6694, "\r", 1164},
+        {"C 9", 'C', "9", 1916, "\r\n", 942},
+        {"I 6", 'I', "6", 1525, "\n", 942},
+        {"M 150", 'M', "150", 22824, "\r\n", 1920},
+        {"C 130", 'C', "130", 5564, "\n", 1920},
+        {"A 140", 'A', "140", 22824, "\n", 1920},
+        {"I 160", 'I', "160", 3339, "\n", 1920},
+        {"M A", 'M', "A", 6694, "\n", 1164},
+        {"I 150, a shorter record than the layout's", 'I', "150", 2000, "\n", 1920},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        const std::string record = make_record(c.type, c.version, c.length);
+        uint32_t length = 0, column = 0;
+        const std::vector<char> original = exact(record + c.terminator);
+        ASSERT_EQ(locate_naaccr_checksum(original.data(), &length, &column), 0);
+        EXPECT_EQ(length, c.length);
+        EXPECT_EQ(column, c.column);
+
+        std::vector<char> buffer = original;
+        ASSERT_EQ(cvAssignChecksum(buffer.data()), 0);
+        const std::string expected =
+            hex10(reference_crc(record.substr(0, c.column - 1) + record.substr(c.column - 1 + 10)));
+        EXPECT_EQ(text(buffer).substr(c.column - 1, 10), expected);
+        EXPECT_EQ(text(buffer).substr(0, c.column - 1), record.substr(0, c.column - 1));
+        EXPECT_EQ(text(buffer).substr(c.column - 1 + 10), record.substr(c.column - 1 + 10) + c.terminator);
+        EXPECT_EQ(cvCompareChecksum(buffer.data()), 0);
+    }
+}
+
+TEST(Checksum, RefusalsLeaveTheRecordUnchanged)
+{
+    std::string tab = make_record('I', "150", 3339);
+    tab[99] = '\t';
+    std::string bad_type = make_record('I', "150", 3339);
+    bad_type[0] = 'a';
+    std::string high_byte = make_record('A', "B", 6694);
+    high_byte[2000] = static_cast<char>(200);
+    std::string u_with_nul = make_record('U', "   ", 1543);
+    u_with_nul.replace(1, 3, "150");
+    u_with_nul[700] = '\0';
+
+    struct Case {
+        const char *label;
+        std::string bytes;
+        int32_t assign, compare;
+    } cases[] = {
+        {"type I version 5", make_record('I', "5", 1525) + "\r\n", NAACCR_REC_NO_CHECKSUM, NAACCR_REC_NO_CHECKSUM},
+        {"type I version 2", make_record('I', "2", 850) + "\r\n", NAACCR_REC_NO_CHECKSUM, NAACCR_REC_NO_CHECKSUM},
+        {"type R", make_record('R', "120", 2215) + "\r\n", NAACCR_REC_NO_CHECKSUM, NAACCR_REC_NO_CHECKSUM},
+        {"type U, ends at its NUL", u_with_nul, NAACCR_REC_NO_CHECKSUM, NAACCR_REC_NO_CHECKSUM},
+        {"invalid type", bad_type + "\r\n", NAACCR_REC_BAD_TYPE, NAACCR_REC_BAD_TYPE},
+        {"invalid version", make_record('M', "9", 3000) + "\n", NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_VERSION},
+        {"version 180", make_record('I', "180", 4048) + "\n", NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_VERSION},
+        {"TAB inside", tab + "\r\n", NAACCR_REC_ILLEGAL_CHAR, NAACCR_REC_ILLEGAL_CHAR},
+        {"byte 200 inside", high_byte + "\n", NAACCR_REC_ILLEGAL_CHAR, NAACCR_REC_ILLEGAL_CHAR},
+        {"version code past the end", "I120\n", NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_VERSION},
+        {"empty record", std::string(1, '\0'), NAACCR_REC_BAD_TYPE, NAACCR_REC_BAD_TYPE},
+        {"shorter than the column", make_record('I', "150", 1918) + "\r\n", -3, -1},
+        {"ends inside the field", make_record('I', "150", 1925) + "\r\n", -3, -1},
+        {"ends one short of the field's end", make_record('C', "9", 950) + "\n", -3, -1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::vector<char> buffer = exact(c.bytes);
+        EXPECT_EQ(cvAssignChecksum(buffer.data()), c.assign);
+        EXPECT_EQ(text(buffer), c.bytes);
+        EXPECT_EQ(cvCompareChecksum(buffer.data()), c.compare);
+    }
+}
+
+TEST(Checksum, FieldEndingAtTheRecordEndIsAccepted)
+{
+    std::vector<char> buffer = exact(make_record('C', "9", 951) + "\n");
+    EXPECT_EQ(cvAssignChecksum(buffer.data()), 0);
+    EXPECT_EQ(cvCompareChecksum(buffer.data()), 0);
+}
+
+TEST(Checksum, CompareIgnoresTheFirstTwoColumnsOnly)
+{
+    const std::string record = make_record('A', "150", 22824);
+    std::vector<char> assigned = exact(record + "\r\n");
+    ASSERT_EQ(cvAssignChecksum(assigned.data()), 0);
+
+    struct Case {
+        const char *label;
+        size_t offset;
+        char byte;
+        int32_t expected;
+    } cases[] = {
+        {"first field column", 1919, 'Z', 0},
+        {"second field column", 1920, ' ', 0},
+        {"third field column", 1921, 'Z', -1},
+        {"last field column", 1928, 'Z', -1},
+        {"column 1919", 1918, '#', -1},
+        {"column 1930", 1929, '#', -1},
+        {"column 2", 1, '#', -1},
+        {"last column", 22823, '#', -1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::vector<char> buffer = assigned;
+        buffer[c.offset] = buffer[c.offset] == c.byte ? '%' : c.byte;
+        EXPECT_EQ(cvCompareChecksum(buffer.data()), c.expected);
+    }
+}
+
+// Earlier releases wrote the field of NAACCR 12 to 16 records at column 1919,
+// over the ICD-O-2 conversion flag; such records still verify.
+TEST(Checksum, FieldWrittenAtColumn1919StillVerifies)
+{
+    std::string record = make_record('I', "140", 3339);
+    record.replace(1918, 10, hex10(reference_crc(record.substr(0, 1918) + record.substr(1928))));
+    std::vector<char> earlier = exact(record + "\n");
+    EXPECT_EQ(cvCompareChecksum(earlier.data()), 0);
+
+    std::vector<char> changed = earlier;
+    changed[3000] = changed[3000] == 'q' ? 'r' : 'q';
+    EXPECT_EQ(cvCompareChecksum(changed.data()), -1);
+
+    // Version A and B records have only their one column.
+    std::string version_b = make_record('A', "B", 6694);
+    version_b.replace(1162, 10, hex10(reference_crc(version_b.substr(0, 1162) + version_b.substr(1172))));
+    std::vector<char> shifted_b = exact(version_b + "\n");
+    EXPECT_EQ(cvCompareChecksum(shifted_b.data()), -1);
+
+    // A record that ends inside columns 1920 to 1929 does not match, even
+    // when columns 1919 to 1928 hold the earlier form.
+    std::string short_record = make_record('I', "140", 1928);
+    short_record.replace(1918, 10, hex10(reference_crc(short_record.substr(0, 1918))));
+    std::vector<char> short_buffer = exact(short_record + "\n");
+    EXPECT_EQ(cvCompareChecksum(short_buffer.data()), -1);
+}
+
+// With no end of record inside the 23000-byte window, the layout's length
+// stands; the buffer holds just the window.
+TEST(Checksum, RecordWithoutEndInTheWindowUsesTheLayoutLength)
+{
+    const std::string window = make_record('A', "122", NAACCR_RECORD_BUFFER_SIZE);
+    std::vector<char> buffer = exact(window);
+    uint32_t length = 0, column = 0;
+    ASSERT_EQ(locate_naaccr_checksum(buffer.data(), &length, &column), 0);
+    EXPECT_EQ(length, 22824u);
+    ASSERT_EQ(cvAssignChecksum(buffer.data()), 0);
+    EXPECT_EQ(text(buffer).substr(1919, 10), hex10(reference_crc(window.substr(0, 1919) + window.substr(1929, 20895))));
+    EXPECT_EQ(cvCompareChecksum(buffer.data()), 0);
+}
+
+TEST(Checksum, PeerSampleFileVerifiesAfterAssign)
+{
+    const std::string folder = peerdata_folder();
+    if (folder.empty())
+        GTEST_SKIP() << "peer sample files not found";
+    std::ifstream file(folder + "/layout__fake-naaccr15-1-rec.txt", std::ios::binary);
+    ASSERT_TRUE(file.good());
+    std::stringstream content;
+    content << file.rdbuf();
+    const std::string bytes = content.str();
+    ASSERT_EQ(bytes.size(), 3340u);
+
+    // Published cross-check: the CRC-32 without a 10-column field at 1919 or 1920.
+    EXPECT_EQ(cvCalcCRC32(bytes.data(), 3339, 1920, 10), 0x09F29DDAu);
+    EXPECT_EQ(cvCalcCRC32(bytes.data(), 3339, 1919, 10), 0x09F29DDAu);
+    std::vector<char> buffer = exact(bytes);
+    EXPECT_EQ(cvCompareChecksum(buffer.data()), -1) << "the field is blank in the sample";
+    ASSERT_EQ(cvAssignChecksum(buffer.data()), 0);
+    EXPECT_EQ(text(buffer).substr(1919, 10), "0009F29DDA");
+    EXPECT_EQ(text(buffer).substr(0, 1919) + text(buffer).substr(1929), bytes.substr(0, 1919) + bytes.substr(1929));
+    EXPECT_EQ(cvCompareChecksum(buffer.data()), 0);
+}
