@@ -1,0 +1,38 @@
+// ui_recorder.h -- a DialogUi that records what the dialog logic shows, for the tests.
+#ifndef UI_RECORDER_H
+#define UI_RECORDER_H
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "veldrix.h"
+
+struct RecordedBox {
+    std::string text;
+    std::string caption;
+    unsigned style;
+    long log_bytes; // bytes in the watched log when the box appeared, or -1
+};
+
+struct UiRecorder {
+    // What the window shows.
+    std::string caption;
+    std::map<int, std::string> fields; // set_text and set_number, the number in decimal
+    std::map<int, int> checks;
+    std::vector<RecordedBox> boxes;
+    std::vector<std::string> calls; // "text 1000", "number 1011", "check 1004", "box PROBLEM", in order
+
+    // What the platform answers.
+    std::string chosen_path;   // handed out by choose_file
+    int file_time_answer = -1; // -1: the real QueryFileTime; 0 or 1: answer that, with `file_time`
+    struct tm file_time = {};
+    const InspectionLog *watched_log = nullptr;
+
+    DialogUi ui();
+};
+
+// The text of a file, or "<missing>".
+std::string read_file(const std::string &path);
+
+#endif
