@@ -107,31 +107,43 @@ int32_t CV_CALL cvGet_naaccr_file_info(NaaccrFileInfo *info);
 
 /* CRC-32 (ISO-HDLC, check value 0xCBF43926) of the first `length` bytes of
    `record` without the field at columns column .. column+width-1 (column 0
-   counts as column 1).  Bytes past `length` are never read. */
+   counts as column 1), hashed as one message: the bytes before the field, then
+   the bytes after it.  A field reaching past `length` leaves out everything
+   from its column on.  Bytes past `length` are never read; column arithmetic
+   does not wrap around. */
 uint32_t CV_CALL cvCalcCRC32(const char *record, uint32_t length, uint32_t column, uint32_t width);
 
 /* Writes cvCalcCRC32's value into the field as `width` upper-case hexadecimal
-   digits, zero-filled on the left.  Returns 0 when written; -1 when width < 8,
-   -2 when width > 99, -3 when the field does not lie within `length` bytes.
-   On a refusal the record is unchanged; otherwise only the field is written. */
+   digits, zero-filled on the left, from the field's last column backwards.
+   Returns 0 when written; -1 when width < 8, -2 when width > 99, -3 when the
+   field does not lie within `length` bytes (tested in that order).  On a
+   refusal the record is unchanged; otherwise only the field is written. */
 int32_t CV_CALL cvAssignCRC32(char *record, uint32_t length, uint32_t column, uint32_t width);
 
 /* Returns 0 when the field holds cvCalcCRC32's value, -1 otherwise (also when
-   the field does not lie within `length` bytes).  Only the last eight
-   characters of the field are significant. */
+   the field does not lie within `length` bytes; nothing is then read).  Every
+   byte reads as a digit: its value minus 48 when at most '9', else minus 55,
+   accumulated modulo 2^32, so only the last eight characters of the field are
+   significant. */
 int32_t CV_CALL cvCompareCRC32(const char *record, uint32_t length, uint32_t column, uint32_t width);
 
 /* Writes the NAACCR checksum field (10 characters) of one record in memory,
-   which ends at its first CR, LF or NUL.  Returns 0 when written,
-   NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_TYPE, NAACCR_REC_ILLEGAL_CHAR,
-   NAACCR_REC_NO_CHECKSUM, or -3 when the record is too short to hold the
-   field.  On every refusal the record is unchanged. */
+   which ends at its first CR, LF or NUL (or, with none in the first 23000
+   bytes, after its layout's length).  The field stands at column 1920 for
+   versions 120 to 160, 1164 for A and B, 942 for 6 to 9, and holds the CRC-32
+   of the record without it.  Returns 0 when written, NAACCR_REC_BAD_VERSION,
+   NAACCR_REC_BAD_TYPE, NAACCR_REC_ILLEGAL_CHAR, NAACCR_REC_NO_CHECKSUM (types
+   R and U, versions 1 to 5), or -3 when the record ends before the field's
+   last column.  On every refusal the record is unchanged.  Reads only the
+   record and its terminator byte. */
 int32_t CV_CALL cvAssignChecksum(char *record);
 
 /* Verifies the NAACCR checksum field of one record in memory.  Returns 0 when
-   it holds the checksum, -1 when it does not, or the recognizer's codes and
-   NAACCR_REC_NO_CHECKSUM as cvAssignChecksum does.  Reads only the record and
-   its terminator. */
+   it holds the checksum (for versions 120 to 160 also when columns 1919 to
+   1928 hold the checksum of the record without them, as earlier releases
+   wrote it), -1 when it does not or when the record ends before the field's
+   last column, or the recognizer's codes and NAACCR_REC_NO_CHECKSUM as
+   cvAssignChecksum does.  Reads only the record and its terminator byte. */
 int32_t CV_CALL cvCompareChecksum(const char *record);
 
 /* Copies the library's version, build date, build time and contact text, each
