@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -324,6 +325,25 @@ TEST(Inspection, KeepsNothingOfAnEarlierCall)
     EXPECT_EQ(r.info.file_size, 0);
     EXPECT_STREQ(r.info.extension, ".missing");
     expect_unrecognized(r.info);
+}
+
+TEST(Inspection, KeepsOverlappingCallsOnDistinctRecordsApart)
+{
+    const std::string a = write_test_file("first.a", repeat(record(850) + "\n", 3));
+    const std::string b = write_test_file("second-file.bb", repeat(record(900, 'C') + "\r\n", 2));
+    int failures[2] = {0, 0};
+    auto run = [&failures](int slot, const std::string &path, const char *name, int32_t count) {
+        for (int k = 0; k < 300; ++k) {
+            const Inspected r = inspect(path);
+            if (r.code != NAACCR_REC_OK || strcmp(r.info.file_name, name) != 0 || r.info.record_count != count)
+                ++failures[slot];
+        }
+    };
+    std::thread first(run, 0, a, "first", 3);
+    run(1, b, "second-file", 2);
+    first.join();
+    EXPECT_EQ(failures[0], 0);
+    EXPECT_EQ(failures[1], 0);
 }
 
 TEST(Inspection, RefusesWhatIsNotARegularFile)

@@ -269,6 +269,7 @@ TEST(Recognizer, StopsAtTheFirstIllegalByteOfTheFirstRecord)
         {"Ctrl-Z", with(good, 23, "\x1a") + "\r\n", 1, 26, 23},
         {"NUL in a file", with(good, 500, std::string(1, '\0')) + "\r\n", 1, 0, 500},
         {"TAB in column 1", "\t" + good.substr(1) + "\r\n", 1, 9, 1},
+        {"byte 200 in column 1", "\xc8" + good.substr(1) + "\r\n", 1, 200, 1},
         {"TAB after a bad version", with(coded('A', "   "), 300, "\t") + "\r\n", 1, 9, 300},
         {"TAB after a bad type", with(coded('q', "120"), 301, "\t") + "\r\n", 1, 9, 301},
         {"TAB in column 23000", with(with(std::string(23000, 'x'), 1, "I"), 23000, "\t"), 1, 9, 23000},
