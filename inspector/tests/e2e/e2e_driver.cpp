@@ -1,0 +1,544 @@
+// e2e_driver.cpp -- drives the real veldrix.exe through its dialog and checks what it shows, says and logs.
+//
+// Usage: e2e_driver SCENARIO FOLDER SHOTS
+//   FOLDER holds veldrix.exe, cvnaaccr.dll and (except for "quit") veldrix.chm; the program runs there and
+//   the sample files are written to FOLDER\samples. Screenshots go to the folder SHOTS as BMP files
+//   (for "show", SHOTS is the BMP file itself).
+//   close  every kind of file, a cancelled selection, Help, the About box; ends through the close box
+//   quit   Help without a help file, one file; ends through "Quit"
+//   nolog  veldrix.log is a folder: the "ERROR" box, then one file without a log; ends through the close box
+//   show   waits for the dialog, saves a picture of it and ends through the close box
+// Exit status: 0 when every check passed, 1 when a check failed, 2 when the run could not go on.
+#include "cvnaaccr.h"
+#include "sample_files.h"
+#include "window_driver.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+// The dialog as its users' tools see it. Written out here rather than taken from the program's headers,
+// so that a changed id or caption fails the test.
+static const char MAIN_CAPTION[] = "Corvella VELDRIX 1.1.5 Sep  9 2014";
+static const char DIALOG_CLASS[] = "#32770";
+static const int IDC_PATH = 1000;
+static const int IDC_RECORD_TYPE = 1002;
+static const int IDC_VERSION = 1003;
+static const int IDC_CR = 1004;
+static const int IDC_LF = 1005;
+static const int IDC_RECORD_LENGTH = 1006;
+static const int IDC_FILE_SIZE = 1008;
+static const int IDC_SELECT_FILE = 1010;
+static const int IDC_RECORD_COUNT = 1011;
+static const int IDC_LOGO = 1014;
+static const int IDC_HELP_BUTTON = 1015;
+static const int IDC_FILE_DATE = 1016;
+// The file-name box of the Explorer-style open-file dialog (cmb13).
+static const int OPEN_FILE_NAME = 0x47c;
+
+static const char SEPARATOR[] = "----------------------\r\n";
+
+// What the dialog shows after one selection.
+struct Shown {
+    std::string path, date, type, version, length;
+    bool cr, lf;
+    std::string size, count;
+};
+
+// One selection: the file, what the dialog shows, the box it raises and the block it logs.
+struct Selection {
+    std::string label;
+    std::string file_name; // in the samples folder; "" cancels the open-file dialog
+    std::string bytes;
+    bool locked;                       // held open without sharing while it is inspected, so the program cannot open it
+    Shown shown;                       // path and date are filled in by Select()
+    std::string box_caption, box_text; // caption "": no box
+    std::string type_line, termination_line, length_line, count_line;
+    std::string shot = ""; // name of the screenshot taken while the result is shown, or ""
+};
+
+static std::string Records(char type, const char *version, int length, int count, const std::string &terminator)
+{
+    std::string bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += Record(type, version, i, length) + terminator;
+    return bytes;
+}
+
+static std::string SamplesFolder(const Program &program) { return program.folder + "\\samples"; }
+
+static std::string SamplePath(const Program &program, const Selection &selection)
+{
+    return SamplesFolder(program) + "\\" + selection.file_name;
+}
+
+// The selections of the "close" run, in order.
+static std::vector<Selection> AllSelections(const std::string &samples)
+{
+    const std::string crlf = "\r\n";
+    const std::string lf = "\n";
+    const std::string i150 = Records('I', "150", 3339, 2, crlf);
+    std::string nul_record = Record('I', "150", 1, 3339) + crlf;
+    nul_record[29] = '\0';
+    const char *warning = "INSIGNIFICANT ANOMALY";
+    const char *problem = "PROBLEM";
+    // clang-format off
+    std::vector<Selection> selections = {
+        // label, file name, content, locked;
+        //     shown: path, date, type, version, length, <cr>, <lf>, size, count;
+        //     box caption and text; log lines 3 to 6; screenshot
+        {"OK file, CR LF", "ok.txt", Records('I', "150", 3339, 3, crlf), false,
+            {"", "", "I", "150", "3341", true, true, "10023", "3"},
+            "", "",
+            "Record Type: I    Version: 1", "Termination: <cr><lf>", "Record Length: 3341", "Record Count: 3",
+            "02-ok-file"},
+        {"cancelled selection", "", "", false,
+            {"", "???", " ", " ", " ", false, false, " ", " "},
+            problem, "No file selected.",
+            "", "", "", "",
+            "05-no-file-selected"},
+        {"CR LF file of version A", "crlf.txt", Records('I', "A", 1946, 2, crlf), false,
+            {"", "", "I", "10 (A)", "1948", true, true, "3896", "2"},
+            "", "",
+            "Record Type: I    Version: A", "Termination: <cr><lf>", "Record Length: 1948", "Record Count: 2"},
+        {"LF file of version B", "lf.dat", Records('I', "B", 1946, 2, lf), false,
+            {"", "", "I", "11 (B)", "1947", false, true, "3894", "2"},
+            "", "",
+            "Record Type: I    Version: B", "Termination: <lf>", "Record Length: 1947", "Record Count: 2"},
+        {"unterminated last record", "unterminated.txt", i150 + Record('I', "150", 3, 3339), false,
+            {"", "", "I", "150", "3341", true, true, "10021", "3"},
+            warning, "<cr><lf> terminators omitted at end of file.",
+            "Record Type: I    Version: 1", "Termination: <cr><lf>", "Record Length: 3341", "Record Count: 3",
+            "03-anomaly-box"},
+        {"stray Ctrl-Z", "ctrlz.txt", i150 + '\x1a', false,
+            {"", "", "I", "150", "3341", true, true, "6683", "2"},
+            warning, "Stray Ctrl-Z at end of file.",
+            "Record Type: I    Version: 1", "Termination: <cr><lf>", "Record Length: 3341", "Record Count: 2"},
+        {"uneven length", "uneven.txt", i150 + "12345", false,
+            {"", "", "I", "150", "3341", true, true, "6687", ""},
+            problem, "File length does not divide into equal-sized records. nterm= 2",
+            "Record Type: I    Version: 1", "Termination: <cr><lf>", "Record Length: 3341", "Record Count: 2"},
+        {"bad record type", "badtype.txt", Records('X', "150", 3339, 2, crlf), false,
+            {"", "", "X", " ", "3341", true, true, "6682", ""},
+            problem, "Invalid NAACCR Record Type X.",
+            "Record Type: X    Version:  ", "Termination: <cr><lf>", "Record Length: 3341", "Record Count: 0"},
+        {"mixed record types", "mixed.txt",
+            Record('I', "150", 1, 3339) + crlf + Record('C', "150", 2, 3339) + crlf, false,
+            {"", "", "I", "150", "3341", true, true, "6682", ""},
+            problem, "Second record begins with Record Type C.",
+            "Record Type: I    Version: 1", "Termination: <cr><lf>", "Record Length: 3341", "Record Count: 2"},
+        // Not "nul.txt": NUL with any extension names the null device on Windows.
+        {"NUL byte in column 30", "zero.txt", nul_record, false,
+            {"", "", "I", "150", "29", false, false, "3341", ""},
+            problem, "Illegal character, ASCII 0, found at column 30",
+            "Record Type: I    Version: 1", "Termination: ", "Record Length: 29", "Record Count: 0"},
+        {"short text file", "short.txt", "Short note\r\nsecond line\r\n", false,
+            {"", "", " ", "", " ", false, false, "25", ""},
+            problem, "File length of 25 is too short to hold a valid record.",
+            "Record Type:      Version: ", "Termination: ", "Record Length: 0", "Record Count: 0"},
+        {"empty file", "empty.txt", "", false,
+            {"", "", " ", "", " ", false, false, "0", ""},
+            problem, "File empty.txt is empty.",
+            "Record Type:      Version: ", "Termination: ", "Record Length: 0", "Record Count: 0"},
+        {"file that cannot be opened", "locked.txt", i150, true,
+            {"", "", " ", "", " ", false, false, "0", ""},
+            problem, "Can't open file " + samples + "\\locked.txt for reading",
+            "Record Type:      Version: ", "Termination: ", "Record Length: 0", "Record Count: 0",
+            "04-problem-box"},
+        {"OK file chosen again", "ok.txt", Records('I', "150", 3339, 3, crlf), false,
+            {"", "", "I", "150", "3341", true, true, "10023", "3"},
+            "", "",
+            "Record Type: I    Version: 1", "Termination: <cr><lf>", "Record Length: 3341", "Record Count: 3"},
+    };
+    // clang-format on
+    return selections;
+}
+
+// The modification date as the dialog shows it, or "???" when the file has no status.
+static std::string FileDate(const std::string &path)
+{
+    struct _stat64 status;
+    if (path.empty() || _stat64(path.c_str(), &status) != 0)
+        return "???";
+    struct tm *local = _localtime64(&status.st_mtime);
+    char text[64];
+    if (!local || !std::strftime(text, sizeof text, "%m/%d/%Y   %H:%M", local))
+        return "???";
+    return text;
+}
+
+// The log's line for the first 50 bytes of `bytes`: up to the first NUL, every LF written as CR LF.
+static std::string SampleLine(const std::string &bytes)
+{
+    std::string sample = bytes.substr(0, 50);
+    sample = sample.substr(0, sample.find('\0'));
+    std::string line;
+    for (char c : sample)
+        line += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return line + "\r\n";
+}
+
+static std::string LogBlock(const std::string &path, const Selection &selection)
+{
+    return SEPARATOR + path + "\r\n" + selection.type_line + "\r\n" + selection.termination_line + "\r\n" +
+           selection.length_line + "\r\n" + selection.count_line + "\r\n" +
+           (selection.locked ? std::string("\r\n") : SampleLine(selection.bytes));
+}
+
+static std::string Escaped(const std::string &text)
+{
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 32 && c < 127) {
+            out += static_cast<char>(c);
+        } else {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02x", c);
+            out += code;
+        }
+    }
+    return out;
+}
+
+static void CheckShown(const Program &program, HWND main, const std::string &label, const Shown &shown)
+{
+    CheckText(label + ", path", shown.path, WindowText(program, main, IDC_PATH));
+    CheckText(label + ", file date", shown.date, WindowText(program, main, IDC_FILE_DATE));
+    CheckText(label + ", record type", shown.type, WindowText(program, main, IDC_RECORD_TYPE));
+    CheckText(label + ", version", shown.version, WindowText(program, main, IDC_VERSION));
+    CheckText(label + ", record length", shown.length, WindowText(program, main, IDC_RECORD_LENGTH));
+    CheckText(label + ", file size", shown.size, WindowText(program, main, IDC_FILE_SIZE));
+    CheckText(label + ", record count", shown.count, WindowText(program, main, IDC_RECORD_COUNT));
+    LRESULT cr = SendWithLimit(program, GetDlgItem(main, IDC_CR), BM_GETCHECK, 0, 0);
+    LRESULT lf = SendWithLimit(program, GetDlgItem(main, IDC_LF), BM_GETCHECK, 0, 0);
+    Check(cr == (shown.cr ? BST_CHECKED : BST_UNCHECKED),
+          label + ", <cr> check box: expected " + (shown.cr ? "checked" : "cleared"));
+    Check(lf == (shown.lf ? BST_CHECKED : BST_UNCHECKED),
+          label + ", <lf> check box: expected " + (shown.lf ? "checked" : "cleared"));
+}
+
+// Whether a message box shows an icon (its icon control, stc1).
+static bool HasIcon(const Program &program, HWND box)
+{
+    HWND icon = GetDlgItem(box, 0x440);
+    return icon && IsWindowVisible(icon) && SendWithLimit(program, icon, STM_GETICON, 0, 0) != 0;
+}
+
+// Closes every box the program shows besides `main`, after reporting it as unexpected.
+static void CloseUnexpectedBoxes(const Program &program, HWND main, const std::string &label)
+{
+    std::string others = OtherWindows(program, main);
+    if (!Check(others.empty(), label + ": unexpected windows:\n" + others))
+        while (HWND box = FindProgramWindow(program, DIALOG_CLASS, NULL, main)) {
+            PressButton(box, IDOK);
+            WaitUntilGone(program, box, "an unexpected box");
+            Settle(program, main);
+        }
+}
+
+// Waits for the box that the last action raised, checks its caption and text, then runs `while_shown`
+// and closes the box with OK.
+template <typename Action>
+static void ExpectBox(const Program &program, HWND main, const std::string &label, const std::string &caption,
+                      const std::string &text, Action while_shown)
+{
+    HWND box = WaitForWindow(program, DIALOG_CLASS, NULL, main);
+    char actual_caption[256] = "";
+    GetWindowTextA(box, actual_caption, sizeof actual_caption);
+    CheckText(label + ", box caption", caption, actual_caption);
+    CheckText(label + ", box text", text, WindowText(program, box, 0xFFFF));
+    Check(HasIcon(program, box), label + ", the box has an icon");
+    while_shown();
+    PressButton(box, IDOK);
+    WaitUntilGone(program, box, "the box \"" + caption + "\"");
+    Settle(program, main);
+    CloseUnexpectedBoxes(program, main, label + ", after the box");
+}
+
+// Presses "Select NAACCR File" and types `path` into the open-file dialog, or cancels it when `path` is "".
+static void ChooseInOpenDialog(const Program &program, HWND main, const std::string &path)
+{
+    PressButton(main, IDC_SELECT_FILE);
+    HWND open = WaitForWindow(program, DIALOG_CLASS, "Open", main);
+    if (path.empty()) {
+        PostMessageA(open, WM_COMMAND, IDCANCEL, 0);
+    } else {
+        HWND name = GetDlgItem(open, OPEN_FILE_NAME);
+        if (!name)
+            Fatal(program, "the open-file dialog has no file-name box");
+        SendWithLimit(program, name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        PostMessageA(open, WM_COMMAND, IDOK, 0);
+    }
+    WaitUntilGone(program, open, "the open-file dialog");
+    // The selection handler now inspects the file; it returns to the dialog or shows a box.
+    Settle(program, main);
+}
+
+// Runs one selection and checks the dialog and the box; returns the log block it should have written.
+static std::string Select(const Program &program, HWND main, const Selection &selection, const std::string &shot)
+{
+    std::string path = selection.file_name.empty() ? "" : SamplePath(program, selection);
+    HANDLE lock = INVALID_HANDLE_VALUE;
+    if (selection.locked) {
+        lock = CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+        if (lock == INVALID_HANDLE_VALUE)
+            Fatal(program, "cannot lock " + path);
+    }
+    Shown shown = selection.shown;
+    shown.path = path;
+    if (!path.empty())
+        shown.date = FileDate(path);
+
+    ChooseInOpenDialog(program, main, path);
+    if (selection.box_caption.empty()) {
+        CloseUnexpectedBoxes(program, main, selection.label);
+        CheckShown(program, main, selection.label, shown);
+        if (!shot.empty())
+            SaveScreen(program, shot);
+    } else {
+        // The fields are filled before the box is shown.
+        ExpectBox(program, main, selection.label, selection.box_caption, selection.box_text, [&] {
+            CheckShown(program, main, selection.label, shown);
+            if (!shot.empty())
+                SaveScreen(program, shot);
+        });
+    }
+    if (lock != INVALID_HANDLE_VALUE)
+        CloseHandle(lock);
+    return path.empty() ? "" : LogBlock(path, selection);
+}
+
+static void WriteSamples(const Program &program, const std::vector<Selection> &selections)
+{
+    CreateDirectoryA(SamplesFolder(program).c_str(), NULL);
+    for (const Selection &selection : selections)
+        if (!selection.file_name.empty() && !WriteFileBytes(SamplePath(program, selection), selection.bytes))
+            Fatal(program, "cannot write " + SamplePath(program, selection));
+}
+
+// Waits for the main dialog and checks its state right after the start.
+static HWND WaitForMainDialog(const Program &program)
+{
+    HWND main = WaitForWindow(program, DIALOG_CLASS, MAIN_CAPTION);
+    Settle(program, main);
+    CheckShown(program, main, "at the start", {"", "", "", "", "", false, false, "", ""});
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(main, NULL), &thread))
+        Check(thread.hwndFocus == GetDlgItem(main, IDCANCEL), "at the start the focus is on \"Quit\"");
+    CheckText("\"Quit\" button", "Quit", WindowText(program, main, IDCANCEL));
+    CheckText("\"Select NAACCR File\" button", "Select NAACCR File", WindowText(program, main, IDC_SELECT_FILE));
+    CheckText("\"Help\" button", "Help", WindowText(program, main, IDC_HELP_BUTTON));
+    return main;
+}
+
+// The About text with the library's own contact text, read from the cvnaaccr.dll beside the program.
+static std::string AboutText(const Program &program)
+{
+    std::string dll = program.folder + "\\cvnaaccr.dll";
+    HMODULE library = LoadLibraryA(dll.c_str());
+    typedef int32_t(CV_CALL * InfoFunction)(NaaccrLibraryInfo *);
+    FARPROC entry = library ? GetProcAddress(library, "cvGet_cvnaaccr_dll_info") : NULL;
+    InfoFunction get_info = reinterpret_cast<InfoFunction>(reinterpret_cast<void (*)()>(entry));
+    if (!get_info)
+        Fatal(program, "cannot call cvGet_cvnaaccr_dll_info of " + dll);
+    NaaccrLibraryInfo info = {};
+    get_info(&info);
+    std::string contact = info.contact;
+    Check(std::count(contact.begin(), contact.end(), '\n') == 1, "the contact text has two lines");
+    return "Corvella VELDRIX\nVersion 1.1.5, Sep  9 2014\n\nUses cvNAACCR.dll 1.2.2, Sep 15 2014\n\n" + contact;
+}
+
+// Presses "Help" and waits until its handler has returned, without waiting on a box it might show.
+static void PressHelp(HWND main)
+{
+    DWORD_PTR result = 0;
+    HWND button = GetDlgItem(main, IDC_HELP_BUTTON);
+    if (!SendMessageTimeoutA(main, WM_COMMAND, MAKEWPARAM(IDC_HELP_BUTTON, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(button), SMTO_NORMAL, WAIT_LIMIT_MS, &result))
+        Check(false, "\"Help\" did not return within " + std::to_string(WAIT_LIMIT_MS / 1000) + " s");
+}
+
+static void CheckLog(const Program &program, const std::string &expected)
+{
+    std::string log_path = program.folder + "\\veldrix.log";
+    std::string actual;
+    if (!Check(ReadFileBytes(log_path, actual), "veldrix.log can be read"))
+        return;
+    if (actual == expected)
+        return;
+    WriteFileBytes(log_path + ".expected", expected);
+    size_t at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
+        ++at;
+    size_t line_start = expected.rfind('\n', at == 0 ? 0 : at - 1);
+    line_start = line_start == std::string::npos ? 0 : line_start + 1;
+    int line = 1 + static_cast<int>(std::count(expected.begin(), expected.begin() + line_start, '\n'));
+    Check(false, "veldrix.log differs from veldrix.log.expected at byte " + std::to_string(at) + " (line " +
+                     std::to_string(line) + ", " + std::to_string(actual.size()) + " bytes instead of " +
+                     std::to_string(expected.size()) + ")\n  expected: " + Escaped(expected.substr(line_start, 100)) +
+                     "\n  actual:   " + Escaped(actual.substr(std::min(line_start, actual.size()), 100)));
+}
+
+static void CheckNormalEnd(const Program &program, const std::string &how)
+{
+    DWORD code = WaitForExit(program);
+    Check(code == 0, "after " + how + " the exit code is 0, not " + std::to_string(code));
+}
+
+static void CloseRun(const std::string &folder, const std::string &shots)
+{
+    Program program = StartProgram(folder + "\\veldrix.exe", folder);
+    std::vector<Selection> selections = AllSelections(SamplesFolder(program));
+    WriteSamples(program, selections);
+    HWND main = WaitForMainDialog(program);
+    SaveScreen(program, shots + "\\01-started.bmp");
+
+    std::string log;
+    for (const Selection &selection : selections) {
+        std::printf("selection: %s\n", selection.label.c_str());
+        if (selection.file_name.empty()) {
+            // Enter sends IDOK, which the dialog ignores: the selection that follows still works.
+            PostMessageA(main, WM_COMMAND, IDOK, 0);
+        }
+        log += Select(program, main, selection, selection.shot.empty() ? "" : shots + "\\" + selection.shot + ".bmp");
+        if (&selection == &selections.front()) {
+            SaveScreen(program, shots + "\\dialog.bmp", main);
+            // A click on a check box changes nothing.
+            SendWithLimit(program, GetDlgItem(main, IDC_CR), BM_CLICK, 0, 0);
+            SendWithLimit(program, GetDlgItem(main, IDC_LF), BM_CLICK, 0, 0);
+            CloseUnexpectedBoxes(program, main, "clicks on the check boxes");
+            Shown shown = selection.shown;
+            shown.path = SamplePath(program, selection);
+            shown.date = FileDate(shown.path);
+            CheckShown(program, main, "after clicks on the check boxes", shown);
+        }
+    }
+
+    std::printf("help\n");
+    PressHelp(main);
+    HWND help = WaitForWindow(program, "HH Parent", NULL);
+    SaveScreen(program, shots + "\\06-help.bmp");
+    PostMessageA(help, WM_CLOSE, 0, 0);
+    WaitUntilGone(program, help, "the help window");
+
+    std::printf("about\n");
+    std::string about = AboutText(program);
+    HWND logo = GetDlgItem(main, IDC_LOGO);
+    PostMessageA(logo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(logo, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    ExpectBox(program, main, "a click on the logo", "About This Program", about,
+              [&] { SaveScreen(program, shots + "\\07-about.bmp"); });
+    PostMessageA(logo, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
+    ExpectBox(program, main, "a double click on the logo", "About This Program", about, [] {});
+
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    CheckNormalEnd(program, "the close box");
+    CheckLog(program, log + SEPARATOR);
+}
+
+static std::vector<Selection> OkFileOnly(const Program &program)
+{
+    std::vector<Selection> selections = AllSelections(SamplesFolder(program));
+    selections.resize(1);
+    selections.front().shot = "";
+    return selections;
+}
+
+static void QuitRun(const std::string &folder)
+{
+    Program program = StartProgram(folder + "\\veldrix.exe", folder);
+    std::vector<Selection> selections = OkFileOnly(program);
+    WriteSamples(program, selections);
+    HWND main = WaitForMainDialog(program);
+
+    std::printf("help without veldrix.chm\n");
+    for (int press = 1; press <= 2; ++press) {
+        PressHelp(main);
+        Check(!FindProgramWindow(program, "HH Parent", NULL), "without veldrix.chm no help window appears");
+        CloseUnexpectedBoxes(program, main, "help without veldrix.chm");
+    }
+    std::printf("selection: %s\n", selections.front().label.c_str());
+    std::string log = Select(program, main, selections.front(), "");
+
+    PressButton(main, IDCANCEL);
+    CheckNormalEnd(program, "\"Quit\"");
+    CheckLog(program, log);
+}
+
+static void NoLogRun(const std::string &folder, const std::string &shots)
+{
+    Program program = StartProgram(folder + "\\veldrix.exe", folder);
+    std::vector<Selection> selections = OkFileOnly(program);
+    WriteSamples(program, selections);
+    HWND box = WaitForWindow(program, DIALOG_CLASS, "ERROR");
+    CheckText("log that cannot be created, box text", "Could not open veldrix.log", WindowText(program, box, 0xFFFF));
+    Check(!HasIcon(program, box), "the \"ERROR\" box has no icon");
+    SaveScreen(program, shots + "\\08-log-error.bmp");
+    PressButton(box, IDOK);
+    WaitUntilGone(program, box, "the \"ERROR\" box");
+
+    HWND main = WaitForMainDialog(program);
+    std::printf("selection without a log: %s\n", selections.front().label.c_str());
+    Select(program, main, selections.front(), "");
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    CheckNormalEnd(program, "the close box without a log");
+
+    std::string log_path = folder + "\\veldrix.log";
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((log_path + "\\*").c_str(), &found);
+    int entries = 0;
+    if (search != INVALID_HANDLE_VALUE) {
+        do
+            entries += std::strcmp(found.cFileName, ".") && std::strcmp(found.cFileName, "..");
+        while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    DWORD attributes = GetFileAttributesA(log_path.c_str());
+    Check(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) && entries == 0,
+          "the folder veldrix.log is left as it was, empty");
+}
+
+static void ShowRun(const std::string &folder, const std::string &shot)
+{
+    Program program = StartProgram(folder + "\\veldrix.exe", folder);
+    HWND main = WaitForWindow(program, DIALOG_CLASS, MAIN_CAPTION);
+    Settle(program, main);
+    SaveScreen(program, shot, main);
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    CheckNormalEnd(program, "the close box");
+}
+
+int main(int argc, char **argv)
+{
+    if (argc != 4) {
+        std::printf("usage: e2e_driver close|quit|nolog|show FOLDER SHOTS\n");
+        return 2;
+    }
+    std::string scenario = argv[1];
+    std::string folder = argv[2];
+    std::string shots = argv[3];
+    if (scenario == "close")
+        CloseRun(folder, shots);
+    else if (scenario == "quit")
+        QuitRun(folder);
+    else if (scenario == "nolog")
+        NoLogRun(folder, shots);
+    else if (scenario == "show")
+        ShowRun(folder, shots);
+    else {
+        std::printf("unknown scenario %s\n", scenario.c_str());
+        return 2;
+    }
+    if (FailureCount()) {
+        std::printf("%s: failed checks: %d\n", scenario.c_str(), FailureCount());
+        return 1;
+    }
+    std::printf("%s: passed\n", scenario.c_str());
+    return 0;
+}
