@@ -38,7 +38,7 @@ if [[ -n ${DISPLAY:-} ]]; then
 fi
 
 if [[ ! -f $driver ]]; then
-  cmake --build "$build" --target veldrix_e2e_driver >/dev/null
+  cmake --build "$build" -j2 --target veldrix_e2e_driver >/dev/null
 fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/veldrix-gui.XXXXXX")
 export WINEPREFIX=$work/prefix
