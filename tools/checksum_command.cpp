@@ -23,6 +23,7 @@
 #define stderr_is_terminal() (isatty(fileno(stderr)) != 0)
 #endif
 
+#include "code_names.h"
 #include "commands.h"
 #include "cvnaaccr.h"
 
@@ -122,22 +123,11 @@ bool is_stray_ctrl_z(const Record &rec)
     return rec.full_length == 1 && rec.terminator_length == 0 && rec.bytes[0] == 26;
 }
 
+// A refusal of the checksum functions: a result code's name, or -3, which is
+// their own code for a record that ends inside its checksum field.
 const char *code_name(int32_t code)
 {
-    switch (code) {
-    case NAACCR_REC_BAD_VERSION:
-        return "NAACCR_REC_BAD_VERSION";
-    case NAACCR_REC_BAD_TYPE:
-        return "NAACCR_REC_BAD_TYPE";
-    case NAACCR_REC_ILLEGAL_CHAR:
-        return "NAACCR_REC_ILLEGAL_CHAR";
-    case NAACCR_REC_NO_CHECKSUM:
-        return "NAACCR_REC_NO_CHECKSUM";
-    case -3:
-        return "-3 (the record ends before the end of its checksum field)";
-    default:
-        return "unknown result";
-    }
+    return code == -3 ? "-3 (the record ends before the end of its checksum field)" : naaccr_code_name(code);
 }
 
 struct Progress {
