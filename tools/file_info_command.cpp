@@ -1,4 +1,4 @@
-// inspect_command.cpp -- `cvnaaccr inspect [--json] FILE...`: what the library
+// file_info_command.cpp -- `cvnaaccr inspect [--json] FILE...`: what the library
 // finds out about each file, as text or as one JSON object per file.
 #include <inttypes.h>
 #include <stdio.h>

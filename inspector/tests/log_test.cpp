@@ -1,4 +1,4 @@
-// inspection_log_test.cpp -- veldrix.log byte for byte: blocks, separators, samples, the two
+// log_test.cpp -- veldrix.log byte for byte: blocks, separators, samples, the two
 // ways of ending, and the failure to open it.  On Windows the log is a text file whose line
 // feeds become CR LF, and the expected bytes say so.
 #include <string.h>

@@ -1,4 +1,4 @@
-// inspection_log.cpp -- veldrix.log: one block per inspected file, for people to read.
+// log.cpp -- veldrix.log: one block per inspected file, for people to read.
 #include "veldrix.h"
 
 #include <stdio.h>

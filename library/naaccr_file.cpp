@@ -1,4 +1,4 @@
-// inspection.cpp -- cvGet_naaccr_file_info: splits the path, reads a file's
+// naaccr_file.cpp -- cvGet_naaccr_file_info: splits the path, reads a file's
 // head and last byte, recognises the first record and checks the file's end.
 #include <stdint.h>
 #include <stdio.h>

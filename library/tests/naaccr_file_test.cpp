@@ -1,4 +1,4 @@
-// inspection_test.cpp -- cvGet_naaccr_file_info: the path split, every outcome
+// naaccr_file_test.cpp -- cvGet_naaccr_file_info: the path split, every outcome
 // with its message and count, reuse of a record, files over 4 GiB, files that
 // are not regular, and the peer projects' sample files.
 #include <cstdint>
