@@ -46,12 +46,12 @@ uint32_t CV_CALL cvCalcCRC32(const char *record, uint32_t length, uint32_t colum
 int32_t CV_CALL cvAssignCRC32(char *record, uint32_t length, uint32_t column, uint32_t width)
 {
     if (width < 8)
-        return -1;
+        return CV_FIELD_TOO_NARROW;
     if (width > 99)
-        return -2;
+        return CV_FIELD_TOO_WIDE;
     const Field field = locate_field(column, width);
     if (!field_fits(field, length))
-        return -3;
+        return CV_FIELD_PAST_END;
 
     static const char digits[] = "0123456789ABCDEF";
     uint32_t value = check_value(reinterpret_cast<const unsigned char *>(record), length, field);
@@ -61,14 +61,14 @@ int32_t CV_CALL cvAssignCRC32(char *record, uint32_t length, uint32_t column, ui
         record[i - 1] = digits[value & 15];
         value >>= 4;
     }
-    return 0;
+    return CV_FIELD_OK;
 }
 
 int32_t CV_CALL cvCompareCRC32(const char *record, uint32_t length, uint32_t column, uint32_t width)
 {
     const Field field = locate_field(column, width);
     if (!field_fits(field, length))
-        return -1;
+        return CV_FIELD_MISMATCH;
 
     // Any byte reads as a digit: "0" to "9" and "A" to "F" as themselves,
     // everything else as some other number, with wrap-around.  The accumulator
@@ -81,5 +81,5 @@ int32_t CV_CALL cvCompareCRC32(const char *record, uint32_t length, uint32_t col
         const uint32_t byte = bytes[i];
         accumulator = accumulator * 16 + (byte <= '9' ? byte - 48 : byte - 55);
     }
-    return accumulator == check_value(bytes, length, field) ? 0 : -1;
+    return accumulator == check_value(bytes, length, field) ? CV_FIELD_OK : CV_FIELD_MISMATCH;
 }

@@ -1,11 +1,10 @@
 // checksum.cpp -- the NAACCR checksum field: a 10-character CRC-32 check field
 // whose column follows from the record's type and NAACCR version.
+#include "layouts.h"
 #include "naaccr_internal.h"
 
 namespace
 {
-
-const uint32_t checksum_width = 10;
 
 // The CRC CHECKSUM item of NAACCR 12 to 16 layouts occupies columns 1920 to
 // 1929 (column 1919 belongs to the ICD-O-2 conversion flag).  Earlier releases
@@ -15,34 +14,15 @@ const uint32_t earlier_column_since_12 = 1919;
 
 bool is_record_end(char c) { return c == '\r' || c == '\n' || c == '\0'; }
 
-// Offset of the record's first CR, LF or NUL, or the window's size when none
-// lies inside it.  The record is read one byte at a time up to that byte, so
-// nothing after the record's end is touched.
-size_t find_record_end(const char *record)
+// Offset of the first CR, LF or NUL in [from, limit), or `limit` when there is
+// none.  The record is read one byte at a time up to that byte, so nothing
+// after the record's end is touched.
+size_t find_record_end(const char *record, size_t from, size_t limit)
 {
-    size_t end = 0;
-    while (end < NAACCR_RECORD_BUFFER_SIZE && !is_record_end(record[end]))
+    size_t end = from;
+    while (end < limit && !is_record_end(record[end]))
         ++end;
     return end;
-}
-
-bool starts_with(const char *version, const char *code)
-{
-    return version[0] == code[0] && version[1] == code[1] && version[2] == code[2];
-}
-
-uint32_t checksum_column(const char *version)
-{
-    if (version[0] == '1' && version[1] == '2' && (version[2] == '0' || version[2] == '1' || version[2] == '2'))
-        return column_since_12;
-    if (starts_with(version, "130") || starts_with(version, "140") || starts_with(version, "150") ||
-        starts_with(version, "160"))
-        return column_since_12;
-    if (version[0] == 'A' || version[0] == 'B')
-        return 1164;
-    if (version[0] >= '6' && version[0] <= '9')
-        return 942;
-    return 0;
 }
 
 } // namespace
@@ -52,8 +32,9 @@ int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *c
     // The recognizer may read the record and its terminator byte, no further:
     // it then counts a CR or LF alone, which gives the same length without
     // terminators as a CR LF pair would.
-    const size_t end = find_record_end(record);
-    const size_t available = end < NAACCR_RECORD_BUFFER_SIZE ? end + 1 : NAACCR_RECORD_BUFFER_SIZE;
+    const size_t window = NAACCR_RECORD_BUFFER_SIZE;
+    const size_t end = find_record_end(record, 0, window);
+    const size_t available = end < window ? end + 1 : window;
 
     NaaccrFileInfo info;
     reset_naaccr_file_info(&info);
@@ -61,16 +42,29 @@ int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *c
     if (code != NAACCR_REC_OK)
         return code;
 
-    const char type = info.record_type;
-    if (type != 'A' && type != 'C' && type != 'I' && type != 'M')
-        return NAACCR_REC_NO_CHECKSUM;
-    const uint32_t found = checksum_column(info.version);
-    if (found == 0)
+    const NaaccrLayout *layout = find_naaccr_layout(info.record_type, info.version);
+    if (layout == nullptr || layout->checksum_column == 0)
         return NAACCR_REC_NO_CHECKSUM;
 
-    *length = static_cast<uint32_t>(info.record_length - naaccr_terminator_count(&info));
-    *column = found;
+    size_t record_length = static_cast<size_t>(info.record_length - naaccr_terminator_count(&info));
+    // A layout longer than the window (types A and M of version 18): a record
+    // that runs through the window ends at its first CR, LF or NUL after it,
+    // or after the layout's length.
+    if (end == window && static_cast<size_t>(layout->length) > window)
+        record_length = find_record_end(record, window, static_cast<size_t>(layout->length));
+
+    *length = static_cast<uint32_t>(record_length);
+    *column = layout->checksum_column;
     return NAACCR_REC_OK;
+}
+
+int32_t compare_naaccr_checksum(const char *record, uint32_t length, uint32_t column)
+{
+    // A record that ends before the field's last column does not match.
+    const int32_t result = cvCompareCRC32(record, length, column, naaccr_checksum_width);
+    if (result == CV_FIELD_OK || column != column_since_12 || length < column + naaccr_checksum_width - 1)
+        return result;
+    return cvCompareCRC32(record, length, earlier_column_since_12, naaccr_checksum_width);
 }
 
 int32_t CV_CALL cvAssignChecksum(char *record)
@@ -79,8 +73,8 @@ int32_t CV_CALL cvAssignChecksum(char *record)
     const int32_t code = locate_naaccr_checksum(record, &length, &column);
     if (code != NAACCR_REC_OK)
         return code;
-    // A record that ends before the field's last column is refused with -3.
-    return cvAssignCRC32(record, length, column, checksum_width);
+    // A record that ends before the field's last column is refused with CV_FIELD_PAST_END.
+    return cvAssignCRC32(record, length, column, naaccr_checksum_width);
 }
 
 int32_t CV_CALL cvCompareChecksum(const char *record)
@@ -89,9 +83,5 @@ int32_t CV_CALL cvCompareChecksum(const char *record)
     const int32_t code = locate_naaccr_checksum(record, &length, &column);
     if (code != NAACCR_REC_OK)
         return code;
-    // A record that ends before the field's last column does not match.
-    const int32_t result = cvCompareCRC32(record, length, column, checksum_width);
-    if (result == 0 || column != column_since_12 || length < column + checksum_width - 1)
-        return result;
-    return cvCompareCRC32(record, length, earlier_column_since_12, checksum_width);
+    return compare_naaccr_checksum(record, length, column);
 }

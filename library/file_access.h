@@ -1,27 +1,28 @@
-// file_access.h -- the few file-system operations that file inspection needs,
-// one implementation per platform (file_access_posix.cpp, file_access_windows.cpp).
+// file_access.h -- the few file-system operations that the library needs: open
+// a regular file for reading, read at an offset, close.  One implementation per
+// platform (file_access_posix.cpp, file_access_windows.cpp).
 #ifndef FILE_ACCESS_H
 #define FILE_ACCESS_H
 
 #include <stddef.h>
 #include <stdint.h>
 
-enum FileReadStatus {
-    FILE_READ_OK,
-    FILE_READ_EMPTY,      // a regular file of 0 bytes
-    FILE_READ_CANNOT_OPEN // missing, not a regular file, or a failed size query or read
+// An open file: a descriptor on POSIX systems, a HANDLE on Windows.
+struct ReadableFile {
+    intptr_t handle;
 };
 
-struct FileHead {
-    int64_t size;            // the file's size in bytes
-    size_t bytes_read;       // bytes delivered into the buffer, at most its capacity
-    unsigned char last_byte; // the file's final byte
-};
+// Opens `path`, exactly as given, for binary reading without blocking, and
+// refuses anything but a regular file (a directory, FIFO or device is closed
+// again at once).  On success sets *size to the file's size and returns true.
+bool open_regular_file(const char *path, ReadableFile *file, int64_t *size);
 
-// Opens `path` for binary reading without blocking, refuses anything but a
-// regular file, measures it, reads its last byte and up to `capacity` bytes of
-// its head into `buffer`, and closes it on every path.
-FileReadStatus read_file_head(const char *path, char *buffer, size_t capacity, FileHead *head);
+// Reads up to `n` bytes at `offset` into `buffer` and sets *delivered: fewer
+// than `n` only at the end of the file.  Returns false on a read error.  Calls
+// from several threads on the same file may overlap.
+bool read_file_at(const ReadableFile &file, int64_t offset, void *buffer, size_t n, size_t *delivered);
+
+void close_readable_file(const ReadableFile &file);
 
 // Directory separators: on Windows both '/' and '\' separate and a path is
 // given back with '\'; elsewhere only '/' separates and '\' is a name character.

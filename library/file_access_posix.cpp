@@ -1,4 +1,4 @@
-// file_access_posix.cpp -- reading a record file's head and last byte on POSIX systems.
+// file_access_posix.cpp -- opening and reading files on POSIX systems.
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,56 +6,43 @@
 
 #include "file_access.h"
 
-namespace
+bool open_regular_file(const char *path, ReadableFile *file, int64_t *size)
 {
+    // O_NONBLOCK and fstat before any read: a FIFO or a device is refused
+    // without waiting on it.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
+        close(fd);
+        return false;
+    }
+    file->handle = fd;
+    *size = static_cast<int64_t>(st.st_size);
+    return true;
+}
 
-bool read_fully(int fd, char *buffer, size_t capacity, off_t offset, size_t *delivered)
+bool read_file_at(const ReadableFile &file, int64_t offset, void *buffer, size_t n, size_t *delivered)
 {
+    char *bytes = static_cast<char *>(buffer);
     size_t total = 0;
-    while (total < capacity) {
-        const ssize_t n = pread(fd, buffer + total, capacity - total, offset + static_cast<off_t>(total));
-        if (n < 0 && errno == EINTR)
+    while (total < n) {
+        const ssize_t got = pread(static_cast<int>(file.handle), bytes + total, n - total,
+                                  static_cast<off_t>(offset + static_cast<int64_t>(total)));
+        if (got < 0 && errno == EINTR)
             continue;
-        if (n < 0)
+        if (got < 0)
             return false;
-        if (n == 0)
+        if (got == 0)
             break;
-        total += static_cast<size_t>(n);
+        total += static_cast<size_t>(got);
     }
     *delivered = total;
     return true;
 }
 
-FileReadStatus read_open_file(int fd, char *buffer, size_t capacity, FileHead *head)
-{
-    // fstat before any read: a FIFO or a device is refused without waiting on it.
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0)
-        return FILE_READ_CANNOT_OPEN;
-    if (st.st_size == 0)
-        return FILE_READ_EMPTY;
-    size_t got = 0;
-    char last = 0;
-    if (!read_fully(fd, &last, 1, st.st_size - 1, &got) || got != 1)
-        return FILE_READ_CANNOT_OPEN;
-    if (!read_fully(fd, buffer, capacity, 0, &head->bytes_read))
-        return FILE_READ_CANNOT_OPEN;
-    head->size = static_cast<int64_t>(st.st_size);
-    head->last_byte = static_cast<unsigned char>(last);
-    return FILE_READ_OK;
-}
-
-} // namespace
-
-FileReadStatus read_file_head(const char *path, char *buffer, size_t capacity, FileHead *head)
-{
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return FILE_READ_CANNOT_OPEN;
-    const FileReadStatus status = read_open_file(fd, buffer, capacity, head);
-    close(fd);
-    return status;
-}
+void close_readable_file(const ReadableFile &file) { close(static_cast<int>(file.handle)); }
 
 bool is_path_separator(char c) { return c == '/'; }
 

@@ -1,50 +1,56 @@
-// file_access_windows.cpp -- reading a record file's head and last byte on Windows.
-#include <stdio.h>
-#include <sys/stat.h>
-#include <sys/types.h>
+// file_access_windows.cpp -- opening and reading files on Windows.
+#include <windows.h>
 
 #include "file_access.h"
 
-namespace
+bool open_regular_file(const char *path, ReadableFile *file, int64_t *size)
 {
-
-FileReadStatus read_open_file(FILE *file, char *buffer, size_t capacity, FileHead *head)
-{
-    // A device such as CON or NUL opens like a file; only regular files are read.
-    struct _stat64 st;
-    if (_fstat64(_fileno(file), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG)
-        return FILE_READ_CANNOT_OPEN;
-    if (_fseeki64(file, 0, SEEK_END) != 0)
-        return FILE_READ_CANNOT_OPEN;
-    const int64_t size = _ftelli64(file);
-    if (size < 0)
-        return FILE_READ_CANNOT_OPEN;
-    if (size == 0)
-        return FILE_READ_EMPTY;
-    if (_fseeki64(file, -1, SEEK_END) != 0)
-        return FILE_READ_CANNOT_OPEN;
-    const int last = fgetc(file);
-    if (last == EOF || _fseeki64(file, 0, SEEK_SET) != 0)
-        return FILE_READ_CANNOT_OPEN;
-    head->bytes_read = fread(buffer, 1, capacity, file);
-    if (ferror(file))
-        return FILE_READ_CANNOT_OPEN;
-    head->size = size;
-    head->last_byte = static_cast<unsigned char>(last);
-    return FILE_READ_OK;
+    // Shared as the C runtime's fopen shares: others may read and write the
+    // file while it is open here.
+    HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    // A device such as CON or NUL opens like a file; only files on disk are read.
+    BY_HANDLE_FILE_INFORMATION details;
+    LARGE_INTEGER length;
+    if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileInformationByHandle(handle, &details) ||
+        (details.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !GetFileSizeEx(handle, &length) ||
+        length.QuadPart < 0) {
+        CloseHandle(handle);
+        return false;
+    }
+    file->handle = reinterpret_cast<intptr_t>(handle);
+    *size = length.QuadPart;
+    return true;
 }
 
-} // namespace
-
-FileReadStatus read_file_head(const char *path, char *buffer, size_t capacity, FileHead *head)
+bool read_file_at(const ReadableFile &file, int64_t offset, void *buffer, size_t n, size_t *delivered)
 {
-    FILE *file = fopen(path, "rb");
-    if (file == nullptr)
-        return FILE_READ_CANNOT_OPEN;
-    const FileReadStatus status = read_open_file(file, buffer, capacity, head);
-    fclose(file);
-    return status;
+    HANDLE handle = reinterpret_cast<HANDLE>(file.handle);
+    char *bytes = static_cast<char *>(buffer);
+    size_t total = 0;
+    while (total < n) {
+        const size_t want = n - total < (1u << 30) ? n - total : (1u << 30);
+        const uint64_t at = static_cast<uint64_t>(offset) + total;
+        OVERLAPPED position = {};
+        position.Offset = static_cast<DWORD>(at);
+        position.OffsetHigh = static_cast<DWORD>(at >> 32);
+        DWORD got = 0;
+        if (!ReadFile(handle, bytes + total, static_cast<DWORD>(want), &got, &position)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            return false;
+        }
+        if (got == 0)
+            break;
+        total += got;
+    }
+    *delivered = total;
+    return true;
 }
+
+void close_readable_file(const ReadableFile &file) { CloseHandle(reinterpret_cast<HANDLE>(file.handle)); }
 
 bool is_path_separator(char c) { return c == '/' || c == '\\'; }
 

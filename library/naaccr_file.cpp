@@ -68,34 +68,100 @@ void message_with_text(NaaccrFileInfo *info, const char *prefix, const char *tex
 
 int32_t saturated_count(int64_t count) { return count > INT32_MAX ? INT32_MAX : static_cast<int32_t>(count); }
 
+// Back to the values of the reset, for every field but the split path.
+void clear_findings(NaaccrFileInfo *info)
+{
+    info->record_type = ' ';
+    memset(info->version, 0, sizeof info->version);
+    info->first_terminator = info->second_terminator = 0;
+    info->record_length = info->record_count = 0;
+    info->file_size = 0;
+}
+
+// Bytes read beyond the head: the end of a first record that is longer than
+// the window, and the first byte of the second record after it.
+struct PastWindow {
+    int second_type; // the second record's first byte, or -1 when not read
+};
+
+// Records longer than the window (types A and M of version 180) end just past
+// it.  When the walk ran through the whole window without finding a
+// terminator, the three bytes at the layout's length are read: the
+// terminator bytes, if any, and then the first byte of the second record.
+bool measure_past_window(const ReadableFile &file, NaaccrFileInfo *info, size_t bytes_read, PastWindow *past)
+{
+    past->second_type = -1;
+    if (info->first_terminator != 0 || bytes_read < NAACCR_RECORD_BUFFER_SIZE ||
+        info->record_length <= NAACCR_RECORD_BUFFER_SIZE)
+        return true;
+    unsigned char probe[3];
+    size_t got = 0;
+    if (!read_file_at(file, info->record_length, probe, sizeof probe, &got))
+        return false;
+    size_t next = 0;
+    if (got >= 1 && (probe[0] == '\r' || probe[0] == '\n')) {
+        const unsigned char other = probe[0] == '\r' ? '\n' : '\r';
+        info->first_terminator = static_cast<char>(probe[0]);
+        next = 1;
+        if (got >= 2 && probe[1] == other) {
+            info->second_terminator = static_cast<char>(other);
+            next = 2;
+        }
+        info->record_length += static_cast<int32_t>(next);
+    }
+    if (next < got)
+        past->second_type = probe[next];
+    return true;
+}
+
 // Steps after the record buffer is obtained: open, measure, read, recognise,
-// count and check the file's end.
+// count and check the file's end.  The file is open until the recognizer has
+// said whether bytes past the head are needed.
 int32_t inspect_file(NaaccrFileInfo *info, char *buffer, bool path_fits)
 {
     char path[sizeof info->directory + sizeof info->file_name + sizeof info->extension];
     snprintf(path, sizeof path, "%s%s%s", info->directory, info->file_name, info->extension);
-    FileHead head = {0, 0, 0};
-    const FileReadStatus status =
-        path_fits ? read_file_head(path, buffer, NAACCR_RECORD_BUFFER_SIZE, &head) : FILE_READ_CANNOT_OPEN;
-    if (status == FILE_READ_CANNOT_OPEN) {
+    ReadableFile file;
+    int64_t size = 0;
+    if (!path_fits || !open_regular_file(path, &file, &size)) {
         message_with_text(info, "Can't open file ", path, " for reading");
         return NAACCR_REC_OPEN_FAILED;
     }
-    if (status == FILE_READ_EMPTY) {
+    if (size == 0) {
+        close_readable_file(file);
         char name[sizeof info->file_name + sizeof info->extension];
         snprintf(name, sizeof name, "%s%s", info->file_name, info->extension);
         message_with_text(info, "File ", name, " is empty.");
         return NAACCR_REC_EMPTY_FILE;
     }
-    info->file_size = head.size;
-
-    if (static_cast<int64_t>(head.bytes_read) < fewest_head_bytes) {
-        snprintf(info->message, sizeof info->message, "File length of %d is too short to hold a valid record.",
-                 static_cast<int>(head.bytes_read));
-        return NAACCR_REC_TOO_SHORT;
+    unsigned char last_byte = 0;
+    size_t got = 0, bytes_read = 0;
+    const bool read = read_file_at(file, size - 1, &last_byte, 1, &got) && got == 1 &&
+                      read_file_at(file, 0, buffer, NAACCR_RECORD_BUFFER_SIZE, &bytes_read);
+    int32_t recognized = NAACCR_REC_OK;
+    PastWindow past = {-1};
+    bool measured = true;
+    if (read) {
+        info->file_size = size;
+        if (static_cast<int64_t>(bytes_read) >= fewest_head_bytes) {
+            recognized = recognize_naaccr_record(buffer, bytes_read, info);
+            if (recognized == NAACCR_REC_OK)
+                measured = measure_past_window(file, info, bytes_read, &past);
+        }
+    }
+    close_readable_file(file);
+    // A failed read is reported as a file that cannot be read, never as success.
+    if (!read || !measured) {
+        clear_findings(info);
+        message_with_text(info, "Can't open file ", path, " for reading");
+        return NAACCR_REC_OPEN_FAILED;
     }
 
-    const int32_t recognized = recognize_naaccr_record(buffer, head.bytes_read, info);
+    if (static_cast<int64_t>(bytes_read) < fewest_head_bytes) {
+        snprintf(info->message, sizeof info->message, "File length of %d is too short to hold a valid record.",
+                 static_cast<int>(bytes_read));
+        return NAACCR_REC_TOO_SHORT;
+    }
     if (recognized != NAACCR_REC_OK)
         return recognized;
 
@@ -106,7 +172,7 @@ int32_t inspect_file(NaaccrFileInfo *info, char *buffer, bool path_fits)
 
     if (info->file_size % length != 0) {
         const int nterm = naaccr_terminator_count(info);
-        if ((info->file_size - 1) % length == 0 && head.last_byte == ctrl_z) {
+        if ((info->file_size - 1) % length == 0 && last_byte == ctrl_z) {
             snprintf(info->message, sizeof info->message, "Stray Ctrl-Z at end of file.");
             return NAACCR_REC_STRAY_CTRL_Z;
         }
@@ -120,10 +186,14 @@ int32_t inspect_file(NaaccrFileInfo *info, char *buffer, bool path_fits)
         return NAACCR_REC_UNEVEN_LENGTH;
     }
 
-    // Only the second record's first byte is compared, and only when it lies
-    // within the bytes read.
-    if (info->file_size != length && length < static_cast<int64_t>(head.bytes_read) && buffer[length] != buffer[0]) {
-        snprintf(info->message, sizeof info->message, "Second record begins with Record Type %c.", buffer[length]);
+    // Only the second record's first byte is compared, and only when it was
+    // read: within the head, or just past it for records longer than the window.
+    int second_type = past.second_type;
+    if (length < static_cast<int64_t>(bytes_read))
+        second_type = static_cast<unsigned char>(buffer[length]);
+    if (info->file_size != length && second_type >= 0 && second_type != static_cast<unsigned char>(buffer[0])) {
+        snprintf(info->message, sizeof info->message, "Second record begins with Record Type %c.",
+                 static_cast<char>(second_type));
         return NAACCR_REC_MIXED_TYPES;
     }
     return NAACCR_REC_OK;

@@ -26,11 +26,17 @@ int naaccr_terminator_count(const NaaccrFileInfo *info);
 
 // Finds the NAACCR checksum field of one record in memory, which ends at its
 // first CR, LF or NUL (or, with no such byte in the NAACCR_RECORD_BUFFER_SIZE
-// window, after its layout's nominal length).  Reads only the record and its
-// terminator byte.  On NAACCR_REC_OK sets *length to the record's length
+// window, at the first such byte before its layout's length, or after that
+// length).  Reads only the record and its terminator byte.  On NAACCR_REC_OK sets *length to the record's length
 // without terminators and *column to the field's first column.  Otherwise
 // returns the recognizer's NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_TYPE or
 // NAACCR_REC_ILLEGAL_CHAR, or NAACCR_REC_NO_CHECKSUM.
 int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *column);
+
+// Compares the checksum field at `column` of a record of `length` bytes
+// (without terminators) as cvCompareChecksum does: CV_FIELD_OK or
+// CV_FIELD_MISMATCH.  For versions 12 to 16 a field that earlier releases
+// wrote one column to the left also matches.
+int32_t compare_naaccr_checksum(const char *record, uint32_t length, uint32_t column);
 
 #endif

@@ -6,6 +6,7 @@
 
 #include "code_names.h"
 #include "commands.h"
+#include "file_hint.h"
 #include "cvnaaccr.h"
 
 namespace
@@ -37,7 +38,15 @@ void print_text(FILE *out, const char *text)
         print_byte(out, static_cast<unsigned char>(*text));
 }
 
-void print_report(FILE *out, const NaaccrFileInfo &info, int32_t code)
+// The record length as NAACCR layouts document it: without terminators.
+int32_t documented_length(const NaaccrFileInfo &info)
+{
+    if (info.record_length <= 0)
+        return info.record_length;
+    return info.record_length - (info.first_terminator != 0) - (info.second_terminator != 0);
+}
+
+void print_report(FILE *out, const NaaccrFileInfo &info, int32_t code, const char *hint)
 {
     fputs("path:           ", out);
     print_text(out, info.directory);
@@ -47,8 +56,12 @@ void print_report(FILE *out, const NaaccrFileInfo &info, int32_t code)
     print_byte(out, static_cast<unsigned char>(info.record_type));
     fputs("\nversion:        ", out);
     print_text(out, version_text(info));
-    fprintf(out, "\nrecord length:  %" PRId32 "\n", info.record_length);
     const char *first = terminator_name(info.first_terminator), *second = terminator_name(info.second_terminator);
+    if (*first != '\0')
+        fprintf(out, "\nrecord length:  %" PRId32 " + %s%s = %" PRId32 "\n", documented_length(info), first, second,
+                info.record_length);
+    else
+        fprintf(out, "\nrecord length:  %" PRId32 "\n", info.record_length);
     fprintf(out, "terminators:    %s%s%s\n", first, second, *first == '\0' ? "none" : "");
     fprintf(out, "file size:      %" PRId64 "\n", info.file_size);
     fprintf(out, "record count:   %" PRId32 "\n", info.record_count);
@@ -56,6 +69,8 @@ void print_report(FILE *out, const NaaccrFileInfo &info, int32_t code)
     fputs("message:        ", out);
     print_text(out, info.message);
     fputs("\n", out);
+    if (hint[0] != '\0')
+        fprintf(out, "hint:           %s\n", hint);
 }
 
 // A JSON string; bytes above 127 are taken as Latin-1 characters, so the
@@ -82,7 +97,7 @@ void print_json_field(FILE *out, const char *name, const char *text)
     fputc(',', out);
 }
 
-void print_json(FILE *out, const NaaccrFileInfo &info, int32_t code)
+void print_json(FILE *out, const NaaccrFileInfo &info, int32_t code, const char *hint)
 {
     fputc('{', out);
     print_json_field(out, "directory", info.directory);
@@ -97,8 +112,14 @@ void print_json(FILE *out, const NaaccrFileInfo &info, int32_t code)
             ",\"file_size\":%" PRId64 ",",
             static_cast<unsigned char>(info.first_terminator), static_cast<unsigned char>(info.second_terminator),
             info.record_length, info.record_count, info.file_size);
+    fprintf(out, "\"record_length_without_terminators\":%" PRId32 ",", documented_length(info));
     print_json_field(out, "message", info.message);
-    fprintf(out, "\"code\":%" PRId32 ",\"code_name\":\"%s\"}\n", code, naaccr_code_name(code));
+    fprintf(out, "\"code\":%" PRId32 ",\"code_name\":\"%s\",\"hint\":", code, naaccr_code_name(code));
+    if (hint[0] != '\0')
+        print_json_string(out, hint, strlen(hint));
+    else
+        fputs("null", out);
+    fputs("}\n", out);
 }
 
 } // namespace
@@ -128,12 +149,14 @@ int inspect_command(int argc, char **argv)
         static NaaccrFileInfo info;
         snprintf(info.directory, sizeof info.directory, "%s", argv[i]);
         const int32_t code = cvGet_naaccr_file_info(&info);
+        char hint[256];
+        file_hint(argv[i], info, code, hint, sizeof hint);
         if (json) {
-            print_json(stdout, info, code);
+            print_json(stdout, info, code, hint);
         } else {
             if (i > first_file)
                 fputs("\n", stdout);
-            print_report(stdout, info, code);
+            print_report(stdout, info, code, hint);
         }
         if (code > 0)
             status = 1;

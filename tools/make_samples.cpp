@@ -16,30 +16,36 @@
 #include <vector>
 
 #include "cvnaaccr.h"
+#include "layouts.h"
 
 namespace
 {
 
+// One record layout of the library's table with one of its version codes.
 struct Layout {
     char type;
-    const char *version; // as the library reports it
+    std::string version; // as the library reports it
     int version_column;  // where the code is written
     int length;          // record length without terminators
     bool blank_536;      // versions 5 to 9 need a blank in column 536
 };
 
-// One layout per record type and version rule.
-const Layout layouts[] = {
-    {'A', "122", 17, 22824, false}, {'A', "160", 17, 22824, false}, {'A', "B", 19, 6694, false},
-    {'A', "8", 19, 5966, true},     {'A', "2", 536, 5300, false},   {'C', "120", 17, 5564, false},
-    {'C', "150", 17, 5564, false},  {'C', "A", 19, 2644, false},    {'C', "9", 19, 1916, true},
-    {'C', "4", 536, 1150, false},   {'I', "121", 17, 3339, false},  {'I', "140", 17, 3339, false},
-    {'I', "B", 19, 1946, false},    {'I', "5", 19, 1525, true},     {'I', "1", 536, 850, false},
-    {'M', "120", 17, 22824, false}, {'M', "130", 17, 22824, false}, {'M', "A", 19, 6694, false},
-    {'R', "120", 17, 2215, false},  {'R', "B", 19, 2215, false},    {'R', "6", 19, 1793, false},
-    {'U', "122", 2, 1543, false},   {'U', "150", 2, 1543, false},   {'U', "7", 2, 850, false},
-    {'U', "A", 2, 850, false},
-};
+// Every version code of every row of the layout table.
+std::vector<Layout> layouts()
+{
+    std::vector<Layout> all;
+    for (size_t n = 0; n < naaccr_layout_count; ++n) {
+        const NaaccrLayout &row = naaccr_layouts[n];
+        for (const char *code = row.codes; *code != '\0';) {
+            const size_t length = strcspn(code, " ");
+            all.push_back(
+                {row.record_type, std::string(code, length), row.version_column, row.length, row.needs_blank_536});
+            code += length;
+            code += *code == ' ';
+        }
+    }
+    return all;
+}
 
 struct Terminator {
     const char *name;
@@ -75,7 +81,7 @@ std::string record(const Layout &layout, unsigned seed)
         r[535] = 'X'; // column 536: the oldest version column
     if (layout.blank_536)
         r[535] = ' ';
-    r.replace(static_cast<size_t>(layout.version_column - 1), strlen(layout.version), layout.version);
+    r.replace(static_cast<size_t>(layout.version_column - 1), layout.version.size(), layout.version);
     std::string terminated = r + '\0';
     cvAssignChecksum(&terminated[0]); // where the layout has a checksum field
     terminated.pop_back();
@@ -102,7 +108,7 @@ std::string file_version_name(const Layout &l)
 std::vector<std::pair<Expected, std::string>> samples()
 {
     std::vector<std::pair<Expected, std::string>> out;
-    for (const Layout &l : layouts) {
+    for (const Layout &l : layouts()) {
         for (const Terminator &t : terminators) {
             const int32_t length = l.length + static_cast<int32_t>(strlen(t.bytes));
             std::string bytes;
@@ -116,30 +122,41 @@ std::vector<std::pair<Expected, std::string>> samples()
         }
     }
 
-    const Layout incidence = {'I', "150", 17, 3339, false};
+    const NaaccrLayout *row = find_naaccr_layout('I', "150");
+    const Layout incidence = {'I', "150", row->version_column, row->length, false};
     const std::string r1 = record(incidence, 1), r2 = record(incidence, 2), r3 = record(incidence, 3);
     auto add = [&out](const char *name, int32_t code, char type, const char *version, int32_t length, int32_t count,
                       const std::string &bytes) {
         out.push_back({{name, code, type, version, length, count, static_cast<int64_t>(bytes.size())}, bytes});
     };
-    add("stray-ctrl-z.txt", NAACCR_REC_STRAY_CTRL_Z, 'I', "150", 3341, 2, r1 + "\r\n" + r2 + "\r\n\x1a");
-    add("last-terminator-omitted.txt", NAACCR_REC_TERMINATOR_OMITTED, 'I', "150", 3341, 3,
+    const int32_t n = row->length;
+    add("stray-ctrl-z.txt", NAACCR_REC_STRAY_CTRL_Z, 'I', "150", n + 2, 2, r1 + "\r\n" + r2 + "\r\n\x1a");
+    add("last-terminator-omitted.txt", NAACCR_REC_TERMINATOR_OMITTED, 'I', "150", n + 2, 3,
         r1 + "\r\n" + r2 + "\r\n" + r3);
-    add("uneven-length.txt", NAACCR_REC_UNEVEN_LENGTH, 'I', "150", 3340, 2, r1 + "\n" + r2 + "\nXYZ");
+    add("uneven-length.txt", NAACCR_REC_UNEVEN_LENGTH, 'I', "150", n + 1, 2, r1 + "\n" + r2 + "\nXYZ");
     std::string other = r2;
     other[0] = 'C';
-    add("mixed-types.txt", NAACCR_REC_MIXED_TYPES, 'I', "150", 3340, 2, r1 + "\n" + other + "\n");
+    add("mixed-types.txt", NAACCR_REC_MIXED_TYPES, 'I', "150", n + 1, 2, r1 + "\n" + other + "\n");
     std::string bad_type = r1;
     bad_type[0] = 'X';
-    add("bad-type.txt", NAACCR_REC_BAD_TYPE, 'X', " ", 3341, 0, bad_type + "\r\n");
+    add("bad-type.txt", NAACCR_REC_BAD_TYPE, 'X', " ", n + 2, 0, bad_type + "\r\n");
     std::string bad_version = r1;
     bad_version.replace(16, 3, "999");
-    add("bad-version.txt", NAACCR_REC_BAD_VERSION, 'I', " ", 3341, 0, bad_version + "\r\n");
+    add("bad-version.txt", NAACCR_REC_BAD_VERSION, 'I', " ", n + 2, 0, bad_version + "\r\n");
     std::string illegal = r1;
     illegal[99] = '\t';
     add("illegal-character.txt", NAACCR_REC_ILLEGAL_CHAR, 'I', "150", 99, 0, illegal + "\r\n");
     add("too-short.txt", NAACCR_REC_TOO_SHORT, ' ', "", 0, 0, r1.substr(0, 500) + "\r\n");
     add("empty.txt", NAACCR_REC_EMPTY_FILE, ' ', "", 0, 0, "");
+
+    // An abstract of version 180 ends past the inspection's window; its second
+    // record's type is read there too.
+    const NaaccrLayout *a18 = find_naaccr_layout('A', "180");
+    const Layout abstract = {'A', "180", a18->version_column, a18->length, false};
+    std::string modified = record(abstract, 2);
+    modified[0] = 'M';
+    add("v18-mixed-types.txt", NAACCR_REC_MIXED_TYPES, 'A', "180", a18->length + 2, 2,
+        record(abstract, 1) + "\r\n" + modified + "\r\n");
     return out;
 }
 

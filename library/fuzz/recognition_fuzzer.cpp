@@ -16,6 +16,7 @@
 
 #include <string>
 
+#include "layouts.h"
 #include "naaccr_internal.h"
 
 namespace
@@ -46,10 +47,8 @@ size_t first_stop(const unsigned char *bytes, size_t end, bool nul_is_data)
 
 bool is_table_length(int32_t length)
 {
-    static const int32_t lengths[] = {22824, 6694, 5966, 5300, 5564, 2644, 1916, 1150,
-                                      3339,  1946, 1525, 850,  2215, 1793, 1543};
-    for (int32_t l : lengths)
-        if (l == length)
+    for (size_t n = 0; n < naaccr_layout_count; ++n)
+        if (naaccr_layouts[n].length == length)
             return true;
     return false;
 }
@@ -292,20 +291,26 @@ void fuzz_records(const unsigned char *data, size_t size)
 {
     if (size < 8)
         return;
-    static const char *const versions[] = {"120", "121", "122", "130", "140", "150", "160",
-                                           "123", "  A", "  B", "  5", "  9", "   "};
+    static const char *const versions[] = {"120", "121", "122", "130", "140", "150", "160", "180",
+                                           "170", "123", "  A", "  B", "  5", "  9", "   "};
+    const size_t version_count = sizeof versions / sizeof versions[0];
     static const char column_536[] = {' ', '1', '4', '5'};
     static const char *const terminators[] = {"\r\n", "\n\r", "\r", "\n", ""};
     const char type = "ACIMRUx"[data[0] % 7];
-    const size_t width = 850 + (data[3] | data[4] << 8) % 2000;
+    // Now and then records of their layout's full length, which for the
+    // abstracts of version 180 end past the inspection's window.
+    const char *version = versions[data[1] % version_count];
+    const NaaccrLayout *layout = find_naaccr_layout(type, version);
+    const size_t width = (data[4] & 0x80) != 0 && layout != nullptr ? static_cast<size_t>(layout->length)
+                                                                    : 850 + (data[3] | data[4] << 8) % 2000;
     const std::string terminator = terminators[data[5] % 5];
     const int count = 1 + data[6] % 4;
 
     std::string one(width, ' ');
     one[0] = type;
-    one.replace(16, 3, versions[data[1] % 13]);
+    one.replace(16, 3, version);
     if (type == 'U')
-        one.replace(1, 3, versions[data[1] % 13]);
+        one.replace(1, 3, version);
     one[535] = column_536[data[2] % 4];
     std::string file;
     for (int k = 0; k < count; ++k)

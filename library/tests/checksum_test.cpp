@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdio.h>
+#include <string.h>
 
 #include <fstream>
 #include <random>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "crc32.h"
+#include "layouts.h"
 #include "naaccr_internal.h"
 #include "test_files.h"
 
@@ -76,46 +78,84 @@ TEST(Checksum, WorkedIncidenceRecordWithCrLfAndWithNul)
     EXPECT_EQ(text(nul).substr(0, 3339), text(crlf).substr(0, 3339));
 }
 
+// Every code of every layout, in turn with each terminator form: the field
+// stands where the layout table puts it, or the layout has none.
 TEST(Checksum, FieldColumnFollowsTypeAndVersion)
 {
+    const char *terminators[] = {"\r\n", "\n", "\n\r", "\r"};
+    size_t turn = 0;
+    for (size_t n = 0; n < naaccr_layout_count; ++n) {
+        const NaaccrLayout &layout = naaccr_layouts[n];
+        for (const char *code = layout.codes; *code != '\0'; code += *code == ' ') {
+            const std::string version(code, strcspn(code, " "));
+            code += version.size();
+            const char *terminator = terminators[turn++ % 4];
+            SCOPED_TRACE(std::string(1, layout.record_type) + " " + version + " " + std::to_string(turn % 4));
+            std::string record = make_record(layout.record_type, version, static_cast<size_t>(layout.length));
+            if (layout.record_type == 'U')
+                record.replace(1, version.size(), version);
+            const std::vector<char> original = exact(record + terminator);
+            uint32_t length = 0, column = 0;
+            const int32_t code_found = locate_naaccr_checksum(original.data(), &length, &column);
+            std::vector<char> buffer = original;
+            if (layout.checksum_column == 0) {
+                EXPECT_EQ(code_found, NAACCR_REC_NO_CHECKSUM);
+                EXPECT_EQ(cvAssignChecksum(buffer.data()), NAACCR_REC_NO_CHECKSUM);
+                EXPECT_EQ(buffer, original);
+                continue;
+            }
+            ASSERT_EQ(code_found, 0);
+            EXPECT_EQ(length, static_cast<uint32_t>(layout.length));
+            EXPECT_EQ(column, layout.checksum_column);
+            ASSERT_EQ(cvAssignChecksum(buffer.data()), 0);
+            const size_t at = layout.checksum_column - 1;
+            EXPECT_EQ(text(buffer).substr(at, 10), hex10(reference_crc(record.substr(0, at) + record.substr(at + 10))));
+            EXPECT_EQ(text(buffer).substr(0, at), record.substr(0, at));
+            EXPECT_EQ(text(buffer).substr(at + 10), record.substr(at + 10) + terminator);
+            EXPECT_EQ(cvCompareChecksum(buffer.data()), 0);
+        }
+    }
+}
+
+TEST(Checksum, ShorterRecordThanItsLayoutKeepsItsColumn)
+{
+    const std::string record = make_record('I', "150", 2000);
+    std::vector<char> buffer = exact(record + "\n");
+    uint32_t length = 0, column = 0;
+    ASSERT_EQ(locate_naaccr_checksum(buffer.data(), &length, &column), 0);
+    EXPECT_EQ(length, 2000u);
+    EXPECT_EQ(column, 1920u);
+}
+
+// Records of type A and M of version 180 run past the 23000-byte window: the
+// checksum covers every byte up to the record's end.
+TEST(Checksum, Version180AbstractIsCoveredToItsEnd)
+{
+    const int32_t layout_length = find_naaccr_layout('A', "180")->length;
+    const std::string record = make_record('A', "180", static_cast<size_t>(layout_length));
     struct Case {
         const char *label;
-        char type;
-        const char *version;
-        size_t length;
-        const char *terminator;
-        uint32_t column;
+        std::string bytes;
+        uint32_t length;
     } cases[] = {
-        {"I 120, CR LF", 'I', "120", 3339, "\r\n", 1920},
-        {"I 122, LF", 'I', "122", 3339, "\n", 1920},
-        {"A B, LF CR", 'A', "B", 6694, "\n\r", 1164},
-        {"A A, CR", 'A', "A", 6694, "\r", 1164},
-        {"C 9", 'C', "9", 1916, "\r\n", 942},
-        {"I 6", 'I', "6", 1525, "\n", 942},
-        {"M 150", 'M', "150", 22824, "\r\n", 1920},
-        {"C 130", 'C', "130", 5564, "\n", 1920},
-        {"A 140", 'A', "140", 22824, "\n", 1920},
-        {"I 160", 'I', "160", 3339, "\n", 1920},
-        {"M A", 'M', "A", 6694, "\n", 1164},
-        {"I 150, a shorter record than the layout's", 'I', "150", 2000, "\n", 1920},
+        {"CR LF after the layout's length", record + "\r\n", static_cast<uint32_t>(layout_length)},
+        {"no terminator: the layout's length", record, static_cast<uint32_t>(layout_length)},
+        {"ends at a NUL past the window", record.substr(0, 23500) + '\0', 23500},
+        {"ends at an LF in the window's last column", record.substr(0, 22999) + "\n", 22999},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
-        const std::string record = make_record(c.type, c.version, c.length);
+        std::vector<char> buffer = exact(c.bytes);
         uint32_t length = 0, column = 0;
-        const std::vector<char> original = exact(record + c.terminator);
-        ASSERT_EQ(locate_naaccr_checksum(original.data(), &length, &column), 0);
+        ASSERT_EQ(locate_naaccr_checksum(buffer.data(), &length, &column), 0);
         EXPECT_EQ(length, c.length);
-        EXPECT_EQ(column, c.column);
-
-        std::vector<char> buffer = original;
+        EXPECT_EQ(column, 2607u);
         ASSERT_EQ(cvAssignChecksum(buffer.data()), 0);
-        const std::string expected =
-            hex10(reference_crc(record.substr(0, c.column - 1) + record.substr(c.column - 1 + 10)));
-        EXPECT_EQ(text(buffer).substr(c.column - 1, 10), expected);
-        EXPECT_EQ(text(buffer).substr(0, c.column - 1), record.substr(0, c.column - 1));
-        EXPECT_EQ(text(buffer).substr(c.column - 1 + 10), record.substr(c.column - 1 + 10) + c.terminator);
+        EXPECT_EQ(text(buffer).substr(2606, 10),
+                  hex10(reference_crc(record.substr(0, 2606) + record.substr(2616, c.length - 2616))));
         EXPECT_EQ(cvCompareChecksum(buffer.data()), 0);
+        buffer[c.length - 1] = buffer[c.length - 1] == 'q' ? 'r' : 'q';
+        EXPECT_EQ(cvCompareChecksum(buffer.data()), CV_FIELD_MISMATCH) << "the record's last byte counts";
     }
 }
 
@@ -142,7 +182,7 @@ TEST(Checksum, RefusalsLeaveTheRecordUnchanged)
         {"type U, ends at its NUL", u_with_nul, NAACCR_REC_NO_CHECKSUM, NAACCR_REC_NO_CHECKSUM},
         {"invalid type", bad_type + "\r\n", NAACCR_REC_BAD_TYPE, NAACCR_REC_BAD_TYPE},
         {"invalid version", make_record('M', "9", 3000) + "\n", NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_VERSION},
-        {"version 180", make_record('I', "180", 4048) + "\n", NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_VERSION},
+        {"type R version 180", make_record('R', "180", 2215) + "\n", NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_VERSION},
         {"TAB inside", tab + "\r\n", NAACCR_REC_ILLEGAL_CHAR, NAACCR_REC_ILLEGAL_CHAR},
         {"byte 200 inside", high_byte + "\n", NAACCR_REC_ILLEGAL_CHAR, NAACCR_REC_ILLEGAL_CHAR},
         {"version code past the end", "I120\n", NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_VERSION},

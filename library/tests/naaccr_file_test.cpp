@@ -15,6 +15,7 @@
 #endif
 
 #include "cvnaaccr.h"
+#include "layouts.h"
 #include "test_files.h"
 
 namespace
@@ -60,13 +61,13 @@ void expect_unrecognized(const NaaccrFileInfo &info)
     EXPECT_EQ(info.record_count, 0);
 }
 
-// A record of `width` printable characters: `type` in column 1, "120" in
+// A record of `width` printable characters: `type` in column 1, `version` in
 // columns 17 to 19.
-std::string record(size_t width, char type = 'I')
+std::string record(size_t width, char type = 'I', const char *version = "120")
 {
     std::string r(width, ' ');
     r[0] = type;
-    r.replace(16, 3, "120");
+    r.replace(16, 3, version);
     return r;
 }
 
@@ -110,6 +111,8 @@ TEST(Inspection, ReturnsTheCodeMessageAndCountOfEveryOutcome)
     const std::string uneven = "File length does not divide into equal-sized records. nterm= ";
     const std::string omitted = "<cr><lf> terminators omitted at end of file.";
     const std::string ctrl_z = "Stray Ctrl-Z at end of file.";
+    const int32_t a18_length = find_naaccr_layout('A', "180")->length;
+    const std::string a18 = record(a18_length, 'A', "180"), m18 = record(a18_length, 'M', "180");
     struct Case {
         const char *label;
         std::string bytes;
@@ -154,6 +157,26 @@ TEST(Inspection, ReturnsTheCodeMessageAndCountOfEveryOutcome)
          ok, 23000, 2},
         {"second record of 22999 inside the head", record(22997) + "\r\n" + record(22997, 'C') + "\r\n",
          NAACCR_REC_MIXED_TYPES, "Second record begins with Record Type C.", 22999, 2},
+        // Version 180 abstracts end past the window: the terminator and the
+        // second record's type are read just past it.
+        {"v18 abstracts with CR LF", repeat(a18 + "\r\n", 3), NAACCR_REC_OK, ok, a18_length + 2, 3},
+        {"v18 abstracts with LF CR", repeat(a18 + "\n\r", 2), NAACCR_REC_OK, ok, a18_length + 2, 2},
+        {"v18 abstracts with CR", repeat(a18 + "\r", 2), NAACCR_REC_OK, ok, a18_length + 1, 2},
+        {"v18 abstracts without terminators", repeat(a18, 2), NAACCR_REC_OK, ok, a18_length, 2},
+        {"one v18 abstract whose LF is the file's last byte", a18 + "\n", NAACCR_REC_OK, ok, a18_length + 1, 1},
+        {"v18 abstract, then type M", a18 + "\n" + m18 + "\n", NAACCR_REC_MIXED_TYPES,
+         "Second record begins with Record Type M.", a18_length + 1, 2},
+        {"unterminated v18 abstract, then type M", a18 + m18, NAACCR_REC_MIXED_TYPES,
+         "Second record begins with Record Type M.", a18_length, 2},
+        {"v18 abstract, last lacks CR LF", a18 + "\r\n" + a18, NAACCR_REC_TERMINATOR_OMITTED, omitted, a18_length + 2,
+         2},
+        {"v18 abstract and a Ctrl-Z", a18 + "\r\n\x1a", NAACCR_REC_STRAY_CTRL_Z, ctrl_z, a18_length + 2, 1},
+        {"v18 abstract one byte too long", a18 + "x\r\n", NAACCR_REC_UNEVEN_LENGTH, uneven + "0", a18_length, 1},
+        // Other layouts still end inside the window or count as unterminated.
+        {"v16 abstract running past the window", record(24000, 'A', "160") + "\r\n", NAACCR_REC_UNEVEN_LENGTH,
+         uneven + "0", 22824, 1},
+        {"unknown version running past the window", record(24194, 'A', "190") + "\r\n", NAACCR_REC_BAD_VERSION,
+         "Invalid NAACCR Version code for Record Type A.", 0, 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
@@ -423,10 +446,10 @@ TEST(Inspection, RecognisesThePeerProjectsSampleFiles)
         {"naaccr-xml__fake-naaccr14inc-2-rec.txt", NAACCR_REC_TERMINATOR_OMITTED, 'I', "140", 3340, '\n', 6679, 2},
         {"werth-naaccr__synthetic-naaccr-16-abstract.txt", NAACCR_REC_OK, 'A', "160", 22825, '\n', 228250, 10},
         {"werth-naaccr__synthetic-naaccr-16-incidence.txt", NAACCR_REC_OK, 'I', "160", 3340, '\n', 33400, 10},
-        // Version 18 is unknown: "180" is no code, column 536 is blank.  The
-        // abstract's first record is longer than the window: no terminator.
-        {"werth-naaccr__synthetic-naaccr-18-abstract.txt", NAACCR_REC_BAD_VERSION, 'A', " ", 0, 0, 483900, 0},
-        {"werth-naaccr__synthetic-naaccr-18-incidence.txt", NAACCR_REC_BAD_VERSION, 'I', " ", 4049, '\n', 80980, 0},
+        // The abstract's records are longer than the window: its terminator
+        // lies just past it.
+        {"werth-naaccr__synthetic-naaccr-18-abstract.txt", NAACCR_REC_OK, 'A', "180", 24195, '\n', 483900, 20},
+        {"werth-naaccr__synthetic-naaccr-18-incidence.txt", NAACCR_REC_OK, 'I', "180", 4049, '\n', 80980, 20},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file);

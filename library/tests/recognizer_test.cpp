@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "layouts.h"
 #include "naaccr_internal.h"
 
 namespace
@@ -25,6 +26,13 @@ std::string with(std::string r, size_t column, const std::string &text)
 {
     r.replace(column - 1, text.size(), text);
     return r;
+}
+
+// The table's length for a record type and version code.
+int32_t layout_length(char type, const char *version)
+{
+    const NaaccrLayout *layout = find_naaccr_layout(type, version);
+    return layout != nullptr ? layout->length : -1;
 }
 
 struct Recognized {
@@ -95,44 +103,41 @@ std::string coded(char type, const char *columns_17_to_19, char column_536 = ' '
 
 TEST(Recognizer, TakesVersionAndLengthFromTheRulesOfTypesACIAndM)
 {
-    struct Lengths {
-        char type;
-        int32_t by_rule[5];
-    };
-    const Lengths types[] = {{'A', {22824, 22824, 6694, 5966, 5300}},
-                             {'C', {5564, 5564, 2644, 1916, 1150}},
-                             {'I', {3339, 3339, 1946, 1525, 850}},
-                             {'M', {22824, 22824, 6694, 0, 0}}};
     const int bad = NAACCR_REC_BAD_VERSION;
-    for (const Lengths &t : types) {
-        const bool old = t.type != 'M'; // rules 4 and 5 hold for A, C and I only
-        const int32_t *n = t.by_rule;
+    for (char type : {'A', 'C', 'I', 'M'}) {
+        const bool old = type != 'M'; // rules 4 and 5 hold for A, C and I only
+        const int32_t n[5] = {layout_length(type, "120"), layout_length(type, "130"), layout_length(type, "A"),
+                              layout_length(type, "5"), layout_length(type, "1")};
+        const int32_t n18 = layout_length(type, "180");
         const RuleCase cases[] = {
-            {"120", coded(t.type, "120"), 0, "120", n[0]},
-            {"121", coded(t.type, "121"), 0, "121", n[0]},
-            {"122", coded(t.type, "122"), 0, "122", n[0]},
-            {"130", coded(t.type, "130"), 0, "130", n[1]},
-            {"140", coded(t.type, "140"), 0, "140", n[1]},
-            {"150", coded(t.type, "150"), 0, "150", n[1]},
-            {"160 like 150", coded(t.type, "160", '2'), 0, "160", n[1]},
-            {"A in column 19", coded(t.type, "  A", '1'), 0, "A", n[2]},
-            {"B in column 19", coded(t.type, "12B"), 0, "B", n[2]},
-            {"5, column 536 blank", coded(t.type, "  5"), old ? 0 : bad, old ? "5" : " ", old ? n[3] : 0},
-            {"9, column 536 blank", coded(t.type, "  9"), old ? 0 : bad, old ? "9" : " ", old ? n[3] : 0},
-            {"129 is 9 in column 19", coded(t.type, "129"), old ? 0 : bad, old ? "9" : " ", old ? n[3] : 0},
-            {"7 with 3 in column 536", coded(t.type, "  7", '3'), old ? 0 : bad, old ? "3" : " ", old ? n[4] : 0},
-            {"1 in column 536", coded(t.type, "   ", '1'), old ? 0 : bad, old ? "1" : " ", old ? n[4] : 0},
-            {"4 in column 536", coded(t.type, "   ", '4'), old ? 0 : bad, old ? "4" : " ", old ? n[4] : 0},
-            {"123 goes on to column 536", coded(t.type, "123", '2'), old ? 0 : bad, old ? "2" : " ", old ? n[4] : 0},
-            {"180 goes on to column 536", coded(t.type, "180", '1'), old ? 0 : bad, old ? "1" : " ", old ? n[4] : 0},
-            {"123, column 536 blank", coded(t.type, "123"), bad, " ", 0},
-            {"170, column 536 blank", coded(t.type, "170"), bad, " ", 0},
-            {"5 in column 536", coded(t.type, "   ", '5'), bad, " ", 0},
-            {"9 with 5 in column 536", coded(t.type, "  9", '5'), bad, " ", 0},
-            {"lower-case a in column 19", coded(t.type, "  a"), bad, " ", 0},
-            {"nothing", coded(t.type, "   "), bad, " ", 0},
+            {"120", coded(type, "120"), 0, "120", n[0]},
+            {"121", coded(type, "121"), 0, "121", n[0]},
+            {"122", coded(type, "122"), 0, "122", n[0]},
+            {"130", coded(type, "130"), 0, "130", n[1]},
+            {"140", coded(type, "140"), 0, "140", n[1]},
+            {"150", coded(type, "150"), 0, "150", n[1]},
+            {"160 like 150", coded(type, "160", '2'), 0, "160", n[1]},
+            {"180 before column 536", coded(type, "180", '3'), 0, "180", n18},
+            {"A in column 19", coded(type, "  A", '1'), 0, "A", n[2]},
+            {"B in column 19", coded(type, "12B"), 0, "B", n[2]},
+            {"5, column 536 blank", coded(type, "  5"), old ? 0 : bad, old ? "5" : " ", old ? n[3] : 0},
+            {"9, column 536 blank", coded(type, "  9"), old ? 0 : bad, old ? "9" : " ", old ? n[3] : 0},
+            {"129 is 9 in column 19", coded(type, "129"), old ? 0 : bad, old ? "9" : " ", old ? n[3] : 0},
+            {"7 with 3 in column 536", coded(type, "  7", '3'), old ? 0 : bad, old ? "3" : " ", old ? n[4] : 0},
+            {"1 in column 536", coded(type, "   ", '1'), old ? 0 : bad, old ? "1" : " ", old ? n[4] : 0},
+            {"4 in column 536", coded(type, "   ", '4'), old ? 0 : bad, old ? "4" : " ", old ? n[4] : 0},
+            {"123 goes on to column 536", coded(type, "123", '2'), old ? 0 : bad, old ? "2" : " ", old ? n[4] : 0},
+            {"170 goes on to column 536", coded(type, "170", '1'), old ? 0 : bad, old ? "1" : " ", old ? n[4] : 0},
+            {"210 goes on to column 536", coded(type, "210", '3'), old ? 0 : bad, old ? "3" : " ", old ? n[4] : 0},
+            {"123, column 536 blank", coded(type, "123"), bad, " ", 0},
+            {"170, column 536 blank", coded(type, "170"), bad, " ", 0},
+            {"181, column 536 blank", coded(type, "181"), bad, " ", 0},
+            {"5 in column 536", coded(type, "   ", '5'), bad, " ", 0},
+            {"9 with 5 in column 536", coded(type, "  9", '5'), bad, " ", 0},
+            {"lower-case a in column 19", coded(type, "  a"), bad, " ", 0},
+            {"nothing", coded(type, "   "), bad, " ", 0},
         };
-        SCOPED_TRACE(std::string("type ") + t.type);
+        SCOPED_TRACE(std::string("type ") + type);
         check_rules(cases, sizeof cases / sizeof cases[0]);
     }
 }
@@ -141,28 +146,31 @@ TEST(Recognizer, TakesVersionAndLengthFromTheRulesOfTypesRAndU)
 {
     const int bad = NAACCR_REC_BAD_VERSION;
     const RuleCase cases[] = {
-        {"R 120", coded('R', "120"), 0, "120", 2215},
-        {"R A", coded('R', "  A"), 0, "A", 2215},
-        {"R B", coded('R', "  B"), 0, "B", 2215},
-        {"R 6", coded('R', "  6"), 0, "6", 1793},
-        {"R 9", coded('R', "  9"), 0, "9", 1793},
-        {"R 129 is 9", coded('R', "129"), 0, "9", 1793},
+        {"R 120", coded('R', "120"), 0, "120", layout_length('R', "120")},
+        {"R A", coded('R', "  A"), 0, "A", layout_length('R', "A")},
+        {"R B", coded('R', "  B"), 0, "B", layout_length('R', "A")},
+        {"R 6", coded('R', "  6"), 0, "6", layout_length('R', "6")},
+        {"R 9", coded('R', "  9"), 0, "9", layout_length('R', "6")},
+        {"R 129 is 9", coded('R', "129"), 0, "9", layout_length('R', "6")},
         {"R 121", coded('R', "121"), bad, " ", 0},
         {"R 130", coded('R', "130"), bad, " ", 0},
         {"R 160", coded('R', "160"), bad, " ", 0},
+        {"R 180", coded('R', "180"), bad, " ", 0},
         {"R 5", coded('R', "  5"), bad, " ", 0},
         {"R 1 in column 536", coded('R', "   ", '1'), bad, " ", 0},
-        {"U 120", record('U', 600, 2, "120"), 0, "120", 1543},
-        {"U 121", record('U', 600, 2, "121"), 0, "121", 1543},
-        {"U 122", record('U', 600, 2, "122"), 0, "122", 1543},
-        {"U 130", record('U', 600, 2, "130"), 0, "130", 1543},
-        {"U 140", record('U', 600, 2, "140"), 0, "140", 1543},
-        {"U 150", record('U', 600, 2, "150"), 0, "150", 1543},
-        {"U 6", record('U', 600, 2, "6"), 0, "6", 850},
-        {"U 9", record('U', 600, 2, "9"), 0, "9", 850},
-        {"U A", record('U', 600, 2, "A"), 0, "A", 850},
-        {"U B", record('U', 600, 2, "B"), 0, "B", 850},
-        {"U 160", record('U', 600, 2, "160"), bad, " ", 0},
+        {"U 120", record('U', 600, 2, "120"), 0, "120", layout_length('U', "120")},
+        {"U 121", record('U', 600, 2, "121"), 0, "121", layout_length('U', "120")},
+        {"U 122", record('U', 600, 2, "122"), 0, "122", layout_length('U', "120")},
+        {"U 130", record('U', 600, 2, "130"), 0, "130", layout_length('U', "120")},
+        {"U 140", record('U', 600, 2, "140"), 0, "140", layout_length('U', "120")},
+        {"U 150", record('U', 600, 2, "150"), 0, "150", layout_length('U', "120")},
+        {"U 6", record('U', 600, 2, "6"), 0, "6", layout_length('U', "6")},
+        {"U 9", record('U', 600, 2, "9"), 0, "9", layout_length('U', "6")},
+        {"U A", record('U', 600, 2, "A"), 0, "A", layout_length('U', "6")},
+        {"U B", record('U', 600, 2, "B"), 0, "B", layout_length('U', "6")},
+        {"U 160", record('U', 600, 2, "160"), 0, "160", layout_length('U', "120")},
+        {"U 180", record('U', 600, 2, "180"), 0, "180", layout_length('U', "120")},
+        {"U 170", record('U', 600, 2, "170"), bad, " ", 0},
         {"U 123", record('U', 600, 2, "123"), bad, " ", 0},
         {"U 5", record('U', 600, 2, "5"), bad, " ", 0},
         {"U a", record('U', 600, 2, "a"), bad, " ", 0},

@@ -44,8 +44,17 @@ extern "C" {
 #define NAACCR_REC_TERMINATOR_OMITTED (-1) /* last record lacks its terminator; counted */
 #define NAACCR_REC_STRAY_CTRL_Z (-2)       /* one Ctrl-Z (26) follows the last whole record */
 
+/* Results of the check-field functions cvAssignCRC32 and cvCompareCRC32, and
+   of cvAssignChecksum and cvCompareChecksum once the checksum field is found.
+   They are not NAACCR_REC_ codes: the same numbers mean other things there. */
+#define CV_FIELD_OK 0            /* written; or the field holds the check value */
+#define CV_FIELD_MISMATCH (-1)   /* compare: the field does not hold the check value */
+#define CV_FIELD_TOO_NARROW (-1) /* assign: the width is below 8 */
+#define CV_FIELD_TOO_WIDE (-2)   /* assign: the width is above 99 */
+#define CV_FIELD_PAST_END (-3)   /* assign: the field does not lie within the record */
+
 /* Size of the inspection buffer and of the window, from column 1, in which the
-   end of the first record is looked for. */
+   end of the first record is looked for (23000 bytes). */
 #define NAACCR_RECORD_BUFFER_SIZE 23000
 
 /* What file inspection found out about one file.  Columns are counted from 1;
@@ -57,7 +66,7 @@ typedef struct NaaccrFileInfo {
     char file_name[1024];   /* the file's name without directory and extension */
     char extension[256];    /* from the last dot of the name, dot included; or empty */
     char record_type;       /* column 1 of the file, unchanged; a blank if none examined */
-    char version[4];        /* "120".."160", "1".."9", "A" (10), "B" (11); " " after an error */
+    char version[4];        /* "120".."180", "1".."9", "A" (10), "B" (11); " " after an error */
     char first_terminator;  /* CR (13), LF (10), or 0 when none was found */
     char second_terminator; /* LF after CR, CR after LF, else 0 */
     int32_t record_length;  /* bytes per record, terminator bytes included */
@@ -94,8 +103,8 @@ CV_STATIC_ASSERT(offsetof(NaaccrFileInfo, message) == 2328, "message offset");
 CV_STATIC_ASSERT(sizeof(NaaccrLibraryInfo) == 112, "NaaccrLibraryInfo size");
 
 /* Inspects the file whose path stands in info->directory.
-   Reads only the file's last byte and at most its first 23000 bytes, in binary
-   mode.  Resets every field first, splits the path into directory, file_name
+   Reads only the file's last byte and at most its first
+   NAACCR_RECORD_BUFFER_SIZE bytes, in binary mode.  Resets every field first, splits the path into directory, file_name
    and extension, then fills record_type, version, the terminators,
    record_length, file_size and record_count, and writes a one-line message.
    Returns NAACCR_REC_OK, NAACCR_REC_MIXED_TYPES, NAACCR_REC_UNEVEN_LENGTH,
@@ -115,35 +124,41 @@ uint32_t CV_CALL cvCalcCRC32(const char *record, uint32_t length, uint32_t colum
 
 /* Writes cvCalcCRC32's value into the field as `width` upper-case hexadecimal
    digits, zero-filled on the left, from the field's last column backwards.
-   Returns 0 when written; -1 when width < 8, -2 when width > 99, -3 when the
-   field does not lie within `length` bytes (tested in that order).  On a
+   Returns CV_FIELD_OK when written; CV_FIELD_TOO_NARROW when width < 8,
+   CV_FIELD_TOO_WIDE when width > 99, CV_FIELD_PAST_END when the field does
+   not lie within `length` bytes (tested in that order).  On a
    refusal the record is unchanged; otherwise only the field is written. */
 int32_t CV_CALL cvAssignCRC32(char *record, uint32_t length, uint32_t column, uint32_t width);
 
-/* Returns 0 when the field holds cvCalcCRC32's value, -1 otherwise (also when
-   the field does not lie within `length` bytes; nothing is then read).  Every
+/* Returns CV_FIELD_OK when the field holds cvCalcCRC32's value,
+   CV_FIELD_MISMATCH otherwise (also when the field does not lie within
+   `length` bytes; nothing is then read).  Every
    byte reads as a digit: its value minus 48 when at most '9', else minus 55,
    accumulated modulo 2^32, so only the last eight characters of the field are
    significant. */
 int32_t CV_CALL cvCompareCRC32(const char *record, uint32_t length, uint32_t column, uint32_t width);
 
 /* Writes the NAACCR checksum field (10 characters) of one record in memory,
-   which ends at its first CR, LF or NUL (or, with none in the first 23000
-   bytes, after its layout's length).  The field stands at column 1920 for
-   versions 120 to 160, 1164 for A and B, 942 for 6 to 9, and holds the CRC-32
-   of the record without it.  Returns 0 when written, NAACCR_REC_BAD_VERSION,
-   NAACCR_REC_BAD_TYPE, NAACCR_REC_ILLEGAL_CHAR, NAACCR_REC_NO_CHECKSUM (types
-   R and U, versions 1 to 5), or -3 when the record ends before the field's
-   last column.  On every refusal the record is unchanged.  Reads only the
-   record and its terminator byte. */
+   which ends at its first CR, LF or NUL.  With none in the first
+   NAACCR_RECORD_BUFFER_SIZE bytes the record ends after its layout's length,
+   or, for layouts longer than that (types A and M of version 180, 24194
+   bytes), at its first CR, LF or NUL before that length.  The field stands at
+   column 1920 for versions 120 to 160, 2607 for 180, 1164 for A and B, 942
+   for 6 to 9, and holds the CRC-32 of the record without it.  Returns 0 when
+   written, NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_TYPE,
+   NAACCR_REC_ILLEGAL_CHAR, NAACCR_REC_NO_CHECKSUM (types R and U, versions 1
+   to 5), or CV_FIELD_PAST_END when the record ends before the field's last
+   column.  On every refusal the record is unchanged.  Reads only the record
+   and its terminator byte. */
 int32_t CV_CALL cvAssignChecksum(char *record);
 
-/* Verifies the NAACCR checksum field of one record in memory.  Returns 0 when
-   it holds the checksum (for versions 120 to 160 also when columns 1919 to
-   1928 hold the checksum of the record without them, as earlier releases
-   wrote it), -1 when it does not or when the record ends before the field's
-   last column, or the recognizer's codes and NAACCR_REC_NO_CHECKSUM as
-   cvAssignChecksum does.  Reads only the record and its terminator byte. */
+/* Verifies the NAACCR checksum field of one record in memory, which ends as
+   for cvAssignChecksum.  Returns 0 when it holds the checksum (for versions
+   120 to 160 also when columns 1919 to 1928 hold the checksum of the record
+   without them, as earlier releases wrote it), CV_FIELD_MISMATCH when it does
+   not or when the record ends before the field's last column, or the
+   recognizer's codes and NAACCR_REC_NO_CHECKSUM as cvAssignChecksum does.
+   Reads only the record and its terminator byte. */
 int32_t CV_CALL cvCompareChecksum(const char *record);
 
 /* Copies the library's version, build date, build time and contact text, each

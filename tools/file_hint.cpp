@@ -1,0 +1,75 @@
+// file_hint.cpp -- what a file that is no flat record file of a known layout
+// seems to be, from its first bytes.
+#include "file_hint.h"
+
+#include <stdio.h>
+#include <string.h>
+
+namespace
+{
+
+bool starts_with(const unsigned char *head, size_t n, const char *magic, size_t length)
+{
+    return n >= length && memcmp(head, magic, length) == 0;
+}
+
+// The first byte that is neither a blank nor a line end, or -1.
+int first_non_blank(const unsigned char *head, size_t n)
+{
+    for (size_t i = 0; i < n; ++i)
+        if (head[i] != ' ' && head[i] != '\t' && head[i] != '\r' && head[i] != '\n')
+            return head[i];
+    return -1;
+}
+
+// The version columns of the first record as a quoted, printable text.
+void quote_columns(const char *bytes, size_t n, char *text, size_t capacity)
+{
+    size_t used = 0;
+    text[used++] = '"';
+    for (size_t i = 0; i < n && used + 6 < capacity; ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        used += static_cast<size_t>(snprintf(text + used, capacity - used, c >= 32 && c <= 126 ? "%c" : "<%d>", c));
+    }
+    snprintf(text + used, capacity - used, "\"");
+}
+
+} // namespace
+
+bool file_hint(const char *path, const NaaccrFileInfo &info, int32_t code, char *hint, size_t capacity)
+{
+    hint[0] = '\0';
+    if (code <= 0 || code == NAACCR_REC_OPEN_FAILED || code == NAACCR_REC_EMPTY_FILE || code == NAACCR_REC_NO_MEMORY)
+        return false;
+    unsigned char head[600];
+    size_t n = 0;
+    FILE *file = fopen(path, "rb");
+    if (file != nullptr) {
+        n = fread(head, 1, sizeof head, file);
+        fclose(file);
+    }
+    if (starts_with(head, n, "\x1f\x8b", 2))
+        snprintf(hint, capacity, "a gzip-compressed file");
+    else if (starts_with(head, n, "\xef\xbb\xbf", 3))
+        snprintf(hint, capacity, "text that starts with a UTF-8 byte-order mark; record files have none");
+    else if (starts_with(head, n, "\xff\xfe", 2) || starts_with(head, n, "\xfe\xff", 2))
+        snprintf(hint, capacity, "UTF-16 text (it starts with a byte-order mark), not single-byte records");
+    else if (first_non_blank(head, n) == '<')
+        snprintf(hint, capacity, "a NAACCR XML data file, not a fixed-length record file");
+    else if (code == NAACCR_REC_BAD_VERSION) {
+        const size_t first = info.record_type == 'U' ? 2 : 17;
+        char columns[40];
+        quote_columns(reinterpret_cast<const char *>(head) + first - 1, n >= first + 2 ? 3 : 0, columns,
+                      sizeof columns);
+        const int nterm = (info.first_terminator != 0) + (info.second_terminator != 0);
+        if (info.record_length > 0)
+            snprintf(hint, capacity,
+                     "unknown version code: columns %zu to %zu hold %s; the first record is %d characters long", first,
+                     first + 2, columns, info.record_length - nterm);
+        else
+            snprintf(hint, capacity,
+                     "unknown version code: columns %zu to %zu hold %s; the first record has no terminator", first,
+                     first + 2, columns);
+    }
+    return hint[0] != '\0';
+}
