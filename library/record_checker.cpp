@@ -151,8 +151,7 @@ void work(void *argument)
     Pool &pool = *worker->pool;
     for (;;) {
         lock_monitor(&pool.monitor);
-        while (!pool.cancel.load() && pool.next_piece < pool.pieces &&
-               pool.next_piece >= pool.merged + pool.slot_count)
+        while (!pool.cancel.load() && pool.next_piece < pool.pieces && pool.next_piece >= pool.merged + pool.slot_count)
             wait_monitor(&pool.monitor);
         if (pool.cancel.load() || pool.next_piece >= pool.pieces) {
             unlock_monitor(&pool.monitor);
@@ -166,7 +165,7 @@ void work(void *argument)
 
         ByteSource source = {pool.file, nullptr, nullptr, 0, pool.size, false};
         ProblemSink sink = {nullptr, nullptr, slot.problems, pool.capacity, 0, false};
-        RunHooks hooks = {nullptr, nullptr, nullptr, &pool.cancel};
+        RunHooks hooks = {nullptr, nullptr, nullptr, nullptr, &pool.cancel};
         check_record_run(*pool.plan, &source, &worker->buffer, 0, piece_start(pool, piece), piece > 0,
                          piece_limit(pool, piece), &sink, &hooks, &slot.result);
 
@@ -238,8 +237,8 @@ int32_t merge_pieces(Pool &pool, RunBuffer *own, Delivery &delivery, NaaccrCheck
 
 // Runs the pieces on `threads` workers.  Returns false when they cannot be
 // set up; nothing has been read or reported then.
-bool check_with_workers(const CheckPlan &plan, const ReadableFile &file, int64_t size, unsigned threads,
-                        RunBuffer *own, Delivery &delivery, NaaccrCheckSummary *summary, int32_t *status)
+bool check_with_workers(const CheckPlan &plan, const ReadableFile &file, int64_t size, unsigned threads, RunBuffer *own,
+                        Delivery &delivery, NaaccrCheckSummary *summary, int32_t *status)
 {
     Pool pool;
     pool.plan = &plan;
@@ -331,8 +330,8 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
     if (plan.bom_length != 0) {
         const bool utf8 = plan.bom_length == 3;
         if (deliver_alone(delivery, 0, 1, NAACCR_CHECK_BYTE_ORDER_MARK,
-                          utf8 ? "The file starts with a UTF-8 byte-order mark." :
-                                 "The file starts with a UTF-16 byte-order mark: it is no single-byte text.") != 0) {
+                          utf8 ? "The file starts with a UTF-8 byte-order mark."
+                               : "The file starts with a UTF-16 byte-order mark: it is no single-byte text.") != 0) {
             summary->stopped = 1;
             summary->bytes = static_cast<uint64_t>(plan.bom_length);
             return NAACCR_REC_OK;
@@ -356,13 +355,17 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
 
     int32_t status = NAACCR_REC_OK;
     const int64_t size = source->file_size;
+    if (options.on_progress != nullptr && options.on_progress(options.context, summary->bytes, size, 0) != 0) {
+        summary->stopped = 2;
+        return NAACCR_REC_OK;
+    }
     const unsigned threads = thread_count(options);
     const bool several = source->file != nullptr && options.on_record == nullptr && threads > 1 &&
                          size - plan.data_start > 2 * piece_size;
     if (!several || !check_with_workers(plan, *source->file, size, threads, buffer, delivery, summary, &status)) {
         Progress progress = {&options, size, 0};
-        RunHooks hooks = {options.on_record, options.on_progress != nullptr ? report_progress : nullptr, &progress,
-                          nullptr};
+        RunHooks hooks = {options.on_record, options.context,
+                          options.on_progress != nullptr ? report_progress : nullptr, &progress, nullptr};
         ProblemSink sink = {deliver, &delivery, nullptr, 0, 0, false};
         RunResult run;
         check_record_run(plan, source, buffer, primed, plan.data_start, false, INT64_MAX, &sink, &hooks, &run);
@@ -378,8 +381,7 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
 
 } // namespace
 
-void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckPlan *plan,
-                     NaaccrCheckSummary *summary)
+void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckPlan *plan, NaaccrCheckSummary *summary)
 {
     memset(plan, 0, sizeof *plan);
     plan->checksums = checksums;
@@ -407,9 +409,10 @@ void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckP
     else
         plan->version_width = 0;
 
-    // The first record ends at its first CR or LF inside the window (or the
-    // layout's length and a terminator, for longer layouts); a lone CR or LF
-    // before a two-byte terminator at the layout's length splits it instead.
+    // The first record ends at its first CR or LF inside the window (which
+    // reaches past the layout's length for longer layouts).  When the layout's
+    // length holds a terminator of another form than that first CR or LF, the
+    // record ends there instead, and the CR or LF before it splits it.
     const size_t length = layout != nullptr ? static_cast<size_t>(layout->length) : 0;
     size_t window = length + 1 > NAACCR_RECORD_BUFFER_SIZE ? length + 1 : NAACCR_RECORD_BUFFER_SIZE;
     window = window < m ? window : m;
@@ -417,8 +420,14 @@ void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckP
     while (t < window && !is_line_end(data[t]))
         ++t;
     if (t < window && length > 0 && length < m && t < length && is_line_end(data[length]) &&
-        terminator_at(data, m, t) == 1 && terminator_at(data, m, length) == 2)
+        (data[t] != data[length] || terminator_at(data, m, t) != terminator_at(data, m, length)))
         t = length;
+    // Records without terminators that hold a stray CR or LF: the record
+    // type and version code stand again at the layout's length.
+    const size_t vc = static_cast<size_t>(plan->version_column), vw = static_cast<size_t>(plan->version_width);
+    if (t < window && length > 0 && t > length && vw > 0 && length + vc - 1 + vw <= t && data[length] == data[0] &&
+        memcmp(data + length + vc - 1, data + vc - 1, vw) == 0)
+        t = window;
     if (t < window) {
         plan->nterm = terminator_at(data, m, t);
         plan->form[0] = data[t];

@@ -256,9 +256,10 @@ typedef int32_t(CV_CALL *NaaccrProblemCallback)(void *context, const NaaccrProbl
 /* Called for each record in file order, on the calling thread; the view and
    its bytes live only during the call.  Return 0 to go on, else to stop. */
 typedef int32_t(CV_CALL *NaaccrRecordCallback)(void *context, const NaaccrRecordView *record);
-/* Called now and then (every few megabytes) and once at the end, on the
-   calling thread: bytes read so far, the file's size (-1 when unknown, as for
-   a stream), records so far.  Return 0 to go on, anything else to stop. */
+/* Called once before the first record, then every few megabytes, and once at
+   the end (when the check was not stopped; its result is then ignored), on
+   the calling thread: bytes read so far, the file's size (-1 when unknown, as
+   for a stream), records so far.  Return 0 to go on, anything else to stop. */
 typedef int32_t(CV_CALL *NaaccrProgressCallback)(void *context, uint64_t bytes_done, int64_t bytes_total,
                                                  uint64_t records);
 /* Reads up to `size` bytes of a stream into `buffer`.  Returns the number of
