@@ -327,6 +327,22 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
                          const NaaccrCheckOptions &options, NaaccrCheckSummary *summary)
 {
     Delivery delivery = {&options, summary, 0};
+    if (plan.bom_length != 0 && options.on_record != nullptr) {
+        // The mark is handed over as bytes outside any record, so that a
+        // caller copying the file through its records keeps every byte.
+        const NaaccrRecordView view = {0,
+                                       0,
+                                       reinterpret_cast<const char *>(buffer->bytes),
+                                       static_cast<uint32_t>(plan.bom_length),
+                                       0,
+                                       1u << NAACCR_CHECK_BYTE_ORDER_MARK,
+                                       0};
+        if (options.on_record(options.context, &view) != 0) {
+            summary->stopped = 1;
+            summary->bytes = static_cast<uint64_t>(plan.bom_length);
+            return NAACCR_REC_OK;
+        }
+    }
     if (plan.bom_length != 0) {
         const bool utf8 = plan.bom_length == 3;
         if (deliver_alone(delivery, 0, 1, NAACCR_CHECK_BYTE_ORDER_MARK,
