@@ -1,14 +1,36 @@
 // file_access_windows.cpp -- opening and reading files on Windows.
+#include <stdlib.h>
 #include <windows.h>
 
 #include "file_access.h"
 
+namespace
+{
+
+// Opens the file as the C runtime's fopen does: the narrow path is turned into
+// a wide one in the ANSI code page (so that its length is not limited to the
+// narrow functions' MAX_PATH), and others may read and write the file meanwhile.
+HANDLE open_for_reading(const char *path)
+{
+    const int wide_length = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+    if (wide_length <= 0)
+        return INVALID_HANDLE_VALUE;
+    wchar_t *wide = static_cast<wchar_t *>(malloc(static_cast<size_t>(wide_length) * sizeof(wchar_t)));
+    if (wide == nullptr)
+        return INVALID_HANDLE_VALUE;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    if (MultiByteToWideChar(CP_ACP, 0, path, -1, wide, wide_length) == wide_length)
+        handle = CreateFileW(wide, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    free(wide);
+    return handle;
+}
+
+} // namespace
+
 bool open_regular_file(const char *path, ReadableFile *file, int64_t *size)
 {
-    // Shared as the C runtime's fopen shares: others may read and write the
-    // file while it is open here.
-    HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    HANDLE handle = open_for_reading(path);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     // A device such as CON or NUL opens like a file; only files on disk are read.
