@@ -106,6 +106,7 @@ void add(Found &found, uint64_t number, int64_t offset, uint64_t column, int32_t
     if (found.count == static_cast<int>(sizeof found.items / sizeof found.items[0]))
         return;
     NaaccrProblem &p = found.items[found.count++];
+    memset(&p, 0, sizeof p); // no stale bytes after the message's NUL
     p.record = number;
     p.offset = offset;
     p.column = column > INT32_MAX ? INT32_MAX : static_cast<int32_t>(column);

@@ -166,11 +166,28 @@ int check(const std::string &folder, const std::vector<std::pair<Expected, std::
     for (const auto &sample : set) {
         const Expected &e = sample.first;
         static NaaccrFileInfo info;
-        snprintf(info.directory, sizeof info.directory, "%s/%s", folder.c_str(), e.name.c_str());
+        char path[sizeof info.directory];
+        snprintf(path, sizeof path, "%s/%s", folder.c_str(), e.name.c_str());
+        snprintf(info.directory, sizeof info.directory, "%s", path);
         const int32_t code = cvGet_naaccr_file_info(&info);
         const bool same = code == e.code && info.record_type == e.record_type && e.version == info.version &&
                           info.record_length == e.record_length && info.record_count == e.record_count &&
                           info.file_size == e.file_size;
+        // Checking every record describes the first record as inspection does.
+        NaaccrCheckSummary summary;
+        NaaccrCheckOptions options;
+        memset(&options, 0, sizeof options);
+        options.size = sizeof options;
+        options.threads = 1;
+        const int32_t checked = cvCheckNaaccrFile(path, &options, &summary);
+        const bool recognized = code <= NAACCR_REC_UNEVEN_LENGTH;
+        if (recognized && (checked != NAACCR_REC_OK || summary.record_type != info.record_type ||
+                           strcmp(summary.version, info.version) != 0 || summary.record_length != info.record_length)) {
+            ++failures;
+            printf("CHECK DIFFERS %s: type %c version '%s' length %" PRId32 " (inspection: %c '%s' %" PRId32 ")\n",
+                   e.name.c_str(), summary.record_type, summary.version, summary.record_length, info.record_type,
+                   info.version, info.record_length);
+        }
         if (!same) {
             ++failures;
             printf("MISMATCH %s: code %" PRId32 " type %c version '%s' length %" PRId32 " count %" PRId32

@@ -174,6 +174,10 @@ int32_t CV_CALL cvGet_cvnaaccr_dll_info(NaaccrLibraryInfo *info);
    version code, length and terminator form (CR LF, LF, CR, LF CR, or none:
    records of the layout's length).  After a problem the check goes on at the
    next record; no record is held in memory longer than it takes to check it.
+   A file whose first NAACCR_RECORD_BUFFER_SIZE bytes hold no CR or LF and
+   whose layout is not known cannot be cut into records: that is reported as
+   one NAACCR_CHECK_RECORD_LENGTH problem of record 1, no record is handed to
+   the record callback, and the check ends there.
 
    Further result codes of the checker (file inspection never returns them). */
 #define NAACCR_REC_READ_FAILED 2048  /* a read failed after the file was opened */
