@@ -165,7 +165,8 @@ int check(const std::string &folder, const std::vector<std::pair<Expected, std::
     int failures = 0;
     for (const auto &sample : set) {
         const Expected &e = sample.first;
-        static NaaccrFileInfo info;
+        NaaccrFileInfo info;
+        memset(&info, 0, sizeof info);
         snprintf(info.directory, sizeof info.directory, "%s/%s", folder.c_str(), e.name.c_str());
         const int32_t code = cvGet_naaccr_file_info(&info);
         const bool same = code == e.code && info.record_type == e.record_type && e.version == info.version &&
