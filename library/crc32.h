@@ -4,6 +4,11 @@
 // message in as many pieces as convenient, and complement the register at the
 // end.  Feeding a message in two pieces gives the same register as feeding it
 // in one, so a record can be hashed around a field without copying it.
+//
+// crc32.cpp holds the table and the reference form; the fast forms and
+// crc32_update come from one file per processor family, chosen by the build:
+// crc32_x86.cpp picks PCLMULQDQ or VPCLMULQDQ at run time, and
+// crc32_portable.cpp serves every other processor with the reference form.
 #ifndef CRC32_H
 #define CRC32_H
 

@@ -1,36 +1,55 @@
 // file_access_windows.cpp -- opening and reading files on Windows.
-#include <stdlib.h>
 #include <windows.h>
+
+#include <string.h>
+#include <wchar.h>
 
 #include "file_access.h"
 
 namespace
 {
 
-// Opens the file as the C runtime's fopen does: the narrow path is turned into
-// a wide one in the ANSI code page (so that its length is not limited to the
-// narrow functions' MAX_PATH), and others may read and write the file meanwhile.
-HANDLE open_for_reading(const char *path)
+// Room for a whole path of NaaccrFileInfo (directory, name and extension) made
+// absolute, with the "\\?\UNC\" prefix.
+const DWORD wide_path_capacity = 4096;
+
+// Shared as the C runtime's fopen shares: others may read and write the file
+// while it is open here.
+const DWORD share_all = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+const DWORD read_flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
+
+// The ANSI file functions stop at MAX_PATH characters; a longer path is opened
+// through its extended form ("\\?\C:\..." or "\\?\UNC\server\..."), made from
+// the full path that the wide functions give for it.
+HANDLE open_long_path(const char *path)
 {
-    const int wide_length = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-    if (wide_length <= 0)
+    wchar_t wide[wide_path_capacity];
+    if (MultiByteToWideChar(CP_ACP, 0, path, -1, wide, wide_path_capacity) == 0)
         return INVALID_HANDLE_VALUE;
-    wchar_t *wide = static_cast<wchar_t *>(malloc(static_cast<size_t>(wide_length) * sizeof(wchar_t)));
-    if (wide == nullptr)
+    wchar_t full[wide_path_capacity];
+    const DWORD length = GetFullPathNameW(wide, wide_path_capacity, full, nullptr);
+    if (length == 0 || length >= wide_path_capacity)
         return INVALID_HANDLE_VALUE;
-    HANDLE handle = INVALID_HANDLE_VALUE;
-    if (MultiByteToWideChar(CP_ACP, 0, path, -1, wide, wide_length) == wide_length)
-        handle = CreateFileW(wide, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    free(wide);
-    return handle;
+    wchar_t extended[wide_path_capacity + 8] = L"";
+    if (wcsncmp(full, L"\\\\?\\", 4) == 0) {
+        wcscpy(extended, full);
+    } else if (wcsncmp(full, L"\\\\", 2) == 0) {
+        wcscpy(extended, L"\\\\?\\UNC\\");
+        wcscat(extended, full + 2);
+    } else {
+        wcscpy(extended, L"\\\\?\\");
+        wcscat(extended, full);
+    }
+    return CreateFileW(extended, GENERIC_READ, share_all, nullptr, OPEN_EXISTING, read_flags, nullptr);
 }
 
 } // namespace
 
 bool open_regular_file(const char *path, ReadableFile *file, int64_t *size)
 {
-    HANDLE handle = open_for_reading(path);
+    HANDLE handle = strlen(path) < MAX_PATH
+                        ? CreateFileA(path, GENERIC_READ, share_all, nullptr, OPEN_EXISTING, read_flags, nullptr)
+                        : open_long_path(path);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     // A device such as CON or NUL opens like a file; only files on disk are read.

@@ -146,7 +146,8 @@ int inspect_command(int argc, char **argv)
 
     int status = 0;
     for (int i = first_file; i < argc; ++i) {
-        static NaaccrFileInfo info;
+        NaaccrFileInfo info;
+        memset(&info, 0, sizeof info);
         snprintf(info.directory, sizeof info.directory, "%s", argv[i]);
         const int32_t code = cvGet_naaccr_file_info(&info);
         char hint[256];

@@ -165,7 +165,8 @@ int check(const std::string &folder, const std::vector<std::pair<Expected, std::
     int failures = 0;
     for (const auto &sample : set) {
         const Expected &e = sample.first;
-        static NaaccrFileInfo info;
+        NaaccrFileInfo info;
+        memset(&info, 0, sizeof info);
         char path[sizeof info.directory];
         snprintf(path, sizeof path, "%s/%s", folder.c_str(), e.name.c_str());
         snprintf(info.directory, sizeof info.directory, "%s", path);

@@ -4,6 +4,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "file_time.h"
+
 static UiRecorder *recorder(void *window) { return static_cast<UiRecorder *>(window); }
 
 static void set_caption(void *window, const char *text) { recorder(window)->caption = text; }

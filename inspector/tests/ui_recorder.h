@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "veldrix.h"
+#include "dialog_ui.h"
+#include "inspection_log.h"
 
 struct RecordedBox {
     std::string text;
@@ -25,7 +26,7 @@ struct UiRecorder {
 
     // What the platform answers.
     std::string chosen_path;   // handed out by choose_file
-    int file_time_answer = -1; // -1: the real QueryFileTime; 0 or 1: answer that, with `file_time`
+    int file_time_answer = -1; // -1: the file's real time (QueryFileTime); 0 or 1: answer that, with `file_time`
     struct tm file_time = {};
     const InspectionLog *watched_log = nullptr;
 

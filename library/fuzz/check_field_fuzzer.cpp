@@ -67,19 +67,20 @@ void check_field_functions(const uint8_t *data, size_t size)
     const uint32_t value = cvCalcCRC32(record.data(), length, column, width);
     const int32_t compared = cvCompareCRC32(record.data(), length, column, width);
     const int32_t assigned = cvAssignCRC32(record.data(), length, column, width);
-    if (compared != 0 && compared != -1)
+    if (compared != CV_FIELD_OK && compared != CV_FIELD_MISMATCH)
         abort();
-    if (assigned == 0) {
+    if (assigned == CV_FIELD_OK) {
         // Only the field changed, and it now holds the value.
         const uint64_t first = column == 0 ? 0 : uint64_t{column} - 1;
         for (uint64_t i = 0; i < length; ++i) {
             if ((i < first || i >= first + width) && record[i] != original[i])
                 abort();
         }
-        if (cvCompareCRC32(record.data(), length, column, width) != 0 ||
+        if (cvCompareCRC32(record.data(), length, column, width) != CV_FIELD_OK ||
             cvCalcCRC32(record.data(), length, column, width) != value)
             abort();
-    } else if (assigned < -3 || assigned > -1 || record != original) {
+    } else if ((assigned != CV_FIELD_TOO_NARROW && assigned != CV_FIELD_TOO_WIDE && assigned != CV_FIELD_PAST_END) ||
+               record != original) {
         abort();
     }
 }
@@ -96,14 +97,15 @@ void check_checksum_functions(const uint8_t *data, size_t size)
     const std::vector<char> original = record;
     const int32_t compared = cvCompareChecksum(record.data());
     const int32_t assigned = cvAssignChecksum(record.data());
-    if (assigned == 0) {
-        if ((compared != 0 && compared != -1) || cvCompareChecksum(record.data()) != 0)
+    if (assigned == CV_FIELD_OK) {
+        if ((compared != CV_FIELD_OK && compared != CV_FIELD_MISMATCH) ||
+            cvCompareChecksum(record.data()) != CV_FIELD_OK)
             abort();
         return;
     }
     // A refusal changes nothing, and Compare refuses alike (a record too short
     // for the field is a mismatch there).
-    if (record != original || (assigned == -3 ? compared != -1 : compared != assigned))
+    if (record != original || (assigned == CV_FIELD_PAST_END ? compared != CV_FIELD_MISMATCH : compared != assigned))
         abort();
 }
 

@@ -7,7 +7,6 @@
 // written to a file of this process and inspected, it serves as a path below
 // a folder that does not exist, and it shapes a file of whole records.  Every report is checked against what
 // the bytes allow; a broken invariant aborts.
-#include <algorithm>
 #include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -110,9 +109,11 @@ void fuzz_recognizer(const unsigned char *data, size_t size, int64_t file_size)
     check(first == 0 || first == '\r' || first == '\n', "first terminator is CR, LF or none");
     check(second == 0 || (first == '\r' && second == '\n') || (first == '\n' && second == '\r'),
           "second terminator is the other of the first");
-    // A layout's own length may exceed the window (abstracts of version 180).
-    const int32_t longest = std::max(static_cast<int32_t>(window_size), longest_naaccr_layout());
-    check(info.record_length >= 0 && info.record_length <= longest, "record_length range");
+    // A layout longer than the window (the abstracts of version 180) gives its own length when the window holds
+    // no end of record; every other length was measured inside the window.
+    check(info.record_length >= 0 && (info.record_length <= static_cast<int32_t>(window_size) ||
+                                      (first == 0 && is_table_length(info.record_length))),
+          "record_length range");
 
     const bool nul_is_data = size != 0 && bytes[0] == 'U';
     const size_t stop = first_stop(bytes, window, nul_is_data);
@@ -160,16 +161,11 @@ void fuzz_window_end(const unsigned char *data, size_t size)
     free(big);
 }
 
-char file_path[64];
+const size_t FILE_PATH_CAPACITY = 64;
 
-void remove_input_file() { remove(file_path); }
-
-void fuzz_inspection(const unsigned char *data, size_t size)
+// Writes the input to `file_path` and holds inspection of that file to the recognizer's findings.
+void inspect_input_file(const char *file_path, const unsigned char *data, size_t size)
 {
-    if (file_path[0] == '\0') {
-        snprintf(file_path, sizeof file_path, "/tmp/recognition_fuzzer-%ld.txt", static_cast<long>(getpid()));
-        atexit(remove_input_file);
-    }
     FILE *file = fopen(file_path, "wb");
     check(file != nullptr, "the input file can be written");
     check(fwrite(data, 1, size, file) == size && fclose(file) == 0, "the input file is written");
@@ -180,7 +176,7 @@ void fuzz_inspection(const unsigned char *data, size_t size)
     const int32_t code = cvGet_naaccr_file_info(&info);
 
     check(nul_terminated(info.message, sizeof info.message) && info.message[0] != '\0', "a message");
-    char joined[sizeof file_path];
+    char joined[FILE_PATH_CAPACITY];
     snprintf(joined, sizeof joined, "%s%s%s", info.directory, info.file_name, info.extension);
     check(strcmp(joined, file_path) == 0 && strcmp(info.extension, ".txt") == 0, "the path is split and rejoined");
     check(code != NAACCR_REC_OPEN_FAILED && code != NAACCR_REC_NO_MEMORY, "a regular file is read");
@@ -201,21 +197,21 @@ void fuzz_inspection(const unsigned char *data, size_t size)
     direct.file_size = static_cast<int64_t>(size);
     const size_t head = size < window_size ? size : window_size;
     const int32_t recognized = recognize_naaccr_record(reinterpret_cast<const char *>(data), head, &direct);
-    // A layout longer than the window (abstracts of version 180): with no
-    // terminator inside the window, the bytes at the layout's length decide,
-    // and the second record's type is read there too.
-    bool second_read = static_cast<size_t>(direct.record_length) < head;
-    if (recognized == NAACCR_REC_OK && direct.first_terminator == 0 && head == window_size &&
-        static_cast<size_t>(direct.record_length) > window_size) {
-        const size_t at = static_cast<size_t>(direct.record_length);
-        if (at < size && (data[at] == '\r' || data[at] == '\n')) {
-            direct.first_terminator = static_cast<char>(data[at]);
-            const unsigned char other = data[at] == '\r' ? '\n' : '\r';
-            const bool pair = at + 1 < size && data[at + 1] == other;
-            direct.second_terminator = pair ? static_cast<char>(other) : 0;
-            direct.record_length += pair ? 2 : 1;
+    // A first record longer than the window (the abstracts of version 180) ends past it: its terminator bytes, if
+    // any, stand at the layout's length, and the byte after them is the second record's type.
+    const bool past_window = recognized == NAACCR_REC_OK && direct.first_terminator == 0 && head == window_size &&
+                             direct.record_length > static_cast<int32_t>(window_size);
+    if (past_window) {
+        const size_t end = static_cast<size_t>(direct.record_length);
+        if (end < size && (data[end] == '\r' || data[end] == '\n')) {
+            const unsigned char other = data[end] == '\r' ? '\n' : '\r';
+            direct.first_terminator = static_cast<char>(data[end]);
+            direct.record_length += 1;
+            if (end + 1 < size && data[end + 1] == other) {
+                direct.second_terminator = static_cast<char>(other);
+                direct.record_length += 1;
+            }
         }
-        second_read = static_cast<size_t>(direct.record_length) < size;
     }
     check(info.record_type == direct.record_type && memcmp(info.version, direct.version, 4) == 0 &&
               info.first_terminator == direct.first_terminator && info.second_terminator == direct.second_terminator &&
@@ -234,7 +230,10 @@ void fuzz_inspection(const unsigned char *data, size_t size)
     case NAACCR_REC_OK:
     case NAACCR_REC_MIXED_TYPES:
         check(file_size % length == 0 && info.record_count == file_size / length, "whole records");
-        check((code == NAACCR_REC_MIXED_TYPES) == (file_size != length && second_read && data[length] != data[0]),
+        check((code == NAACCR_REC_MIXED_TYPES) ==
+                  (file_size != length &&
+                   (length < static_cast<int64_t>(head) || (past_window && length < static_cast<int64_t>(size))) &&
+                   data[length] != data[0]),
               "mixed types exactly when the second record's type differs");
         break;
     case NAACCR_REC_STRAY_CTRL_Z:
@@ -251,6 +250,15 @@ void fuzz_inspection(const unsigned char *data, size_t size)
     default:
         check(false, "inspection code");
     }
+}
+
+void fuzz_inspection(const unsigned char *data, size_t size)
+{
+    // One file per process, removed after each input (a failed check aborts and leaves it for a look).
+    char file_path[FILE_PATH_CAPACITY];
+    snprintf(file_path, sizeof file_path, "/tmp/recognition_fuzzer-%ld.txt", static_cast<long>(getpid()));
+    inspect_input_file(file_path, data, size);
+    remove(file_path);
 }
 
 // The input as a path below a folder that does not exist, after up to three

@@ -176,25 +176,25 @@ TEST(CheckField, AssignRefusesInOrderAndLeavesTheRecordUnchanged)
         uint32_t length, column, width;
         int32_t expected;
     } cases[] = {
-        {"width 7", 40, 5, 7, -1},
-        {"width 8", 40, 5, 8, 0},
-        {"width 99", 120, 5, 99, 0},
-        {"width 100", 120, 5, 100, -2},
-        {"narrow width before a column past the length", 40, 50, 5, -1},
-        {"wide width before a column past the length", 40, 50, 100, -2},
-        {"column past the length", 40, 41, 8, -3},
-        {"field runs past the length", 40, 35, 8, -3},
-        {"field ends at the length", 40, 33, 8, 0},
-        {"column 0 is column 1", 40, 0, 40, 0},
-        {"column 0 with the field past the length", 40, 0, 41, -3},
-        {"column near 2^32 does not wrap", 40, 0xFFFFFFFCu, 10, -3},
+        {"width 7", 40, 5, 7, CV_FIELD_TOO_NARROW},
+        {"width 8", 40, 5, 8, CV_FIELD_OK},
+        {"width 99", 120, 5, 99, CV_FIELD_OK},
+        {"width 100", 120, 5, 100, CV_FIELD_TOO_WIDE},
+        {"narrow width before a column past the length", 40, 50, 5, CV_FIELD_TOO_NARROW},
+        {"wide width before a column past the length", 40, 50, 100, CV_FIELD_TOO_WIDE},
+        {"column past the length", 40, 41, 8, CV_FIELD_PAST_END},
+        {"field runs past the length", 40, 35, 8, CV_FIELD_PAST_END},
+        {"field ends at the length", 40, 33, 8, CV_FIELD_OK},
+        {"column 0 is column 1", 40, 0, 40, CV_FIELD_OK},
+        {"column 0 with the field past the length", 40, 0, 41, CV_FIELD_PAST_END},
+        {"column near 2^32 does not wrap", 40, 0xFFFFFFFCu, 10, CV_FIELD_PAST_END},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
         const std::string original = random_text(c.length, 2);
         std::vector<char> record(original.begin(), original.end());
         EXPECT_EQ(cvAssignCRC32(record.data(), c.length, c.column, c.width), c.expected);
-        if (c.expected != 0) {
+        if (c.expected != CV_FIELD_OK) {
             EXPECT_EQ(std::string(record.begin(), record.end()), original);
             continue;
         }
@@ -252,7 +252,7 @@ TEST(CheckField, Properties)
             outside += width;
         record[outside] = record[outside] == 'x' ? 'y' : 'x';
         EXPECT_NE(cvCalcCRC32(p, length, column, width), value);
-        EXPECT_EQ(cvCompareCRC32(p, length, column, width), -1);
+        EXPECT_EQ(cvCompareCRC32(p, length, column, width), CV_FIELD_MISMATCH);
     }
 }
 
@@ -272,8 +272,8 @@ TEST(CheckField, CompareReadsAnyByteAsADigit)
         std::string field;
         int32_t expected;
     } cases[] = {
-        {"spaces in the first two columns", "  " + digits, 0},
-        {"letters in the first two columns", "zZ" + digits, 0},
+        {"spaces in the first two columns", "  " + digits, CV_FIELD_OK},
+        {"letters in the first two columns", "zZ" + digits, CV_FIELD_OK},
         {"lower-case digits",
          "00" + std::string(1, digits[0]) +
              [&] {
@@ -282,8 +282,8 @@ TEST(CheckField, CompareReadsAnyByteAsADigit)
                      c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
                  return s;
              }(),
-         has_letter ? -1 : 0},
-        {"one digit changed", "00" + digits.substr(0, 7) + (digits[7] == '0' ? "1" : "0"), -1},
+         has_letter ? CV_FIELD_MISMATCH : CV_FIELD_OK},
+        {"one digit changed", "00" + digits.substr(0, 7) + (digits[7] == '0' ? "1" : "0"), CV_FIELD_MISMATCH},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
@@ -296,7 +296,7 @@ TEST(CheckField, CompareReadsAnyByteAsADigit)
 TEST(CheckField, CompareWithWidthZeroMatchesOnlyAZeroValue)
 {
     EXPECT_EQ(cvCompareCRC32("", 0, 1, 0), 0);
-    EXPECT_EQ(cvCompareCRC32("123456789", 9, 1, 0), -1);
+    EXPECT_EQ(cvCompareCRC32("123456789", 9, 1, 0), CV_FIELD_MISMATCH);
 }
 
 // The record lies in a buffer of its exact size, so a read past `length` is
@@ -315,7 +315,7 @@ TEST(CheckField, NothingOutsideTheRecordIsTouched)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
         std::vector<char> record(text.begin(), text.end());
-        EXPECT_EQ(cvCompareCRC32(record.data(), 30, c.column, c.width), -1);
+        EXPECT_EQ(cvCompareCRC32(record.data(), 30, c.column, c.width), CV_FIELD_MISMATCH);
         EXPECT_LT(cvAssignCRC32(record.data(), 30, c.column, c.width), 0);
         EXPECT_EQ(std::string(record.begin(), record.end()), text);
         (void)cvCalcCRC32(record.data(), 30, c.column, c.width);

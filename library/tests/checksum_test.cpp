@@ -187,9 +187,9 @@ TEST(Checksum, RefusalsLeaveTheRecordUnchanged)
         {"byte 200 inside", high_byte + "\n", NAACCR_REC_ILLEGAL_CHAR, NAACCR_REC_ILLEGAL_CHAR},
         {"version code past the end", "I120\n", NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_VERSION},
         {"empty record", std::string(1, '\0'), NAACCR_REC_BAD_TYPE, NAACCR_REC_BAD_TYPE},
-        {"shorter than the column", make_record('I', "150", 1918) + "\r\n", -3, -1},
-        {"ends inside the field", make_record('I', "150", 1925) + "\r\n", -3, -1},
-        {"ends one short of the field's end", make_record('C', "9", 950) + "\n", -3, -1},
+        {"shorter than the column", make_record('I', "150", 1918) + "\r\n", CV_FIELD_PAST_END, CV_FIELD_MISMATCH},
+        {"ends inside the field", make_record('I', "150", 1925) + "\r\n", CV_FIELD_PAST_END, CV_FIELD_MISMATCH},
+        {"ends one short of the field's end", make_record('C', "9", 950) + "\n", CV_FIELD_PAST_END, CV_FIELD_MISMATCH},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
@@ -219,14 +219,14 @@ TEST(Checksum, CompareIgnoresTheFirstTwoColumnsOnly)
         char byte;
         int32_t expected;
     } cases[] = {
-        {"first field column", 1919, 'Z', 0},
-        {"second field column", 1920, ' ', 0},
-        {"third field column", 1921, 'Z', -1},
-        {"last field column", 1928, 'Z', -1},
-        {"column 1919", 1918, '#', -1},
-        {"column 1930", 1929, '#', -1},
-        {"column 2", 1, '#', -1},
-        {"last column", 22823, '#', -1},
+        {"first field column", 1919, 'Z', CV_FIELD_OK},
+        {"second field column", 1920, ' ', CV_FIELD_OK},
+        {"third field column", 1921, 'Z', CV_FIELD_MISMATCH},
+        {"last field column", 1928, 'Z', CV_FIELD_MISMATCH},
+        {"column 1919", 1918, '#', CV_FIELD_MISMATCH},
+        {"column 1930", 1929, '#', CV_FIELD_MISMATCH},
+        {"column 2", 1, '#', CV_FIELD_MISMATCH},
+        {"last column", 22823, '#', CV_FIELD_MISMATCH},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
@@ -247,20 +247,20 @@ TEST(Checksum, FieldWrittenAtColumn1919StillVerifies)
 
     std::vector<char> changed = earlier;
     changed[3000] = changed[3000] == 'q' ? 'r' : 'q';
-    EXPECT_EQ(cvCompareChecksum(changed.data()), -1);
+    EXPECT_EQ(cvCompareChecksum(changed.data()), CV_FIELD_MISMATCH);
 
     // Version A and B records have only their one column.
     std::string version_b = make_record('A', "B", 6694);
     version_b.replace(1162, 10, hex10(reference_crc(version_b.substr(0, 1162) + version_b.substr(1172))));
     std::vector<char> shifted_b = exact(version_b + "\n");
-    EXPECT_EQ(cvCompareChecksum(shifted_b.data()), -1);
+    EXPECT_EQ(cvCompareChecksum(shifted_b.data()), CV_FIELD_MISMATCH);
 
     // A record that ends inside columns 1920 to 1929 does not match, even
     // when columns 1919 to 1928 hold the earlier form.
     std::string short_record = make_record('I', "140", 1928);
     short_record.replace(1918, 10, hex10(reference_crc(short_record.substr(0, 1918))));
     std::vector<char> short_buffer = exact(short_record + "\n");
-    EXPECT_EQ(cvCompareChecksum(short_buffer.data()), -1);
+    EXPECT_EQ(cvCompareChecksum(short_buffer.data()), CV_FIELD_MISMATCH);
 }
 
 // With no end of record inside the 23000-byte window, the layout's length
@@ -293,7 +293,7 @@ TEST(Checksum, PeerSampleFileVerifiesAfterAssign)
     EXPECT_EQ(cvCalcCRC32(bytes.data(), 3339, 1920, 10), 0x09F29DDAu);
     EXPECT_EQ(cvCalcCRC32(bytes.data(), 3339, 1919, 10), 0x09F29DDAu);
     std::vector<char> buffer = exact(bytes);
-    EXPECT_EQ(cvCompareChecksum(buffer.data()), -1) << "the field is blank in the sample";
+    EXPECT_EQ(cvCompareChecksum(buffer.data()), CV_FIELD_MISMATCH) << "the field is blank in the sample";
     ASSERT_EQ(cvAssignChecksum(buffer.data()), 0);
     EXPECT_EQ(text(buffer).substr(1919, 10), "0009F29DDA");
     EXPECT_EQ(text(buffer).substr(0, 1919) + text(buffer).substr(1929), bytes.substr(0, 1919) + bytes.substr(1929));

@@ -296,6 +296,27 @@ TEST(Inspection, OpensTheFileUnderThePathItGivesBack)
     EXPECT_STREQ(bare.info.file_name, "sample.v12");
 }
 
+// Windows' narrow file functions stop at 259 characters; inspection opens longer paths too, absolute and relative.
+TEST(Inspection, OpensFilesWhosePathsAreLongerThanTheOldWindowsLimit)
+{
+    const std::string nested = std::string(120, 'a') + "/" + std::string(120, 'b') + "/" + std::string(120, 'c');
+    std::filesystem::create_directories(std::filesystem::path(test_folder()) / nested);
+    const std::string path = write_test_file(nested + "/records.txt", repeat(record(850) + "\r\n", 3));
+    ASSERT_GT(path.size(), 400u);
+
+    const Inspected absolute = inspect(path);
+    EXPECT_EQ(absolute.code, NAACCR_REC_OK) << absolute.info.message;
+    EXPECT_EQ(absolute.info.record_count, 3);
+    EXPECT_EQ(joined(absolute.info), native(path));
+
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(test_folder());
+    const Inspected relative = inspect(nested + "/records.txt");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(relative.code, NAACCR_REC_OK) << relative.info.message;
+    EXPECT_EQ(relative.info.record_count, 3);
+}
+
 TEST(Inspection, RefusesAnExtensionLongerThanItsField)
 {
     // The 255 characters that would fit name another file, which must not be opened.

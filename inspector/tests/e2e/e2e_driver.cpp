@@ -207,18 +207,18 @@ static std::string Escaped(const std::string &text)
 
 static void CheckShown(const Program &program, HWND main, const std::string &label, const Shown &shown)
 {
-    CheckText(label + ", path", shown.path, WindowText(program, main, IDC_PATH));
-    CheckText(label + ", file date", shown.date, WindowText(program, main, IDC_FILE_DATE));
-    CheckText(label + ", record type", shown.type, WindowText(program, main, IDC_RECORD_TYPE));
-    CheckText(label + ", version", shown.version, WindowText(program, main, IDC_VERSION));
-    CheckText(label + ", record length", shown.length, WindowText(program, main, IDC_RECORD_LENGTH));
-    CheckText(label + ", file size", shown.size, WindowText(program, main, IDC_FILE_SIZE));
-    CheckText(label + ", record count", shown.count, WindowText(program, main, IDC_RECORD_COUNT));
+    CheckText(program, label + ", path", shown.path, WindowText(program, main, IDC_PATH));
+    CheckText(program, label + ", file date", shown.date, WindowText(program, main, IDC_FILE_DATE));
+    CheckText(program, label + ", record type", shown.type, WindowText(program, main, IDC_RECORD_TYPE));
+    CheckText(program, label + ", version", shown.version, WindowText(program, main, IDC_VERSION));
+    CheckText(program, label + ", record length", shown.length, WindowText(program, main, IDC_RECORD_LENGTH));
+    CheckText(program, label + ", file size", shown.size, WindowText(program, main, IDC_FILE_SIZE));
+    CheckText(program, label + ", record count", shown.count, WindowText(program, main, IDC_RECORD_COUNT));
     LRESULT cr = SendWithLimit(program, GetDlgItem(main, IDC_CR), BM_GETCHECK, 0, 0);
     LRESULT lf = SendWithLimit(program, GetDlgItem(main, IDC_LF), BM_GETCHECK, 0, 0);
-    Check(cr == (shown.cr ? BST_CHECKED : BST_UNCHECKED),
+    Check(program, cr == (shown.cr ? BST_CHECKED : BST_UNCHECKED),
           label + ", <cr> check box: expected " + (shown.cr ? "checked" : "cleared"));
-    Check(lf == (shown.lf ? BST_CHECKED : BST_UNCHECKED),
+    Check(program, lf == (shown.lf ? BST_CHECKED : BST_UNCHECKED),
           label + ", <lf> check box: expected " + (shown.lf ? "checked" : "cleared"));
 }
 
@@ -233,7 +233,7 @@ static bool HasIcon(const Program &program, HWND box)
 static void CloseUnexpectedBoxes(const Program &program, HWND main, const std::string &label)
 {
     std::string others = OtherWindows(program, main);
-    if (!Check(others.empty(), label + ": unexpected windows:\n" + others))
+    if (!Check(program, others.empty(), label + ": unexpected windows:\n" + others))
         while (HWND box = FindProgramWindow(program, DIALOG_CLASS, NULL, main)) {
             PressButton(box, IDOK);
             WaitUntilGone(program, box, "an unexpected box");
@@ -250,9 +250,9 @@ static void ExpectBox(const Program &program, HWND main, const std::string &labe
     HWND box = WaitForWindow(program, DIALOG_CLASS, NULL, main);
     char actual_caption[256] = "";
     GetWindowTextA(box, actual_caption, sizeof actual_caption);
-    CheckText(label + ", box caption", caption, actual_caption);
-    CheckText(label + ", box text", text, WindowText(program, box, 0xFFFF));
-    Check(HasIcon(program, box), label + ", the box has an icon");
+    CheckText(program, label + ", box caption", caption, actual_caption);
+    CheckText(program, label + ", box text", text, WindowText(program, box, 0xFFFF));
+    Check(program, HasIcon(program, box), label + ", the box has an icon");
     while_shown();
     PressButton(box, IDOK);
     WaitUntilGone(program, box, "the box \"" + caption + "\"");
@@ -330,10 +330,11 @@ static HWND WaitForMainDialog(const Program &program)
     GUITHREADINFO thread = {};
     thread.cbSize = sizeof thread;
     if (GetGUIThreadInfo(GetWindowThreadProcessId(main, NULL), &thread))
-        Check(thread.hwndFocus == GetDlgItem(main, IDCANCEL), "at the start the focus is on \"Quit\"");
-    CheckText("\"Quit\" button", "Quit", WindowText(program, main, IDCANCEL));
-    CheckText("\"Select NAACCR File\" button", "Select NAACCR File", WindowText(program, main, IDC_SELECT_FILE));
-    CheckText("\"Help\" button", "Help", WindowText(program, main, IDC_HELP_BUTTON));
+        Check(program, thread.hwndFocus == GetDlgItem(main, IDCANCEL), "at the start the focus is on \"Quit\"");
+    CheckText(program, "\"Quit\" button", "Quit", WindowText(program, main, IDCANCEL));
+    CheckText(program, "\"Select NAACCR File\" button", "Select NAACCR File",
+              WindowText(program, main, IDC_SELECT_FILE));
+    CheckText(program, "\"Help\" button", "Help", WindowText(program, main, IDC_HELP_BUTTON));
     return main;
 }
 
@@ -350,25 +351,25 @@ static std::string AboutText(const Program &program)
     NaaccrLibraryInfo info = {};
     get_info(&info);
     std::string contact = info.contact;
-    Check(std::count(contact.begin(), contact.end(), '\n') == 1, "the contact text has two lines");
+    Check(program, std::count(contact.begin(), contact.end(), '\n') == 1, "the contact text has two lines");
     return "Corvella VELDRIX\nVersion 1.1.5, Sep  9 2014\n\nUses cvNAACCR.dll 1.2.2, Sep 15 2014\n\n" + contact;
 }
 
 // Presses "Help" and waits until its handler has returned, without waiting on a box it might show.
-static void PressHelp(HWND main)
+static void PressHelp(const Program &program, HWND main)
 {
     DWORD_PTR result = 0;
     HWND button = GetDlgItem(main, IDC_HELP_BUTTON);
     if (!SendMessageTimeoutA(main, WM_COMMAND, MAKEWPARAM(IDC_HELP_BUTTON, BN_CLICKED),
                              reinterpret_cast<LPARAM>(button), SMTO_NORMAL, WAIT_LIMIT_MS, &result))
-        Check(false, "\"Help\" did not return within " + std::to_string(WAIT_LIMIT_MS / 1000) + " s");
+        Check(program, false, "\"Help\" did not return within " + std::to_string(WAIT_LIMIT_MS / 1000) + " s");
 }
 
 static void CheckLog(const Program &program, const std::string &expected)
 {
     std::string log_path = program.folder + "\\veldrix.log";
     std::string actual;
-    if (!Check(ReadFileBytes(log_path, actual), "veldrix.log can be read"))
+    if (!Check(program, ReadFileBytes(log_path, actual), "veldrix.log can be read"))
         return;
     if (actual == expected)
         return;
@@ -379,21 +380,22 @@ static void CheckLog(const Program &program, const std::string &expected)
     size_t line_start = expected.rfind('\n', at == 0 ? 0 : at - 1);
     line_start = line_start == std::string::npos ? 0 : line_start + 1;
     int line = 1 + static_cast<int>(std::count(expected.begin(), expected.begin() + line_start, '\n'));
-    Check(false, "veldrix.log differs from veldrix.log.expected at byte " + std::to_string(at) + " (line " +
-                     std::to_string(line) + ", " + std::to_string(actual.size()) + " bytes instead of " +
-                     std::to_string(expected.size()) + ")\n  expected: " + Escaped(expected.substr(line_start, 100)) +
-                     "\n  actual:   " + Escaped(actual.substr(std::min(line_start, actual.size()), 100)));
+    Check(program, false,
+          "veldrix.log differs from veldrix.log.expected at byte " + std::to_string(at) + " (line " +
+              std::to_string(line) + ", " + std::to_string(actual.size()) + " bytes instead of " +
+              std::to_string(expected.size()) + ")\n  expected: " + Escaped(expected.substr(line_start, 100)) +
+              "\n  actual:   " + Escaped(actual.substr(std::min(line_start, actual.size()), 100)));
 }
 
 static void CheckNormalEnd(const Program &program, const std::string &how)
 {
     DWORD code = WaitForExit(program);
-    Check(code == 0, "after " + how + " the exit code is 0, not " + std::to_string(code));
+    Check(program, code == 0, "after " + how + " the exit code is 0, not " + std::to_string(code));
 }
 
-static void CloseRun(const std::string &folder, const std::string &shots)
+static void CloseRun(const std::string &folder, const std::string &shots, int *failures)
 {
-    Program program = StartProgram(folder + "\\veldrix.exe", folder);
+    Program program = StartProgram(folder + "\\veldrix.exe", folder, failures);
     std::vector<Selection> selections = AllSelections(SamplesFolder(program));
     WriteSamples(program, selections);
     HWND main = WaitForMainDialog(program);
@@ -421,7 +423,7 @@ static void CloseRun(const std::string &folder, const std::string &shots)
     }
 
     std::printf("help\n");
-    PressHelp(main);
+    PressHelp(program, main);
     HWND help = WaitForWindow(program, "HH Parent", NULL);
     SaveScreen(program, shots + "\\06-help.bmp");
     PostMessageA(help, WM_CLOSE, 0, 0);
@@ -450,17 +452,17 @@ static std::vector<Selection> OkFileOnly(const Program &program)
     return selections;
 }
 
-static void QuitRun(const std::string &folder)
+static void QuitRun(const std::string &folder, int *failures)
 {
-    Program program = StartProgram(folder + "\\veldrix.exe", folder);
+    Program program = StartProgram(folder + "\\veldrix.exe", folder, failures);
     std::vector<Selection> selections = OkFileOnly(program);
     WriteSamples(program, selections);
     HWND main = WaitForMainDialog(program);
 
     std::printf("help without veldrix.chm\n");
     for (int press = 1; press <= 2; ++press) {
-        PressHelp(main);
-        Check(!FindProgramWindow(program, "HH Parent", NULL), "without veldrix.chm no help window appears");
+        PressHelp(program, main);
+        Check(program, !FindProgramWindow(program, "HH Parent", NULL), "without veldrix.chm no help window appears");
         CloseUnexpectedBoxes(program, main, "help without veldrix.chm");
     }
     std::printf("selection: %s\n", selections.front().label.c_str());
@@ -471,14 +473,15 @@ static void QuitRun(const std::string &folder)
     CheckLog(program, log);
 }
 
-static void NoLogRun(const std::string &folder, const std::string &shots)
+static void NoLogRun(const std::string &folder, const std::string &shots, int *failures)
 {
-    Program program = StartProgram(folder + "\\veldrix.exe", folder);
+    Program program = StartProgram(folder + "\\veldrix.exe", folder, failures);
     std::vector<Selection> selections = OkFileOnly(program);
     WriteSamples(program, selections);
     HWND box = WaitForWindow(program, DIALOG_CLASS, "ERROR");
-    CheckText("log that cannot be created, box text", "Could not open veldrix.log", WindowText(program, box, 0xFFFF));
-    Check(!HasIcon(program, box), "the \"ERROR\" box has no icon");
+    CheckText(program, "log that cannot be created, box text", "Could not open veldrix.log",
+              WindowText(program, box, 0xFFFF));
+    Check(program, !HasIcon(program, box), "the \"ERROR\" box has no icon");
     SaveScreen(program, shots + "\\08-log-error.bmp");
     PressButton(box, IDOK);
     WaitUntilGone(program, box, "the \"ERROR\" box");
@@ -500,13 +503,13 @@ static void NoLogRun(const std::string &folder, const std::string &shots)
         FindClose(search);
     }
     DWORD attributes = GetFileAttributesA(log_path.c_str());
-    Check(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) && entries == 0,
+    Check(program, attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) && entries == 0,
           "the folder veldrix.log is left as it was, empty");
 }
 
-static void ShowRun(const std::string &folder, const std::string &shot)
+static void ShowRun(const std::string &folder, const std::string &shot, int *failures)
 {
-    Program program = StartProgram(folder + "\\veldrix.exe", folder);
+    Program program = StartProgram(folder + "\\veldrix.exe", folder, failures);
     HWND main = WaitForWindow(program, DIALOG_CLASS, MAIN_CAPTION);
     Settle(program, main);
     SaveScreen(program, shot, main);
@@ -523,20 +526,21 @@ int main(int argc, char **argv)
     std::string scenario = argv[1];
     std::string folder = argv[2];
     std::string shots = argv[3];
+    int failures = 0;
     if (scenario == "close")
-        CloseRun(folder, shots);
+        CloseRun(folder, shots, &failures);
     else if (scenario == "quit")
-        QuitRun(folder);
+        QuitRun(folder, &failures);
     else if (scenario == "nolog")
-        NoLogRun(folder, shots);
+        NoLogRun(folder, shots, &failures);
     else if (scenario == "show")
-        ShowRun(folder, shots);
+        ShowRun(folder, shots, &failures);
     else {
         std::printf("unknown scenario %s\n", scenario.c_str());
         return 2;
     }
-    if (FailureCount()) {
-        std::printf("%s: failed checks: %d\n", scenario.c_str(), FailureCount());
+    if (failures != 0) {
+        std::printf("%s: failed checks: %d\n", scenario.c_str(), failures);
         return 1;
     }
     std::printf("%s: passed\n", scenario.c_str());

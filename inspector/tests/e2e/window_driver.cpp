@@ -8,12 +8,11 @@
 // How often a wait looks again.
 static const DWORD POLL_MS = 20;
 
-static int failures = 0;
-
-Program StartProgram(const std::string &exe, const std::string &folder)
+Program StartProgram(const std::string &exe, const std::string &folder, int *failures)
 {
     Program program = {};
     program.folder = folder;
+    program.failures = failures;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     std::string command_line = "\"" + exe + "\"";
@@ -45,22 +44,20 @@ void Fatal(const Program &program, const std::string &what)
     std::exit(2);
 }
 
-bool Check(bool ok, const std::string &what)
+bool Check(const Program &program, bool ok, const std::string &what)
 {
     if (!ok) {
-        ++failures;
+        ++*program.failures;
         std::printf("FAILED: %s\n", what.c_str());
         std::fflush(stdout);
     }
     return ok;
 }
 
-bool CheckText(const std::string &label, const std::string &expected, const std::string &actual)
+bool CheckText(const Program &program, const std::string &label, const std::string &expected, const std::string &actual)
 {
-    return Check(expected == actual, label + ": expected \"" + expected + "\", got \"" + actual + "\"");
+    return Check(program, expected == actual, label + ": expected \"" + expected + "\", got \"" + actual + "\"");
 }
-
-int FailureCount() { return failures; }
 
 struct WindowSearch {
     DWORD process_id;

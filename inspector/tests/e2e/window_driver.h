@@ -12,14 +12,16 @@
 // How long any one wait may take.
 const DWORD WAIT_LIMIT_MS = 10000;
 
-// The program under test: its process and the folder it runs in.
+// The program under test: its process, the folder it runs in, and the count of failed checks of the run.
 struct Program {
     PROCESS_INFORMATION process;
     std::string folder;
+    int *failures;
 };
 
-// Starts `exe` (a full path) with the command line "\"exe\"" in `folder`. Fatal when it cannot start.
-Program StartProgram(const std::string &exe, const std::string &folder);
+// Starts `exe` (a full path) with the command line "\"exe\"" in `folder`; failed checks of the run
+// are counted in `*failures`. Fatal when it cannot start.
+Program StartProgram(const std::string &exe, const std::string &folder, int *failures);
 
 // Waits until the program ends and returns its exit code. Fatal after WAIT_LIMIT_MS.
 DWORD WaitForExit(const Program &program);
@@ -27,10 +29,10 @@ DWORD WaitForExit(const Program &program);
 // Prints `what`, ends the program under test and exits with status 2.
 [[noreturn]] void Fatal(const Program &program, const std::string &what);
 
-// Counts and prints a failed check; returns `ok`.
-bool Check(bool ok, const std::string &what);
-bool CheckText(const std::string &label, const std::string &expected, const std::string &actual);
-int FailureCount();
+// Counts a failed check in the run's count and prints it; returns `ok`.
+bool Check(const Program &program, bool ok, const std::string &what);
+bool CheckText(const Program &program, const std::string &label, const std::string &expected,
+               const std::string &actual);
 
 // A visible top-level window of the program with that class and caption (caption NULL: any), or NULL.
 // `except` is never returned.

@@ -1,5 +1,5 @@
-// log.cpp -- veldrix.log: one block per inspected file, for people to read.
-#include "veldrix.h"
+// inspection_log.cpp -- veldrix.log: one block per inspected file, for people to read.
+#include "inspection_log.h"
 
 #include <stdio.h>
 

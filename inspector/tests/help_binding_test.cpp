@@ -1,5 +1,5 @@
-// help_test.cpp -- the help path from argument 0, the registered location of the HTML Help
-// control, the binding that loads at most once, and the About text.
+// help_binding_test.cpp -- the help path from argument 0, the registered location of the HTML Help
+// control, and the binding that loads at most once.
 #include <string.h>
 
 #include <string>
@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui_recorder.h"
-#include "veldrix.h"
+#include "help_binding.h"
 
 namespace
 {
@@ -59,23 +58,27 @@ struct FakeHelp {
     std::vector<std::string> loads;
     std::vector<std::string> shown; // help paths handed to the control
     void *shown_window = nullptr;
+
+    // What the fake hands out; only their addresses matter.
+    int module_token = 0, entry_token = 0, key_token = 0;
 };
 
-FakeHelp *fake;
-int module_token, entry_token, key_token;
+FakeHelp *fake_of(void *context) { return static_cast<FakeHelp *>(context); }
 
-int open_control_key(void **key)
+int open_control_key(void *context, void **key)
 {
+    FakeHelp *fake = fake_of(context);
     if (!fake->key_exists)
         return 0;
     ++fake->opened;
-    *key = &key_token;
+    *key = &fake->key_token;
     return 1;
 }
 
-int query_default_value(void *key, uint32_t *type, char *data, uint32_t size)
+int query_default_value(void *context, void *key, uint32_t *type, char *data, uint32_t size)
 {
-    EXPECT_EQ(key, &key_token);
+    FakeHelp *fake = fake_of(context);
+    EXPECT_EQ(key, &fake->key_token);
     EXPECT_EQ(size, 260u);
     if (!fake->value_readable)
         return 0;
@@ -87,8 +90,9 @@ int query_default_value(void *key, uint32_t *type, char *data, uint32_t size)
     return 1;
 }
 
-uint32_t expand_environment(const char *text, char *out, uint32_t capacity)
+uint32_t expand_environment(void *context, const char *text, char *out, uint32_t capacity)
 {
+    FakeHelp *fake = fake_of(context);
     EXPECT_EQ(std::string(text), fake->value);
     EXPECT_EQ(capacity, 260u);
     ++fake->expansions;
@@ -96,44 +100,52 @@ uint32_t expand_environment(const char *text, char *out, uint32_t capacity)
     return fake->expand_count >= 0 ? (uint32_t)fake->expand_count : (uint32_t)fake->expanded.size() + 1;
 }
 
-void close_key(void *key)
+void close_key(void *context, void *key)
 {
-    EXPECT_EQ(key, &key_token);
+    FakeHelp *fake = fake_of(context);
+    EXPECT_EQ(key, &fake->key_token);
     ++fake->closed;
 }
 
-void *load_module(const char *path)
+void *load_module(void *context, const char *path)
 {
+    FakeHelp *fake = fake_of(context);
     fake->loads.push_back(path);
     for (const std::string &loadable : fake->loadable)
         if (loadable == path)
-            return &module_token;
+            return &fake->module_token;
     return nullptr;
 }
 
-void *find_entry(void *module)
+void *find_entry(void *context, void *module)
 {
-    EXPECT_EQ(module, &module_token);
+    FakeHelp *fake = fake_of(context);
+    EXPECT_EQ(module, &fake->module_token);
     ++fake->lookups;
-    return fake->has_entry ? &entry_token : nullptr;
+    return fake->has_entry ? &fake->entry_token : nullptr;
 }
 
-intptr_t display_topic(void *entry, void *window, const char *help_path)
+intptr_t display_topic(void *context, void *entry, void *window, const char *help_path)
 {
-    EXPECT_EQ(entry, &entry_token);
+    FakeHelp *fake = fake_of(context);
+    EXPECT_EQ(entry, &fake->entry_token);
     fake->shown.push_back(help_path);
     fake->shown_window = window;
     return 4242;
 }
 
-const HelpSystem fake_system = {open_control_key, query_default_value, expand_environment, close_key,
-                                load_module,      find_entry,          display_topic};
+// The help system whose every operation answers from and records into `fake`.
+HelpSystem fake_system(FakeHelp *fake)
+{
+    return HelpSystem{fake,      open_control_key, query_default_value, expand_environment,
+                      close_key, load_module,      find_entry,          display_topic};
+}
 
 class HelpControl : public testing::Test
 {
   protected:
-    void SetUp() override { fake = &help; }
     FakeHelp help;
+    const HelpSystem system = fake_system(&help);
     HelpBinding binding = {nullptr, nullptr, 0};
     int window = 0;
 };
@@ -171,7 +183,7 @@ TEST_F(HelpControl, RegisteredLocationIsReadExpandedAndBounded)
         help.expanded = c.expanded;
         help.expand_count = c.expand_count;
         char location[HELP_LOCATION_CAPACITY] = {};
-        EXPECT_EQ(FindHelpControlPath(&fake_system, location), c.found);
+        EXPECT_EQ(FindHelpControlPath(&system, location), c.found);
         if (c.found) {
             EXPECT_EQ(std::string(location), c.location);
         }
@@ -183,8 +195,8 @@ TEST_F(HelpControl, RegisteredLocationIsReadExpandedAndBounded)
 TEST_F(HelpControl, TwoRequestsLoadTheModuleOnce)
 {
     help.loadable = {help.value};
-    EXPECT_EQ(ShowHelp(&fake_system, &binding, &window, "C:\\Tools\\veldrix.chm"), 4242);
-    EXPECT_EQ(ShowHelp(&fake_system, &binding, &window, "C:\\Tools\\veldrix.chm"), 4242);
+    EXPECT_EQ(ShowHelp(&system, &binding, &window, "C:\\Tools\\veldrix.chm"), 4242);
+    EXPECT_EQ(ShowHelp(&system, &binding, &window, "C:\\Tools\\veldrix.chm"), 4242);
     EXPECT_EQ(help.loads, std::vector<std::string>{help.value});
     EXPECT_EQ(help.lookups, 1);
     EXPECT_EQ(help.opened, 1);
@@ -212,18 +224,18 @@ TEST_F(HelpControl, LoadsByBareNameWhenTheRegisteredLocationFails)
         binding = HelpBinding{nullptr, nullptr, 0};
         help.key_exists = c.key_exists;
         help.loadable = c.loadable;
-        EXPECT_EQ(ShowHelp(&fake_system, &binding, &window, "\\veldrix.chm"), 4242);
+        EXPECT_EQ(ShowHelp(&system, &binding, &window, "\\veldrix.chm"), 4242);
         EXPECT_EQ(help.loads, c.loads);
     }
 }
 
 TEST_F(HelpControl, FailedLoadIsFinal)
 {
-    EXPECT_EQ(ShowHelp(&fake_system, &binding, &window, "C:\\veldrix.chm"), 0);
+    EXPECT_EQ(ShowHelp(&system, &binding, &window, "C:\\veldrix.chm"), 0);
     EXPECT_EQ(help.loads.size(), 2u);
     EXPECT_TRUE(binding.failed);
     help.loadable = {"hhctrl.ocx"}; // even if it could load now
-    EXPECT_EQ(ShowHelp(&fake_system, &binding, &window, "C:\\veldrix.chm"), 0);
+    EXPECT_EQ(ShowHelp(&system, &binding, &window, "C:\\veldrix.chm"), 0);
     EXPECT_EQ(help.loads.size(), 2u);
     EXPECT_EQ(help.opened, 1);
     EXPECT_EQ(help.lookups, 0);
@@ -235,74 +247,23 @@ TEST_F(HelpControl, MissingEntryIsLookedUpAgainWithoutLoadingAgain)
     help.loadable = {"hhctrl.ocx"};
     help.key_exists = false;
     help.has_entry = false;
-    EXPECT_EQ(ShowHelp(&fake_system, &binding, &window, "C:\\veldrix.chm"), 0);
+    EXPECT_EQ(ShowHelp(&system, &binding, &window, "C:\\veldrix.chm"), 0);
     EXPECT_TRUE(binding.failed);
-    EXPECT_EQ(ShowHelp(&fake_system, &binding, &window, "C:\\veldrix.chm"), 0);
+    EXPECT_EQ(ShowHelp(&system, &binding, &window, "C:\\veldrix.chm"), 0);
     EXPECT_EQ(help.loads.size(), 1u);
     EXPECT_EQ(help.lookups, 2);
     help.has_entry = true;
-    EXPECT_EQ(ShowHelp(&fake_system, &binding, &window, "C:\\veldrix.chm"), 4242);
+    EXPECT_EQ(ShowHelp(&system, &binding, &window, "C:\\veldrix.chm"), 4242);
     EXPECT_EQ(help.loads.size(), 1u);
 }
 
 TEST_F(HelpControl, NoHelpPathShowsNothingAndLoadsNothing)
 {
     help.loadable = {help.value};
-    EXPECT_EQ(ShowHelp(&fake_system, &binding, &window, ""), 0);
+    EXPECT_EQ(ShowHelp(&system, &binding, &window, ""), 0);
     EXPECT_TRUE(help.loads.empty());
     EXPECT_EQ(help.opened, 0);
     EXPECT_FALSE(binding.failed);
-}
-
-NaaccrLibraryInfo library_info(const char *version, const char *date, const char *time, const char *contact)
-{
-    NaaccrLibraryInfo info;
-    memset(&info, 0, sizeof info);
-    snprintf(info.library_version, sizeof info.library_version, "%s", version);
-    snprintf(info.build_date, sizeof info.build_date, "%s", date);
-    snprintf(info.build_time, sizeof info.build_time, "%s", time);
-    snprintf(info.contact, sizeof info.contact, "%s", contact);
-    return info;
-}
-
-TEST(About, TextHasSevenLines)
-{
-    NaaccrLibraryInfo info = library_info("1.2.2", "Sep 15 2014", "14:53:40", "Maker\ncontact@example.org");
-    char text[TEXT_CAPACITY];
-    FormatAboutText(&info, text, sizeof text);
-    EXPECT_STREQ(text, "Corvella VELDRIX\nVersion 1.1.5, Sep  9 2014\n\nUses cvNAACCR.dll 1.2.2, Sep 15 2014\n\n"
-                       "Maker\ncontact@example.org");
-}
-
-TEST(About, FieldsWithoutTheirNulAreReadOnlyToTheirEnd)
-{
-    NaaccrLibraryInfo info;
-    memset(&info, 'w', sizeof info);
-    char text[TEXT_CAPACITY];
-    FormatAboutText(&info, text, sizeof text);
-    EXPECT_EQ(std::string(text), "Corvella VELDRIX\nVersion 1.1.5, Sep  9 2014\n\nUses cvNAACCR.dll " +
-                                     std::string(15, 'w') + ", " + std::string(15, 'w') + "\n\n" +
-                                     std::string(63, 'w'));
-}
-
-TEST(About, BoxShowsWhatTheLibraryReportsEachTime)
-{
-    NaaccrLibraryInfo library;
-    memset(&library, 0, sizeof library);
-    cvGet_cvnaaccr_dll_info(&library);
-    char expected[TEXT_CAPACITY];
-    FormatAboutText(&library, expected, sizeof expected);
-
-    UiRecorder r;
-    DialogUi ui = r.ui();
-    ShowAbout(&ui);
-    ShowAbout(&ui);
-    ASSERT_EQ(r.boxes.size(), 2u);
-    for (const RecordedBox &box : r.boxes) {
-        EXPECT_EQ(box.text, expected);
-        EXPECT_EQ(box.caption, "About This Program");
-        EXPECT_EQ(box.style, 64u);
-    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// file_time_posix.cpp -- a file's modification time as local time, with POSIX stat.
-#include "veldrix.h"
+// file_time_posix.cpp -- a file's modification time as local time, with POSIX stat, for the unit tests
+// built for Linux (the program and its Windows tests use win32/file_time.cpp).
+#include "file_time.h"
 
 #include <sys/stat.h>
 

@@ -1,5 +1,5 @@
-// help.cpp -- the help-file path, the binding of the HTML Help control and the About text.
-#include "veldrix.h"
+// help_binding.cpp -- the help file's path and the binding of the HTML Help control, loaded on first use.
+#include "help_binding.h"
 
 #include <stdio.h>
 #include <string.h>
@@ -21,24 +21,24 @@ void InitHelpPath(char *help_path, const char *argument0)
 int FindHelpControlPath(const HelpSystem *system, char *location)
 {
     void *key;
-    if (!system->open_control_key(&key))
+    if (!system->open_control_key(system->context, &key))
         return 0;
     char value[HELP_LOCATION_CAPACITY];
     uint32_t type = 0;
-    if (!system->query_default_value(key, &type, value, sizeof value)) {
-        system->close_key(key);
+    if (!system->query_default_value(system->context, key, &type, value, sizeof value)) {
+        system->close_key(system->context, key);
         return 0;
     }
     // The value may lack its NUL or be longer than the buffer.
     value[sizeof value - 1] = '\0';
     int found;
     if (type == HELP_VALUE_EXPAND_SZ) {
-        uint32_t count = system->expand_environment(value, location, HELP_LOCATION_CAPACITY);
+        uint32_t count = system->expand_environment(system->context, value, location, HELP_LOCATION_CAPACITY);
         found = count >= 1 && count <= HELP_LOCATION_CAPACITY;
     } else {
         found = snprintf(location, HELP_LOCATION_CAPACITY, "%s", value) < HELP_LOCATION_CAPACITY;
     }
-    system->close_key(key);
+    system->close_key(system->context, key);
     return found;
 }
 
@@ -49,9 +49,9 @@ intptr_t ShowHelp(const HelpSystem *system, HelpBinding *binding, void *window, 
     if (binding->module == NULL && !binding->failed) {
         char location[HELP_LOCATION_CAPACITY];
         if (FindHelpControlPath(system, location))
-            binding->module = system->load_module(location);
+            binding->module = system->load_module(system->context, location);
         if (binding->module == NULL)
-            binding->module = system->load_module("hhctrl.ocx");
+            binding->module = system->load_module(system->context, "hhctrl.ocx");
         if (binding->module == NULL) {
             binding->failed = 1;
             return 0;
@@ -60,30 +60,11 @@ intptr_t ShowHelp(const HelpSystem *system, HelpBinding *binding, void *window, 
     if (binding->module == NULL)
         return 0;
     if (binding->entry == NULL) {
-        binding->entry = system->find_entry(binding->module);
+        binding->entry = system->find_entry(system->context, binding->module);
         if (binding->entry == NULL) {
             binding->failed = 1;
             return 0;
         }
     }
-    return system->display_topic(binding->entry, window, help_path);
-}
-
-void FormatAboutText(const NaaccrLibraryInfo *library, char *text, size_t capacity)
-{
-    // The precisions keep every read inside the library's fields.
-    snprintf(text, capacity, "Corvella VELDRIX\nVersion %s, %s\n\nUses cvNAACCR.dll %.*s, %.*s\n\n%.*s",
-             PROGRAM_VERSION, PROGRAM_BUILD_DATE, (int)sizeof library->library_version - 1, library->library_version,
-             (int)sizeof library->build_date - 1, library->build_date, (int)sizeof library->contact - 1,
-             library->contact);
-}
-
-void ShowAbout(const DialogUi *ui)
-{
-    NaaccrLibraryInfo library;
-    memset(&library, 0, sizeof library);
-    cvGet_cvnaaccr_dll_info(&library);
-    char text[TEXT_CAPACITY];
-    FormatAboutText(&library, text, sizeof text);
-    ui->message_box(ui->window, text, "About This Program", BOX_INFORMATION);
+    return system->display_topic(system->context, binding->entry, window, help_path);
 }

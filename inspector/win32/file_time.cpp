@@ -1,5 +1,5 @@
-// file_time_windows.cpp -- a file's modification time as local time, with the C runtime of Windows.
-#include "veldrix.h"
+// file_time.cpp -- a file's modification time as local time, with the C runtime of Windows.
+#include "file_time.h"
 
 #include <sys/stat.h>
 #include <sys/types.h>

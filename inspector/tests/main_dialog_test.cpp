@@ -1,4 +1,4 @@
-// dialog_test.cpp -- what the main dialog shows: the display rules, "No file selected", the
+// main_dialog_test.cpp -- what the main dialog shows: the display rules, "No file selected", the
 // order of one selection, the caption and the file date.
 #include <string.h>
 #ifdef _WIN32
@@ -14,7 +14,7 @@
 #include "resource.h"
 #include "test_files.h"
 #include "ui_recorder.h"
-#include "veldrix.h"
+#include "main_dialog.h"
 
 namespace
 {

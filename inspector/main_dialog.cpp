@@ -1,10 +1,11 @@
-// dialog.cpp -- what the main dialog shows at initialisation and after each file selection.
-#include "veldrix.h"
+// main_dialog.cpp -- what the main dialog shows at initialisation and after each file selection.
+#include "main_dialog.h"
 
 #include <inttypes.h>
 #include <stdio.h>
 #include <string.h>
 
+#include "program_version.h"
 #include "resource.h"
 
 void InitMainDialog(const DialogUi *ui, ProgramState *state, const char *argument0, const char *log_name)

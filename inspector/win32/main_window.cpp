@@ -1,0 +1,75 @@
+// main_window.cpp -- WinMain and the dialog procedure of the main dialog: a dispatcher from Win32
+// messages to the main dialog's logic.
+#include <windows.h>
+
+#include <string.h>
+
+#include "about.h"
+#include "help_control.h"
+#include "main_dialog.h"
+#include "resource.h"
+#include "window_ui.h"
+
+// The dialog procedure of IDD_MAIN. WM_INITDIALOG brings the program state in lParam; it is kept
+// with the window (DWLP_USER) for the messages that follow. Returns TRUE for WM_INITDIALOG,
+// WM_CLOSE and the commands of IDCANCEL, IDC_SELECT_FILE, IDC_LOGO and IDC_HELP_BUTTON, FALSE for
+// every other message.
+static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DialogUi ui = WindowUi(window);
+    if (message == WM_INITDIALOG) {
+        ProgramState *program = (ProgramState *)lParam;
+        SetWindowLongPtrA(window, DWLP_USER, (LONG_PTR)program);
+        InitMainDialog(&ui, program, __argv != NULL && __argv[0] != NULL ? __argv[0] : "", LOG_FILE_NAME);
+        return TRUE;
+    }
+    // Messages that come before WM_INITDIALOG (WM_SETFONT, for one) find no state yet.
+    ProgramState *program = (ProgramState *)GetWindowLongPtrA(window, DWLP_USER);
+    if (program == NULL)
+        return FALSE;
+    switch (message) {
+    case WM_CLOSE:
+        CloseInspectionLog(&program->log);
+        EndDialog(window, 0);
+        return TRUE;
+    case WM_COMMAND:
+        // The notification code is never examined: a click and a double click on the logo both count.
+        switch (LOWORD(wParam)) {
+        case IDCANCEL:
+            EndDialog(window, 0);
+            return TRUE;
+        case IDC_SELECT_FILE:
+            SelectAndInspect(&ui, &program->log);
+            return TRUE;
+        case IDC_LOGO:
+            ShowAbout(&ui);
+            return TRUE;
+        case IDC_HELP_BUTTON:
+            ShowHelp(&html_help_system, &program->help, window, program->help_path);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    WNDCLASSA window_class;
+    memset(&window_class, 0, sizeof window_class);
+    window_class.lpfnWndProc = DefDlgProcA;
+    window_class.cbWndExtra = DLGWINDOWEXTRA;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    window_class.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+    window_class.lpszClassName = "veldrix";
+    RegisterClassA(&window_class);
+
+    // The log and the help binding live from dialog initialisation to the program's end.
+    ProgramState program;
+    memset(&program, 0, sizeof program);
+    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), NULL, MainDialogProc, (LPARAM)&program);
+    // After "Quit" the log is still open: it is closed without a separator.
+    ReleaseInspectionLog(&program.log);
+    return (int)result;
+}
