@@ -2,6 +2,7 @@
 // whose column follows from the record's type and NAACCR version.
 #include "layouts.h"
 #include "naaccr_internal.h"
+#include "printable_scan.h"
 
 namespace
 {
@@ -12,22 +13,20 @@ namespace
 const uint32_t column_since_12 = 1920;
 const uint32_t earlier_column_since_12 = 1919;
 
-bool is_record_end(char c) { return c == '\r' || c == '\n' || c == '\0'; }
+bool is_record_end(unsigned char c) { return c == '\r' || c == '\n' || c == '\0'; }
 
 // Offset of the first CR, LF or NUL in [from, limit), or `limit` when there is
-// none.  The record is read one byte at a time up to that byte, so nothing
-// after the record's end is touched.
+// none, read one byte at a time so that nothing after the record's end is touched.
 size_t find_record_end(const char *record, size_t from, size_t limit)
 {
     size_t end = from;
-    while (end < limit && !is_record_end(record[end]))
+    while (end < limit && !is_record_end(static_cast<unsigned char>(record[end])))
         ++end;
     return end;
 }
 
-} // namespace
-
-int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *column)
+// The recognizer's own walk, for records of type U, in which a NUL is data.
+int32_t locate_by_recognizer(const char *record, uint32_t *length, uint32_t *column)
 {
     // The recognizer may read the record and its terminator byte, no further:
     // it then counts a CR or LF alone, which gives the same length without
@@ -41,19 +40,51 @@ int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *c
     const int32_t code = recognize_naaccr_record(record, available, &info);
     if (code != NAACCR_REC_OK)
         return code;
-
     const NaaccrLayout *layout = find_naaccr_layout(info.record_type, info.version);
     if (layout == nullptr || layout->checksum_column == 0)
         return NAACCR_REC_NO_CHECKSUM;
+    *length = static_cast<uint32_t>(info.record_length - naaccr_terminator_count(&info));
+    *column = layout->checksum_column;
+    return NAACCR_REC_OK;
+}
 
-    size_t record_length = static_cast<size_t>(info.record_length - naaccr_terminator_count(&info));
-    // A layout longer than the window (types A and M of version 18): a record
-    // that runs through the window ends at its first CR, LF or NUL after it,
-    // or after the layout's length.
-    if (end == window && static_cast<size_t>(layout->length) > window)
-        record_length = find_record_end(record, window, static_cast<size_t>(layout->length));
+} // namespace
 
-    *length = static_cast<uint32_t>(record_length);
+int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *column)
+{
+    // One vector scan finds the record's end: its first byte outside 32 to
+    // 126, which must be a CR, LF or NUL; any other is an illegal character,
+    // as the recognizer reports it.  Only type U, whose NUL bytes are data,
+    // takes the recognizer's own walk.
+    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(record);
+    if (bytes[0] == 'U')
+        return locate_by_recognizer(record, length, column);
+    const size_t window = NAACCR_RECORD_BUFFER_SIZE;
+    size_t end = find_record_stop(bytes, window);
+    if (end < window && !is_record_end(bytes[end]))
+        return NAACCR_REC_ILLEGAL_CHAR;
+
+    bool known_type = false;
+    const NaaccrLayout *layout = match_naaccr_layout(record, end, &known_type);
+    if (!known_type)
+        return NAACCR_REC_BAD_TYPE;
+    if (layout == nullptr)
+        return NAACCR_REC_BAD_VERSION;
+    if (layout->checksum_column == 0)
+        return NAACCR_REC_NO_CHECKSUM;
+    if (end == window) {
+        // No end inside the window: the layout's length; for layouts longer
+        // than the window (types A and M of version 180) the record runs on
+        // to its first CR, LF or NUL before that length.
+        const size_t layout_length = static_cast<size_t>(layout->length);
+        end = layout_length;
+        if (layout_length > window) {
+            end = window + find_record_stop(bytes + window, layout_length - window);
+            if (end < layout_length && !is_record_end(bytes[end]))
+                return NAACCR_REC_ILLEGAL_CHAR;
+        }
+    }
+    *length = static_cast<uint32_t>(end);
     *column = layout->checksum_column;
     return NAACCR_REC_OK;
 }

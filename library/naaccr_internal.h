@@ -21,6 +21,14 @@ void reset_naaccr_file_info(NaaccrFileInfo *info);
 // NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_TYPE or NAACCR_REC_ILLEGAL_CHAR.
 int32_t recognize_naaccr_record(const char *buffer, size_t available, NaaccrFileInfo *info);
 
+struct NaaccrLayout;
+
+// The layout whose version rule holds for the record at `record`, of which
+// `available` bytes may be read, in the recognizer's order of rules; null when
+// none holds.  Sets *known_type (when not null) when the record type in column
+// 1 has layouts at all.
+const NaaccrLayout *match_naaccr_layout(const char *record, size_t available, bool *known_type);
+
 // Number of terminator bytes (0, 1 or 2) that the recognizer found.
 int naaccr_terminator_count(const NaaccrFileInfo *info);
 

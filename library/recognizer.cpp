@@ -18,8 +18,6 @@ struct Columns {
     int at(size_t column) const { return column <= available ? bytes[column - 1] : -1; }
 };
 
-// The first row of the record type's layouts whose version rule holds, or
-// null.  Sets *known_type when the table has rows for the type at all.
 const NaaccrLayout *match_layout(char type, const Columns &col, bool *known_type)
 {
     *known_type = false;
@@ -43,6 +41,18 @@ const NaaccrLayout *match_layout(char type, const Columns &col, bool *known_type
 }
 
 } // namespace
+
+const NaaccrLayout *match_naaccr_layout(const char *record, size_t available, bool *known_type)
+{
+    bool known = false;
+    const NaaccrLayout *layout =
+        available == 0
+            ? nullptr
+            : match_layout(record[0], Columns{reinterpret_cast<const unsigned char *>(record), available}, &known);
+    if (known_type != nullptr)
+        *known_type = known;
+    return layout;
+}
 
 int32_t recognize_naaccr_record(const char *buffer, size_t available, NaaccrFileInfo *info)
 {

@@ -175,6 +175,163 @@ int32_t CV_CALL cvCompareChecksum(const char *record);
    they were.  Always returns 0. */
 int32_t CV_CALL cvGet_cvnaaccr_dll_info(NaaccrLibraryInfo *info);
 
+/* ---- Checking every record of a file ----
+
+   cvCheckNaaccrFile and cvCheckNaaccrStream read a whole record file and
+   report every problem of every record through a callback, then a summary.
+   The first record sets what every record is compared with: its record type,
+   version code, length and terminator form (CR LF, LF, CR, LF CR, or none:
+   records of the layout's length).  After a problem the check goes on at the
+   next record; no record is held in memory longer than it takes to check it.
+
+   Further result codes of the checker (file inspection never returns them). */
+#define NAACCR_REC_READ_FAILED 2048  /* a read failed after the file was opened */
+#define NAACCR_REC_BAD_ARGUMENT 4096 /* a null pointer, or options of an unknown size */
+
+/* Kinds of problem (NaaccrProblem.code); each is also the index of its count
+   in NaaccrCheckSummary.counts.  Kinds 8 and 9 are insignificant anomalies at
+   the end of a file, as NAACCR_REC_TERMINATOR_OMITTED and
+   NAACCR_REC_STRAY_CTRL_Z are for file inspection. */
+#define NAACCR_CHECK_RECORD_LENGTH 1      /* the record's length differs from the first record's */
+#define NAACCR_CHECK_LAYOUT_LENGTH 2      /* the first record's length differs from its layout's */
+#define NAACCR_CHECK_RECORD_TYPE 3        /* column 1 holds no valid type, or another than the first record's */
+#define NAACCR_CHECK_VERSION 4            /* the version code is not valid, or differs from the first record's */
+#define NAACCR_CHECK_ILLEGAL_BYTE 5       /* a byte outside 32 to 126 (NUL, TAB, 127 to 255) in a record */
+#define NAACCR_CHECK_SPLIT_RECORD 6       /* a lone CR or LF inside a record: the record is split in two */
+#define NAACCR_CHECK_TERMINATOR_FORM 7    /* the record ends in another terminator than the first record */
+#define NAACCR_CHECK_TERMINATOR_OMITTED 8 /* the last record lacks its terminator (anomaly) */
+#define NAACCR_CHECK_STRAY_CTRL_Z 9       /* one Ctrl-Z (26) follows the last record (anomaly) */
+#define NAACCR_CHECK_PARTIAL_RECORD 10    /* the file ends inside a record */
+#define NAACCR_CHECK_BYTE_ORDER_MARK 11   /* the file starts with a UTF-8 or UTF-16 byte-order mark */
+#define NAACCR_CHECK_CHECKSUM_MISMATCH 12 /* the checksum field does not hold the record's checksum */
+#define NAACCR_CHECK_CHECKSUM_BLANK 13    /* the checksum field holds only blanks: not assigned yet */
+#define NAACCR_CHECK_NO_CHECKSUM 14       /* the layout has no checksum field (reported once, at record 1) */
+#define NAACCR_CHECK_CHECKSUM_CUT 15      /* the record ends before the end of its checksum field */
+#define NAACCR_CHECK_KINDS 16             /* number of entries in NaaccrCheckSummary.counts; 0 is unused */
+
+/* NaaccrCheckOptions.flags */
+#define NAACCR_CHECK_CHECKSUMS 1u /* also verify each record's NAACCR checksum field */
+
+/* One problem, as handed to the problem callback. */
+typedef struct NaaccrProblem {
+    uint64_t record;   /* record number, from 1 */
+    int64_t offset;    /* byte offset of the record's first byte in the file */
+    int32_t column;    /* column of the problem, from 1; 0 for the record as a whole */
+    int32_t code;      /* NAACCR_CHECK_... */
+    char message[256]; /* one line, NUL-terminated, printable */
+} NaaccrProblem;
+
+/* One record (or run of bytes outside any record), as handed to the record
+   callback in file order. */
+typedef struct NaaccrRecordView {
+    uint64_t number;            /* record number, from 1; 0 for bytes outside any record: a
+                                   byte-order mark, a stray Ctrl-Z */
+    int64_t offset;             /* byte offset of its first byte in the file */
+    const char *bytes;          /* its bytes and then its terminator bytes; null for a record
+                                   longer than NAACCR_CHECK_LONGEST_VIEW, which is not kept */
+    uint32_t length;            /* bytes without terminators (saturated at 2^32 - 1) */
+    uint32_t terminator_length; /* 0, 1 or 2 */
+    uint32_t problems;          /* bit (1 << kind) for every kind of problem found in it */
+    uint32_t checksum_column;   /* first column of its checksum field by its own type and
+                                   version; 0 when it has none or they are unknown */
+} NaaccrRecordView;
+
+/* Records longer than this are checked but not handed over whole. */
+#define NAACCR_CHECK_LONGEST_VIEW (1u << 20)
+
+/* What a check found.  Filled by the checker on every return. */
+typedef struct NaaccrCheckSummary {
+    uint64_t records;                    /* records read, a partial last record included */
+    uint64_t bytes;                      /* bytes read */
+    uint64_t problems;                   /* problems found, of every kind */
+    uint64_t reported;                   /* of them, handed to the problem callback */
+    uint64_t counts[NAACCR_CHECK_KINDS]; /* problems by kind: counts[NAACCR_CHECK_VERSION], ... */
+    uint64_t checksums_matched;          /* with NAACCR_CHECK_CHECKSUMS: records whose field holds the checksum */
+    int32_t record_length;               /* the first record's length with its terminators, as file
+                                            inspection reports it; 0 when the file holds none */
+    int32_t layout_length;               /* its layout's length without terminators; 0 when unknown */
+    int32_t stopped;                     /* 0: read to the end; 1: stopped by the problem or record
+                                            callback; 2: by the progress callback */
+    char record_type;                    /* column 1 of the first record; a blank when none */
+    char version[4];                     /* its version code as NaaccrFileInfo.version; " " when invalid */
+    char first_terminator;               /* the first record's terminator bytes, as NaaccrFileInfo */
+    char second_terminator;
+    char reserved[5]; /* zero */
+} NaaccrCheckSummary;
+
+/* Called for each problem in file order, on the thread that called the
+   checker.  Return 0 to go on, anything else to stop the check. */
+typedef int32_t(CV_CALL *NaaccrProblemCallback)(void *context, const NaaccrProblem *problem);
+/* Called for each record in file order, on the calling thread; the view and
+   its bytes live only during the call.  Return 0 to go on, else to stop. */
+typedef int32_t(CV_CALL *NaaccrRecordCallback)(void *context, const NaaccrRecordView *record);
+/* Called once before the first record, then every few megabytes, and once at
+   the end (when the check was not stopped; its result is then ignored), on
+   the calling thread: bytes read so far, the file's size (-1 when unknown, as
+   for a stream), records so far.  Return 0 to go on, anything else to stop. */
+typedef int32_t(CV_CALL *NaaccrProgressCallback)(void *context, uint64_t bytes_done, int64_t bytes_total,
+                                                 uint64_t records);
+/* Reads up to `size` bytes of a stream into `buffer`.  Returns the number of
+   bytes read, 0 at the end of the stream, or -1 on an error. */
+typedef int64_t(CV_CALL *NaaccrReadCallback)(void *stream, void *buffer, uint32_t size);
+
+typedef struct NaaccrCheckOptions {
+    uint32_t size;                      /* sizeof(NaaccrCheckOptions) */
+    uint32_t flags;                     /* NAACCR_CHECK_CHECKSUMS, or 0 */
+    uint32_t threads;                   /* threads that read and check: 0 for as many as the processor
+                                           has (at most 8), 1 for the calling thread alone */
+    uint32_t max_reported;              /* problems handed to on_problem; 0 for all.  The rest are
+                                           counted in the summary. */
+    NaaccrProblemCallback on_problem;   /* or null */
+    NaaccrRecordCallback on_record;     /* or null; when set, one thread reads and checks */
+    NaaccrProgressCallback on_progress; /* or null */
+    void *context;                      /* handed back to every callback */
+} NaaccrCheckOptions;
+
+CV_STATIC_ASSERT(sizeof(NaaccrProblem) == 280, "NaaccrProblem size");
+CV_STATIC_ASSERT(offsetof(NaaccrProblem, offset) == 8, "NaaccrProblem offset offset");
+CV_STATIC_ASSERT(offsetof(NaaccrProblem, column) == 16, "NaaccrProblem column offset");
+CV_STATIC_ASSERT(offsetof(NaaccrProblem, code) == 20, "NaaccrProblem code offset");
+CV_STATIC_ASSERT(offsetof(NaaccrProblem, message) == 24, "NaaccrProblem message offset");
+CV_STATIC_ASSERT(sizeof(NaaccrRecordView) == 40, "NaaccrRecordView size");
+CV_STATIC_ASSERT(offsetof(NaaccrRecordView, bytes) == 16, "NaaccrRecordView bytes offset");
+CV_STATIC_ASSERT(offsetof(NaaccrRecordView, length) == 16 + (sizeof(void *) > 4 ? 8 : 4), "NaaccrRecordView length");
+CV_STATIC_ASSERT(offsetof(NaaccrRecordView, checksum_column) == 28 + (sizeof(void *) > 4 ? 8 : 4),
+                 "NaaccrRecordView checksum_column offset");
+CV_STATIC_ASSERT(sizeof(NaaccrCheckSummary) == 192, "NaaccrCheckSummary size");
+CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, counts) == 32, "NaaccrCheckSummary counts offset");
+CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, checksums_matched) == 160, "checksums_matched offset");
+CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, record_length) == 168, "NaaccrCheckSummary record_length offset");
+CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, record_type) == 180, "NaaccrCheckSummary record_type offset");
+CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, first_terminator) == 185, "first_terminator offset");
+CV_STATIC_ASSERT(sizeof(NaaccrCheckOptions) == 16 + 4 * sizeof(void *), "NaaccrCheckOptions size");
+CV_STATIC_ASSERT(offsetof(NaaccrCheckOptions, on_problem) == 16, "NaaccrCheckOptions on_problem offset");
+
+/* Checks every record of the file at `path`, taken exactly as given (no
+   blanks are skipped, no separators changed, nothing is cut).  `options` may
+   be null for the defaults (one thread per processor, no callbacks, no
+   checksums).  Reads the file once, from start to end, in pieces of a few
+   megabytes; holds at most 64 MB whatever the file's size.  The problems and
+   their order are the same for any number of threads; the callbacks are
+   called on the calling thread only.  Fills *summary on every return.
+   Returns NAACCR_REC_OK when the file was read to its end or the check was
+   stopped by a callback (summary->stopped), whatever was found in it;
+   NAACCR_REC_OPEN_FAILED when it cannot be opened or is not a regular file;
+   NAACCR_REC_EMPTY_FILE when it holds no bytes; NAACCR_REC_READ_FAILED;
+   NAACCR_REC_NO_MEMORY; NAACCR_REC_BAD_ARGUMENT for a null path or summary,
+   or options->size not sizeof(NaaccrCheckOptions).  Calls may run at the
+   same time on any threads. */
+int32_t CV_CALL cvCheckNaaccrFile(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary);
+
+/* Checks every record of a stream (standard input, decompressed data, ...)
+   read through `read`, which is called on the calling thread with `stream`.
+   Offsets count from the stream's first byte; the progress callback gets -1
+   as the total.  Otherwise as cvCheckNaaccrFile, but the stream is read on
+   one thread; NAACCR_REC_READ_FAILED when `read` returns -1, and
+   NAACCR_REC_EMPTY_FILE for an empty stream. */
+int32_t CV_CALL cvCheckNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrCheckOptions *options,
+                                    NaaccrCheckSummary *summary);
+
 #ifdef __cplusplus
 }
 #endif
