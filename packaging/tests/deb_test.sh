@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # deb_test.sh -- makes the Debian package of a Linux build with CPack, installs
 # it on this machine with dpkg -i, runs the installed cvnaaccr, builds the two C
-# consumers against the installed package, and removes it again with dpkg -r.
+# consumers against the installed package, and removes it again with dpkg -r
+# (and --purge, so that dpkg keeps no record of it).
 #
 # Usage: deb_test.sh BUILD_DIR      (a configured and built Linux build, e.g. build/native)
 # Needs root, or sudo without a password; skipped, with a message, without
@@ -43,7 +44,7 @@ cleanup() {
   local status=$?
   trap - EXIT
   if [[ -n $installed ]]; then
-    $sudo dpkg -r cvnaaccr >/dev/null || status=1
+    $sudo dpkg --purge cvnaaccr >/dev/null || status=1
   fi
   rm -rf "$work"
   exit "$status"
@@ -81,9 +82,12 @@ echo "$out" | head -n 1
 "$here/build_consumers.sh" "" "$work/consumers" "$version"
 
 $sudo dpkg -r cvnaaccr >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -r failed"; }
-installed=""
 if dpkg-query -W -f='${Status}' cvnaaccr 2>/dev/null | grep -q ' installed'; then
   fail "cvnaaccr is still installed after dpkg -r"
 fi
-[[ ! -e /usr/bin/cvnaaccr && ! -e /usr/include/cvnaaccr.h ]] || fail "dpkg -r left files behind"
+[[ ! -e /usr/bin/cvnaaccr && ! -e /usr/include/cvnaaccr.h && ! -e /usr/lib/libcvnaaccr.so.1 ]] ||
+  fail "dpkg -r left files behind"
+# dpkg keeps a removed package's scripts until it is purged; leave no trace.
+$sudo dpkg --purge cvnaaccr >/dev/null
+installed=""
 echo "the Debian package installs, works and goes"
