@@ -56,7 +56,8 @@ echo "-- pkg-config --cflags --libs cvnaaccr"
 if [[ -n $prefix ]]; then
   pc_file=$(find "$prefix" -name cvnaaccr.pc)
   [[ -n $pc_file ]] || { echo "no cvnaaccr.pc under $prefix" >&2; exit 1; }
-  export PKG_CONFIG_PATH=$(dirname "$pc_file")
+  PKG_CONFIG_PATH=$(dirname "$pc_file")
+  export PKG_CONFIG_PATH
 fi
 pkg_args=(cvnaaccr)
 [[ $static == --static ]] && pkg_args=(--static cvnaaccr)

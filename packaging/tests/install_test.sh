@@ -78,6 +78,8 @@ for kind in shared static; do
   echo "   $out" | head -n 1
   [[ $out == *" $version"* ]] || fail "cvnaaccr version does not say $version: $out"
 
-  "$here/build_consumers.sh" "$prefix" "$work/$kind-consumers" "$version" $([[ $kind == static ]] && echo --static)
+  link=()
+  [[ $kind == static ]] && link=(--static)
+  "$here/build_consumers.sh" "$prefix" "$work/$kind-consumers" "$version" "${link[@]}"
 done
 echo "installs and consumers work"
