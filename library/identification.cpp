@@ -6,9 +6,9 @@
 namespace
 {
 
-// Constants of this release, not the compiler's date: every build of 1.2.2
-// identifies itself the same way.
-const char library_version[] = "1.2.2";
+// Constants of this release, not the compiler's date: every build of one
+// version identifies itself the same way.
+const char library_version[] = CVNAACCR_VERSION_STRING;
 const char build_date[] = "Sep 15 2014";
 const char build_time[] = "14:53:40";
 const char contact[] = "Corvella\nCorvella Registry Software, support@corvella.example";

@@ -15,6 +15,15 @@
 #include <stddef.h>
 #include <stdint.h>
 
+/* The library's version.  CVNAACCR_VERSION_STRING is the library_version that
+   cvGet_cvnaaccr_dll_info reports; the build, the packages and the Windows
+   version resource read all four from here.  The major number changes only
+   when a release breaks callers built against an earlier one. */
+#define CVNAACCR_VERSION_MAJOR 1
+#define CVNAACCR_VERSION_MINOR 2
+#define CVNAACCR_VERSION_PATCH 2
+#define CVNAACCR_VERSION_STRING "1.2.2"
+
 #ifdef _WIN32
 #define CV_CALL __stdcall
 #else
@@ -77,7 +86,7 @@ typedef struct NaaccrFileInfo {
 
 /* The library's identification, filled by cvGet_cvnaaccr_dll_info. */
 typedef struct NaaccrLibraryInfo {
-    char library_version[16]; /* "1.2.2" */
+    char library_version[16]; /* CVNAACCR_VERSION_STRING of the library's build */
     char build_date[16];      /* "Sep 15 2014" */
     char build_time[16];      /* "14:53:40" */
     char contact[64];         /* maker's name, a line feed, the maker's contact address */

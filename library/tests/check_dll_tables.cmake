@@ -1,12 +1,11 @@
 # Reads the export and import tables of cvnaaccr.dll with objdump -p and fails on
-# any missing or extra exported name, or on an imported DLL other than the system's.
-#   cmake -DOBJDUMP=... -DDLL=... -P check_dll_tables.cmake
+# any missing or extra exported name (each function of library/exports.txt under
+# its plain and its decorated name), or on an imported DLL other than the system's.
+#   cmake -DOBJDUMP=... -DDLL=... -DEXPORTS=library/exports.txt -P check_dll_tables.cmake
 cmake_minimum_required(VERSION 3.25)
-set(expected_exports
-  _cvAssignCRC32@16 _cvAssignChecksum@4 _cvCalcCRC32@16 _cvCompareCRC32@16 _cvCompareChecksum@4
-  _cvGet_cvnaaccr_dll_info@4 _cvGet_naaccr_file_info@4 _cvCheckNaaccrFile@12 _cvCheckNaaccrStream@16
-  cvAssignCRC32 cvAssignChecksum cvCalcCRC32 cvCompareCRC32 cvCompareChecksum
-  cvGet_cvnaaccr_dll_info cvGet_naaccr_file_info cvCheckNaaccrFile cvCheckNaaccrStream)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/exports.cmake)
+cvnaaccr_read_exports(${EXPORTS} entries)
+cvnaaccr_dll_export_names("${entries}" expected_exports)
 set(allowed_imports KERNEL32.dll msvcrt.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)

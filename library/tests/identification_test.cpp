@@ -1,6 +1,7 @@
 // identification_test.cpp -- cvGet_cvnaaccr_dll_info.
 #include <gtest/gtest.h>
 
+#include <stdio.h>
 #include <string.h>
 
 #include <string>
@@ -12,7 +13,7 @@ TEST(Identification, FillsTheFourTexts)
     NaaccrLibraryInfo info;
     memset(&info, 'x', sizeof info);
     EXPECT_EQ(cvGet_cvnaaccr_dll_info(&info), 0);
-    EXPECT_STREQ(info.library_version, "1.2.2");
+    EXPECT_STREQ(info.library_version, CVNAACCR_VERSION_STRING);
     EXPECT_STREQ(info.build_date, "Sep 15 2014");
     EXPECT_STREQ(info.build_time, "14:53:40");
 
@@ -23,6 +24,16 @@ TEST(Identification, FillsTheFourTexts)
     EXPECT_EQ(contact.find('\n'), contact.rfind('\n')) << "one line feed";
     EXPECT_NE(contact.back(), '\n');
     EXPECT_NE(contact.find("@corvella.example"), std::string::npos);
+}
+
+TEST(Identification, VersionStringSpellsTheVersionNumbers)
+{
+    // Callers compare the numbers; the string is what the library reports.
+    char numbers[32];
+    snprintf(numbers, sizeof numbers, "%d.%d.%d", CVNAACCR_VERSION_MAJOR, CVNAACCR_VERSION_MINOR,
+             CVNAACCR_VERSION_PATCH);
+    EXPECT_STREQ(CVNAACCR_VERSION_STRING, numbers);
+    EXPECT_LT(strlen(CVNAACCR_VERSION_STRING), sizeof NaaccrLibraryInfo{}.library_version);
 }
 
 TEST(Identification, LeavesTheBytesAfterEachTextAlone)

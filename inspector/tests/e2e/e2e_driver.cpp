@@ -352,7 +352,9 @@ static std::string AboutText(const Program &program)
     get_info(&info);
     std::string contact = info.contact;
     Check(program, std::count(contact.begin(), contact.end(), '\n') == 1, "the contact text has two lines");
-    return "Corvella VELDRIX\nVersion 1.1.5, Sep  9 2014\n\nUses cvNAACCR.dll 1.2.2, Sep 15 2014\n\n" + contact;
+    return "Corvella VELDRIX\nVersion 1.1.5, Sep  9 2014\n\nUses cvNAACCR.dll " CVNAACCR_VERSION_STRING
+           ", Sep 15 2014\n\n" +
+           contact;
 }
 
 // Presses "Help" and waits until its handler has returned, without waiting on a box it might show.
