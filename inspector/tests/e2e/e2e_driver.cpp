@@ -111,7 +111,7 @@ static std::vector<Selection> AllSelections(const std::string &samples)
             {"", "", "A", "180", "24196", true, true, "48392", "2"},
             "", "",
             "Record Type: A    Version: 1", "Termination: <cr><lf>", "Record Length: 24196", "Record Count: 2",
-            "06-naaccr-18-abstract"},
+            "09-naaccr-18-abstract"},
         {"LF file of version B", "lf.dat", Records('I', "B", 1946, 2, lf), false,
             {"", "", "I", "11 (B)", "1947", false, true, "3894", "2"},
             "", "",
