@@ -4,12 +4,14 @@
 #   native   compilers, CMake, GoogleTest, Google Benchmark (the Linux build)
 #   checks   clang with its sanitizer and fuzzer runtimes, clang-format
 #   windows  mingw-w64 for i686 and x86_64, Wine 64, Xvfb, the CHM compiler, ImageMagick
+#   python   Python 3 with pytest, setuptools, wheel and pip (the Python package and its tests)
 set -euo pipefail
 
 declare -A groups=(
   [native]="cmake ninja-build g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev zlib1g-dev"
   [checks]="clang libclang-rt-14-dev clang-format"
   [windows]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-wine fp-utils imagemagick"
+  [python]="python3 python3-pytest python3-setuptools python3-wheel python3-pip"
 )
 
 wanted=()
