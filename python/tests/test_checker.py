@@ -43,11 +43,6 @@ def test_check_yields_the_problems_of_each_record_and_returns_the_summary(fault_
     assert stop.value.value.records == 2 and stop.value.value.ok
 
 
-def test_check_file_gives_the_same_as_check(fault_file):
-    summary, problems = cvnaaccr.check_file(fault_file)
-    assert where(problems) == FAULTS and summary.problems == 3
-
-
 class ReadOnlyStream:
     """A binary stream with read() alone, as some file-like objects are."""
 
