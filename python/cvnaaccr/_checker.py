@@ -483,9 +483,10 @@ def check(
     processor, at most 8); the problems and their order do not depend on it.
     ``max_problems`` bounds the problems yielded; the rest are still counted
     in the summary.  ``progress(bytes_done, bytes_total, records)`` is called
-    now and then and at the end, on the iterating thread between problems
-    (``bytes_total`` is None for a stream); a true return value stops the
-    check, and ``summary.stopped`` is then 2.
+    before the first record, every few megabytes and at the end, on the
+    iterating thread between problems (``bytes_total`` is None for a
+    stream); a true return value stops the check, and ``summary.stopped`` is
+    then 2.
 
     The check runs in a background thread feeding a bounded queue, so memory
     stays small whatever the file.  Use it as a generator::

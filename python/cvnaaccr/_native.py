@@ -229,11 +229,11 @@ def load_library(path: Optional[PathArgument] = None) -> str:
                 return place
             except OSError as error:
                 failures.append(f"{place}: {error}")
-        tried = "; ".join(failures) if failures else "nothing found"
+        tried = "; ".join(failures) if failures else "none of its places exists"
+        wanted = "cvnaaccr.dll" if WINDOWS else "libcvnaaccr.so"
         raise LibraryNotFoundError(
-            "cannot find the cvnaaccr library "
-            + ("(cvnaaccr.dll beside the package or on PATH" if WINDOWS else "(libcvnaaccr.so")
-            + f"; {tried}).  Install it, or set {LIBRARY_VARIABLE} to the library file."
+            f"cannot find the cvnaaccr library {wanted} (tried: {tried}).  "
+            f"Install it, or set {LIBRARY_VARIABLE} to the library file's path."
         )
 
 

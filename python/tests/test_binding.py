@@ -86,6 +86,18 @@ def test_a_missing_library_named_by_the_variable_fails_on_first_use_with_its_nam
     assert "CVNAACCR_LIBRARY" in result.stdout and "/nonexistent/libcvnaaccr.so" in result.stdout
 
 
+@pytest.mark.skipif(sys.platform == "win32", reason="the dynamic loader's search path is a POSIX one")
+def test_without_the_variable_the_library_is_found_by_the_loaders_search():
+    folder = os.path.dirname(os.environ["CVNAACCR_LIBRARY"])
+    result = run_python(
+        "import cvnaaccr\nprint(cvnaaccr.load_library(), cvnaaccr.library_info().library_version)",
+        CVNAACCR_LIBRARY="",
+        LD_LIBRARY_PATH=folder,
+    )
+    assert result.returncode == 0, result.stderr
+    assert result.stdout.split()[1] == cvnaaccr.__version__
+
+
 def test_loading_a_file_that_is_no_library_keeps_the_loaded_one(tmp_path):
     cvnaaccr.library_info()
     fake = tmp_path / "libcvnaaccr.so"

@@ -134,13 +134,13 @@ def test_progress_runs_on_the_iterating_thread_and_can_stop_the_check(many_probl
 
     def progress(done, total, records):
         calls.append((threading.current_thread(), done, total, records))
-        return True
+        return done > 0  # past the first step of a few megabytes
 
     run = cvnaaccr.check(many_problems_file, progress=progress)
     problems = list(run)
     assert calls and {call[0] for call in calls} == {threading.current_thread()}
     assert calls[0][2] == many_problems_file.stat().st_size
-    assert run.summary.stopped == 2 and run.summary.records < 3000
+    assert run.summary.stopped == 2 and 0 < run.summary.records < 3000
     assert len(problems) == run.summary.reported
 
 
