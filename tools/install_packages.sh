@@ -5,6 +5,7 @@
 #   checks   clang with its sanitizer and fuzzer runtimes, clang-format
 #   windows  mingw-w64 for i686 and x86_64, Wine 64, Xvfb, the CHM compiler, ImageMagick
 #   packaging  pkg-config, and dpkg-shlibdeps with file for CPack's Debian package
+#   python   Python 3 with pytest, setuptools, wheel and pip (the Python package and its tests)
 set -euo pipefail
 
 declare -A groups=(
@@ -12,6 +13,7 @@ declare -A groups=(
   [checks]="clang libclang-rt-14-dev clang-format"
   [windows]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-wine fp-utils imagemagick"
   [packaging]="pkg-config dpkg-dev file"
+  [python]="python3 python3-pytest python3-setuptools python3-wheel python3-pip"
 )
 
 wanted=()

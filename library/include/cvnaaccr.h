@@ -75,7 +75,8 @@ typedef struct NaaccrFileInfo {
     char file_name[1024];   /* the file's name without directory and extension */
     char extension[256];    /* from the last dot of the name, dot included; or empty */
     char record_type;       /* column 1 of the file, unchanged; a blank if none examined */
-    char version[4];        /* "120".."180", "1".."9", "A" (10), "B" (11); " " after an error */
+    char version[4];        /* "120".."180", "1".."9", "A" (10), "B" (11); " " after a type or
+                               version error; empty when no record was examined */
     char first_terminator;  /* CR (13), LF (10), or 0 when none was found */
     char second_terminator; /* LF after CR, CR after LF, else 0 */
     int32_t record_length;  /* bytes per record, terminator bytes included */

@@ -1,0 +1,66 @@
+"""cvnaaccr: NAACCR fixed-length record files, through the cvnaaccr C library.
+
+Inspect a file (record type, NAACCR version, record length and count), check
+every record of a file or stream, and compute, write and verify CRC-32 check
+fields and the NAACCR checksum field of records held in memory::
+
+    import cvnaaccr
+    info = cvnaaccr.inspect("incidence.txt")
+    print(info.record_type, info.version, info.record_count, info.message)
+    for problem in cvnaaccr.check("incidence.txt", checksums=True):
+        print(problem)
+
+The shared library is loaded on first use: the file named by the environment
+variable CVNAACCR_LIBRARY, else the installed one (see load_library).
+"""
+
+from ._check_field import assign_checksum, assign_crc32, calc_crc32, compare_checksum, compare_crc32
+from ._checker import CheckResult, CheckRun, CheckSummary, Problem, check, check_file
+from ._codes import (
+    CV_FIELD_MISMATCH,
+    CV_FIELD_OK,
+    CV_FIELD_PAST_END,
+    CV_FIELD_TOO_NARROW,
+    CV_FIELD_TOO_WIDE,
+    CheckError,
+    CheckFieldError,
+    CvnaaccrError,
+    LibraryNotFoundError,
+    ProblemKind,
+    ResultCode,
+)
+from ._inspection import FileInfo, LibraryInfo, inspect, library_info
+from ._native import LIBRARY_VARIABLE, load_library
+from ._version import __version__
+
+__all__ = [
+    "CV_FIELD_MISMATCH",
+    "CV_FIELD_OK",
+    "CV_FIELD_PAST_END",
+    "CV_FIELD_TOO_NARROW",
+    "CV_FIELD_TOO_WIDE",
+    "CheckError",
+    "CheckFieldError",
+    "CheckResult",
+    "CheckRun",
+    "CheckSummary",
+    "CvnaaccrError",
+    "FileInfo",
+    "LIBRARY_VARIABLE",
+    "LibraryInfo",
+    "LibraryNotFoundError",
+    "Problem",
+    "ProblemKind",
+    "ResultCode",
+    "__version__",
+    "assign_checksum",
+    "assign_crc32",
+    "calc_crc32",
+    "check",
+    "check_file",
+    "compare_checksum",
+    "compare_crc32",
+    "inspect",
+    "library_info",
+    "load_library",
+]

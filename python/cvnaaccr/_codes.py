@@ -1,0 +1,151 @@
+"""Result codes, kinds of problem and exceptions of the cvnaaccr package."""
+
+from __future__ import annotations
+
+import enum
+from typing import Any, Optional
+
+#: cvAssignCRC32 / cvAssignChecksum: written; cvCompareCRC32 / cvCompareChecksum: the field matches.
+CV_FIELD_OK = 0
+#: compare_checksum: the field does not hold the checksum (or the record ends inside it).
+CV_FIELD_MISMATCH = -1
+#: assign_crc32: the width is below 8.  The same number as CV_FIELD_MISMATCH.
+CV_FIELD_TOO_NARROW = -1
+#: assign_crc32: the width is above 99.
+CV_FIELD_TOO_WIDE = -2
+#: assign_crc32 / assign_checksum: the field does not lie within the record.
+CV_FIELD_PAST_END = -3
+
+
+class _OpenIntEnum(enum.IntEnum):
+    """An IntEnum that also takes numbers it has no name for.
+
+    A newer library may return a code this package does not know yet; it comes
+    back as a member named CODE_<n> rather than failing the conversion.
+    """
+
+    @classmethod
+    def _missing_(cls, value: Any) -> Any:
+        if not isinstance(value, int):
+            return None
+        member = int.__new__(cls, value)
+        member._name_ = f"CODE_{value}"
+        member._value_ = value
+        return member
+
+
+class ResultCode(_OpenIntEnum):
+    """The library's NAACCR_REC_ result codes.
+
+    0 is success; a positive code is a problem (the file is not a consistent
+    record file, or it could not be read); a negative code is an insignificant
+    anomaly at the end of a file, and every other finding is still valid.
+    """
+
+    OK = 0
+    MIXED_TYPES = 1
+    UNEVEN_LENGTH = 2
+    BAD_VERSION = 4
+    BAD_TYPE = 8
+    TOO_SHORT = 16
+    EMPTY_FILE = 32
+    OPEN_FAILED = 64
+    NO_MEMORY = 256
+    ILLEGAL_CHAR = 512
+    NO_CHECKSUM = 1024
+    READ_FAILED = 2048
+    BAD_ARGUMENT = 4096
+    TERMINATOR_OMITTED = -1
+    STRAY_CTRL_Z = -2
+
+    @property
+    def is_problem(self) -> bool:
+        """True for a positive code: the file has a problem."""
+        return self > 0
+
+    @property
+    def is_anomaly(self) -> bool:
+        """True for a negative code: an insignificant anomaly at the end of the file."""
+        return self < 0
+
+
+class ProblemKind(_OpenIntEnum):
+    """The kinds of problem the record checker reports (NAACCR_CHECK_ kinds)."""
+
+    RECORD_LENGTH = 1
+    """The record's length differs from the first record's."""
+    LAYOUT_LENGTH = 2
+    """The first record's length differs from its layout's."""
+    RECORD_TYPE = 3
+    """Column 1 holds no valid type, or another than the first record's."""
+    VERSION = 4
+    """The version code is not valid, or differs from the first record's."""
+    ILLEGAL_BYTE = 5
+    """A byte outside 32 to 126 (NUL, TAB, 127 to 255) in a record."""
+    SPLIT_RECORD = 6
+    """A lone CR or LF inside a record: the record is split in two."""
+    TERMINATOR_FORM = 7
+    """The record ends in another terminator than the first record."""
+    TERMINATOR_OMITTED = 8
+    """The last record lacks its terminator (an insignificant anomaly)."""
+    STRAY_CTRL_Z = 9
+    """One Ctrl-Z follows the last record (an insignificant anomaly)."""
+    PARTIAL_RECORD = 10
+    """The file ends inside a record."""
+    BYTE_ORDER_MARK = 11
+    """The file starts with a UTF-8 or UTF-16 byte-order mark."""
+    CHECKSUM_MISMATCH = 12
+    """The checksum field does not hold the record's checksum."""
+    CHECKSUM_BLANK = 13
+    """The checksum field holds only blanks: not assigned yet."""
+    NO_CHECKSUM = 14
+    """The layout has no checksum field (reported once, at record 1)."""
+    CHECKSUM_CUT = 15
+    """The record ends before the end of its checksum field."""
+
+    @property
+    def is_anomaly(self) -> bool:
+        """True for the insignificant anomalies at the end of a file."""
+        return self in (ProblemKind.TERMINATOR_OMITTED, ProblemKind.STRAY_CTRL_Z)
+
+
+class CvnaaccrError(Exception):
+    """Base of the errors this package raises for a code of the library.
+
+    ``code`` is the library's code: a ResultCode, or one of the CV_FIELD_
+    numbers for the check-field functions.
+    """
+
+    def __init__(self, message: str, code: int) -> None:
+        super().__init__(message)
+        self.code = code
+
+
+class CheckFieldError(CvnaaccrError, ValueError):
+    """assign_crc32 or assign_checksum refused to write the field.
+
+    ``code`` is CV_FIELD_TOO_NARROW, CV_FIELD_TOO_WIDE or CV_FIELD_PAST_END, or
+    for assign_checksum a ResultCode: BAD_VERSION, BAD_TYPE, ILLEGAL_CHAR or
+    NO_CHECKSUM.
+    """
+
+
+class CheckError(CvnaaccrError, OSError):
+    """The record checker could not read the file or stream to its end.
+
+    ``code`` is the ResultCode (OPEN_FAILED, EMPTY_FILE, READ_FAILED,
+    NO_MEMORY or BAD_ARGUMENT); ``summary`` is what was found before the
+    failure, or None when nothing was read.
+    """
+
+    def __init__(self, message: str, code: int, summary: Optional[Any] = None) -> None:
+        super().__init__(message, code)
+        self.summary = summary
+
+    def __str__(self) -> str:
+        # OSError would format its arguments as (errno, strerror).
+        return str(self.args[0])
+
+
+class LibraryNotFoundError(OSError):
+    """The cvnaaccr shared library could not be found or loaded."""

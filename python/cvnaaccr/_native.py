@@ -1,0 +1,290 @@
+"""The C side: finding and loading the cvnaaccr shared library, its structs and prototypes."""
+
+from __future__ import annotations
+
+import ctypes
+import ctypes.util
+import os
+import sys
+import sysconfig
+import threading
+from typing import Any, List, Optional, Tuple, Union
+
+from ._codes import LibraryNotFoundError
+
+WINDOWS = sys.platform == "win32"
+
+#: The environment variable that names the library file to load.
+LIBRARY_VARIABLE = "CVNAACCR_LIBRARY"
+
+# The library's functions are __stdcall on Windows, so are its callbacks.  On
+# x86_64 both conventions are the same; on x86 a mismatch corrupts the stack.
+if WINDOWS:
+    _Library: Any = getattr(ctypes, "WinDLL")
+    _FUNCTYPE: Any = getattr(ctypes, "WINFUNCTYPE")
+else:
+    _Library = ctypes.CDLL
+    _FUNCTYPE = ctypes.CFUNCTYPE
+
+PathArgument = Union[str, bytes, "os.PathLike[str]", "os.PathLike[bytes]"]
+
+# ---- structs, as laid out in cvnaaccr.h ----
+
+NAACCR_CHECK_KINDS = 16
+NAACCR_CHECK_CHECKSUMS = 1
+FILE_INFO_PATH_BYTES = 1023  # NaaccrFileInfo.directory, without its NUL
+
+
+class NaaccrFileInfo(ctypes.Structure):
+    _fields_ = [
+        ("directory", ctypes.c_char * 1024),
+        ("file_name", ctypes.c_char * 1024),
+        ("extension", ctypes.c_char * 256),
+        ("record_type", ctypes.c_char),
+        ("version", ctypes.c_char * 4),
+        ("first_terminator", ctypes.c_char),
+        ("second_terminator", ctypes.c_char),
+        ("record_length", ctypes.c_int32),
+        ("record_count", ctypes.c_int32),
+        ("file_size", ctypes.c_int64),
+        ("message", ctypes.c_char * 1024),
+    ]
+
+
+class NaaccrLibraryInfo(ctypes.Structure):
+    _fields_ = [
+        ("library_version", ctypes.c_char * 16),
+        ("build_date", ctypes.c_char * 16),
+        ("build_time", ctypes.c_char * 16),
+        ("contact", ctypes.c_char * 64),
+    ]
+
+
+class NaaccrProblem(ctypes.Structure):
+    _fields_ = [
+        ("record", ctypes.c_uint64),
+        ("offset", ctypes.c_int64),
+        ("column", ctypes.c_int32),
+        ("code", ctypes.c_int32),
+        ("message", ctypes.c_char * 256),
+    ]
+
+
+class NaaccrRecordView(ctypes.Structure):
+    _fields_ = [
+        ("number", ctypes.c_uint64),
+        ("offset", ctypes.c_int64),
+        ("bytes", ctypes.c_void_p),
+        ("length", ctypes.c_uint32),
+        ("terminator_length", ctypes.c_uint32),
+        ("problems", ctypes.c_uint32),
+        ("checksum_column", ctypes.c_uint32),
+    ]
+
+
+class NaaccrCheckSummary(ctypes.Structure):
+    _fields_ = [
+        ("records", ctypes.c_uint64),
+        ("bytes", ctypes.c_uint64),
+        ("problems", ctypes.c_uint64),
+        ("reported", ctypes.c_uint64),
+        ("counts", ctypes.c_uint64 * NAACCR_CHECK_KINDS),
+        ("checksums_matched", ctypes.c_uint64),
+        ("record_length", ctypes.c_int32),
+        ("layout_length", ctypes.c_int32),
+        ("stopped", ctypes.c_int32),
+        ("record_type", ctypes.c_char),
+        ("version", ctypes.c_char * 4),
+        ("first_terminator", ctypes.c_char),
+        ("second_terminator", ctypes.c_char),
+        ("reserved", ctypes.c_char * 5),
+    ]
+
+
+ProblemCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.POINTER(NaaccrProblem))
+RecordCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.POINTER(NaaccrRecordView))
+ProgressCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.c_uint64, ctypes.c_int64, ctypes.c_uint64)
+ReadCallback = _FUNCTYPE(ctypes.c_int64, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_uint32)
+
+
+class NaaccrCheckOptions(ctypes.Structure):
+    _fields_ = [
+        ("size", ctypes.c_uint32),
+        ("flags", ctypes.c_uint32),
+        ("threads", ctypes.c_uint32),
+        ("max_reported", ctypes.c_uint32),
+        ("on_problem", ProblemCallback),
+        ("on_record", RecordCallback),
+        ("on_progress", ProgressCallback),
+        ("context", ctypes.c_void_p),
+    ]
+
+
+_c_char_p = ctypes.c_char_p
+_c_void_p = ctypes.c_void_p
+_u32 = ctypes.c_uint32
+_i32 = ctypes.c_int32
+
+# name: (result type, argument types)
+_PROTOTYPES = {
+    "cvGet_naaccr_file_info": (_i32, [ctypes.POINTER(NaaccrFileInfo)]),
+    "cvCalcCRC32": (_u32, [_c_void_p, _u32, _u32, _u32]),
+    "cvAssignCRC32": (_i32, [_c_void_p, _u32, _u32, _u32]),
+    "cvCompareCRC32": (_i32, [_c_void_p, _u32, _u32, _u32]),
+    "cvAssignChecksum": (_i32, [_c_void_p]),
+    "cvCompareChecksum": (_i32, [_c_void_p]),
+    "cvGet_cvnaaccr_dll_info": (_i32, [ctypes.POINTER(NaaccrLibraryInfo)]),
+    "cvCheckNaaccrFile": (
+        _i32,
+        [_c_char_p, ctypes.POINTER(NaaccrCheckOptions), ctypes.POINTER(NaaccrCheckSummary)],
+    ),
+    "cvCheckNaaccrStream": (
+        _i32,
+        [ReadCallback, _c_void_p, ctypes.POINTER(NaaccrCheckOptions), ctypes.POINTER(NaaccrCheckSummary)],
+    ),
+}
+
+# ---- finding the library ----
+
+
+def _search_places() -> List[str]:
+    """Where to look when CVNAACCR_LIBRARY is not set, in order."""
+    places: List[str] = []
+    found = ctypes.util.find_library("cvnaaccr")
+    if WINDOWS:
+        # Beside the package first, so that a copy shipped with it wins; then
+        # find_library's search of PATH (LoadLibrary itself no longer searches
+        # PATH for Python's processes).
+        places.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "cvnaaccr.dll"))
+        if found:
+            places.append(found)
+        return places
+    if found:
+        places.append(found)
+    names = ["libcvnaaccr.dylib"] if sys.platform == "darwin" else ["libcvnaaccr.so.1", "libcvnaaccr.so"]
+    # By name: the dynamic loader's own search (LD_LIBRARY_PATH, its cache,
+    # /lib, /usr/lib).  Then the folders an install puts it in that the cache
+    # may not know yet.
+    places.extend(names)
+    folders = ["/usr/local/lib", "/usr/local/lib64"]
+    multiarch = sysconfig.get_config_var("MULTIARCH")
+    if multiarch:
+        folders += [f"/usr/local/lib/{multiarch}", f"/usr/lib/{multiarch}"]
+    folders += ["/usr/lib64", "/usr/lib"]
+    places.extend(os.path.join(folder, name) for folder in folders for name in names)
+    return places
+
+
+def _open(place: str) -> Any:
+    library = _Library(place)
+    missing = [name for name in _PROTOTYPES if not hasattr(library, name)]
+    if missing:
+        raise LibraryNotFoundError(
+            f"{place} is a cvnaaccr library without {', '.join(missing)}: it is older than this package"
+        )
+    for name, (result, arguments) in _PROTOTYPES.items():
+        function = getattr(library, name)
+        function.restype = result
+        function.argtypes = arguments
+    return library
+
+
+_lock = threading.Lock()
+_loaded: Optional[Tuple[Any, str]] = None
+
+
+def load_library(path: Optional[PathArgument] = None) -> str:
+    """Loads the cvnaaccr shared library and returns the file or name it was loaded from.
+
+    With ``path``, loads that file, and the package uses it from then on.
+    Otherwise the environment variable CVNAACCR_LIBRARY, when set, names the
+    file; else the installed library is looked for: on Windows cvnaaccr.dll
+    beside this package or on PATH, elsewhere what
+    ``ctypes.util.find_library("cvnaaccr")`` finds, then libcvnaaccr.so.1 and
+    libcvnaaccr.so through the dynamic loader's search and in /usr/local/lib,
+    /usr/lib and their multiarch folders.  Every function of the package loads
+    the library on its first call, so calling this is needed only to choose
+    the file, or to fail early.
+
+    Raises LibraryNotFoundError (an OSError) naming the places tried.
+    """
+    global _loaded
+    with _lock:
+        if path is not None:
+            place = os.fsdecode(os.fspath(path))
+            _loaded = (_open_named(place, "the given path"), place)
+            return place
+        if _loaded is not None:
+            return _loaded[1]
+        named = os.environ.get(LIBRARY_VARIABLE)
+        if named:
+            _loaded = (_open_named(named, LIBRARY_VARIABLE), named)
+            return named
+        failures: List[str] = []
+        for place in _search_places():
+            if os.path.isabs(place) and not os.path.exists(place):
+                continue
+            try:
+                _loaded = (_open(place), place)
+                return place
+            except OSError as error:
+                failures.append(f"{place}: {error}")
+        tried = "; ".join(failures) if failures else "none of its places exists"
+        wanted = "cvnaaccr.dll" if WINDOWS else "libcvnaaccr.so"
+        raise LibraryNotFoundError(
+            f"cannot find the cvnaaccr library {wanted} (tried: {tried}).  "
+            f"Install it, or set {LIBRARY_VARIABLE} to the library file's path."
+        )
+
+
+def _open_named(place: str, source: str) -> Any:
+    try:
+        return _open(place)
+    except LibraryNotFoundError:
+        raise
+    except OSError as error:
+        raise LibraryNotFoundError(f"cannot load the cvnaaccr library {place!r} named by {source}: {error}") from error
+
+
+def library() -> Any:
+    """The loaded library, loading it on first use."""
+    loaded = _loaded
+    if loaded is None:
+        load_library()
+        loaded = _loaded
+        assert loaded is not None
+    return loaded[0]
+
+
+# ---- text and paths ----
+
+
+def encode_path(path: PathArgument) -> bytes:
+    """The bytes the library is to open for `path`.
+
+    On Windows the library opens files through the ANSI functions, so a str is
+    encoded in the ANSI code page; a name that code page cannot spell raises
+    UnicodeEncodeError (a ValueError) rather than opening another file.
+    Elsewhere os.fsencode.  A NUL inside the path raises ValueError, since the
+    library would see only the part before it.
+    """
+    name = os.fspath(path)
+    if isinstance(name, str):
+        raw = name.encode("mbcs", "strict") if WINDOWS else os.fsencode(name)
+    else:
+        raw = bytes(name)
+    if b"\0" in raw:
+        raise ValueError("embedded null byte in path")
+    return raw
+
+
+def decode_path(raw: bytes) -> str:
+    """A path (or a message holding one) from the library, as a str."""
+    if WINDOWS:
+        return raw.decode("mbcs", "replace")
+    return os.fsdecode(raw)
+
+
+def decode_text(raw: bytes) -> str:
+    """A text field of the library: its characters are bytes, kept one to one."""
+    return raw.decode("latin-1")

@@ -1,0 +1,63 @@
+"""Shared paths and records for the cvnaaccr package's tests."""
+
+import os
+import re
+import sys
+from pathlib import Path
+
+import pytest
+
+REPOSITORY = Path(__file__).resolve().parents[2]
+SAMPLES = REPOSITORY / "samples"
+PEERDATA = REPOSITORY.parent / "shared" / "peerdata"
+HEADER = REPOSITORY / "library" / "include" / "cvnaaccr.h"
+
+# Run from a checkout without ctest's environment: the package beside the
+# tests, and the native build's library unless another one is named.
+sys.path.insert(0, str(REPOSITORY / "python"))
+if not os.environ.get("CVNAACCR_LIBRARY"):
+    built = REPOSITORY / "build" / "native" / "library" / "libcvnaaccr.so"
+    if built.exists():
+        os.environ["CVNAACCR_LIBRARY"] = str(built)
+
+
+def header_defines(prefix):
+    """The integer #defines of the public header whose names start with `prefix`."""
+    text = HEADER.read_text()
+    pattern = r"^#define (" + re.escape(prefix) + r"\w+)\s+\(?(-?\d+)u?\)?"
+    return {name: int(value) for name, value in re.findall(pattern, text, re.MULTILINE)}
+
+
+def peer_file(name):
+    path = PEERDATA / name
+    if not path.exists():
+        pytest.skip(f"peer sample {name} is not here")
+    return path
+
+
+@pytest.fixture(scope="session")
+def i180_records():
+    """The two records (without terminators) of the I 180 sample; they carry checksums."""
+    return (SAMPLES / "i-180-lf.txt").read_bytes().split(b"\n")[:2]
+
+
+@pytest.fixture(scope="session")
+def fault_records(i180_records):
+    """Five records: a bad type at record 3, a byte 1 at column 200 of record 4, record 5 short."""
+    first, second = i180_records
+    return [first, second, b"X" + first[1:], first[:199] + b"\x01" + first[200:], first[:4000]]
+
+
+@pytest.fixture
+def fault_file(tmp_path, fault_records):
+    path = tmp_path / "fault.txt"
+    path.write_bytes(b"".join(record + b"\n" for record in fault_records))
+    return path
+
+
+@pytest.fixture(scope="session")
+def many_problems_file(tmp_path_factory, i180_records):
+    """3000 records of a bad type: 12 MB, more problems than the queue holds and past a progress step."""
+    path = tmp_path_factory.mktemp("big") / "bad-types.txt"
+    path.write_bytes((b"X" + i180_records[0][1:] + b"\n") * 3000)
+    return path
