@@ -112,6 +112,7 @@ enum SlotState { SLOT_FREE, SLOT_BUSY, SLOT_DONE };
 struct Slot {
     SlotState state;
     int64_t piece;
+    std::atomic<int64_t> reached; // how far the worker has read
     RunResult result;
     NaaccrProblem *problems;
     uint32_t count;
@@ -136,7 +137,21 @@ struct Worker {
     Pool *pool;
     RunBuffer buffer;
     WorkerThread thread;
+    Slot *slot; // the piece it is checking
 };
+
+// A worker's progress inside its piece, for the calling thread, which may be
+// waiting for that piece: a record that runs on for many megabytes keeps it
+// there, and the caller must still learn how far the check has come.
+int32_t note_reached(void *context, int64_t offset, uint64_t)
+{
+    Worker *worker = static_cast<Worker *>(context);
+    worker->slot->reached.store(offset);
+    lock_monitor(&worker->pool->monitor);
+    notify_monitor(&worker->pool->monitor);
+    unlock_monitor(&worker->pool->monitor);
+    return 0;
+}
 
 int64_t piece_start(const Pool &pool, int64_t piece) { return pool.plan->data_start + piece * piece_size; }
 
@@ -161,11 +176,13 @@ void work(void *argument)
         Slot &slot = pool.slots[piece % pool.slot_count];
         slot.state = SLOT_BUSY;
         slot.piece = piece;
+        slot.reached.store(piece_start(pool, piece));
+        worker->slot = &slot;
         unlock_monitor(&pool.monitor);
 
         ByteSource source = {pool.file, nullptr, nullptr, 0, pool.size, false};
         ProblemSink sink = {nullptr, nullptr, slot.problems, pool.capacity, 0, false};
-        RunHooks hooks = {nullptr, nullptr, nullptr, nullptr, &pool.cancel};
+        RunHooks hooks = {nullptr, nullptr, note_reached, worker, &pool.cancel};
         check_record_run(*pool.plan, &source, &worker->buffer, 0, piece_start(pool, piece), piece > 0,
                          piece_limit(pool, piece), &sink, &hooks, &slot.result);
 
@@ -183,14 +200,38 @@ int32_t merge_pieces(Pool &pool, RunBuffer *own, Delivery &delivery, NaaccrCheck
 {
     const NaaccrCheckOptions &options = *delivery.options;
     int64_t previous_end = pool.plan->data_start;
+    int64_t next_report = piece_size;
     int32_t status = NAACCR_REC_OK;
     for (int64_t piece = 0; piece < pool.pieces; ++piece) {
         Slot &slot = pool.slots[piece % pool.slot_count];
         lock_monitor(&pool.monitor);
-        while (slot.state != SLOT_DONE || slot.piece != piece)
+        while (slot.state != SLOT_DONE || slot.piece != piece) {
             wait_monitor(&pool.monitor);
+            // A long record keeps this piece's worker busy: progress goes on.
+            const int64_t reached = slot.piece == piece ? slot.reached.load() : 0;
+            if (options.on_progress != nullptr && summary->stopped == 0 && reached >= next_report) {
+                next_report = reached + piece_size;
+                unlock_monitor(&pool.monitor);
+                const int32_t stop =
+                    options.on_progress(options.context, static_cast<uint64_t>(reached), pool.size, summary->records);
+                lock_monitor(&pool.monitor);
+                if (stop != 0) {
+                    summary->stopped = 2;
+                    pool.cancel.store(true);
+                    notify_monitor(&pool.monitor);
+                }
+            }
+        }
         unlock_monitor(&pool.monitor);
 
+        if (summary->stopped != 0) {
+            lock_monitor(&pool.monitor);
+            slot.state = SLOT_FREE;
+            pool.merged = piece + 1;
+            notify_monitor(&pool.monitor);
+            unlock_monitor(&pool.monitor);
+            break;
+        }
         const int64_t limit = piece_limit(pool, piece);
         RunResult run = slot.result;
         delivery.base = summary->records;
@@ -222,14 +263,19 @@ int32_t merge_pieces(Pool &pool, RunBuffer *own, Delivery &delivery, NaaccrCheck
             status = run.status;
             break;
         }
+        if (summary->stopped != 0)
+            break;
         if (run.stopped != 0) {
             summary->stopped = run.stopped == 3 ? 2 : run.stopped;
             break;
         }
         if (options.on_progress != nullptr && piece + 1 < pool.pieces &&
-            options.on_progress(options.context, summary->bytes, pool.size, summary->records) != 0) {
-            summary->stopped = 2;
-            break;
+            static_cast<int64_t>(summary->bytes) >= next_report) {
+            next_report = static_cast<int64_t>(summary->bytes) + piece_size;
+            if (options.on_progress(options.context, summary->bytes, pool.size, summary->records) != 0) {
+                summary->stopped = 2;
+                break;
+            }
         }
     }
     return status;

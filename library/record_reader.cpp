@@ -390,6 +390,25 @@ bool cancelled(const Run &run)
     return run.hooks != nullptr && run.hooks->cancelled != nullptr && run.hooks->cancelled->load();
 }
 
+// Reports progress when another few megabytes have been read, also inside a
+// long record, and learns whether to stop.  False when the run must stop.
+bool go_on_at(Run &run, int64_t offset)
+{
+    if (cancelled(run)) {
+        run.result->stopped = 3;
+        return false;
+    }
+    const RunHooks *hooks = run.hooks;
+    if (hooks == nullptr || hooks->progress == nullptr || offset < run.next_progress)
+        return true;
+    run.next_progress = offset + progress_step;
+    if (hooks->progress(hooks->progress_context, offset, run.result->records) != 0) {
+        run.result->stopped = 2;
+        return false;
+    }
+    return true;
+}
+
 // One record of a file with terminators, from buf[pos].  Returns the index
 // after it (after the shift that reading more may cause, given in *shifted),
 // or stops the run.
@@ -421,13 +440,11 @@ bool terminated_record(Run &run, size_t &pos)
                 scan.dropped += i - rstart;
                 rstart = i;
             }
+            if (!go_on_at(run, r.buf_offset + static_cast<int64_t>(i)))
+                return false;
             const size_t shift = read_more(r, rstart);
             rstart -= shift;
             i -= shift;
-            if (cancelled(run)) {
-                run.result->stopped = 3;
-                return false;
-            }
             continue;
         }
         if (!have_type) {
@@ -503,11 +520,11 @@ bool fixed_record(Run &run, size_t &pos)
     return finish_record(run, scan, bytes, have, nullptr, 0, have < want ? ENDED_AT_FILE_END : ENDED_BY_LENGTH);
 }
 
-// The first record boundary at or after `start`: after the first whole
-// terminator of the file's form that ends there or later, or at the next
-// multiple of the layout's length.  Leaves the reader there; false when the
-// file ends first.
-bool find_boundary(Run &run, int64_t start, size_t &pos)
+// The first record boundary at or after `start` and before `limit`: after
+// the first whole terminator of the file's form that ends there or later, or
+// at the next multiple of the layout's length.  Leaves the reader there; false
+// when the limit or the file's end comes first.
+bool find_boundary(Run &run, int64_t start, int64_t limit, size_t &pos)
 {
     const CheckPlan &plan = *run.plan;
     Reader &r = run.r;
@@ -525,6 +542,8 @@ bool find_boundary(Run &run, int64_t start, size_t &pos)
     r.buf_offset = from;
     size_t i = 0;
     for (;;) {
+        if (r.buf_offset + static_cast<int64_t>(i) >= limit)
+            return false;
         if (i + static_cast<size_t>(plan.nterm) > r.len) {
             if (r.eof)
                 return false;
@@ -605,8 +624,9 @@ void check_record_run(const CheckPlan &plan, ByteSource *source, RunBuffer *buff
         r.buf_offset = start;
         source->next = start;
     }
-    if (find_start && !find_boundary(run, start, pos)) {
-        result->start = result->end = r.buf_offset + static_cast<int64_t>(r.len);
+    if (find_start && !find_boundary(run, start, limit, pos)) {
+        const int64_t reached = r.buf_offset + static_cast<int64_t>(r.len);
+        result->start = result->end = reached < limit ? reached : limit;
         result->status = r.status;
         return;
     }
@@ -618,20 +638,11 @@ void check_record_run(const CheckPlan &plan, ByteSource *source, RunBuffer *buff
         result->end = here;
         if (here >= limit || r.status != NAACCR_REC_OK)
             break;
-        if (hooks != nullptr && hooks->progress != nullptr && here >= run.next_progress) {
-            run.next_progress = here + progress_step;
-            if (hooks->progress(hooks->progress_context, here, result->records) != 0) {
-                result->stopped = 2;
-                break;
-            }
-        }
+        if (!go_on_at(run, here))
+            break;
         if (pos >= r.len) {
             if (r.eof)
                 break;
-            if (cancelled(run)) {
-                result->stopped = 3;
-                break;
-            }
             pos -= read_more(r, pos);
             continue;
         }

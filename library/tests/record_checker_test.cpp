@@ -424,3 +424,47 @@ TEST(RecordChecker, ReadsThePeerProjectsVersion18AbstractsWithCrLf)
     EXPECT_EQ(c.summary.counts[NAACCR_CHECK_CHECKSUM_BLANK], 20u) << "the peer's fields are not assigned";
     EXPECT_EQ(c.summary.problems, 20u);
 }
+
+// Progress goes on, and a cancel takes effect, inside a record of many
+// megabytes.  With several threads how often the caller hears of it depends on
+// timing; it never goes back.
+TEST(RecordChecker, ReportsProgressInsideALongRecordAndCanBeCancelledThere)
+{
+    const std::string bytes = record(1) + "\r\n" + std::string(40u << 20, 'A');
+    const std::string path = write_test_file("long.dat", bytes);
+    struct Watch {
+        int calls;
+        uint64_t last;
+        int stop_at; // stop at this call, or never when 0
+    };
+    for (uint32_t threads : {1u, 2u}) {
+        for (int stop_at : threads > 1 ? std::vector<int>{0} : std::vector<int>{0, 3}) {
+            SCOPED_TRACE(std::to_string(threads) + " threads, stop at call " + std::to_string(stop_at));
+            Watch watch = {0, 0, stop_at};
+            NaaccrCheckOptions o;
+            memset(&o, 0, sizeof o);
+            o.size = sizeof o;
+            o.threads = threads;
+            o.context = &watch;
+            o.on_progress = [](void *context, uint64_t done, int64_t, uint64_t) -> int32_t {
+                Watch *w = static_cast<Watch *>(context);
+                EXPECT_GE(done, w->last) << "progress never goes back";
+                w->last = done;
+                return ++w->calls == w->stop_at;
+            };
+            NaaccrCheckSummary summary;
+            ASSERT_EQ(cvCheckNaaccrFile(path.c_str(), &o, &summary), NAACCR_REC_OK);
+            if (threads > 1) {
+                EXPECT_GE(watch.calls, 2);
+            } else if (stop_at == 0) {
+                EXPECT_GE(watch.calls, 5) << "a call every few megabytes";
+                EXPECT_EQ(summary.stopped, 0);
+                EXPECT_EQ(summary.bytes, bytes.size());
+            } else {
+                EXPECT_EQ(watch.calls, stop_at);
+                EXPECT_EQ(summary.stopped, 2);
+                EXPECT_LT(summary.bytes, bytes.size());
+            }
+        }
+    }
+}
