@@ -134,8 +134,10 @@ uint32_t ProgressPermille(uint64_t bytes_done, int64_t bytes_total)
         return 0;
     if (bytes_done >= (uint64_t)bytes_total)
         return 1000;
-    // In floating point: the product of a size of many gigabytes and 1000 may not fit 64 bits.
-    return (uint32_t)((double)bytes_done * 1000.0 / (double)bytes_total);
+    // In floating point: the product of a size of many gigabytes and 1000 may not fit 64 bits. Rounding
+    // may then reach 1000 just before the end, which is kept for the end itself.
+    uint32_t permille = (uint32_t)((double)bytes_done * 1000.0 / (double)bytes_total);
+    return permille < 1000 ? permille : 999;
 }
 
 void FormatCheckProgress(const CheckNews *news, uint64_t elapsed_ms, char *text, size_t capacity)
