@@ -42,8 +42,9 @@ static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam,
         // The low four bits of a system command are the system's own.
         if ((wParam & 0xFFF0) != IDM_CHECK_RECORDS)
             return FALSE;
-        // A command that arrives while the item is greyed (posted by another program) is ignored.
-        if (RecordCheckOffered(program))
+        // A command that arrives while the item is greyed, or while the check window is open and this
+        // window disabled (posted by another program), is ignored.
+        if (RecordCheckOffered(program) && IsWindowEnabled(window))
             RunCheckWindow(window, program);
         return TRUE;
     case WM_COMMAND:

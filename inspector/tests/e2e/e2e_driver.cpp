@@ -831,6 +831,13 @@ static void CheckRun(const std::string &folder, const std::string &shots, int *f
     Check(program, known, "the library finds the problems at records 3, 4, 5, 7 and 8");
 
     HWND check = OpenCheckDialog(program, main, path, false);
+    bool returned = SystemCommandReturns(main, IDM_CHECK_RECORDS);
+    HWND second = FindProgramWindow(program, DIALOG_CLASS, CHECK_CAPTION, check);
+    Check(program, returned && !second, "while the check window is open the command opens no second one");
+    if (second) {
+        PressButton(second, IDCANCEL);
+        WaitUntilGone(program, second, "a second check dialog");
+    }
     SaveScreen(program, shots + "\\09-check-ready.bmp");
     StartCheck(program, check);
     WaitForCheckEnd(program, check);
