@@ -4,7 +4,8 @@
    The logic of every dialog decides what to show and calls these operations;
    it never calls the platform itself.  The Win32 layer (win32/window_ui.cpp)
    fills the table with one-line wrappers around a dialog's HWND, the unit
-   tests with recorders.  All of it runs on the program's one thread. */
+   tests with recorders.  All of it runs on the thread of the program's
+   windows; the record check's own thread never calls it. */
 #ifndef DIALOG_UI_H
 #define DIALOG_UI_H
 
@@ -41,6 +42,27 @@ typedef struct DialogUi {
        local time.  Returns 1 on success, 0 when the file's status cannot be
        read or the time cannot be converted. */
     int (*file_time)(void *window, const char *path, struct tm *local);
+
+    /* 1 enables the control, 0 disables (greys) it. */
+    void (*enable)(void *window, int id, int enabled);
+    /* 1 when the check box is checked, else 0. */
+    int (*get_check)(void *window, int id);
+    /* Moves the progress bar to `permille` thousandths of its length. */
+    void (*set_progress)(void *window, int id, uint32_t permille);
+    /* Adds column `index` titled `title`, `width` dialog units wide, to the
+       list; numbers are aligned right. */
+    void (*add_list_column)(void *window, int id, int index, const char *title, int width, int align_right);
+    /* The list shows `count` rows; their texts are asked of the logic when
+       they are drawn (CheckCellText for the check dialog). */
+    void (*set_list_count)(void *window, int id, uint32_t count);
+    /* 1 enables the item `command` of the window's system menu, 0 greys it. */
+    void (*enable_menu_item)(void *window, int command, int enabled);
+    /* Runs the save-file dialog (which asks before replacing a file),
+       starting with the name `suggested`; leaves the chosen full path in
+       `path`, or `path` empty when none was chosen. */
+    void (*choose_save_file)(void *window, const char *suggested, char *path, size_t capacity);
+    /* Milliseconds from some fixed moment; only differences are used. */
+    uint64_t (*clock_ms)(void *window);
 } DialogUi;
 
 #endif

@@ -67,6 +67,15 @@ void WriteInspectionBlock(InspectionLog *log, const NaaccrFileInfo *info)
     write_sample(stream, path);
 }
 
+void WriteCheckLine(InspectionLog *log, const char *line)
+{
+    if (log->stream == NULL)
+        return;
+    fprintf(log->stream, "%s\n", line);
+    // A check may be the last thing a user does before the program is ended from outside.
+    fflush(log->stream);
+}
+
 void CloseInspectionLog(InspectionLog *log)
 {
     if (log->stream == NULL)

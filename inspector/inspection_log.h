@@ -31,6 +31,11 @@ int InspectionLogIsOpen(const InspectionLog *log);
    when the file cannot be read again).  Does nothing when the log is absent. */
 void WriteInspectionBlock(InspectionLog *log, const NaaccrFileInfo *info);
 
+/* Appends `line` and a line feed: the outcome of a record check, written
+   after the block of the file it checked.  Does nothing when the log is
+   absent. */
+void WriteCheckLine(InspectionLog *log, const char *line);
+
 /* The end through the close box: writes the closing separator and closes the
    log.  Does nothing when the log is absent or already closed. */
 void CloseInspectionLog(InspectionLog *log);

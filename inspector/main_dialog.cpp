@@ -88,23 +88,58 @@ void ShowNoFileSelected(const DialogUi *ui)
     ui->message_box(ui->window, "No file selected.", "PROBLEM", BOX_WARNING);
 }
 
-void SelectAndInspect(const DialogUi *ui, InspectionLog *log)
+// Chooses a file, shows and inspects it and logs its block. Returns 1 and leaves the chosen path in `path`
+// (PATH_CAPACITY bytes) and the result in `*code` when a file was chosen; returns 0 with `path` empty
+// after "No file selected".
+static int select_and_inspect(const DialogUi *ui, InspectionLog *log, char *path, int32_t *code)
 {
     NaaccrFileInfo info;
     memset(&info, 0, sizeof info);
     ui->choose_file(ui->window, info.directory, PATH_CAPACITY);
     info.directory[PATH_CAPACITY - 1] = '\0';
+    memcpy(path, info.directory, PATH_CAPACITY);
 
     // The path is shown before the call: afterwards `directory` holds only its directory part.
     ui->set_text(ui->window, IDC_PATH, info.directory);
     ShowFileDate(ui, info.directory);
     if (info.directory[0] == '\0') {
         ShowNoFileSelected(ui);
-        return;
+        return 0;
     }
 
-    int32_t code = cvGet_naaccr_file_info(&info);
-    ShowInspection(ui, &info, code);
+    *code = cvGet_naaccr_file_info(&info);
+    ShowInspection(ui, &info, *code);
     if (InspectionLogIsOpen(log))
         WriteInspectionBlock(log, &info);
+    return 1;
 }
+
+void SelectAndInspect(const DialogUi *ui, InspectionLog *log)
+{
+    char path[PATH_CAPACITY];
+    int32_t code;
+    select_and_inspect(ui, log, path, &code);
+}
+
+void SelectInspectAndOfferCheck(const DialogUi *ui, ProgramState *state)
+{
+    char path[PATH_CAPACITY];
+    int32_t code = NAACCR_REC_OPEN_FAILED;
+    if (!select_and_inspect(ui, &state->log, path, &code))
+        path[0] = '\0';
+    OfferRecordCheck(ui, state, path, code);
+}
+
+int FileCanBeChecked(int32_t code)
+{
+    return code != NAACCR_REC_OPEN_FAILED && code != NAACCR_REC_EMPTY_FILE && code != NAACCR_REC_NO_MEMORY;
+}
+
+void OfferRecordCheck(const DialogUi *ui, ProgramState *state, const char *path, int32_t code)
+{
+    int offered = state->checker != NULL && path[0] != '\0' && FileCanBeChecked(code);
+    snprintf(state->check_path, sizeof state->check_path, "%s", offered ? path : "");
+    ui->enable_menu_item(ui->window, IDM_CHECK_RECORDS, offered);
+}
+
+int RecordCheckOffered(const ProgramState *state) { return state->checker != NULL && state->check_path[0] != '\0'; }

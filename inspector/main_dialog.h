@@ -10,6 +10,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "checker_binding.h"
 #include "cvnaaccr.h"
 #include "dialog_ui.h"
 #include "help_binding.h"
@@ -24,6 +25,13 @@ typedef struct ProgramState {
     InspectionLog log;
     char help_path[HELP_PATH_CAPACITY];
     HelpBinding help;
+    /* The record check: the library's checker, found at start (none with an
+       older cvnaaccr.dll); the file last selected that can be checked, or ""
+       while the check is not offered; the choice "Also verify checksum
+       fields", kept from one check to the next. */
+    CheckFileFunction checker;
+    char check_path[PATH_CAPACITY];
+    int check_checksums;
 } ProgramState;
 
 /* Dialog initialisation: sets the caption "Corvella VELDRIX 1.1.5 Sep  9 2014",
@@ -36,6 +44,25 @@ void InitMainDialog(const DialogUi *ui, ProgramState *state, const char *argumen
    block when the log is open.  Without a file, shows "No file selected." and
    writes nothing to the log. */
 void SelectAndInspect(const DialogUi *ui, InspectionLog *log);
+
+/* One press of "Select NAACCR File" as SelectAndInspect, after which the
+   record check is offered for the file or withdrawn (OfferRecordCheck). */
+void SelectInspectAndOfferCheck(const DialogUi *ui, ProgramState *state);
+
+/* 1 when a file that inspection returned `code` for can be read by the
+   record checker: every code but NAACCR_REC_OPEN_FAILED,
+   NAACCR_REC_EMPTY_FILE and NAACCR_REC_NO_MEMORY. */
+int FileCanBeChecked(int32_t code);
+
+/* Offers the record check for the file `path` that inspection returned
+   `code` for, or withdraws it: keeps the path in state->check_path when the
+   file can be checked and the checker was found, else empties it, and
+   enables the system menu item IDM_CHECK_RECORDS accordingly.  `path` is ""
+   when no file was selected. */
+void OfferRecordCheck(const DialogUi *ui, ProgramState *state, const char *path, int32_t code);
+
+/* 1 while the record check is offered (the menu item is enabled). */
+int RecordCheckOffered(const ProgramState *state);
 
 /* Shows the modification date of `path` in IDC_FILE_DATE as
    "%m/%d/%Y   %H:%M", or "???" when it cannot be had. */

@@ -22,4 +22,21 @@
 #define IDC_FILE_DATE 1016
 #define IDC_STATIC (-1)
 
+// The record check: its dialog and the item of the main dialog's system menu
+// that opens it.  A system command's low four bits belong to the system, and
+// the ids from 0xF000 up are its own commands, so the item's id is below
+// 0xF000 with the low four bits zero.
+#define IDD_CHECK 110
+#define IDM_CHECK_RECORDS 0x0110
+
+#define IDC_CHECK_PATH 1100
+#define IDC_CHECK_CHECKSUMS 1101
+#define IDC_CHECK_START 1102
+#define IDC_CHECK_PROGRESS 1103
+#define IDC_CHECK_STATUS 1104
+#define IDC_CHECK_LIST 1105
+#define IDC_CHECK_SUMMARY 1106
+#define IDC_CHECK_STOP 1107
+#define IDC_CHECK_SAVE 1108
+
 #endif

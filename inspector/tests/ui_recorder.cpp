@@ -52,9 +52,55 @@ static int answer_file_time(void *window, const char *path, struct tm *local)
     return r->file_time_answer;
 }
 
+static void enable(void *window, int id, int enabled)
+{
+    recorder(window)->enabled[id] = enabled;
+    recorder(window)->calls.push_back("enable " + std::to_string(id) + " " + std::to_string(enabled));
+}
+
+static int get_check(void *window, int id)
+{
+    UiRecorder *r = recorder(window);
+    auto answer = r->check_answers.find(id);
+    if (answer != r->check_answers.end())
+        return answer->second;
+    auto shown = r->checks.find(id);
+    return shown != r->checks.end() ? shown->second : 0;
+}
+
+static void set_progress(void *window, int id, uint32_t permille) { recorder(window)->progress[id] = permille; }
+
+static void add_list_column(void *window, int, int, const char *title, int width, int align_right)
+{
+    recorder(window)->columns.push_back(std::string(title) + " " + std::to_string(width) + " " +
+                                        std::to_string(align_right));
+}
+
+static void set_list_count(void *window, int id, uint32_t count)
+{
+    recorder(window)->list_counts[id] = count;
+    recorder(window)->calls.push_back("rows " + std::to_string(count));
+}
+
+static void enable_menu_item(void *window, int command, int enabled)
+{
+    recorder(window)->menu_items[command] = enabled;
+    recorder(window)->calls.push_back("menu " + std::to_string(command) + " " + std::to_string(enabled));
+}
+
+static void choose_save_file(void *window, const char *suggested, char *path, size_t capacity)
+{
+    recorder(window)->saves.push_back(suggested);
+    snprintf(path, capacity, "%s", recorder(window)->save_path.c_str());
+}
+
+static uint64_t clock_ms(void *window) { return recorder(window)->clock; }
+
 DialogUi UiRecorder::ui()
 {
-    return DialogUi{this, set_caption, set_text, set_number, set_check, message_box, choose_file, answer_file_time};
+    return DialogUi{this,           set_caption,      set_text,         set_number, set_check,    message_box,
+                    choose_file,    answer_file_time, enable,           get_check,  set_progress, add_list_column,
+                    set_list_count, enable_menu_item, choose_save_file, clock_ms};
 }
 
 std::string read_file(const std::string &path)

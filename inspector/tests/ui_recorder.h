@@ -2,6 +2,8 @@
 #ifndef UI_RECORDER_H
 #define UI_RECORDER_H
 
+#include <stdint.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -23,12 +25,21 @@ struct UiRecorder {
     std::map<int, int> checks;
     std::vector<RecordedBox> boxes;
     std::vector<std::string> calls; // "text 1000", "number 1011", "check 1004", "box PROBLEM", in order
+    std::map<int, int> enabled;     // controls: 1 enabled, 0 disabled
+    std::map<int, int> menu_items;  // system menu items: 1 enabled, 0 greyed
+    std::map<int, uint32_t> progress;
+    std::map<int, uint32_t> list_counts;
+    std::vector<std::string> columns; // "title width align_right", in the order added
+    std::vector<std::string> saves;   // the names suggested to the save-file dialog
 
     // What the platform answers.
     std::string chosen_path;   // handed out by choose_file
     int file_time_answer = -1; // -1: the file's real time (QueryFileTime); 0 or 1: answer that, with `file_time`
     struct tm file_time = {};
     const InspectionLog *watched_log = nullptr;
+    std::map<int, int> check_answers; // get_check: what the user left in a box (else what set_check left)
+    std::string save_path;            // handed out by choose_save_file
+    uint64_t clock = 0;               // clock_ms
 
     DialogUi ui();
 };

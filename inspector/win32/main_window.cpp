@@ -2,9 +2,11 @@
 // messages to the main dialog's logic.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <string.h>
 
 #include "about.h"
+#include "check_window.h"
 #include "help_control.h"
 #include "main_dialog.h"
 #include "resource.h"
@@ -12,8 +14,8 @@
 
 // The dialog procedure of IDD_MAIN. WM_INITDIALOG brings the program state in lParam; it is kept
 // with the window (DWLP_USER) for the messages that follow. Returns TRUE for WM_INITDIALOG,
-// WM_CLOSE and the commands of IDCANCEL, IDC_SELECT_FILE, IDC_LOGO and IDC_HELP_BUTTON, FALSE for
-// every other message.
+// WM_CLOSE, the commands of IDCANCEL, IDC_SELECT_FILE, IDC_LOGO and IDC_HELP_BUTTON and the system
+// command IDM_CHECK_RECORDS, FALSE for every other message (the system's own commands included).
 static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DialogUi ui = WindowUi(window);
@@ -21,6 +23,10 @@ static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam,
         ProgramState *program = (ProgramState *)lParam;
         SetWindowLongPtrA(window, DWLP_USER, (LONG_PTR)program);
         InitMainDialog(&ui, program, __argv != NULL && __argv[0] != NULL ? __argv[0] : "", LOG_FILE_NAME);
+        // The record check is offered only by a library that has it, and only once a file is selected.
+        program->checker = BindRecordChecker(&loaded_library_system);
+        AddCheckMenuItem(window);
+        OfferRecordCheck(&ui, program, "", NAACCR_REC_OPEN_FAILED);
         return TRUE;
     }
     // Messages that come before WM_INITDIALOG (WM_SETFONT, for one) find no state yet.
@@ -32,6 +38,15 @@ static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam,
         CloseInspectionLog(&program->log);
         EndDialog(window, 0);
         return TRUE;
+    case WM_SYSCOMMAND:
+        // The low four bits of a system command are the system's own.
+        if ((wParam & 0xFFF0) != IDM_CHECK_RECORDS)
+            return FALSE;
+        // A command that arrives while the item is greyed, or while the check window is open and this
+        // window disabled (posted by another program), is ignored.
+        if (RecordCheckOffered(program) && IsWindowEnabled(window))
+            RunCheckWindow(window, program);
+        return TRUE;
     case WM_COMMAND:
         // The notification code is never examined: a click and a double click on the logo both count.
         switch (LOWORD(wParam)) {
@@ -39,7 +54,7 @@ static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam,
             EndDialog(window, 0);
             return TRUE;
         case IDC_SELECT_FILE:
-            SelectAndInspect(&ui, &program->log);
+            SelectInspectAndOfferCheck(&ui, program);
             return TRUE;
         case IDC_LOGO:
             ShowAbout(&ui);
@@ -64,6 +79,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     window_class.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
     window_class.lpszClassName = "veldrix";
     RegisterClassA(&window_class);
+    // The record check dialog's progress bar and list.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
 
     // The log and the help binding live from dialog initialisation to the program's end.
     ProgramState program;

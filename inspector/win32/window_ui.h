@@ -9,7 +9,9 @@
 
 /* The DialogUi of the dialog `window`: texts, numbers and check boxes of its
    controls, its caption, message boxes owned by it, the open-file dialog and
-   the file time of the C runtime (file_time.h). */
+   the file time of the C runtime (file_time.h); enabling controls and items
+   of its system menu, its progress bar and list view, the save-file dialog
+   and the tick count. */
 DialogUi WindowUi(HWND window);
 
 #endif

@@ -8,15 +8,24 @@
 //   quit   Help without a help file, one file; ends through "Quit"
 //   nolog  veldrix.log is a folder: the "ERROR" box, then one file without a log; ends through the close box
 //   show   waits for the dialog, saves a picture of it and ends through the close box
+//   check  the record check from the system menu: not offered before a file is chosen; a file with
+//          problems at known records checked, its list and summary read, the report saved (twice, the
+//          second time over an older one after the replace prompt) and compared byte for byte; checked
+//          again with checksum fields; the choice kept; the log's check lines
+//   cancel a file of about 300 MB: one check stopped with "Cancel", one by closing the dialog while it
+//          runs; then another file is chosen and checked to the end; ends through "Quit"
+//   older  FOLDER holds a cvnaaccr.dll without the record checker: the program works and offers no check
 // Exit status: 0 when every check passed, 1 when a check failed, 2 when the run could not go on.
 #include "cvnaaccr.h"
 #include "sample_files.h"
 #include "window_driver.h"
 
+#include <commctrl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -40,6 +49,19 @@ static const int IDC_HELP_BUTTON = 1015;
 static const int IDC_FILE_DATE = 1016;
 // The file-name box of the Explorer-style open-file dialog (cmb13).
 static const int OPEN_FILE_NAME = 0x47c;
+// The record check: the system menu item of the main dialog and the controls of its dialog.
+static const int IDM_CHECK_RECORDS = 0x0110;
+static const char CHECK_CAPTION[] = "Check every record";
+static const int IDC_CHECK_PATH = 1100;
+static const int IDC_CHECK_CHECKSUMS = 1101;
+static const int IDC_CHECK_START = 1102;
+static const int IDC_CHECK_PROGRESS = 1103;
+static const int IDC_CHECK_STATUS = 1104;
+static const int IDC_CHECK_LIST = 1105;
+static const int IDC_CHECK_SUMMARY = 1106;
+static const int IDC_CHECK_STOP = 1107;
+static const int IDC_CHECK_SAVE = 1108;
+static const char SAVE_CAPTION[] = "Save report";
 
 static const char SEPARATOR[] = "----------------------\r\n";
 
@@ -525,10 +547,478 @@ static void ShowRun(const std::string &folder, const std::string &shot, int *fai
     CheckNormalEnd(program, "the close box");
 }
 
+// ---- the record check ----
+
+// The kinds of problem as the check dialog names them, by their NAACCR_CHECK_ numbers.
+static const char *const KIND_NAMES[NAACCR_CHECK_KINDS] = {
+    "UNKNOWN",           "RECORD_LENGTH",   "LAYOUT_LENGTH",      "RECORD_TYPE",  "VERSION",        "ILLEGAL_BYTE",
+    "SPLIT_RECORD",      "TERMINATOR_FORM", "TERMINATOR_OMITTED", "STRAY_CTRL_Z", "PARTIAL_RECORD", "BYTE_ORDER_MARK",
+    "CHECKSUM_MISMATCH", "CHECKSUM_BLANK",  "NO_CHECKSUM",        "CHECKSUM_CUT"};
+
+// What the library itself finds in a file.
+struct LibraryCheck {
+    int32_t result;
+    NaaccrCheckSummary summary;
+    std::vector<NaaccrProblem> problems;
+};
+
+static int32_t CV_CALL CollectProblem(void *context, const NaaccrProblem *problem)
+{
+    static_cast<LibraryCheck *>(context)->problems.push_back(*problem);
+    return 0;
+}
+
+// Checks `path` with the cvnaaccr.dll beside the program, as the program should.
+static LibraryCheck CheckWithLibrary(const Program &program, const std::string &path, bool checksums)
+{
+    HMODULE library = LoadLibraryA((program.folder + "\\cvnaaccr.dll").c_str());
+    typedef int32_t(CV_CALL * CheckFunction)(const char *, const NaaccrCheckOptions *, NaaccrCheckSummary *);
+    FARPROC entry = library ? GetProcAddress(library, "_cvCheckNaaccrFile@12") : NULL;
+    CheckFunction check = reinterpret_cast<CheckFunction>(reinterpret_cast<void (*)()>(entry));
+    if (!check)
+        Fatal(program, "cannot call cvCheckNaaccrFile of cvnaaccr.dll");
+    LibraryCheck found = {};
+    NaaccrCheckOptions options = {};
+    options.size = sizeof options;
+    options.flags = checksums ? NAACCR_CHECK_CHECKSUMS : 0;
+    options.max_reported = 10000;
+    options.on_problem = CollectProblem;
+    options.context = &found;
+    found.result = check(path.c_str(), &options, &found.summary);
+    return found;
+}
+
+static std::string Counted(uint64_t count, const char *one, const char *more)
+{
+    return std::to_string(count) + " " + (count == 1 ? one : more);
+}
+
+// The summary of a check that read the whole file, as the dialog, the log and the report give it.
+static std::string ExpectedSummary(const NaaccrCheckSummary &summary, bool checksums)
+{
+    std::string text = Counted(summary.records, "record", "records") + ", ";
+    if (summary.problems == 0) {
+        text += "no problems";
+    } else {
+        text += Counted(summary.problems, "problem", "problems") + " (";
+        const char *separator = "";
+        for (int kind = 1; kind < NAACCR_CHECK_KINDS; ++kind)
+            if (summary.counts[kind] != 0) {
+                text += separator + std::to_string(summary.counts[kind]) + " " + KIND_NAMES[kind];
+                separator = ", ";
+            }
+        text += ")";
+    }
+    if (checksums)
+        text += ", " + Counted(summary.checksums_matched, "checksum matches", "checksums match");
+    return text;
+}
+
+// The cells of a problem's row: record, offset, column (empty for the record as a whole), kind, message.
+static std::vector<std::string> ProblemCells(const NaaccrProblem &problem)
+{
+    return {std::to_string(problem.record), std::to_string(problem.offset),
+            problem.column == 0 ? "" : std::to_string(problem.column), KIND_NAMES[problem.code], problem.message};
+}
+
+static std::string ExpectedReport(const std::string &path, const LibraryCheck &check, bool checksums)
+{
+    std::string text = "Corvella VELDRIX 1.1.5 - record check\r\nFile: " + path +
+                       "\r\nChecksum fields: " + (checksums ? "verified" : "not verified") +
+                       "\r\nResult: " + ExpectedSummary(check.summary, checksums) + "\r\n";
+    if (!check.problems.empty()) {
+        text += "\r\nRecord\tOffset\tColumn\tProblem\tMessage\r\n";
+        for (const NaaccrProblem &problem : check.problems) {
+            std::vector<std::string> cells = ProblemCells(problem);
+            text += cells[0] + "\t" + cells[1] + "\t" + cells[2] + "\t" + cells[3] + "\t" + cells[4] + "\r\n";
+        }
+    }
+    return text;
+}
+
+// The text of a cell of the program's list view. The request and the text must lie in the program's own
+// memory, so they are written there and read back.
+static std::string ListCell(const Program &program, HWND list, int row, int column)
+{
+    const SIZE_T text_size = 512;
+    HANDLE process = program.process.hProcess;
+    char *remote = static_cast<char *>(
+        VirtualAllocEx(process, NULL, sizeof(LVITEMA) + text_size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (!remote)
+        Fatal(program, "cannot allocate memory in the program");
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = remote + sizeof item;
+    item.cchTextMax = static_cast<int>(text_size);
+    char text[text_size] = "";
+    bool ok = WriteProcessMemory(process, remote, &item, sizeof item, NULL) &&
+              WriteProcessMemory(process, remote + sizeof item, text, text_size, NULL);
+    if (ok) {
+        SendWithLimit(program, list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote));
+        ok = ReadProcessMemory(process, remote + sizeof item, text, text_size, NULL);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (!ok)
+        Fatal(program, "cannot read the list's text from the program");
+    text[text_size - 1] = '\0';
+    return text;
+}
+
+static void CheckList(const Program &program, HWND check, const std::string &label, const LibraryCheck &expected)
+{
+    HWND list = GetDlgItem(check, IDC_CHECK_LIST);
+    LRESULT rows = SendWithLimit(program, list, LVM_GETITEMCOUNT, 0, 0);
+    if (!Check(program, rows == static_cast<LRESULT>(expected.problems.size()),
+               label + ": the list has " + std::to_string(rows) + " rows, expected " +
+                   std::to_string(expected.problems.size())))
+        return;
+    for (size_t row = 0; row < expected.problems.size(); ++row) {
+        std::vector<std::string> cells = ProblemCells(expected.problems[row]);
+        for (int column = 0; column < 5; ++column)
+            CheckText(program, label + ", row " + std::to_string(row) + " column " + std::to_string(column),
+                      cells[column], ListCell(program, list, static_cast<int>(row), column));
+    }
+}
+
+static bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+// Opens the record check from the main dialog's system menu and checks the dialog as it opens.
+static HWND OpenCheckDialog(const Program &program, HWND main, const std::string &path, bool checksums)
+{
+    PostMessageA(main, WM_SYSCOMMAND, IDM_CHECK_RECORDS, 0);
+    HWND check = WaitForWindow(program, DIALOG_CLASS, CHECK_CAPTION, main);
+    Settle(program, check);
+    CheckText(program, "check dialog, path", path, WindowText(program, check, IDC_CHECK_PATH));
+    CheckText(program, "check dialog, status", "Press Start to check every record.",
+              WindowText(program, check, IDC_CHECK_STATUS));
+    LRESULT box = SendWithLimit(program, GetDlgItem(check, IDC_CHECK_CHECKSUMS), BM_GETCHECK, 0, 0);
+    Check(program, box == (checksums ? BST_CHECKED : BST_UNCHECKED),
+          std::string("check dialog, \"Also verify checksum fields\" ") + (checksums ? "checked" : "cleared"));
+    Check(program,
+          Enabled(check, IDC_CHECK_START) && !Enabled(check, IDC_CHECK_STOP) && !Enabled(check, IDC_CHECK_SAVE) &&
+              Enabled(check, IDCANCEL),
+          "check dialog opens with Start and Close enabled, Cancel and Save report disabled");
+    return check;
+}
+
+// Presses "Start" and returns once its handler has run (it starts the check and returns).
+static void StartCheck(const Program &program, HWND check)
+{
+    SendWithLimit(program, check, WM_COMMAND, MAKEWPARAM(IDC_CHECK_START, BN_CLICKED),
+                  reinterpret_cast<LPARAM>(GetDlgItem(check, IDC_CHECK_START)));
+}
+
+// Waits until the check has ended: "Save report..." is enabled only then.
+static void WaitForCheckEnd(const Program &program, HWND check)
+{
+    DWORD start = GetTickCount();
+    while (!Enabled(check, IDC_CHECK_SAVE)) {
+        if (GetTickCount() - start > 6 * WAIT_LIMIT_MS)
+            Fatal(program, "the check did not end within " + std::to_string(6 * WAIT_LIMIT_MS / 1000) + " s");
+        Sleep(20);
+    }
+    Settle(program, check);
+    Check(program, Enabled(check, IDC_CHECK_START) && !Enabled(check, IDC_CHECK_STOP),
+          "after the check Start is enabled again and Cancel disabled");
+}
+
+// Sends a system command and reports whether it returned within 2 s; a dialog it opened would hold it.
+static bool SystemCommandReturns(HWND main, WPARAM command)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(main, WM_SYSCOMMAND, command, 0, SMTO_NORMAL, 2000, &result) != 0;
+}
+
+static void ExpectNoCheckDialog(const Program &program, HWND main, const std::string &label)
+{
+    bool returned = SystemCommandReturns(main, IDM_CHECK_RECORDS);
+    HWND check = FindProgramWindow(program, DIALOG_CLASS, CHECK_CAPTION, main);
+    Check(program, returned && !check, label + ": the record check is not offered");
+    if (check) {
+        PressButton(check, IDCANCEL);
+        WaitUntilGone(program, check, "the check dialog");
+    }
+}
+
+// "Save report...": types `path` into the save-file dialog; with `replace`, answers the replace prompt.
+static void SaveReport(const Program &program, HWND main, HWND check, const std::string &path, bool replace,
+                       const std::string &suggested)
+{
+    PressButton(check, IDC_CHECK_SAVE);
+    HWND save = WaitForWindow(program, DIALOG_CLASS, SAVE_CAPTION, check);
+    HWND name = GetDlgItem(save, OPEN_FILE_NAME);
+    if (!name)
+        Fatal(program, "the save-file dialog has no file-name box");
+    CheckText(program, "the suggested report name", suggested, WindowText(program, name));
+    SendWithLimit(program, name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(save, WM_COMMAND, IDOK, 0);
+    if (replace) {
+        // A message box titled as the save-file dialog that owns it.
+        HWND prompt = WaitForWindow(program, DIALOG_CLASS, SAVE_CAPTION, save);
+        std::string text = WindowText(program, prompt, 0xFFFF);
+        Check(program, text.find("already exists") != std::string::npos,
+              "replacing a report asks first; the prompt says \"" + text + "\"");
+        PressButton(prompt, IDYES);
+        WaitUntilGone(program, prompt, "the replace prompt");
+    }
+    WaitUntilGone(program, save, "the save-file dialog");
+    Settle(program, check);
+    std::string others = OtherWindows(program, main, check);
+    Check(program, others.empty(), "after saving the report: unexpected windows:\n" + others);
+}
+
+static void CheckReportFile(const Program &program, const std::string &path, const std::string &expected)
+{
+    std::string actual;
+    if (!Check(program, ReadFileBytes(path, actual), "the report " + path + " can be read"))
+        return;
+    if (actual != expected) {
+        WriteFileBytes(path + ".expected", expected);
+        Check(program, false,
+              "the report differs from " + path + ".expected:\n  expected: " + Escaped(expected.substr(0, 300)) +
+                  "\n  actual:   " + Escaped(actual.substr(0, 300)));
+    }
+}
+
+// Records of type I, version 150, CR LF: records 3 and 4 five bytes too short and too long, a TAB in
+// column 100 of record 5, version 140 in record 7, and the last record, 8, without its terminator.
+static std::string ProblemRecords()
+{
+    std::string bytes;
+    for (int number = 1; number <= 8; ++number) {
+        int length = number == 3 ? 3334 : number == 4 ? 3344 : 3339;
+        std::string record = Record('I', number == 7 ? "140" : "150", number, length);
+        if (number == 5)
+            record[99] = '\t';
+        bytes += record + (number < 8 ? "\r\n" : "");
+    }
+    return bytes;
+}
+
+static Selection ProblemSelection()
+{
+    std::string bytes = ProblemRecords();
+    return {"file with problems",
+            "problems.txt",
+            bytes,
+            false,
+            {"", "", "I", "150", "3341", true, true, std::to_string(bytes.size()), "8"},
+            "INSIGNIFICANT ANOMALY",
+            "<cr><lf> terminators omitted at end of file.",
+            "Record Type: I    Version: 1",
+            "Termination: <cr><lf>",
+            "Record Length: 3341",
+            "Record Count: 8"};
+}
+
+static void CheckRun(const std::string &folder, const std::string &shots, int *failures)
+{
+    Program program = StartProgram(folder + "\\veldrix.exe", folder, failures);
+    std::vector<Selection> selections = {ProblemSelection()};
+    WriteSamples(program, selections);
+    const std::string path = SamplePath(program, selections[0]);
+    HWND main = WaitForMainDialog(program);
+
+    std::printf("record check before a file is chosen\n");
+    ExpectNoCheckDialog(program, main, "before a file is chosen");
+
+    std::printf("selection: %s\n", selections[0].label.c_str());
+    std::string log = Select(program, main, selections[0], "");
+
+    std::printf("record check of the file with problems\n");
+    LibraryCheck expected = CheckWithLibrary(program, path, false);
+    const int expected_records[] = {3, 4, 5, 7, 8};
+    const int expected_kinds[] = {NAACCR_CHECK_RECORD_LENGTH, NAACCR_CHECK_RECORD_LENGTH, NAACCR_CHECK_ILLEGAL_BYTE,
+                                  NAACCR_CHECK_VERSION, NAACCR_CHECK_TERMINATOR_OMITTED};
+    bool known = expected.result == NAACCR_REC_OK && expected.problems.size() == 5;
+    for (size_t k = 0; known && k < 5; ++k)
+        known = expected.problems[k].record == static_cast<uint64_t>(expected_records[k]) &&
+                expected.problems[k].code == expected_kinds[k];
+    Check(program, known, "the library finds the problems at records 3, 4, 5, 7 and 8");
+
+    HWND check = OpenCheckDialog(program, main, path, false);
+    bool returned = SystemCommandReturns(main, IDM_CHECK_RECORDS);
+    HWND second = FindProgramWindow(program, DIALOG_CLASS, CHECK_CAPTION, check);
+    Check(program, returned && !second, "while the check window is open the command opens no second one");
+    if (second) {
+        PressButton(second, IDCANCEL);
+        WaitUntilGone(program, second, "a second check dialog");
+    }
+    SaveScreen(program, shots + "\\09-check-ready.bmp");
+    StartCheck(program, check);
+    WaitForCheckEnd(program, check);
+    CheckText(program, "after the check, status", "100% - 8 records checked",
+              WindowText(program, check, IDC_CHECK_STATUS));
+    CheckText(program, "after the check, summary", ExpectedSummary(expected.summary, false),
+              WindowText(program, check, IDC_CHECK_SUMMARY));
+    LRESULT position = SendWithLimit(program, GetDlgItem(check, IDC_CHECK_PROGRESS), PBM_GETPOS, 0, 0);
+    Check(program, position == 1000, "after the check the bar is full, at " + std::to_string(position));
+    CheckList(program, check, "the list", expected);
+    SaveScreen(program, shots + "\\10-check-done.bmp");
+    SaveScreen(program, shots + "\\check-dialog.bmp", check);
+
+    std::printf("saving the report\n");
+    const std::string report = program.folder + "\\report.txt";
+    const std::string expected_report = ExpectedReport(path, expected, false);
+    SaveReport(program, main, check, report, false, "problems-check.txt");
+    CheckReportFile(program, report, expected_report);
+    std::printf("saving the report over an older one\n");
+    WriteFileBytes(report, "an older report\r\n");
+    SaveReport(program, main, check, report, true, "problems-check.txt");
+    CheckReportFile(program, report, expected_report);
+
+    std::printf("record check with checksum fields\n");
+    LibraryCheck with_checksums = CheckWithLibrary(program, path, true);
+    SendWithLimit(program, GetDlgItem(check, IDC_CHECK_CHECKSUMS), BM_CLICK, 0, 0);
+    StartCheck(program, check);
+    WaitForCheckEnd(program, check);
+    CheckText(program, "checked with checksum fields, summary", ExpectedSummary(with_checksums.summary, true),
+              WindowText(program, check, IDC_CHECK_SUMMARY));
+    CheckList(program, check, "the list with checksum fields", with_checksums);
+    PostMessageA(check, WM_SYSCOMMAND, SC_CLOSE, 0);
+    WaitUntilGone(program, check, "the check dialog");
+    Settle(program, main);
+
+    std::printf("the choice is kept for the next check\n");
+    check = OpenCheckDialog(program, main, path, true);
+    PressButton(check, IDCANCEL);
+    WaitUntilGone(program, check, "the check dialog");
+    CloseUnexpectedBoxes(program, main, "after the record checks");
+
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    CheckNormalEnd(program, "the close box");
+    log += "Check: " + ExpectedSummary(expected.summary, false) + "\r\n";
+    log += "Check with checksums: " + ExpectedSummary(with_checksums.summary, true) + "\r\n";
+    CheckLog(program, log + SEPARATOR);
+}
+
+// Whether `actual` is `pattern` with each '#' standing for one or more digits.
+static bool MatchesWithNumbers(const std::string &pattern, const std::string &actual)
+{
+    size_t a = 0;
+    for (char c : pattern) {
+        if (c != '#') {
+            if (a >= actual.size() || actual[a] != c)
+                return false;
+            ++a;
+            continue;
+        }
+        size_t digits = a;
+        while (a < actual.size() && actual[a] >= '0' && actual[a] <= '9')
+            ++a;
+        if (a == digits)
+            return false;
+    }
+    return a == actual.size();
+}
+
+static void CancelRun(const std::string &folder, const std::string &shots, int *failures)
+{
+    Program program = StartProgram(folder + "\\veldrix.exe", folder, failures);
+    std::vector<Selection> selections = OkFileOnly(program);
+    WriteSamples(program, selections);
+
+    // Large enough that a check cannot end between two presses: about 300 MB.
+    const std::string chunk = Records('I', "150", 3339, 1000, "\r\n");
+    const int chunks = 90;
+    Selection large = {
+        "large file",
+        "large.txt",
+        chunk,
+        false,
+        {"", "", "I", "150", "3341", true, true, std::to_string(chunk.size() * chunks), std::to_string(1000 * chunks)},
+        "",
+        "",
+        "Record Type: I    Version: 1",
+        "Termination: <cr><lf>",
+        "Record Length: 3341",
+        "Record Count: " + std::to_string(1000 * chunks)};
+    const std::string large_path = SamplePath(program, large);
+    FILE *file = std::fopen(large_path.c_str(), "wb");
+    bool written = file != NULL;
+    for (int k = 0; written && k < chunks; ++k)
+        written = std::fwrite(chunk.data(), 1, chunk.size(), file) == chunk.size();
+    if (file && std::fclose(file) != 0)
+        written = false;
+    if (!written)
+        Fatal(program, "cannot write " + large_path);
+
+    HWND main = WaitForMainDialog(program);
+    std::printf("selection: %s\n", large.label.c_str());
+    std::string log = Select(program, main, large, "");
+
+    std::printf("a check cancelled with \"Cancel\"\n");
+    HWND check = OpenCheckDialog(program, main, large_path, false);
+    StartCheck(program, check);
+    Check(program,
+          Enabled(check, IDC_CHECK_STOP) && !Enabled(check, IDC_CHECK_START) && !Enabled(check, IDC_CHECK_CHECKSUMS),
+          "while the check runs, Cancel is enabled and Start and the check box are not");
+    SendWithLimit(program, check, WM_COMMAND, MAKEWPARAM(IDC_CHECK_STOP, BN_CLICKED),
+                  reinterpret_cast<LPARAM>(GetDlgItem(check, IDC_CHECK_STOP)));
+    WaitForCheckEnd(program, check);
+    std::string status = WindowText(program, check, IDC_CHECK_STATUS);
+    std::string summary = WindowText(program, check, IDC_CHECK_SUMMARY);
+    Check(program, MatchesWithNumbers("Cancelled at #% - # records checked", status),
+          "after \"Cancel\", status: \"" + status + "\"");
+    Check(program, MatchesWithNumbers("Cancelled after # records, no problems so far", summary),
+          "after \"Cancel\", summary: \"" + summary + "\"");
+    unsigned long checked = std::strtoul(summary.c_str() + std::strlen("Cancelled after "), NULL, 10);
+    Check(program, checked < 1000ul * chunks,
+          "the cancelled check stopped before the end, after " + std::to_string(checked) + " records");
+    SaveScreen(program, shots + "\\11-check-cancelled.bmp");
+    log += "Check: cancelled after " + std::to_string(checked) + " records, no problems so far\r\n";
+
+    std::printf("a check cancelled by closing the dialog\n");
+    StartCheck(program, check);
+    PressButton(check, IDCANCEL);
+    WaitUntilGone(program, check, "the check dialog closed while checking");
+    Settle(program, main);
+    CloseUnexpectedBoxes(program, main, "after closing the check dialog");
+    log += "Check: cancelled after # records, no problems so far\r\n";
+
+    std::printf("selection afterwards: %s\n", selections.front().label.c_str());
+    log += Select(program, main, selections.front(), "");
+    check = OpenCheckDialog(program, main, SamplePath(program, selections.front()), false);
+    StartCheck(program, check);
+    WaitForCheckEnd(program, check);
+    CheckText(program, "the small file, summary", "3 records, no problems",
+              WindowText(program, check, IDC_CHECK_SUMMARY));
+    CheckList(program, check, "the small file's list", LibraryCheck{});
+    Check(program, !Enabled(check, IDC_CHECK_STOP), "without a check running Cancel is disabled");
+    PressButton(check, IDCANCEL);
+    WaitUntilGone(program, check, "the check dialog");
+    log += "Check: 3 records, no problems\r\n";
+
+    PressButton(main, IDCANCEL);
+    CheckNormalEnd(program, "\"Quit\"");
+    std::string actual;
+    ReadFileBytes(program.folder + "\\veldrix.log", actual);
+    if (!Check(program, MatchesWithNumbers(log, actual), "veldrix.log after the cancelled checks")) {
+        WriteFileBytes(program.folder + "\\veldrix.log.expected", log);
+        std::printf("  expected (# for a number):\n%s  actual:\n%s", log.c_str(), actual.c_str());
+    }
+}
+
+static void OlderLibraryRun(const std::string &folder, int *failures)
+{
+    Program program = StartProgram(folder + "\\veldrix.exe", folder, failures);
+    std::vector<Selection> selections = OkFileOnly(program);
+    WriteSamples(program, selections);
+    HWND main = WaitForMainDialog(program);
+    std::printf("selection with a library without the record checker: %s\n", selections.front().label.c_str());
+    std::string log = Select(program, main, selections.front(), "");
+    ExpectNoCheckDialog(program, main, "with a library without the record checker");
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    CheckNormalEnd(program, "the close box");
+    CheckLog(program, log + SEPARATOR);
+}
+
 int main(int argc, char **argv)
 {
     if (argc != 4) {
-        std::printf("usage: e2e_driver close|quit|nolog|show FOLDER SHOTS\n");
+        std::printf("usage: e2e_driver close|quit|nolog|show|check|cancel|older FOLDER SHOTS\n");
         return 2;
     }
     std::string scenario = argv[1];
@@ -543,6 +1033,12 @@ int main(int argc, char **argv)
         NoLogRun(folder, shots, &failures);
     else if (scenario == "show")
         ShowRun(folder, shots, &failures);
+    else if (scenario == "check")
+        CheckRun(folder, shots, &failures);
+    else if (scenario == "cancel")
+        CancelRun(folder, shots, &failures);
+    else if (scenario == "older")
+        OlderLibraryRun(folder, &failures);
     else {
         std::printf("unknown scenario %s\n", scenario.c_str());
         return 2;

@@ -1,24 +1,37 @@
 #!/usr/bin/env bash
 # run_e2e.sh -- the end-to-end tests of veldrix.exe: Wine 64 on a private Xvfb display, a fresh prefix.
 #
-# Usage: run_e2e.sh PROGRAM_DIR DRIVER_EXE ARTIFACT_DIR
+# Usage: run_e2e.sh PROGRAM_DIR DRIVER_EXE ARTIFACT_DIR [OLDER_DLL]
 #   PROGRAM_DIR holds veldrix.exe, cvnaaccr.dll and veldrix.chm (the x86_64 build). DRIVER_EXE is the
-#   e2e driver built beside them. Three runs, each in a folder of its own with its own copy of the program:
+#   e2e driver built beside them. OLDER_DLL is a cvnaaccr.dll without the record checker. The runs, each
+#   in a folder of its own with its own copy of the program:
 #     close  every kind of file, a cancelled selection, Help, the About box, the close box; the log
 #     quit   Help without veldrix.chm, one file, "Quit"; the log without its closing separator
 #     nolog  a folder named veldrix.log: the "ERROR" box, then the program works without a log
+#     check  the record check of a file with problems: list, summary, saved report, log lines
+#     cancel checks of a file of about 300 MB cancelled two ways; then the program goes on working
+#     older  (with OLDER_DLL) the program with that library: it works and offers no record check
 #   ARTIFACT_DIR receives the screenshots (PNG), each run's output and its veldrix.log. The display, the
 #   prefix and every Wine process are gone when the script ends, however it ends.
-# Environment: WINE64 and WINESERVER name Wine's programs (default /usr/lib/wine/wine64 and wineserver).
+# Environment: WINE64 and WINESERVER name Wine's programs (default /usr/lib/wine/wine64 and wineserver);
+# VELDRIX_E2E_SCENARIOS, when set, names the runs to do ("check cancel").
 set -euo pipefail
 
-if [[ $# -ne 3 ]]; then
-  echo "usage: run_e2e.sh PROGRAM_DIR DRIVER_EXE ARTIFACT_DIR" >&2
+if [[ $# -ne 3 && $# -ne 4 ]]; then
+  echo "usage: run_e2e.sh PROGRAM_DIR DRIVER_EXE ARTIFACT_DIR [OLDER_DLL]" >&2
   exit 2
 fi
 program_dir=$1
 driver=$2
 artifacts=$3
+older_dll=${4:-}
+scenarios="close quit nolog check cancel"
+if [[ -n $older_dll ]]; then
+  [[ -f $older_dll ]] || { echo "run_e2e.sh: $older_dll is missing" >&2; exit 2; }
+  scenarios="$scenarios older"
+fi
+# A developer may run only some of them.
+scenarios=${VELDRIX_E2E_SCENARIOS:-$scenarios}
 wine=${WINE64:-/usr/lib/wine/wine64}
 wineserver=${WINESERVER:-/usr/lib/wine/wineserver}
 
@@ -85,10 +98,13 @@ windows_path() { printf 'Z:%s' "$1" | tr / '\134'; }
 mkdir -p "$artifacts" "$work/shots"
 rm -f "$artifacts"/*.png "$artifacts"/*.txt "$artifacts"/*.log "$artifacts"/*.expected
 failed=""
-for scenario in close quit nolog; do
+for scenario in $scenarios; do
   folder=$work/$scenario
   mkdir "$folder"
   cp "$program_dir/veldrix.exe" "$program_dir/cvnaaccr.dll" "$folder/"
+  if [[ $scenario == older ]]; then
+    cp "$older_dll" "$folder/cvnaaccr.dll"
+  fi
   if [[ $scenario != quit ]]; then
     cp "$program_dir/veldrix.chm" "$folder/"
   fi
@@ -105,11 +121,13 @@ for scenario in close quit nolog; do
   if [[ $status -ne 0 ]]; then
     failed="$failed $scenario"
   fi
-  for log in "$folder/veldrix.log" "$folder/veldrix.log.expected"; do
+  for log in "$folder/veldrix.log" "$folder/veldrix.log.expected" "$folder/report.txt" "$folder/report.txt.expected"; do
     if [[ -f $log ]]; then
       cp "$log" "$artifacts/$scenario-$(basename "$log")"
     fi
   done
+  # The large file of the cancelled checks is not kept.
+  rm -rf "$folder/samples"
 done
 
 for shot in "$work"/shots/*.bmp; do

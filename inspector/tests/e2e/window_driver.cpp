@@ -149,7 +149,7 @@ void PressButton(HWND dialog, int id)
 
 struct WindowList {
     DWORD process_id;
-    HWND except;
+    HWND except, also_except;
     std::string text;
 };
 
@@ -158,7 +158,8 @@ static BOOL CALLBACK DescribeWindow(HWND window, LPARAM lparam)
     WindowList *list = reinterpret_cast<WindowList *>(lparam);
     DWORD process_id = 0;
     GetWindowThreadProcessId(window, &process_id);
-    if (process_id != list->process_id || window == list->except || !IsWindowVisible(window))
+    if (process_id != list->process_id || window == list->except || window == list->also_except ||
+        !IsWindowVisible(window))
         return TRUE;
     char class_name[64] = "";
     char caption[256] = "";
@@ -172,9 +173,9 @@ static BOOL CALLBACK DescribeWindow(HWND window, LPARAM lparam)
     return TRUE;
 }
 
-std::string OtherWindows(const Program &program, HWND except)
+std::string OtherWindows(const Program &program, HWND except, HWND also_except)
 {
-    WindowList list = {program.process.dwProcessId, except, ""};
+    WindowList list = {program.process.dwProcessId, except, also_except, ""};
     EnumWindows(DescribeWindow, reinterpret_cast<LPARAM>(&list));
     return list.text;
 }

@@ -57,8 +57,9 @@ std::string WindowText(const Program &program, HWND window, int id = 0);
 // Posts the click notification of control `id` to `dialog`, as the control itself would.
 void PressButton(HWND dialog, int id);
 
-// Describes every visible top-level window of the program except `except`, one per line ("" when none).
-std::string OtherWindows(const Program &program, HWND except);
+// Describes every visible top-level window of the program except `except` and `also_except`, one per
+// line ("" when none).
+std::string OtherWindows(const Program &program, HWND except, HWND also_except = NULL);
 
 // Saves the screen, or the part that `window` covers, as a 24-bit BMP file, once the program's windows
 // have painted themselves; prints a note and goes on when that fails.

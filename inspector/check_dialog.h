@@ -1,0 +1,145 @@
+/* check_dialog.h -- the logic of the record check dialog (IDD_CHECK): what
+   it shows before, during and after a check of every record of the file last
+   selected, the list of problems, the summary, the report and the log line.
+
+   The dialog opens idle, showing the file and the choice "Also verify
+   checksum fields"; "Start" runs the check on a thread of its own
+   (check_job.h), "Cancel" stops it and keeps what was found, "Save
+   report..." writes the report once a check has ended, and a further
+   "Start" checks the file again.  Plain code over a CheckDialog; it reaches
+   the window only through a DialogUi.  The Win32 dialog procedure
+   (win32/check_window.cpp) calls these functions, one per message, and owns
+   the checking thread. */
+#ifndef CHECK_DIALOG_H
+#define CHECK_DIALOG_H
+
+#include <stddef.h>
+#include <stdint.h>
+#include <stdio.h>
+
+#include "check_job.h"
+#include "dialog_ui.h"
+#include "inspection_log.h"
+#include "main_dialog.h"
+
+/* Room for the report's path, the NUL included (the save-file dialog's). */
+#define REPORT_PATH_CAPACITY 260
+/* Columns of the problem list. */
+#define CHECK_LIST_COLUMNS 5
+
+/* Where the dialog stands. */
+#define CHECK_IDLE 0     /* no check yet, or the last could not start */
+#define CHECK_RUNNING 1  /* the checking thread runs */
+#define CHECK_STOPPING 2 /* asked to stop; the thread still runs */
+#define CHECK_ENDED 3    /* the last check ended; its outcome is shown */
+
+typedef struct CheckDialog {
+    char path[PATH_CAPACITY];
+    CheckFileFunction checker;
+    InspectionLog *log;
+    int *checksums_choice; /* ProgramState.check_checksums */
+    int phase;             /* CHECK_IDLE ... CHECK_ENDED */
+    CheckJob job;          /* the current or last check; its array is held from StartCheck on */
+    uint64_t started_ms;   /* ui->clock_ms at the start */
+    uint32_t listed;       /* rows the list shows */
+    CheckNews news;        /* the last news taken */
+} CheckDialog;
+
+/* Dialog initialisation for the file program->check_path: the path, the
+   list's columns, the choice kept in program->check_checksums, "Start" and
+   "Close" enabled, "Cancel" and "Save report..." disabled, an empty list and
+   the status "Press Start to check every record.". */
+void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *program);
+
+/* "Start": ignored while a check runs.  Reads and keeps the checksum
+   choice, empties the list, the bar and the summary, and readies the job.
+   Returns 1 when the caller is to start the checking thread with
+   RunCheckJob(&dialog->job); 0 when nothing is to start (a check runs, or
+   the problem array cannot be allocated, which the status then says). */
+int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *signals);
+
+/* The checking thread could not be started after StartCheck returned 1:
+   frees the job and shows "The check could not be started.". */
+void AbandonCheck(const DialogUi *ui, CheckDialog *dialog);
+
+/* "Cancel": while a check runs, asks it to stop and shows "Cancelling the
+   check..."; otherwise nothing. */
+void StopCheck(const DialogUi *ui, CheckDialog *dialog);
+
+/* A notice from the checking thread: takes the news and shows the problems
+   that came (the list's row count) and the progress (bar, status line).
+   Returns 1 when the checker has returned: the caller then waits for the
+   thread to end and calls FinishCheck.  Returns 0 when no check runs. */
+int ShowCheckNews(const DialogUi *ui, CheckDialog *dialog);
+
+/* After the checking thread has ended: shows the outcome (bar, status,
+   summary, the note when not every problem is listed), enables "Start",
+   the choice and "Save report...", disables "Cancel", and writes the
+   check's line to the log. */
+void FinishCheck(const DialogUi *ui, CheckDialog *dialog);
+
+/* 1 while a check runs (also while it is being cancelled). */
+int CheckIsRunning(const CheckDialog *dialog);
+
+/* Frees what the dialog holds; only when no checking thread runs. */
+void ReleaseCheckDialog(CheckDialog *dialog);
+
+/* The text of cell `column` (0 record, 1 offset, 2 column, 3 problem, 4
+   message) of list row `row`: "" for a row or column that does not exist
+   and for column 0 of a problem of the record as a whole.  Writes at most
+   capacity - 1 characters and a NUL. */
+void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *text, size_t capacity);
+
+/* The title, width in dialog units and alignment (1: right) of list column
+   `column`. */
+const char *CheckColumnTitle(int column, int *width, int *align_right);
+
+/* "Save report...": runs the save-file dialog, suggesting SuggestReportPath,
+   and writes the report there; a box "Could not write the report ..." when
+   that fails.  Does nothing before a check has ended or when no file was
+   chosen. */
+void SaveCheckReport(const DialogUi *ui, const CheckDialog *dialog);
+
+/* Writes the report of the ended check to `stream` (opened in text mode):
+   a title, the file, whether checksum fields were verified, the summary,
+   the note when not every problem is listed, then a table of the listed
+   problems, one per line with tab-separated columns, when there are any.
+   Returns 1 when every write succeeded. */
+int WriteCheckReport(FILE *stream, const CheckDialog *dialog);
+
+/* The report's suggested path: `path` without its extension, followed by
+   "-check.txt" ("C:\data\f.txd" gives "C:\data\f-check.txt").  Writes
+   nothing but "" when it does not fit `capacity`. */
+void SuggestReportPath(const char *path, char *suggested, size_t capacity);
+
+/* The name of a kind of problem (NAACCR_CHECK_...) without its prefix:
+   "RECORD_LENGTH", ...; "UNKNOWN" for another value. */
+const char *CheckKindName(int32_t code);
+
+/* The summary of a check that ended with `result` and `summary`, run with
+   `flags`: "1000 records, 4 problems (3 RECORD_LENGTH, 1 ILLEGAL_BYTE)",
+   "1000 records, no problems", "cancelled after 200 records, 1 problem so
+   far (1 VERSION)", ", 998 checksums match" added when checksum fields were
+   verified, or what kept the check from reading the file ("the file could
+   not be opened", ...). */
+void FormatCheckSummary(int32_t result, const NaaccrCheckSummary *summary, uint32_t flags, char *text, size_t capacity);
+
+/* The log's line for that check: "Check: " or, with checksum fields,
+   "Check with checksums: ", then FormatCheckSummary. */
+void FormatCheckLogLine(int32_t result, const NaaccrCheckSummary *summary, uint32_t flags, char *text, size_t capacity);
+
+/* The status line while a check runs, after `elapsed_ms` of it: "Starting
+   the check..." before the first progress report, then "42% - 12345 records
+   checked - about 2 min 5 s left" (the time left is estimated from the
+   bytes read so far once the check has run a second, "estimating the time
+   left" before). */
+void FormatCheckProgress(const CheckNews *news, uint64_t elapsed_ms, char *text, size_t capacity);
+
+/* "a few seconds left" below 10 s, "about 45 s left", "about 3 min 20 s
+   left", "about 2 h 5 min left". */
+void FormatTimeLeft(uint64_t seconds, char *text, size_t capacity);
+
+/* Thousandths of the file read, 0 to 1000 (0 when the size is unknown). */
+uint32_t ProgressPermille(uint64_t bytes_done, int64_t bytes_total);
+
+#endif

@@ -1,0 +1,116 @@
+// check_job.cpp -- one run of the record checker on its own thread: problems and progress handed to the window.
+#include "check_job.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, uint32_t flags,
+                    const CheckSignals *signals)
+{
+    memset(job, 0, sizeof *job);
+    snprintf(job->path, sizeof job->path, "%s", path);
+    job->flags = flags;
+    job->check = check;
+    job->signals = *signals;
+    job->problems = static_cast<NaaccrProblem *>(malloc(CHECK_LIST_LIMIT * sizeof(NaaccrProblem)));
+    return job->problems != NULL;
+}
+
+// Sends the notice that the caller found due under the lock.  A refused notice is due again at the next
+// news, so a later problem, progress report or the end still reaches the window.
+static void send_notice(CheckJob *job, int due)
+{
+    if (!due || job->signals.notify(job->signals.context))
+        return;
+    job->signals.lock(job->signals.context);
+    job->notified = 0;
+    job->signals.unlock(job->signals.context);
+}
+
+// Marks a notice as on its way; returns 1 when none was, so the caller sends one.
+static int notice_due(CheckJob *job)
+{
+    int due = !job->notified;
+    job->notified = 1;
+    return due;
+}
+
+static int32_t CV_CALL take_problem(void *context, const NaaccrProblem *problem)
+{
+    CheckJob *job = static_cast<CheckJob *>(context);
+    job->signals.lock(job->signals.context);
+    if (job->problem_count < CHECK_LIST_LIMIT)
+        job->problems[job->problem_count++] = *problem;
+    else
+        ++job->dropped;
+    int due = notice_due(job);
+    job->signals.unlock(job->signals.context);
+    send_notice(job, due);
+    return 0;
+}
+
+static int32_t CV_CALL take_progress(void *context, uint64_t bytes_done, int64_t bytes_total, uint64_t records)
+{
+    CheckJob *job = static_cast<CheckJob *>(context);
+    job->signals.lock(job->signals.context);
+    job->bytes_done = bytes_done;
+    job->bytes_total = bytes_total;
+    job->records = records;
+    job->progressed = 1;
+    int stop = job->cancel;
+    int due = notice_due(job);
+    job->signals.unlock(job->signals.context);
+    send_notice(job, due);
+    return stop;
+}
+
+void RunCheckJob(CheckJob *job)
+{
+    NaaccrCheckOptions options;
+    memset(&options, 0, sizeof options);
+    options.size = sizeof options;
+    options.flags = job->flags;
+    options.threads = 0;
+    options.max_reported = CHECK_LIST_LIMIT;
+    options.on_problem = take_problem;
+    options.on_progress = take_progress;
+    options.context = job;
+    NaaccrCheckSummary summary;
+    int32_t result = job->check(job->path, &options, &summary);
+
+    job->signals.lock(job->signals.context);
+    job->result = result;
+    job->summary = summary;
+    job->done = 1;
+    int due = notice_due(job);
+    job->signals.unlock(job->signals.context);
+    send_notice(job, due);
+}
+
+void CancelCheckJob(CheckJob *job)
+{
+    job->signals.lock(job->signals.context);
+    job->cancel = 1;
+    job->signals.unlock(job->signals.context);
+}
+
+void TakeCheckNews(CheckJob *job, CheckNews *news)
+{
+    job->signals.lock(job->signals.context);
+    news->problem_count = job->problem_count;
+    news->bytes_done = job->bytes_done;
+    news->bytes_total = job->bytes_total;
+    news->records = job->records;
+    news->progressed = job->progressed;
+    news->done = job->done;
+    job->notified = 0;
+    job->signals.unlock(job->signals.context);
+}
+
+void ReleaseCheckJob(CheckJob *job)
+{
+    free(job->problems);
+    job->problems = NULL;
+    job->problem_count = 0;
+}

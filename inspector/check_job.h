@@ -1,0 +1,99 @@
+/* check_job.h -- one run of the record checker on a thread of its own, and
+   what it hands over to the window that shows it.
+
+   The checker calls back on the thread that runs it.  Those callbacks only
+   store what they are given in the job, under the job's lock, and send the
+   window a notice when none is on its way; the window takes the news on its
+   own thread.  Problems go into an array of CHECK_LIST_LIMIT entries made
+   before the thread starts: an entry below problem_count is never written
+   again, so the window may read it without the lock, and nothing handed over
+   is freed by the thread that made it.  The lock and the notice are the
+   platform's, reached through CheckSignals (CRITICAL_SECTION and
+   PostMessageA in win32/check_window.cpp, fakes in the tests). */
+#ifndef CHECK_JOB_H
+#define CHECK_JOB_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "checker_binding.h"
+#include "cvnaaccr.h"
+
+/* Problems handed over and listed; further ones are only counted. */
+#define CHECK_LIST_LIMIT 10000
+/* Room for the checked file's path, the NUL included. */
+#define CHECK_PATH_CAPACITY 1024
+
+/* The platform's lock and notice.  `context` is handed back unchanged. */
+typedef struct CheckSignals {
+    void *context;
+    void (*lock)(void *context);
+    void (*unlock)(void *context);
+    /* Asks the window, from the checking thread, to take the news
+       (TakeCheckNews).  Called without the lock.  Returns 1 when the notice
+       was sent, 0 when the platform refused it. */
+    int (*notify)(void *context);
+} CheckSignals;
+
+typedef struct CheckJob {
+    /* Set by PrepareCheckJob, read-only while the thread runs. */
+    char path[CHECK_PATH_CAPACITY];
+    uint32_t flags; /* NAACCR_CHECK_CHECKSUMS or 0 */
+    CheckFileFunction check;
+    CheckSignals signals;
+    NaaccrProblem *problems; /* CHECK_LIST_LIMIT entries */
+
+    /* Shared: read and written under the lock. */
+    uint32_t problem_count; /* entries of `problems` filled */
+    uint64_t dropped;       /* problems handed over when the array was full */
+    uint64_t bytes_done;    /* the last progress report */
+    int64_t bytes_total;
+    uint64_t records;
+    int progressed; /* a progress report came */
+    int cancel;     /* set by the window: the next progress report stops the check */
+    int notified;   /* a notice is on its way to the window */
+    int done;       /* the checker has returned; result and summary are final */
+
+    /* Written by the checking thread before `done`, read after it. */
+    int32_t result;
+    NaaccrCheckSummary summary;
+} CheckJob;
+
+/* What the window learns from one TakeCheckNews. */
+typedef struct CheckNews {
+    uint32_t problem_count;
+    uint64_t bytes_done;
+    int64_t bytes_total;
+    uint64_t records;
+    int progressed;
+    int done;
+} CheckNews;
+
+/* Readies `job` for one check of `path` with `flags`: copies the path (at
+   most CHECK_PATH_CAPACITY - 1 characters), clears every count and allocates
+   the problem array.  Returns 1, or 0 when the array cannot be allocated
+   (nothing is then held). */
+int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, uint32_t flags,
+                    const CheckSignals *signals);
+
+/* The body of the checking thread: runs the checker with at most
+   CHECK_LIST_LIMIT problems reported, as many threads as the processor
+   has and the job's callbacks, then stores the result and the summary, sets
+   `done` and sends a last notice.  The job must stay in place until it has
+   returned. */
+void RunCheckJob(CheckJob *job);
+
+/* From the window: asks the check to stop at its next progress report. */
+void CancelCheckJob(CheckJob *job);
+
+/* From the window: copies the news under the lock and allows the next
+   notice.  Entries of job->problems below news->problem_count may be read
+   from then on.  Once news->done is 1, job->result and job->summary are
+   final. */
+void TakeCheckNews(CheckJob *job, CheckNews *news);
+
+/* Frees the problem array; only after the checking thread has ended, or when
+   it never started.  Safe to call twice. */
+void ReleaseCheckJob(CheckJob *job);
+
+#endif

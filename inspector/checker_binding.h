@@ -1,0 +1,40 @@
+/* checker_binding.h -- the record checker of cvnaaccr.dll, found at run time.
+
+   The program imports only file inspection and identification from
+   cvnaaccr.dll at load time, so that it starts with every release of the
+   library.  The checker, which older releases lack, is looked up in the
+   module already loaded, by its decorated export name (the same on 32-bit
+   and 64-bit builds).  The lookups go through a LibrarySystem: the Win32
+   layer (win32/check_window.cpp) fills it with GetModuleHandleA and
+   GetProcAddress, the tests with fakes. */
+#ifndef CHECKER_BINDING_H
+#define CHECKER_BINDING_H
+
+#include "cvnaaccr.h"
+
+#define CHECKER_MODULE_NAME "cvnaaccr.dll"
+#define CHECKER_ENTRY_NAME "_cvCheckNaaccrFile@12"
+
+/* cvCheckNaaccrFile as the program calls it. */
+typedef int32_t(CV_CALL *CheckFileFunction)(const char *path, const NaaccrCheckOptions *options,
+                                            NaaccrCheckSummary *summary);
+
+/* Any exported function, before it is given its real type. */
+typedef void (*LibraryEntry)(void);
+
+/* The loader's operations.  `context` is handed back unchanged. */
+typedef struct LibrarySystem {
+    void *context;
+    /* The module of that name already loaded into the process, or none; never
+       loads one. */
+    void *(*find_loaded_module)(void *context, const char *name);
+    /* The module's export of that name, or none. */
+    LibraryEntry (*find_entry)(void *context, void *module, const char *name);
+} LibrarySystem;
+
+/* Looks up CHECKER_ENTRY_NAME in the loaded CHECKER_MODULE_NAME.  Returns the
+   checker, or null when the module is not loaded or lacks the export (an
+   older library): the program then offers no record check. */
+CheckFileFunction BindRecordChecker(const LibrarySystem *system);
+
+#endif

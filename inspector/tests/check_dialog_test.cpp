@@ -1,0 +1,502 @@
+// check_dialog_test.cpp -- what the record check dialog shows before, during and after a check; its
+// texts (progress, time left, summary, log line, report, suggested name); the list's limit; saving.
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "check_dialog.h"
+#include "resource.h"
+#include "test_files.h"
+#include "ui_recorder.h"
+
+namespace
+{
+
+#ifdef _WIN32
+const std::string EOL = "\r\n";
+#else
+const std::string EOL = "\n";
+#endif
+
+void no_lock(void *) {}
+int accept_notice(void *) { return 1; }
+const CheckSignals signals = {nullptr, no_lock, no_lock, accept_notice};
+
+// Records of 850 bytes (type U, version 7), CR LF; each listed record gets a TAB in column 30.
+std::string records(int count, const std::vector<int> &with_tab = {})
+{
+    std::string record = "U7" + std::string(848, ' ') + "\r\n";
+    std::string bytes;
+    bytes.reserve(record.size() * (size_t)count);
+    for (int number = 1; number <= count; ++number)
+        bytes += record;
+    for (int n : with_tab)
+        bytes[(size_t)(n - 1) * record.size() + 29] = '\t';
+    return bytes;
+}
+
+NaaccrCheckSummary summary_of(uint64_t records, std::vector<std::pair<int, uint64_t>> counts, int stopped = 0)
+{
+    NaaccrCheckSummary s;
+    memset(&s, 0, sizeof s);
+    s.records = records;
+    for (auto &count : counts) {
+        s.counts[count.first] = count.second;
+        s.problems += count.second;
+    }
+    s.stopped = stopped;
+    return s;
+}
+
+TEST(CheckTexts, TimeLeftInSecondsMinutesAndHours)
+{
+    const struct {
+        uint64_t seconds;
+        const char *text;
+    } cases[] = {{0, "a few seconds left"},         {9, "a few seconds left"},      {10, "about 10 s left"},
+                 {59, "about 59 s left"},           {60, "about 1 min 0 s left"},   {200, "about 3 min 20 s left"},
+                 {3599, "about 59 min 59 s left"},  {3600, "about 1 h 0 min left"}, {7500, "about 2 h 5 min left"},
+                 {400000, "about 111 h 6 min left"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.seconds);
+        char text[64];
+        FormatTimeLeft(c.seconds, text, sizeof text);
+        EXPECT_STREQ(text, c.text);
+    }
+}
+
+TEST(CheckTexts, ProgressLineEstimatesTheTimeLeftFromTheBytesRead)
+{
+    const uint64_t five_tb = 5000000000000ull;
+    const struct {
+        const char *label;
+        CheckNews news; // problem_count, bytes_done, bytes_total, records, progressed, done
+        uint64_t elapsed_ms;
+        const char *text;
+    } cases[] = {
+        {"before the first report", {0, 0, 0, 0, 0, 0}, 5000, "Starting the check..."},
+        {"first report", {0, 0, 1000, 0, 1, 0}, 10, "0% - 0 records checked - estimating the time left"},
+        {"under a second", {0, 500, 1000, 7, 1, 0}, 999, "50% - 7 records checked - estimating the time left"},
+        {"half after 20 s", {0, 500, 1000, 1, 1, 0}, 20000, "50% - 1 record checked - about 20 s left"},
+        {"a quarter after 1 min",
+         {0, 250, 1000, 1234567, 1, 0},
+         60000,
+         "25% - 1234567 records checked - about 3 min 0 s left"},
+        {"rounded up", {0, 999, 1000, 5, 1, 0}, 10000, "99% - 5 records checked - a few seconds left"},
+        {"5 TB file, a hundredth after 2 min",
+         {0, five_tb / 100, (int64_t)five_tb, 9, 1, 0},
+         120000,
+         "1% - 9 records checked - about 3 h 18 min left"},
+        {"size unknown", {0, 4000, -1, 12, 1, 0}, 20000, "12 records checked"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        char text[TEXT_CAPACITY];
+        FormatCheckProgress(&c.news, c.elapsed_ms, text, sizeof text);
+        EXPECT_STREQ(text, c.text);
+    }
+}
+
+TEST(CheckTexts, ProgressIsInThousandthsAndNeverOverflows)
+{
+    const struct {
+        uint64_t done;
+        int64_t total;
+        uint32_t permille;
+    } cases[] = {{0, 0, 0},
+                 {5, -1, 0},
+                 {0, 100, 0},
+                 {1, 3, 333},
+                 {100, 100, 1000},
+                 {150, 100, 1000},
+                 {INT64_MAX / 2, INT64_MAX, 500},
+                 {INT64_MAX - 1, INT64_MAX, 999},
+                 {INT64_MAX, INT64_MAX, 1000},
+                 {UINT64_MAX, INT64_MAX, 1000}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.done) + " of " + std::to_string(c.total));
+        EXPECT_EQ(ProgressPermille(c.done, c.total), c.permille);
+    }
+}
+
+TEST(CheckTexts, SummaryNamesRecordsProblemsByKindAndHowTheCheckEnded)
+{
+    NaaccrCheckSummary checked = summary_of(1000, {{NAACCR_CHECK_ILLEGAL_BYTE, 1}, {NAACCR_CHECK_RECORD_LENGTH, 3}});
+    NaaccrCheckSummary with_checksums = summary_of(2, {{NAACCR_CHECK_CHECKSUM_MISMATCH, 1}});
+    with_checksums.checksums_matched = 1;
+    const struct {
+        const char *label;
+        int32_t result;
+        NaaccrCheckSummary summary;
+        uint32_t flags;
+        const char *text;
+    } cases[] = {
+        {"kinds in the order of their numbers", NAACCR_REC_OK, checked, 0,
+         "1000 records, 4 problems (3 RECORD_LENGTH, 1 ILLEGAL_BYTE)"},
+        {"no problems", NAACCR_REC_OK, summary_of(1000, {}), 0, "1000 records, no problems"},
+        {"one record, one problem", NAACCR_REC_OK, summary_of(1, {{NAACCR_CHECK_TERMINATOR_OMITTED, 1}}), 0,
+         "1 record, 1 problem (1 TERMINATOR_OMITTED)"},
+        {"cancelled", NAACCR_REC_OK, summary_of(200, {{NAACCR_CHECK_VERSION, 2}}, 2), 0,
+         "cancelled after 200 records, 2 problems so far (2 VERSION)"},
+        {"cancelled before any problem", NAACCR_REC_OK, summary_of(0, {}, 2), 0,
+         "cancelled after 0 records, no problems so far"},
+        {"read failed", NAACCR_REC_READ_FAILED, summary_of(7, {}), 0,
+         "reading failed after 7 records, no problems so far"},
+        {"checksums, one matches", NAACCR_REC_OK, with_checksums, NAACCR_CHECK_CHECKSUMS,
+         "2 records, 1 problem (1 CHECKSUM_MISMATCH), 1 checksum matches"},
+        {"checksums, none match", NAACCR_REC_OK, summary_of(3, {}), NAACCR_CHECK_CHECKSUMS,
+         "3 records, no problems, 0 checksums match"},
+        {"cannot open", NAACCR_REC_OPEN_FAILED, summary_of(0, {}), 0, "the file could not be opened"},
+        {"empty", NAACCR_REC_EMPTY_FILE, summary_of(0, {}), NAACCR_CHECK_CHECKSUMS, "the file is empty"},
+        {"no memory", NAACCR_REC_NO_MEMORY, summary_of(0, {}), 0, "not enough memory to check the file"},
+        {"another code", NAACCR_REC_BAD_ARGUMENT, summary_of(0, {}), 0, "the check failed (code 4096)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        char text[1024];
+        FormatCheckSummary(c.result, &c.summary, c.flags, text, sizeof text);
+        EXPECT_STREQ(text, c.text);
+        FormatCheckLogLine(c.result, &c.summary, c.flags, text, sizeof text);
+        EXPECT_EQ(std::string(text), std::string(c.flags ? "Check with checksums: " : "Check: ") + c.text);
+    }
+}
+
+TEST(CheckTexts, SummaryOfEveryKindStaysWithinItsRoom)
+{
+    NaaccrCheckSummary s = summary_of(UINT64_MAX, {});
+    for (int kind = 1; kind < NAACCR_CHECK_KINDS; ++kind) {
+        s.counts[kind] = UINT64_MAX / 16;
+        s.problems += s.counts[kind];
+    }
+    for (size_t capacity : {(size_t)1, (size_t)10, (size_t)100, (size_t)1024}) {
+        SCOPED_TRACE(capacity);
+        std::vector<char> text(capacity + 8, 'x');
+        FormatCheckLogLine(NAACCR_REC_OK, &s, NAACCR_CHECK_CHECKSUMS, text.data(), capacity);
+        EXPECT_LT(strlen(text.data()), capacity);
+        EXPECT_EQ(text[capacity], 'x');
+    }
+    char text[1024];
+    FormatCheckSummary(NAACCR_REC_OK, &s, 0, text, sizeof text);
+    EXPECT_NE(strstr(text, "CHECKSUM_CUT)"), nullptr) << text;
+}
+
+TEST(CheckTexts, ReportNameIsTheFileWithoutItsExtensionAndCheckTxt)
+{
+    const struct {
+        const char *path;
+        size_t capacity;
+        const char *suggested;
+    } cases[] = {
+        {"C:\\data\\incidence.txd", 260, "C:\\data\\incidence-check.txt"},
+        {"C:\\data\\incidence", 260, "C:\\data\\incidence-check.txt"},
+        {"C:\\data.2014\\incidence", 260, "C:\\data.2014\\incidence-check.txt"},
+        {"C:/data/a.b.txt", 260, "C:/data/a.b-check.txt"},
+        {"C:\\data\\.hidden", 260, "C:\\data\\.hidden-check.txt"},
+        {"C:\\a.txt", 16, "C:\\a-check.txt"},
+        {"C:\\ab.txt", 15, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        char suggested[260];
+        memset(suggested, 'x', sizeof suggested);
+        SuggestReportPath(c.path, suggested, c.capacity);
+        EXPECT_STREQ(suggested, c.suggested);
+    }
+}
+
+// A dialog opened for `path`, with the log open in the test's folder.
+struct Opened {
+    UiRecorder r;
+    DialogUi ui;
+    ProgramState program;
+    CheckDialog dialog;
+    std::string log_path;
+
+    explicit Opened(const std::string &path, CheckFileFunction checker = cvCheckNaaccrFile)
+    {
+        ui = r.ui();
+        memset(&program, 0, sizeof program);
+        snprintf(program.check_path, sizeof program.check_path, "%s", path.c_str());
+        program.checker = checker;
+        log_path = test_folder() + "/veldrix.log";
+        EXPECT_TRUE(OpenInspectionLog(&program.log, &ui, log_path.c_str()));
+        InitCheckDialog(&ui, &dialog, &program);
+    }
+    ~Opened()
+    {
+        ReleaseCheckDialog(&dialog);
+        ReleaseInspectionLog(&program.log);
+    }
+    // Start, the checking thread's whole run, the notice and the end, as the dispatcher does them.
+    void run_check()
+    {
+        ASSERT_TRUE(StartCheck(&ui, &dialog, &signals));
+        RunCheckJob(&dialog.job);
+        ASSERT_EQ(ShowCheckNews(&ui, &dialog), 1);
+        FinishCheck(&ui, &dialog);
+    }
+    std::string log()
+    {
+        fflush(program.log.stream);
+        return read_file(log_path);
+    }
+    std::string controls()
+    {
+        std::string text;
+        for (int id : {IDC_CHECK_START, IDC_CHECK_CHECKSUMS, IDC_CHECK_STOP, IDC_CHECK_SAVE})
+            text += std::to_string(r.enabled[id]);
+        return text;
+    }
+};
+
+TEST(CheckDialog, OpensIdleWithTheFileTheColumnsAndTheKeptChoice)
+{
+    for (int kept : {0, 1}) {
+        SCOPED_TRACE(kept);
+        UiRecorder r;
+        DialogUi ui = r.ui();
+        ProgramState program;
+        memset(&program, 0, sizeof program);
+        snprintf(program.check_path, sizeof program.check_path, "C:\\data\\f.txd");
+        program.check_checksums = kept;
+        CheckDialog dialog;
+        InitCheckDialog(&ui, &dialog, &program);
+        EXPECT_EQ(r.fields[IDC_CHECK_PATH], "C:\\data\\f.txd");
+        EXPECT_EQ(r.checks[IDC_CHECK_CHECKSUMS], kept);
+        EXPECT_EQ(r.fields[IDC_CHECK_STATUS], "Press Start to check every record.");
+        EXPECT_EQ(r.fields[IDC_CHECK_SUMMARY], "");
+        EXPECT_EQ(r.list_counts[IDC_CHECK_LIST], 0u);
+        EXPECT_EQ(r.progress[IDC_CHECK_PROGRESS], 0u);
+        std::vector<std::string> columns = {"Record 44 1", "Offset 56 1", "Column 34 1", "Problem 92 0",
+                                            "Message 360 0"};
+        EXPECT_EQ(r.columns, columns);
+        // Start, the check box, Cancel, Save report...
+        std::string enabled;
+        for (int id : {IDC_CHECK_START, IDC_CHECK_CHECKSUMS, IDC_CHECK_STOP, IDC_CHECK_SAVE})
+            enabled += std::to_string(r.enabled[id]);
+        EXPECT_EQ(enabled, "1100");
+        EXPECT_FALSE(CheckIsRunning(&dialog));
+        ReleaseCheckDialog(&dialog);
+    }
+}
+
+TEST(CheckDialog, ShowsEachStepOfACheckAndLogsItsEnd)
+{
+    std::string path = write_test_file("three problems.dat", records(10, {2, 5, 9}));
+    Opened o(path);
+    o.r.clock = 1000;
+    ASSERT_TRUE(StartCheck(&o.ui, &o.dialog, &signals));
+    EXPECT_EQ(o.controls(), "0010");
+    EXPECT_TRUE(CheckIsRunning(&o.dialog));
+    EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], "Starting the check...");
+    EXPECT_EQ(StartCheck(&o.ui, &o.dialog, &signals), 0) << "a second Start while checking";
+
+    // The thread's news arrives in steps: what it has handed over, then the notice.
+    CheckJob &job = o.dialog.job;
+    job.progressed = 1;
+    job.bytes_total = 10 * 852;
+    job.bytes_done = 4 * 852;
+    job.records = 4;
+    job.problem_count = 1;
+    o.r.clock = 3000;
+    EXPECT_EQ(ShowCheckNews(&o.ui, &o.dialog), 0);
+    EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], 1u);
+    EXPECT_EQ(o.r.progress[IDC_CHECK_PROGRESS], 400u);
+    EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], "40% - 4 records checked - a few seconds left");
+
+    job.problem_count = 0;
+    job.progressed = 0;
+    RunCheckJob(&job);
+    EXPECT_EQ(ShowCheckNews(&o.ui, &o.dialog), 1);
+    FinishCheck(&o.ui, &o.dialog);
+    EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], 3u);
+    EXPECT_EQ(o.r.progress[IDC_CHECK_PROGRESS], 1000u);
+    EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], "100% - 10 records checked");
+    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "10 records, 3 problems (3 ILLEGAL_BYTE)");
+    EXPECT_EQ(o.controls(), "1101");
+    EXPECT_FALSE(CheckIsRunning(&o.dialog));
+    EXPECT_EQ(o.log(), "Check: 10 records, 3 problems (3 ILLEGAL_BYTE)" + EOL);
+
+    const struct {
+        uint32_t row;
+        int column;
+        const char *text;
+    } cells[] = {{0, 0, "2"},    {0, 1, "852"}, {0, 2, "30"}, {0, 3, "ILLEGAL_BYTE"}, {2, 0, "9"},
+                 {2, 1, "6816"}, {2, 5, ""},    {3, 0, ""},   {UINT32_MAX, 0, ""}};
+    for (const auto &c : cells) {
+        SCOPED_TRACE(std::to_string(c.row) + "/" + std::to_string(c.column));
+        char text[64];
+        CheckCellText(&o.dialog, c.row, c.column, text, sizeof text);
+        EXPECT_STREQ(text, c.text);
+    }
+    char message[TEXT_CAPACITY];
+    CheckCellText(&o.dialog, 1, 4, message, sizeof message);
+    EXPECT_STREQ(message, o.dialog.job.problems[1].message);
+    EXPECT_GT(strlen(message), 0u);
+}
+
+TEST(CheckDialog, CancelKeepsWhatWasFoundAndSaysSoEverywhere)
+{
+    std::string path = write_test_file("cancelled.dat", records(20, {1}));
+    Opened o(path);
+    ASSERT_TRUE(StartCheck(&o.ui, &o.dialog, &signals));
+    StopCheck(&o.ui, &o.dialog);
+    EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], "Cancelling the check...");
+    EXPECT_EQ(o.controls(), "0000");
+    EXPECT_TRUE(CheckIsRunning(&o.dialog)) << "the thread still runs until it has seen the request";
+    RunCheckJob(&o.dialog.job);
+    ASSERT_EQ(ShowCheckNews(&o.ui, &o.dialog), 1);
+    FinishCheck(&o.ui, &o.dialog);
+    EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], "Cancelled at 0% - 0 records checked");
+    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "Cancelled after 0 records, no problems so far");
+    EXPECT_EQ(o.controls(), "1101");
+    EXPECT_EQ(o.log(), "Check: cancelled after 0 records, no problems so far" + EOL);
+
+    // Stop and a second FinishCheck after the end change nothing.
+    StopCheck(&o.ui, &o.dialog);
+    FinishCheck(&o.ui, &o.dialog);
+    EXPECT_EQ(o.log(), "Check: cancelled after 0 records, no problems so far" + EOL);
+}
+
+TEST(CheckDialog, ListsTheFirstTenThousandProblemsAndCountsTheRest)
+{
+    std::vector<int> tabs;
+    for (int n = 1; n <= CHECK_LIST_LIMIT + 50; ++n)
+        tabs.push_back(n);
+    std::string path = write_test_file("many.dat", records(CHECK_LIST_LIMIT + 60, tabs));
+    Opened o(path);
+    o.run_check();
+    EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], (uint32_t)CHECK_LIST_LIMIT);
+    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "10060 records, 10050 problems (10050 ILLEGAL_BYTE)\n"
+                                             "The list holds the first 10000 problems; 50 more are only counted.");
+    char text[32];
+    CheckCellText(&o.dialog, CHECK_LIST_LIMIT - 1, 0, text, sizeof text);
+    EXPECT_STREQ(text, "10000");
+    EXPECT_EQ(o.log(), "Check: 10060 records, 10050 problems (10050 ILLEGAL_BYTE)" + EOL);
+
+    std::string report_path = test_folder() + "/many-check.txt";
+    o.r.save_path = report_path;
+    SaveCheckReport(&o.ui, &o.dialog);
+    std::string report = read_file(report_path);
+    EXPECT_NE(report.find("The list holds the first 10000 problems; 50 more are only counted." + EOL),
+              std::string::npos);
+    size_t lines = 0;
+    for (char c : report)
+        lines += c == '\n';
+    EXPECT_EQ(lines, 4u + 1u + 2u + (size_t)CHECK_LIST_LIMIT);
+}
+
+TEST(CheckDialog, ChecksumChoiceIsReadAtStartAndKept)
+{
+    std::string path = write_test_file("sums.dat", records(2));
+    Opened o(path);
+    o.r.check_answers[IDC_CHECK_CHECKSUMS] = 1;
+    o.run_check();
+    EXPECT_EQ(o.program.check_checksums, 1);
+    EXPECT_EQ(o.dialog.job.flags, (uint32_t)NAACCR_CHECK_CHECKSUMS);
+    // Type U has no checksum field: one NO_CHECKSUM problem at record 1.
+    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "2 records, 1 problem (1 NO_CHECKSUM), 0 checksums match");
+    o.r.check_answers[IDC_CHECK_CHECKSUMS] = 0;
+    o.run_check();
+    EXPECT_EQ(o.program.check_checksums, 0);
+    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "2 records, no problems");
+    EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], 0u) << "a new check empties the list";
+    EXPECT_EQ(o.log(), "Check with checksums: 2 records, 1 problem (1 NO_CHECKSUM), 0 checksums match" + EOL +
+                           "Check: 2 records, no problems" + EOL);
+}
+
+TEST(CheckDialog, AFileThatCannotBeReadNowEndsTheCheckWithItsReason)
+{
+    const struct {
+        const char *label;
+        bool exists;
+        const char *summary;
+    } cases[] = {
+        {"removed since it was chosen", false, "The file could not be opened"},
+        {"emptied since it was chosen", true, "The file is empty"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::string path = c.exists ? write_test_file("emptied.dat", "") : test_folder() + "/gone.dat";
+        Opened o(path);
+        o.run_check();
+        EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], "The file could not be checked.");
+        EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], c.summary);
+        EXPECT_EQ(o.controls(), "1101");
+    }
+}
+
+TEST(CheckDialog, AThreadThatCannotStartLeavesTheDialogReady)
+{
+    Opened o(write_test_file("f.dat", records(1)));
+    ASSERT_TRUE(StartCheck(&o.ui, &o.dialog, &signals));
+    AbandonCheck(&o.ui, &o.dialog);
+    EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], "The check could not be started.");
+    EXPECT_EQ(o.controls(), "1100");
+    EXPECT_FALSE(CheckIsRunning(&o.dialog));
+    EXPECT_EQ(o.dialog.job.problems, nullptr);
+    EXPECT_EQ(ShowCheckNews(&o.ui, &o.dialog), 0);
+    EXPECT_EQ(o.log(), "");
+}
+
+TEST(CheckReport, IsTheSummaryAndATabSeparatedTableOfTheListedProblems)
+{
+    std::string path = write_test_file("report.dat", records(3, {3}));
+    Opened o(path);
+    SaveCheckReport(&o.ui, &o.dialog);
+    EXPECT_TRUE(o.r.saves.empty()) << "nothing to save before a check";
+    o.run_check();
+
+    const struct {
+        const char *label;
+        std::string save_path; // "" : the save-file dialog was cancelled
+        bool written;
+        size_t boxes;
+    } cases[] = {
+        {"saved", test_folder() + "/report-check.txt", true, 0},
+        {"cancelled", "", false, 0},
+        {"a folder cannot be written", test_folder(), false, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        o.r.boxes.clear();
+        o.r.saves.clear();
+        o.r.save_path = c.save_path;
+        SaveCheckReport(&o.ui, &o.dialog);
+        ASSERT_EQ(o.r.saves.size(), 1u);
+        std::string suggested = path.substr(0, path.size() - 4) + "-check.txt";
+        EXPECT_EQ(o.r.saves[0], suggested);
+        ASSERT_EQ(o.r.boxes.size(), c.boxes);
+        if (c.boxes) {
+            EXPECT_EQ(o.r.boxes[0].text, "Could not write the report to " + c.save_path);
+        }
+        if (c.written) {
+            char message[TEXT_CAPACITY];
+            CheckCellText(&o.dialog, 0, 4, message, sizeof message);
+            EXPECT_EQ(read_file(c.save_path), "Corvella VELDRIX 1.1.5 - record check" + EOL + "File: " + path + EOL +
+                                                  "Checksum fields: not verified" + EOL +
+                                                  "Result: 3 records, 1 problem (1 ILLEGAL_BYTE)" + EOL + EOL +
+                                                  "Record\tOffset\tColumn\tProblem\tMessage" + EOL +
+                                                  "3\t1704\t30\tILLEGAL_BYTE\t" + message + EOL);
+        }
+    }
+}
+
+TEST(CheckReport, WithoutProblemsHasNoTable)
+{
+    Opened o(write_test_file("clean.dat", records(2)));
+    o.run_check();
+    std::string report_path = test_folder() + "/clean-check.txt";
+    FILE *stream = fopen(report_path.c_str(), "wt");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(WriteCheckReport(stream, &o.dialog), 1);
+    fclose(stream);
+    EXPECT_EQ(read_file(report_path), "Corvella VELDRIX 1.1.5 - record check" + EOL + "File: " + o.dialog.path + EOL +
+                                          "Checksum fields: not verified" + EOL + "Result: 2 records, no problems" +
+                                          EOL);
+}
+
+} // namespace
