@@ -35,26 +35,25 @@ struct ByteSource {
 
 // What the first record sets for every record of the file.
 struct CheckPlan {
-    bool checksums;          // verify checksum fields
-    int64_t data_start;      // offset of the first record: after a byte-order mark
-    int bom_length;          // 0, or the byte-order mark's 2 or 3 bytes
-    unsigned char form[2];   // the first record's terminator bytes; form[0] == 0: none
-    int nterm;               // 0, 1 or 2
-    uint32_t reference;      // length of every record without terminators
+    bool checksums;             // verify checksum fields
+    int64_t data_start;         // offset of the first record: after a byte-order mark
+    int bom_length;             // 0, or the byte-order mark's 2 or 3 bytes
+    unsigned char form[2];      // the first record's terminator bytes; form[0] == 0: none
+    int nterm;                  // 0, 1 or 2
+    uint32_t reference;         // length of every record without terminators
     const NaaccrLayout *layout; // the first record's layout, or null
-    unsigned char type;      // column 1 of the first record
+    unsigned char type;         // column 1 of the first record
     bool type_valid;
-    int version_column;      // the version code's columns, by the layout or the type
-    int version_width;       // 0 when the type is unknown
+    int version_column; // the version code's columns, by the layout or the type
+    int version_width;  // 0 when the type is unknown
     unsigned char version[3];
-    bool cannot_split;       // no terminator in the window and no layout to cut by
+    bool cannot_split; // no terminator in the window and no layout to cut by
 };
 
 // Makes the plan from the first `n` bytes of a file (all of them when the file
 // is shorter than check_head_size) and fills the summary's description of the
 // first record.  Needs n > 0.
-void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckPlan *plan,
-                     NaaccrCheckSummary *summary);
+void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckPlan *plan, NaaccrCheckSummary *summary);
 
 // Where a run's problems go: handed on at once, or stored for later.
 struct ProblemSink {
@@ -74,16 +73,17 @@ struct RunHooks {
     int32_t (*progress)(void *context, int64_t offset, uint64_t records);
     void *context;
     const std::atomic<bool> *cancelled; // set by another thread to end the run early; may be null
+    void *record_context;               // handed to on_record (the caller's context)
 };
 
 // What a run adds to the summary.
 struct RunResult {
     uint64_t records, problems, checksums_matched;
     uint64_t counts[NAACCR_CHECK_KINDS];
-    int64_t start;   // offset of its first record
-    int64_t end;     // offset after its last record
-    int32_t status;  // NAACCR_REC_OK, NAACCR_REC_READ_FAILED or NAACCR_REC_NO_MEMORY
-    int stopped;     // 1 by a problem or record callback, 2 by progress, 3 cancelled
+    int64_t start;  // offset of its first record
+    int64_t end;    // offset after its last record
+    int32_t status; // NAACCR_REC_OK, NAACCR_REC_READ_FAILED or NAACCR_REC_NO_MEMORY
+    int stopped;    // 1 by a problem or record callback, 2 by progress, 3 cancelled
 };
 
 // The reader's buffer: one block ahead and a record held whole.

@@ -151,8 +151,7 @@ void work(void *argument)
     Pool &pool = *worker->pool;
     for (;;) {
         lock_monitor(&pool.monitor);
-        while (!pool.cancel.load() && pool.next_piece < pool.pieces &&
-               pool.next_piece >= pool.merged + pool.slot_count)
+        while (!pool.cancel.load() && pool.next_piece < pool.pieces && pool.next_piece >= pool.merged + pool.slot_count)
             wait_monitor(&pool.monitor);
         if (pool.cancel.load() || pool.next_piece >= pool.pieces) {
             unlock_monitor(&pool.monitor);
@@ -166,7 +165,7 @@ void work(void *argument)
 
         ByteSource source = {pool.file, nullptr, nullptr, 0, pool.size, false};
         ProblemSink sink = {nullptr, nullptr, slot.problems, pool.capacity, 0, false};
-        RunHooks hooks = {nullptr, nullptr, nullptr, &pool.cancel};
+        RunHooks hooks = {nullptr, nullptr, nullptr, &pool.cancel, nullptr};
         check_record_run(*pool.plan, &source, &worker->buffer, 0, piece_start(pool, piece), piece > 0,
                          piece_limit(pool, piece), &sink, &hooks, &slot.result);
 
@@ -238,8 +237,8 @@ int32_t merge_pieces(Pool &pool, RunBuffer *own, Delivery &delivery, NaaccrCheck
 
 // Runs the pieces on `threads` workers.  Returns false when they cannot be
 // set up; nothing has been read or reported then.
-bool check_with_workers(const CheckPlan &plan, const ReadableFile &file, int64_t size, unsigned threads,
-                        RunBuffer *own, Delivery &delivery, NaaccrCheckSummary *summary, int32_t *status)
+bool check_with_workers(const CheckPlan &plan, const ReadableFile &file, int64_t size, unsigned threads, RunBuffer *own,
+                        Delivery &delivery, NaaccrCheckSummary *summary, int32_t *status)
 {
     Pool pool;
     pool.plan = &plan;
@@ -328,11 +327,27 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
                          const NaaccrCheckOptions &options, NaaccrCheckSummary *summary)
 {
     Delivery delivery = {&options, summary, 0};
+    if (plan.bom_length != 0 && options.on_record != nullptr) {
+        // The mark is handed over as bytes outside any record, so that a
+        // caller copying the file through its records keeps every byte.
+        const NaaccrRecordView view = {0,
+                                       0,
+                                       reinterpret_cast<const char *>(buffer->bytes),
+                                       static_cast<uint32_t>(plan.bom_length),
+                                       0,
+                                       1u << NAACCR_CHECK_BYTE_ORDER_MARK,
+                                       0};
+        if (options.on_record(options.context, &view) != 0) {
+            summary->stopped = 1;
+            summary->bytes = static_cast<uint64_t>(plan.bom_length);
+            return NAACCR_REC_OK;
+        }
+    }
     if (plan.bom_length != 0) {
         const bool utf8 = plan.bom_length == 3;
         if (deliver_alone(delivery, 0, 1, NAACCR_CHECK_BYTE_ORDER_MARK,
-                          utf8 ? "The file starts with a UTF-8 byte-order mark." :
-                                 "The file starts with a UTF-16 byte-order mark: it is no single-byte text.") != 0) {
+                          utf8 ? "The file starts with a UTF-8 byte-order mark."
+                               : "The file starts with a UTF-16 byte-order mark: it is no single-byte text.") != 0) {
             summary->stopped = 1;
             summary->bytes = static_cast<uint64_t>(plan.bom_length);
             return NAACCR_REC_OK;
@@ -362,7 +377,7 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
     if (!several || !check_with_workers(plan, *source->file, size, threads, buffer, delivery, summary, &status)) {
         Progress progress = {&options, size, 0};
         RunHooks hooks = {options.on_record, options.on_progress != nullptr ? report_progress : nullptr, &progress,
-                          nullptr};
+                          nullptr, options.context};
         ProblemSink sink = {deliver, &delivery, nullptr, 0, 0, false};
         RunResult run;
         check_record_run(plan, source, buffer, primed, plan.data_start, false, INT64_MAX, &sink, &hooks, &run);
@@ -378,8 +393,7 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
 
 } // namespace
 
-void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckPlan *plan,
-                     NaaccrCheckSummary *summary)
+void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckPlan *plan, NaaccrCheckSummary *summary)
 {
     memset(plan, 0, sizeof *plan);
     plan->checksums = checksums;

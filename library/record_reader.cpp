@@ -36,7 +36,7 @@ struct Reader {
     size_t len;         // bytes in buf
     int64_t buf_offset; // offset of buf[0] in the file
     bool eof;
-    int32_t status;     // NAACCR_REC_OK or NAACCR_REC_READ_FAILED
+    int32_t status; // NAACCR_REC_OK or NAACCR_REC_READ_FAILED
 };
 
 int64_t read_source(ByteSource *source, unsigned char *into, size_t n)
@@ -129,8 +129,8 @@ const char *quoted(const unsigned char *bytes, size_t n, char *text, size_t capa
     size_t used = 0;
     text[used++] = '"';
     for (size_t i = 0; i < n && used + 8 < capacity; ++i)
-        used += static_cast<size_t>(snprintf(text + used, capacity - used,
-                                             bytes[i] >= 32 && bytes[i] <= 126 ? "%c" : "<%d>", bytes[i]));
+        used += static_cast<size_t>(
+            snprintf(text + used, capacity - used, bytes[i] >= 32 && bytes[i] <= 126 ? "%c" : "<%d>", bytes[i]));
     snprintf(text + used, capacity - used, "\"");
     return text;
 }
@@ -146,14 +146,14 @@ const char *terminator_text(const unsigned char *bytes, int n)
 
 // What is learned of a record while its bytes go by.
 struct Scan {
-    int64_t offset;     // of the record's first byte
-    uint64_t dropped;   // bytes of a long record no longer held
-    bool held_head;     // the head checks were made early, for a long record
+    int64_t offset;   // of the record's first byte
+    uint64_t dropped; // bytes of a long record no longer held
+    bool held_head;   // the head checks were made early, for a long record
     uint64_t illegal_count, illegal_column;
     unsigned char illegal_byte;
     uint64_t split_column;
     unsigned char split_byte;
-    Found head;         // type and version problems of a long record
+    Found head; // type and version problems of a long record
 };
 
 // Column 1 and the version code, against the first record.
@@ -252,13 +252,15 @@ bool finish_record(Run &run, Scan &scan, const unsigned char *bytes, uint64_t le
                 reinterpret_cast<const char *>(plan.version), plan.layout->length);
         if (partial)
             add(found, number, offset, 0, NAACCR_CHECK_PARTIAL_RECORD,
-                "The file ends inside a record, after %" PRIu64 " of its %u characters.",
-                static_cast<uint64_t>(length), plan.reference);
+                "The file ends inside a record, after %" PRIu64 " of its %u characters.", static_cast<uint64_t>(length),
+                plan.reference);
         else if (length != plan.reference)
-            add(found, number, offset, 0, NAACCR_CHECK_RECORD_LENGTH, "Record length %" PRIu64 " differs from the first record's %u.",
-                static_cast<uint64_t>(length), plan.reference);
+            add(found, number, offset, 0, NAACCR_CHECK_RECORD_LENGTH,
+                "Record length %" PRIu64 " differs from the first record's %u.", static_cast<uint64_t>(length),
+                plan.reference);
         if (ending == ENDED_AT_FILE_END && !partial && plan.nterm != 0)
-            add(found, number, offset, 0, NAACCR_CHECK_TERMINATOR_OMITTED, "<cr><lf> terminators omitted at end of file.");
+            add(found, number, offset, 0, NAACCR_CHECK_TERMINATOR_OMITTED,
+                "<cr><lf> terminators omitted at end of file.");
 
         if (scan.held_head) {
             for (int k = 0; k < scan.head.count; ++k)
@@ -269,8 +271,8 @@ bool finish_record(Run &run, Scan &scan, const unsigned char *bytes, uint64_t le
         }
 
         // Illegal bytes and a split, in column order.
-        const bool split_first = scan.split_column != 0 &&
-                                 (scan.illegal_count == 0 || scan.split_column < scan.illegal_column);
+        const bool split_first =
+            scan.split_column != 0 && (scan.illegal_count == 0 || scan.split_column < scan.illegal_column);
         for (int k = 0; k < 2; ++k) {
             const bool split_turn = (k == 0) == split_first;
             if (split_turn && scan.split_column != 0)
@@ -283,7 +285,8 @@ bool finish_record(Run &run, Scan &scan, const unsigned char *bytes, uint64_t le
                     static_cast<uint64_t>(scan.illegal_column));
             else if (!split_turn && scan.illegal_count > 1)
                 add(found, number, offset, scan.illegal_column, NAACCR_CHECK_ILLEGAL_BYTE,
-                    "Illegal character, ASCII %d, found at column %" PRIu64 " (%" PRIu64 " illegal bytes in this record)",
+                    "Illegal character, ASCII %d, found at column %" PRIu64 " (%" PRIu64
+                    " illegal bytes in this record)",
                     scan.illegal_byte, static_cast<uint64_t>(scan.illegal_column),
                     static_cast<uint64_t>(scan.illegal_count));
         }
@@ -326,13 +329,13 @@ bool finish_record(Run &run, Scan &scan, const unsigned char *bytes, uint64_t le
             view.terminator_length = static_cast<uint32_t>(term);
             view.problems = found.mask;
             view.checksum_column = column;
-            if (run.hooks->on_record(run.hooks->context, &view) != 0)
+            if (run.hooks->on_record(run.hooks->record_context, &view) != 0)
                 result.stopped = 1;
         }
     }
     if (found.mask & (1u << NAACCR_CHECK_STRAY_CTRL_Z) && run.hooks != nullptr && run.hooks->on_record != nullptr) {
         NaaccrRecordView view = {0, offset, reinterpret_cast<const char *>(bytes), 1, 0, found.mask, 0};
-        if (run.hooks->on_record(run.hooks->context, &view) != 0)
+        if (run.hooks->on_record(run.hooks->record_context, &view) != 0)
             result.stopped = 1;
     }
 
