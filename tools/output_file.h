@@ -39,6 +39,12 @@ struct OutputFile {
 // `error`, when it cannot be made.
 bool create_output(const char *out, const char *input, OutputFile *file, char *error, size_t capacity);
 
+// The step of create_output for one name: creates `temporary` (shorter than
+// output_path_capacity) exclusively, as create_output does.  Returns 0 when
+// made, 1 when the name is taken by anything, a symbolic link included (no link
+// is ever followed), 2 for any other failure, with the reason in `error`.
+int create_output_named(const char *temporary, const char *input, OutputFile *file, char *error, size_t capacity);
+
 // Appends `n` bytes; false on a write error.
 bool write_output(OutputFile *file, const void *bytes, size_t n);
 

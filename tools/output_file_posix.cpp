@@ -137,9 +137,10 @@ bool is_same_file(const char *input, const char *out)
     return result == 0 && stat(out, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-bool create_output(const char *out, const char *input, OutputFile *file, char *error, size_t capacity)
+int create_output_named(const char *temporary, const char *input, OutputFile *file, char *error, size_t capacity)
 {
     file->handle = -1;
+    snprintf(file->temporary, sizeof file->temporary, "%s", temporary);
     // A copy gets the input's read, write and execute bits exactly; the
     // set-user-ID, set-group-ID and sticky bits are never copied.
     mode_t mode = 0666;
@@ -149,38 +150,44 @@ bool create_output(const char *out, const char *input, OutputFile *file, char *e
         mode = st.st_mode & 0777;
         exact_mode = true;
     }
+    sigset_t saved;
+    block_cleanup_signals(true, &saved);
+    const int fd =
+        open(file->temporary, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, exact_mode ? 0600 : mode);
+    const int code = errno;
+    if (fd >= 0) {
+        memcpy(cleanup_path, file->temporary, sizeof cleanup_path);
+        cleanup_armed = 1;
+        install_handlers();
+    }
+    block_cleanup_signals(false, &saved);
+    if (fd < 0) {
+        describe(error, capacity, "cannot make a temporary file next to it", code);
+        return code == EEXIST ? 1 : 2;
+    }
+    file->handle = fd;
+    if (exact_mode && fchmod(fd, mode) != 0) {
+        describe(error, capacity, "cannot set the temporary file's permissions", errno);
+        discard_output(file);
+        return 2;
+    }
+    return 0;
+}
+
+bool create_output(const char *out, const char *input, OutputFile *file, char *error, size_t capacity)
+{
     const size_t folder = folder_length(out);
+    char temporary[output_path_capacity];
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const int n = snprintf(file->temporary, sizeof file->temporary, "%.*s.cvnaaccr-%016llx.tmp",
-                               static_cast<int>(folder), out, static_cast<unsigned long long>(random_bits()));
-        if (n < 0 || static_cast<size_t>(n) >= sizeof file->temporary) {
+        const int n = snprintf(temporary, sizeof temporary, "%.*s.cvnaaccr-%016llx.tmp", static_cast<int>(folder), out,
+                               static_cast<unsigned long long>(random_bits()));
+        if (n < 0 || static_cast<size_t>(n) >= sizeof temporary) {
             snprintf(error, capacity, "cannot make a temporary file next to it: path too long");
             return false;
         }
-        sigset_t saved;
-        block_cleanup_signals(true, &saved);
-        const int fd =
-            open(file->temporary, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, exact_mode ? 0600 : mode);
-        const int code = errno;
-        if (fd >= 0) {
-            memcpy(cleanup_path, file->temporary, sizeof cleanup_path);
-            cleanup_armed = 1;
-            install_handlers();
-        }
-        block_cleanup_signals(false, &saved);
-        if (fd < 0 && code == EEXIST)
-            continue;
-        if (fd < 0) {
-            describe(error, capacity, "cannot make a temporary file next to it", code);
-            return false;
-        }
-        file->handle = fd;
-        if (exact_mode && fchmod(fd, mode) != 0) {
-            describe(error, capacity, "cannot set the temporary file's permissions", errno);
-            discard_output(file);
-            return false;
-        }
-        return true;
+        const int made = create_output_named(temporary, input, file, error, capacity);
+        if (made != 1)
+            return made == 0;
     }
     snprintf(error, capacity, "cannot make a temporary file next to it: every name tried exists");
     return false;

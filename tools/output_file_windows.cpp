@@ -102,32 +102,40 @@ bool is_same_file(const char *input, const char *out)
     return same;
 }
 
-bool create_output(const char *out, const char *input, OutputFile *file, char *error, size_t capacity)
+int create_output_named(const char *temporary, const char *input, OutputFile *file, char *error, size_t capacity)
 {
     (void)input; // Windows files carry no permission bits to copy
     file->handle = -1;
-    const size_t folder = folder_length(out);
+    snprintf(file->temporary, sizeof file->temporary, "%s", temporary);
     SetConsoleCtrlHandler(remove_on_interrupt, TRUE);
+    memcpy(cleanup_path, file->temporary, sizeof cleanup_path);
+    // CREATE_NEW fails on any existing name, a link included.
+    const HANDLE handle = CreateFileA(file->temporary, GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        describe(error, capacity, "cannot make a temporary file next to it", code);
+        return code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS ? 1 : 2;
+    }
+    InterlockedExchange(&cleanup_armed, 1);
+    file->handle = reinterpret_cast<intptr_t>(handle);
+    return 0;
+}
+
+bool create_output(const char *out, const char *input, OutputFile *file, char *error, size_t capacity)
+{
+    const size_t folder = folder_length(out);
+    char temporary[output_path_capacity];
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const int n = snprintf(file->temporary, sizeof file->temporary, "%.*s.cvnaaccr-%016llx.tmp",
-                               static_cast<int>(folder), out, static_cast<unsigned long long>(unique_bits()));
-        if (n < 0 || static_cast<size_t>(n) >= sizeof file->temporary) {
+        const int n = snprintf(temporary, sizeof temporary, "%.*s.cvnaaccr-%016llx.tmp", static_cast<int>(folder), out,
+                               static_cast<unsigned long long>(unique_bits() + static_cast<uint64_t>(attempt)));
+        if (n < 0 || static_cast<size_t>(n) >= sizeof temporary) {
             snprintf(error, capacity, "cannot make a temporary file next to it: path too long");
             return false;
         }
-        memcpy(cleanup_path, file->temporary, sizeof cleanup_path);
-        const HANDLE handle = CreateFileA(file->temporary, GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-        if (handle == INVALID_HANDLE_VALUE) {
-            const DWORD code = GetLastError();
-            if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS)
-                continue;
-            describe(error, capacity, "cannot make a temporary file next to it", code);
-            return false;
-        }
-        InterlockedExchange(&cleanup_armed, 1);
-        file->handle = reinterpret_cast<intptr_t>(handle);
-        return true;
+        const int made = create_output_named(temporary, input, file, error, capacity);
+        if (made != 1)
+            return made == 0;
     }
     snprintf(error, capacity, "cannot make a temporary file next to it: every name tried exists");
     return false;

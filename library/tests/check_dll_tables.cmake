@@ -4,9 +4,9 @@
 cmake_minimum_required(VERSION 3.25)
 set(expected_exports
   _cvAssignCRC32@16 _cvAssignChecksum@4 _cvCalcCRC32@16 _cvCompareCRC32@16 _cvCompareChecksum@4
-  _cvGet_cvnaaccr_dll_info@4 _cvGet_naaccr_file_info@4
+  _cvGet_cvnaaccr_dll_info@4 _cvGet_naaccr_file_info@4 _cvCheckNaaccrFile@12 _cvCheckNaaccrStream@16
   cvAssignCRC32 cvAssignChecksum cvCalcCRC32 cvCompareCRC32 cvCompareChecksum
-  cvGet_cvnaaccr_dll_info cvGet_naaccr_file_info)
+  cvGet_cvnaaccr_dll_info cvGet_naaccr_file_info cvCheckNaaccrFile cvCheckNaaccrStream)
 set(allowed_imports KERNEL32.dll msvcrt.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
