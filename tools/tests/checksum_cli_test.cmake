@@ -17,6 +17,18 @@ function(expect_run expected_status expected_output)
   endif()
 endfunction()
 
+# The same, with standard input read from a file.
+function(expect_run_input input expected_status expected_output)
+  execute_process(COMMAND ${CLI} ${ARGN} INPUT_FILE "${input}" RESULT_VARIABLE status OUTPUT_VARIABLE out
+                  ERROR_VARIABLE err)
+  if(NOT status EQUAL expected_status)
+    message(FATAL_ERROR "cvnaaccr ${ARGN} < ${input}: exit ${status}, expected ${expected_status}\n${out}${err}")
+  endif()
+  if(NOT "${out}${err}" MATCHES "${expected_output}")
+    message(FATAL_ERROR "cvnaaccr ${ARGN} < ${input}: output lacks '${expected_output}':\n${out}${err}")
+  endif()
+endfunction()
+
 # Type I, NAACCR 15: 3339 characters, checksum field (blank) at columns 1920 to 1929.
 string(REPEAT "x" 1900 head)
 string(REPEAT "y" 1410 tail)
@@ -71,3 +83,16 @@ file(GLOB leftovers "${WORK}/*.tmp*" "${WORK}/out.txt")
 if(leftovers)
   message(FATAL_ERROR "left behind: ${leftovers}")
 endif()
+
+# Options after the file names and "--", as the platform's getopt_long takes
+# them; an unknown option named; standard input read in binary mode, so CR LF
+# records stay whole; gzip input; a folder refused as OUT.
+expect_run(0 "3 records, 0 problems" check "${WORK}/incidence.txt" --quiet --threads 2)
+expect_run(2 "cvnaaccr check: unknown option '--jsno'" check "${WORK}/incidence.txt" --jsno)
+expect_run(2 "cannot be opened" check -- --quiet)
+expect_run(0 "3 records, 3 assigned" checksum assign "${WORK}/incidence.txt" -o "${WORK}/again.txt")
+expect_run_input("${WORK}/again.txt" 0 "-: 3 records, 3 match, 0 mismatch, 0 blank, 0 not checked" checksum verify -)
+file(ARCHIVE_CREATE OUTPUT "${WORK}/again.txt.gz" PATHS "${WORK}/again.txt" FORMAT raw COMPRESSION GZip)
+expect_run(0 "3 records, 3 match" checksum verify "${WORK}/again.txt.gz")
+file(MAKE_DIRECTORY "${WORK}/folder")
+expect_run(2 "not a regular file" checksum assign "${WORK}/incidence.txt" -o "${WORK}/folder")
