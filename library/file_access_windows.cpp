@@ -7,7 +7,13 @@ bool open_regular_file(const char *path, ReadableFile *file, int64_t *size)
 {
     // Shared as the C runtime's fopen shares: others may read and write the
     // file while it is open here.
-    HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    // The path is converted from the ANSI code page here, as CreateFileA would
+    // convert it, because Wine's CreateFileA converts into a buffer of MAX_PATH
+    // characters and so refuses longer paths that Windows and fopen accept.
+    wchar_t wide[4096];
+    if (MultiByteToWideChar(CP_ACP, 0, path, -1, wide, sizeof wide / sizeof wide[0]) == 0)
+        return false;
+    HANDLE handle = CreateFileW(wide, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
