@@ -1,410 +1,290 @@
-// checksum_command.cpp -- cvnaaccr checksum verify FILE... and
-// cvnaaccr checksum assign FILE -o OUT: the NAACCR checksum field of every
-// record of a file, through the library's exported functions.
+// checksum_command.cpp -- `cvnaaccr checksum verify FILE...` and
+// `cvnaaccr checksum assign FILE -o OUT`, both built on the library's record
+// checker, which cuts the file into records exactly as `check` does.
 //
-// Files can be far larger than memory, so they are read record by record
-// through one fixed block; a record ends at a CR or LF, and the second byte of
-// the file's terminator form (LF after CR, CR after LF) belongs to it.  Files
-// whose records carry no terminator are read in records of the layout's length.
+// assign copies the file through the checker's record callback, which hands
+// over every record in file order with its exact bounds, the kinds of problem
+// found in it and its checksum column.  Only the ten bytes of a checksum
+// field are ever changed.  A file whose records cannot be told apart with
+// certainty is refused as a whole: writing a checksum by a wrong cut would
+// change bytes of the data.
 #include <inttypes.h>
 #include <stdio.h>
 #include <string.h>
 
 #include <string>
-#include <system_error>
 #include <vector>
-#include <filesystem>
 
-#ifdef _WIN32
-#include <io.h>
-#define stderr_is_terminal() (_isatty(_fileno(stderr)) != 0)
-#else
-#include <unistd.h>
-#define stderr_is_terminal() (isatty(fileno(stderr)) != 0)
-#endif
-
+#include "check_input.h"
 #include "code_names.h"
 #include "commands.h"
-#include "cvnaaccr.h"
+#include "help.h"
+#include "output_file.h"
+#include "progress.h"
+#include "text_output.h"
 
 namespace
 {
 
-// Longer than any NAACCR layout; a longer record is reported, not checked.
-const size_t max_record = 1 << 20;
-const size_t block_size = 1 << 16;
-const int64_t progress_threshold = 100 * 1000 * 1000;
+// Kinds that leave a record's bounds in doubt: its length differs from the
+// first record's (or the first record's from its layout, so the checksum
+// column itself is in doubt), a lone CR or LF splits it, it ends in another
+// terminator, or the file ends inside it.
+const uint32_t unsplittable_kinds = (1u << NAACCR_CHECK_RECORD_LENGTH) | (1u << NAACCR_CHECK_LAYOUT_LENGTH) |
+                                    (1u << NAACCR_CHECK_SPLIT_RECORD) | (1u << NAACCR_CHECK_TERMINATOR_FORM) |
+                                    (1u << NAACCR_CHECK_PARTIAL_RECORD);
+// Kinds that keep one record from being assigned; it is copied unchanged.
+const uint32_t unassignable_kinds =
+    (1u << NAACCR_CHECK_RECORD_TYPE) | (1u << NAACCR_CHECK_VERSION) | (1u << NAACCR_CHECK_ILLEGAL_BYTE);
 
-// The checksum field's possible columns; the width is always 10.
-const uint32_t checksum_columns[] = {1920, 1164, 942};
 const uint32_t checksum_width = 10;
+const size_t write_buffer_size = 1u << 20;
 
-struct Reader {
-    FILE *file;
-    std::vector<unsigned char> block;
-    size_t pos, end;
-    bool failed;         // a read error, as opposed to the end of the file
-    char first, second;  // the file's terminator form; 0 when it has none
-    size_t fixed_length; // record length of a file without terminators, else 0
-    uint64_t consumed;   // bytes handed out so far
-};
-
-struct Record {
-    std::vector<char> bytes; // max_record bytes and a NUL
-    size_t length;           // bytes kept in `bytes`
-    uint64_t full_length;    // bytes of the record in the file, without terminators
-    char terminator[2];
-    size_t terminator_length;
-};
-
-bool refill(Reader &r)
-{
-    r.pos = 0;
-    r.end = fread(r.block.data(), 1, r.block.size(), r.file);
-    if (r.end == 0 && ferror(r.file))
-        r.failed = true;
-    return r.end > 0;
-}
-
-void keep(Record &rec, const unsigned char *bytes, size_t n)
-{
-    const size_t room = max_record - rec.length;
-    const size_t kept = n < room ? n : room;
-    memcpy(rec.bytes.data() + rec.length, bytes, kept);
-    rec.length += kept;
-    rec.full_length += n;
-}
-
-// Reads the next record with its terminator bytes.  False at the end of the
-// file (or on a read error, which r.failed tells apart).
-bool read_record(Reader &r, Record &rec)
-{
-    rec.length = 0;
-    rec.full_length = 0;
-    rec.terminator_length = 0;
-    bool any = false;
-    while (r.pos < r.end || refill(r)) {
-        any = true;
-        const unsigned char *start = r.block.data() + r.pos;
-        const size_t n = r.end - r.pos;
-        if (r.fixed_length > 0) {
-            const uint64_t missing = r.fixed_length - rec.full_length;
-            const size_t take = missing < n ? static_cast<size_t>(missing) : n;
-            keep(rec, start, take);
-            r.pos += take;
-            if (rec.full_length == r.fixed_length)
-                break;
-            continue;
-        }
-        size_t i = 0;
-        while (i < n && start[i] != '\r' && start[i] != '\n')
-            ++i;
-        keep(rec, start, i);
-        r.pos += i;
-        if (i == n)
-            continue;
-        const char stop = static_cast<char>(r.block[r.pos++]);
-        rec.terminator[rec.terminator_length++] = stop;
-        if (r.second != 0 && stop == r.first && (r.pos < r.end || refill(r)) &&
-            static_cast<char>(r.block[r.pos]) == r.second) {
-            rec.terminator[rec.terminator_length++] = r.second;
-            ++r.pos;
-        }
-        break;
-    }
-    r.consumed += rec.full_length + rec.terminator_length;
-    rec.bytes[rec.length] = '\0';
-    return any;
-}
-
-// A lone Ctrl-Z after the last record is an old end-of-file mark, not a record.
-bool is_stray_ctrl_z(const Record &rec)
-{
-    return rec.full_length == 1 && rec.terminator_length == 0 && rec.bytes[0] == 26;
-}
-
-// A refusal of the checksum functions: a result code's name, or -3, which is
-// their own code for a record that ends inside its checksum field.
-const char *code_name(int32_t code)
-{
-    return code == -3 ? "-3 (the record ends before the end of its checksum field)" : naaccr_code_name(code);
-}
-
-struct Progress {
-    bool shown;
+struct Assignment {
     const char *path;
-    int64_t size;
-    int percent;
+    const char *out;
+    const CommandLine *line;
+    OutputFile file;
+    std::vector<char> pending; // bytes not yet written to the file
+    std::vector<char> record;  // the copy of the record being assigned
+    uint64_t records, assigned, not_assigned, listed;
+    bool unsplittable; // a record's bounds are in doubt ...
+    bool have_reason;  // ... for the reason in `reason`
+    NaaccrProblem reason;
+    bool write_failed;
+    ProgressLine progress;
 };
 
-void show_progress(Progress &p, uint64_t done)
+bool write_bytes(Assignment &a, const char *bytes, size_t n)
 {
-    if (!p.shown || p.size <= 0)
-        return;
-    const int percent = static_cast<int>(done * 100 / static_cast<uint64_t>(p.size));
-    if (percent != p.percent) {
-        p.percent = percent;
-        fprintf(stderr, "\r%s: %d%%", p.path, percent);
+    if (a.pending.size() + n > write_buffer_size) {
+        if (!write_output(&a.file, a.pending.data(), a.pending.size()))
+            return false;
+        a.pending.clear();
     }
-}
-
-void end_progress(const Progress &p)
-{
-    if (p.shown)
-        fprintf(stderr, "\r%s: done\n", p.path);
-}
-
-// Opens `path` for reading records: learns the terminator form (or the record
-// length of an unterminated file) and the size from the library's inspection.
-bool open_reader(const char *path, Reader &r, Progress &progress)
-{
-    NaaccrFileInfo info;
-    memset(&info, 0, sizeof info);
-    if (strlen(path) >= sizeof info.directory) {
-        fprintf(stderr, "%s: path too long\n", path);
-        return false;
-    }
-    strcpy(info.directory, path);
-    const int32_t code = cvGet_naaccr_file_info(&info);
-    if (code == NAACCR_REC_OPEN_FAILED || code == NAACCR_REC_NO_MEMORY || code == NAACCR_REC_EMPTY_FILE) {
-        fprintf(stderr, "%s: %s\n", path, info.message);
-        return false;
-    }
-    r.file = fopen(path, "rb");
-    if (r.file == nullptr) {
-        fprintf(stderr, "%s: cannot open for reading\n", path);
-        return false;
-    }
-    r.block.assign(block_size, 0);
-    r.pos = r.end = 0;
-    r.failed = false;
-    r.first = info.first_terminator;
-    r.second = info.second_terminator;
-    r.fixed_length = r.first == 0 && info.record_length > 0 ? static_cast<size_t>(info.record_length) : 0;
-    r.consumed = 0;
-    progress = {info.file_size > progress_threshold && stderr_is_terminal(), path, info.file_size, -1};
+    if (n > write_buffer_size)
+        return write_output(&a.file, bytes, n);
+    a.pending.insert(a.pending.end(), bytes, bytes + n);
     return true;
 }
 
-void print_field(const char *label, const char *bytes, size_t length, uint32_t column)
+void list_not_assigned(Assignment &a, const NaaccrRecordView &view, const std::string &why)
 {
-    if (column == 0 || column - 1 + checksum_width > length) {
-        printf("%s (none)", label);
+    if (a.line->quiet || (a.line->max_problems != 0 && a.listed >= a.line->max_problems))
         return;
-    }
-    printf("%s \"%.*s\"", label, static_cast<int>(checksum_width), bytes + column - 1);
+    ++a.listed;
+    end_progress(&a.progress);
+    print_text(stdout, a.path);
+    printf(": record %" PRIu64 " (offset %" PRId64 "): not assigned: %s\n", view.number, view.offset, why.c_str());
 }
 
-// Reports a record whose field does not hold its checksum.  The stored and
-// computed values are found without knowing the layout: the library writes
-// the computed field into a copy, and the columns where the copy differs tell
-// which of the possible fields it is.
-void report_mismatch(const char *path, uint64_t number, const Record &rec, std::vector<char> &copy)
+// Why a record cannot be assigned, or "" when it can.
+std::string obstacle(const NaaccrRecordView &view)
 {
-    memcpy(copy.data(), rec.bytes.data(), rec.length + 1);
-    printf("%s: record %" PRIu64 ": checksum mismatch:", path, number);
-    if (cvAssignChecksum(copy.data()) != 0) {
-        printf(" the record ends before the end of its checksum field\n");
-        return;
-    }
-    uint32_t column = 0;
-    for (uint32_t candidate : checksum_columns) {
-        if (candidate - 1 + checksum_width <= rec.length &&
-            memcmp(copy.data() + candidate - 1, rec.bytes.data() + candidate - 1, checksum_width) != 0)
-            column = candidate;
-    }
-    print_field(" stored", rec.bytes.data(), rec.length, column);
-    print_field(", computed", copy.data(), rec.length, column);
-    printf(" (column %u)\n", column);
+    std::string why;
+    for (int32_t kind = 1; kind < NAACCR_CHECK_KINDS; ++kind)
+        if (view.problems & unassignable_kinds & (1u << kind))
+            why += (why.empty() ? "" : ", ") + std::string(check_kind_name(kind));
+    if (why.empty() && view.checksum_column == 0)
+        why = "its record type and version have no checksum field";
+    return why;
 }
 
-// A NUL inside a record of a file is an illegal byte; the library would take
-// it for the end of a record held in memory.
-bool report_nul(const char *path, uint64_t number, const Record &rec)
+int32_t CV_CALL on_record(void *context, const NaaccrRecordView *view)
 {
-    const char *nul = static_cast<const char *>(memchr(rec.bytes.data(), 0, rec.length));
-    if (nul == nullptr)
-        return false;
-    printf("%s: record %" PRIu64 ": NAACCR_REC_ILLEGAL_CHAR (NUL byte at column %u)\n", path, number,
-           static_cast<unsigned>(nul - rec.bytes.data() + 1));
-    return true;
-}
-
-bool report_too_long(const char *path, uint64_t number, const Record &rec)
-{
-    if (rec.full_length <= max_record)
-        return false;
-    printf("%s: record %" PRIu64 ": longer than %u bytes, not checked\n", path, number,
-           static_cast<unsigned>(max_record));
-    return true;
-}
-
-// Returns 0 when every record holds its checksum, 1 otherwise.
-int verify_file(const char *path, Record &rec, std::vector<char> &copy)
-{
-    Reader r;
-    Progress progress;
-    if (!open_reader(path, r, progress))
+    Assignment &a = *static_cast<Assignment *>(context);
+    if (a.unsplittable || a.write_failed)
         return 1;
-    uint64_t records = 0, matches = 0, mismatches = 0, refused = 0;
-    while (read_record(r, rec)) {
-        if (is_stray_ctrl_z(rec))
-            break;
-        ++records;
-        if (report_too_long(path, records, rec) || report_nul(path, records, rec)) {
-            ++refused;
-            continue;
-        }
-        const int32_t code = cvCompareChecksum(rec.bytes.data());
-        if (code == 0) {
-            ++matches;
-        } else if (code == -1) {
-            ++mismatches;
-            report_mismatch(path, records, rec, copy);
-        } else {
-            ++refused;
-            printf("%s: record %" PRIu64 ": %s\n", path, records, code_name(code));
-        }
-        show_progress(progress, r.consumed);
+    const size_t total = static_cast<size_t>(view->length) + view->terminator_length;
+    if (view->number == 0) {
+        // A byte-order mark or a stray Ctrl-Z: copied as it is.
+        a.write_failed = !write_bytes(a, view->bytes, total);
+        return a.write_failed ? 1 : 0;
     }
-    end_progress(progress);
-    const bool failed = r.failed;
-    fclose(r.file);
-    if (failed) {
-        fprintf(stderr, "%s: read error after record %" PRIu64 "\n", path, records);
+    ++a.records;
+    if (view->problems & unsplittable_kinds) {
+        a.unsplittable = true; // the problem that comes next tells why and stops
+        return 0;
+    }
+    if (view->bytes == nullptr) {
+        a.unsplittable = a.have_reason = true;
+        memset(&a.reason, 0, sizeof a.reason);
+        a.reason.record = view->number;
+        a.reason.offset = view->offset;
+        a.reason.code = NAACCR_CHECK_RECORD_LENGTH;
+        snprintf(a.reason.message, sizeof a.reason.message, "The record is too long to be copied.");
         return 1;
     }
-    printf("%s: %" PRIu64 " records, %" PRIu64 " match, %" PRIu64 " mismatch, %" PRIu64 " refused\n", path, records,
-           matches, mismatches, refused);
-    return mismatches == 0 && refused == 0 ? 0 : 1;
-}
-
-bool same_file(const char *a, const char *b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
-}
-
-// A name next to `out` that does not exist yet, for the copy in progress.
-FILE *create_temporary(const std::string &out, std::string &name)
-{
-    for (int n = 0; n < 1000; ++n) {
-        name = out + ".tmp" + std::to_string(n);
-        FILE *probe = fopen(name.c_str(), "rb");
-        if (probe != nullptr) {
-            fclose(probe);
-            continue;
+    std::string why = obstacle(*view);
+    if (why.empty()) {
+        a.record.assign(view->bytes, view->bytes + total);
+        if (cvAssignCRC32(a.record.data(), view->length, view->checksum_column, checksum_width) == CV_FIELD_OK) {
+            ++a.assigned;
+            a.write_failed = !write_bytes(a, a.record.data(), total);
+            return a.write_failed ? 1 : 0;
         }
-        return fopen(name.c_str(), "wb");
+        why = "the record ends inside its checksum field";
     }
-    return nullptr;
+    ++a.not_assigned;
+    list_not_assigned(a, *view, why);
+    a.write_failed = !write_bytes(a, view->bytes, total);
+    return a.write_failed || ferror(stdout) ? 1 : 0;
 }
 
-// Moves the finished copy to `out`.  Where rename does not replace an
-// existing file, the old one is removed first.
-bool replace_file(const std::string &from, const std::string &out)
+int32_t CV_CALL on_assign_problem(void *context, const NaaccrProblem *problem)
 {
-    if (rename(from.c_str(), out.c_str()) == 0)
-        return true;
-    remove(out.c_str());
-    return rename(from.c_str(), out.c_str()) == 0;
+    Assignment &a = *static_cast<Assignment *>(context);
+    if (!(unsplittable_kinds & (1u << problem->code)) || a.have_reason)
+        return 0;
+    a.unsplittable = a.have_reason = true;
+    a.reason = *problem;
+    return 1;
 }
 
-int assign_file(const char *path, const char *out, Record &rec)
+int32_t CV_CALL on_assign_progress(void *context, uint64_t done, int64_t total, uint64_t)
 {
-    if (same_file(path, out)) {
-        fprintf(stderr, "%s: the output must not be the input\n", out);
+    update_progress(&static_cast<Assignment *>(context)->progress, done, total);
+    return 0;
+}
+
+void report_failure(const char *path, const char *what)
+{
+    fputs("cvnaaccr checksum assign: ", stderr);
+    print_text(stderr, path);
+    fprintf(stderr, ": %s\n", what);
+}
+
+// Refuses an OUT that is no regular file or new name, or that is the input.
+bool output_allowed(const char *path, const char *out)
+{
+    switch (path_kind(out, false)) {
+    case PATH_ABSENT:
+    case PATH_REGULAR:
+        break;
+    case PATH_OTHER:
+        report_failure(out, "not a regular file (a directory, FIFO, device or symbolic link); OUT must be a "
+                            "regular file or a new name");
+        return false;
+    case PATH_UNKNOWN:
+        report_failure(out, "cannot tell what it is");
+        return false;
+    }
+    if (is_same_file(strcmp(path, "-") == 0 ? nullptr : path, out)) {
+        report_failure(out, "the output must not be the input");
+        return false;
+    }
+    return true;
+}
+
+int assign_file(const char *path, const char *out, const CommandLine &line)
+{
+    if (!output_allowed(path, out))
+        return 2;
+    Assignment a;
+    a.path = path;
+    a.out = out;
+    a.line = &line;
+    a.pending.reserve(write_buffer_size);
+    a.records = a.assigned = a.not_assigned = a.listed = 0;
+    a.unsplittable = a.have_reason = a.write_failed = false;
+    start_progress(&a.progress, path);
+    char error[256];
+    if (!create_output(out, strcmp(path, "-") == 0 ? nullptr : path, &a.file, error, sizeof error)) {
+        report_failure(out, error);
         return 2;
     }
-    Reader r;
-    Progress progress;
-    if (!open_reader(path, r, progress))
-        return 1;
-    std::string temporary;
-    FILE *copy = create_temporary(out, temporary);
-    if (copy == nullptr) {
-        fprintf(stderr, "%s: cannot create a temporary file next to it\n", out);
-        fclose(r.file);
-        return 1;
-    }
 
-    uint64_t records = 0, assigned = 0, refused = 0;
-    bool failed = false;
-    while (!failed && read_record(r, rec)) {
-        if (!is_stray_ctrl_z(rec)) {
-            ++records;
-            if (rec.full_length > max_record) {
-                fprintf(stderr, "%s: record %" PRIu64 ": longer than %u bytes, cannot be copied\n", path, records,
-                        static_cast<unsigned>(max_record));
-                failed = true;
-                break;
-            }
-            if (report_nul(path, records, rec)) {
-                ++refused;
-            } else {
-                const int32_t code = cvAssignChecksum(rec.bytes.data());
-                if (code == 0) {
-                    ++assigned;
-                } else {
-                    ++refused;
-                    printf("%s: record %" PRIu64 ": not assigned: %s\n", path, records, code_name(code));
-                }
-            }
+    NaaccrCheckOptions options;
+    memset(&options, 0, sizeof options);
+    options.size = sizeof options;
+    options.on_problem = on_assign_problem;
+    options.on_record = on_record;
+    options.on_progress = on_assign_progress;
+    options.context = &a;
+    NaaccrCheckSummary summary;
+    const int32_t code = check_input(path, &options, &summary, error, sizeof error);
+    end_progress(&a.progress);
+
+    if (is_read_failure(code) || a.write_failed || ferror(stdout)) {
+        discard_output(&a.file);
+        if (is_read_failure(code))
+            report_failure(path, error[0] != '\0'                 ? error
+                                 : code == NAACCR_REC_OPEN_FAILED ? "cannot be opened, or is not a regular file"
+                                                                  : naaccr_code_name(code));
+        else if (a.write_failed)
+            report_failure(out, "cannot write the copy");
+        return 2;
+    }
+    if (code == NAACCR_REC_EMPTY_FILE || a.unsplittable) {
+        discard_output(&a.file);
+        print_text(stdout, path);
+        if (code == NAACCR_REC_EMPTY_FILE) {
+            fputs(": the input is empty; ", stdout);
+        } else {
+            printf(": record %" PRIu64 " (offset %" PRId64 "), column %" PRId32 ": %s: ", a.reason.record,
+                   a.reason.offset, a.reason.column, check_kind_name(a.reason.code));
+            print_text(stdout, a.reason.message);
+            fputs("\n", stdout);
+            print_text(stdout, path);
+            fputs(": cannot be split cleanly into records; ", stdout);
         }
-        if (fwrite(rec.bytes.data(), 1, rec.length, copy) != rec.length ||
-            fwrite(rec.terminator, 1, rec.terminator_length, copy) != rec.terminator_length)
-            failed = true;
-        show_progress(progress, r.consumed);
-    }
-    end_progress(progress);
-    if (r.failed) {
-        fprintf(stderr, "%s: read error after record %" PRIu64 "\n", path, records);
-        failed = true;
-    }
-    fclose(r.file);
-    if (fclose(copy) != 0 || failed) {
-        if (!r.failed)
-            fprintf(stderr, "%s: cannot write the copy\n", out);
-        remove(temporary.c_str());
+        print_text(stdout, out);
+        fputs(" not written\n", stdout);
         return 1;
     }
-    if (!replace_file(temporary, out)) {
-        fprintf(stderr, "%s: cannot replace it with the copy\n", out);
-        remove(temporary.c_str());
-        return 1;
+    if ((!a.pending.empty() && !write_output(&a.file, a.pending.data(), a.pending.size()))) {
+        discard_output(&a.file);
+        report_failure(out, "cannot write the copy");
+        return 2;
     }
-    printf("%s -> %s: %" PRIu64 " records, %" PRIu64 " assigned, %" PRIu64 " refused\n", path, out, records, assigned,
-           refused);
-    return refused == 0 ? 0 : 1;
-}
-
-int usage(const char *name)
-{
-    fprintf(stderr, "Usage: cvnaaccr %s verify FILE...\n       cvnaaccr %s assign FILE -o OUT\n", name, name);
-    return 2;
+    if (!commit_output(&a.file, out, error, sizeof error)) {
+        report_failure(out, error);
+        return 2;
+    }
+    if (line.max_problems != 0 && a.not_assigned > a.listed && !line.quiet) {
+        print_text(stdout, path);
+        printf(": ... and %" PRIu64 " more records not assigned\n", a.not_assigned - a.listed);
+    }
+    print_text(stdout, path);
+    fputs(" -> ", stdout);
+    print_text(stdout, out);
+    printf(": %" PRIu64 " records, %" PRIu64 " assigned, %" PRIu64 " not assigned\n", a.records, a.assigned,
+           a.not_assigned);
+    return a.not_assigned == 0 ? 0 : 1;
 }
 
 } // namespace
 
 int checksum_command(int argc, char **argv)
 {
-    if (argc < 3)
-        return usage(argv[0]);
-    Record rec;
-    rec.bytes.assign(max_record + 1, 0);
+    if (argc < 2)
+        return usage_error("checksum");
+    if (strcmp(argv[1], "-h") == 0 || strcmp(argv[1], "--help") == 0)
+        return print_help("checksum");
+    CommandLine line;
     if (strcmp(argv[1], "verify") == 0) {
-        int status = 0;
-        std::vector<char> copy(max_record + 1, 0);
-        for (int i = 2; i < argc; ++i) {
-            if (verify_file(argv[i], rec, copy) != 0)
-                status = 1;
-        }
-        return status;
+        const unsigned accepted = accept_json | accept_max_problems | accept_threads | accept_quiet;
+        if (parse_command_line("checksum verify", argc - 1, argv + 1, accepted, &line) != 0)
+            return 2;
+        if (line.help)
+            return print_help("checksum verify");
+        if (line.files.empty())
+            return usage_error("checksum verify");
+        return run_checks("cvnaaccr checksum verify", line, true);
     }
     if (strcmp(argv[1], "assign") == 0) {
-        if (argc != 5 || strcmp(argv[3], "-o") != 0)
-            return usage(argv[0]);
-        return assign_file(argv[2], argv[4], rec);
+        const unsigned accepted = accept_output | accept_max_problems | accept_quiet;
+        if (parse_command_line("checksum assign", argc - 1, argv + 1, accepted, &line) != 0)
+            return 2;
+        if (line.help)
+            return print_help("checksum assign");
+        if (line.files.size() != 1 || line.output == nullptr)
+            return usage_error("checksum assign");
+        const int status = assign_file(line.files[0], line.output, line);
+        return finish_output("cvnaaccr checksum assign") ? status : 2;
     }
-    return usage(argv[0]);
+    fputs("cvnaaccr checksum: unknown command '", stderr);
+    print_text(stderr, argv[1]);
+    fputs("'\n", stderr);
+    return usage_error("checksum");
 }

@@ -1,4 +1,4 @@
-// code_names.cpp -- the names of the library's result codes.
+// code_names.cpp -- the names of the library's result codes and kinds of problem.
 #include "code_names.h"
 
 #include "cvnaaccr.h"
@@ -28,6 +28,10 @@ const char *naaccr_code_name(int32_t code)
         return "NAACCR_REC_ILLEGAL_CHAR";
     case NAACCR_REC_NO_CHECKSUM:
         return "NAACCR_REC_NO_CHECKSUM";
+    case NAACCR_REC_READ_FAILED:
+        return "NAACCR_REC_READ_FAILED";
+    case NAACCR_REC_BAD_ARGUMENT:
+        return "NAACCR_REC_BAD_ARGUMENT";
     case NAACCR_REC_TERMINATOR_OMITTED:
         return "NAACCR_REC_TERMINATOR_OMITTED";
     case NAACCR_REC_STRAY_CTRL_Z:
@@ -35,4 +39,32 @@ const char *naaccr_code_name(int32_t code)
     default:
         return "unknown";
     }
+}
+
+const char *check_kind_name(int32_t kind)
+{
+    static const char *const names[NAACCR_CHECK_KINDS] = {
+        "unknown",
+        "NAACCR_CHECK_RECORD_LENGTH",
+        "NAACCR_CHECK_LAYOUT_LENGTH",
+        "NAACCR_CHECK_RECORD_TYPE",
+        "NAACCR_CHECK_VERSION",
+        "NAACCR_CHECK_ILLEGAL_BYTE",
+        "NAACCR_CHECK_SPLIT_RECORD",
+        "NAACCR_CHECK_TERMINATOR_FORM",
+        "NAACCR_CHECK_TERMINATOR_OMITTED",
+        "NAACCR_CHECK_STRAY_CTRL_Z",
+        "NAACCR_CHECK_PARTIAL_RECORD",
+        "NAACCR_CHECK_BYTE_ORDER_MARK",
+        "NAACCR_CHECK_CHECKSUM_MISMATCH",
+        "NAACCR_CHECK_CHECKSUM_BLANK",
+        "NAACCR_CHECK_NO_CHECKSUM",
+        "NAACCR_CHECK_CHECKSUM_CUT",
+    };
+    return kind > 0 && kind < NAACCR_CHECK_KINDS ? names[kind] : "unknown";
+}
+
+bool is_check_anomaly(int32_t kind)
+{
+    return kind == NAACCR_CHECK_TERMINATOR_OMITTED || kind == NAACCR_CHECK_STRAY_CTRL_Z;
 }

@@ -1,16 +1,26 @@
 // commands.h -- the sub-commands of the cvnaaccr command-line front end.
-// Each returns the process exit status: 0 no problem, 1 a problem in some
-// file, 2 a usage error.
+// Each takes its own name as argv[0] and returns the process exit status:
+// 0 no file has a problem, 1 some file has one, 2 a usage error or an input
+// that cannot be read.
 #ifndef COMMANDS_H
 #define COMMANDS_H
 
-// cvnaaccr inspect [--json] FILE...   (argv[0] is "inspect")
+#include "command_line.h"
+
+// cvnaaccr inspect [--json] FILE...
 int inspect_command(int argc, char **argv);
 
-// cvnaaccr checksum verify FILE... | cvnaaccr checksum assign FILE -o OUT   (argv[0] is "checksum")
+// cvnaaccr check [--json] [--checksums] [--max-problems N] [--threads N] [--quiet] FILE...
+int check_command(int argc, char **argv);
+
+// cvnaaccr checksum verify ... FILE... | cvnaaccr checksum assign FILE -o OUT
 int checksum_command(int argc, char **argv);
 
-// cvnaaccr version   (argv[0] is "version")
+// cvnaaccr version
 int version_command(int argc, char **argv);
+
+// Checks every file of `line` as check does, or, with `verify`, as checksum
+// verify does; `command` ("cvnaaccr check") names the program in messages.
+int run_checks(const char *command, const CommandLine &line, bool verify);
 
 #endif

@@ -6,8 +6,10 @@
 
 #include "code_names.h"
 #include "commands.h"
-#include "file_hint.h"
 #include "cvnaaccr.h"
+#include "file_hint.h"
+#include "help.h"
+#include "text_output.h"
 
 namespace
 {
@@ -30,12 +32,6 @@ void print_byte(FILE *out, unsigned char c)
         fputc(c, out);
     else
         fprintf(out, "<%d>", c);
-}
-
-void print_text(FILE *out, const char *text)
-{
-    for (; *text != '\0'; ++text)
-        print_byte(out, static_cast<unsigned char>(*text));
 }
 
 // The record length as NAACCR layouts document it: without terminators.
@@ -73,38 +69,23 @@ void print_report(FILE *out, const NaaccrFileInfo &info, int32_t code, const cha
         fprintf(out, "hint:           %s\n", hint);
 }
 
-// A JSON string; bytes above 127 are taken as Latin-1 characters, so the
-// output is valid UTF-8 whatever the file name holds.
-void print_json_string(FILE *out, const char *text, size_t length)
-{
-    fputc('"', out);
-    for (size_t i = 0; i < length; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '"' || c == '\\')
-            fprintf(out, "\\%c", c);
-        else if (c >= 32 && c <= 126)
-            fputc(c, out);
-        else
-            fprintf(out, "\\u%04x", c);
-    }
-    fputc('"', out);
-}
-
 void print_json_field(FILE *out, const char *name, const char *text)
 {
     fprintf(out, "\"%s\":", name);
-    print_json_string(out, text, strlen(text));
+    print_json_string(out, text);
     fputc(',', out);
 }
 
-void print_json(FILE *out, const NaaccrFileInfo &info, int32_t code, const char *hint)
+void print_json(FILE *out, const char *path, const NaaccrFileInfo &info, int32_t code, const char *hint)
 {
-    fputc('{', out);
+    fputs("{\"path\":", out);
+    print_json_string(out, path);
+    fputc(',', out);
     print_json_field(out, "directory", info.directory);
     print_json_field(out, "file_name", info.file_name);
     print_json_field(out, "extension", info.extension);
     fputs("\"record_type\":", out);
-    print_json_string(out, &info.record_type, 1);
+    fputs(json_string(&info.record_type, 1).c_str(), out);
     fputc(',', out);
     print_json_field(out, "version", info.version);
     fprintf(out,
@@ -116,51 +97,74 @@ void print_json(FILE *out, const NaaccrFileInfo &info, int32_t code, const char 
     print_json_field(out, "message", info.message);
     fprintf(out, "\"code\":%" PRId32 ",\"code_name\":\"%s\",\"hint\":", code, naaccr_code_name(code));
     if (hint[0] != '\0')
-        print_json_string(out, hint, strlen(hint));
+        print_json_string(out, hint);
     else
         fputs("null", out);
     fputs("}\n", out);
+}
+
+// The text that inspection is given for `path`.  The library skips bytes 1
+// to 32 at the front of a path (blanks pasted with a name), so a relative
+// path that starts with one is given as "./" and the path: the file named is
+// the file inspected.  False when the result does not fit the library's 1023
+// characters.
+bool inspection_path(const char *path, char *directory, size_t capacity)
+{
+    const unsigned char first = static_cast<unsigned char>(path[0]);
+    const char *prefix = first >= 1 && first <= 32 ? "./" : "";
+    const int n = snprintf(directory, capacity, "%s%s", prefix, path);
+    return n >= 0 && static_cast<size_t>(n) < capacity;
+}
+
+// Inspects one file and writes its report (after a blank line when *printed
+// says a report came before); returns its exit status.
+int inspect_one(const char *path, bool json, bool *printed)
+{
+    if (strcmp(path, "-") == 0) {
+        fputs("cvnaaccr inspect: -: inspection needs a file, not standard input; 'cvnaaccr check -' reads it\n",
+              stderr);
+        return 2;
+    }
+    NaaccrFileInfo info;
+    if (!inspection_path(path, info.directory, sizeof info.directory)) {
+        fputs("cvnaaccr inspect: ", stderr);
+        print_text(stderr, path);
+        fprintf(stderr, ": path too long (inspection takes at most %d characters)\n",
+                static_cast<int>(sizeof info.directory) - 1);
+        return 2;
+    }
+    const int32_t code = cvGet_naaccr_file_info(&info);
+    char hint[256];
+    file_hint(path, info, code, hint, sizeof hint);
+    if (json) {
+        print_json(stdout, path, info, code, hint);
+    } else {
+        if (*printed)
+            fputs("\n", stdout);
+        print_report(stdout, info, code, hint);
+    }
+    *printed = true;
+    if (code == NAACCR_REC_OPEN_FAILED || code == NAACCR_REC_NO_MEMORY)
+        return 2;
+    return code > 0 ? 1 : 0;
 }
 
 } // namespace
 
 int inspect_command(int argc, char **argv)
 {
-    bool json = false;
-    int first_file = 1;
-    for (; first_file < argc && argv[first_file][0] == '-' && argv[first_file][1] != '\0'; ++first_file) {
-        if (strcmp(argv[first_file], "--") == 0) {
-            ++first_file;
-            break;
-        }
-        if (strcmp(argv[first_file], "--json") != 0) {
-            fprintf(stderr, "cvnaaccr inspect: unknown option %s\n", argv[first_file]);
-            return 2;
-        }
-        json = true;
-    }
-    if (first_file >= argc) {
-        fputs("Usage: cvnaaccr inspect [--json] FILE...\n", stderr);
+    CommandLine line;
+    if (parse_command_line("inspect", argc, argv, accept_json, &line) != 0)
         return 2;
-    }
-
+    if (line.help)
+        return print_help("inspect");
+    if (line.files.empty())
+        return usage_error("inspect");
     int status = 0;
-    for (int i = first_file; i < argc; ++i) {
-        NaaccrFileInfo info;
-        memset(&info, 0, sizeof info);
-        snprintf(info.directory, sizeof info.directory, "%s", argv[i]);
-        const int32_t code = cvGet_naaccr_file_info(&info);
-        char hint[256];
-        file_hint(argv[i], info, code, hint, sizeof hint);
-        if (json) {
-            print_json(stdout, info, code, hint);
-        } else {
-            if (i > first_file)
-                fputs("\n", stdout);
-            print_report(stdout, info, code, hint);
-        }
-        if (code > 0)
-            status = 1;
+    bool printed = false;
+    for (const char *path : line.files) {
+        const int one = inspect_one(path, line.json, &printed);
+        status = one > status ? one : status;
     }
-    return status;
+    return finish_output("cvnaaccr inspect") ? status : 2;
 }

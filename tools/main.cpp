@@ -1,54 +1,70 @@
-// main.cpp -- cvnaaccr, the command-line front end of the cvnaaccr library.
+// main.cpp -- cvnaaccr, the command-line front end of the cvnaaccr library:
+// the program's own options, then the sub-command.
+#include <getopt.h>
 #include <stdio.h>
 #include <string.h>
 
 #include "commands.h"
+#include "help.h"
+#include "text_output.h"
 
-static const char usage[] = "Usage: cvnaaccr inspect [--json] FILE...\n"
-                            "       cvnaaccr checksum verify FILE...\n"
-                            "       cvnaaccr checksum assign FILE -o OUT\n"
-                            "       cvnaaccr version\n"
-                            "       cvnaaccr --help\n";
+namespace
+{
 
-static const char help[] = "\n"
-                           "cvnaaccr recognises NAACCR fixed-length record files and maintains their checksums.\n"
-                           "\n"
-                           "inspect [--json] FILE...\n"
-                           "    For each file: the path as the library rejoined it, record type, NAACCR\n"
-                           "    version (A and B shown as \"10 (A)\" and \"11 (B)\"), record length with its\n"
-                           "    terminators (<cr><lf>, <lf>, <cr>, <lf><cr> or none), file size, record\n"
-                           "    count, the result code's name and number, and the library's message.\n"
-                           "    --json prints one JSON object per file instead, with the fields of\n"
-                           "    NaaccrFileInfo (terminators as byte values) plus \"code\" and \"code_name\".\n"
-                           "\n"
-                           "checksum verify FILE...\n"
-                           "    Checks the NAACCR checksum field of every record and lists the records\n"
-                           "    whose field does not match or that cannot be checked, then a summary.\n"
-                           "\n"
-                           "checksum assign FILE -o OUT\n"
-                           "    Writes a copy of FILE to OUT with the checksum field of every record\n"
-                           "    assigned.  FILE is never changed; OUT appears only when complete.\n"
-                           "\n"
-                           "version\n"
-                           "    Prints the library's version, build date and time, and contact text.\n"
-                           "\n"
-                           "Exit status: 0 when no file has a problem (result codes 0, -1 and -2),\n"
-                           "1 when any file has a problem (a positive code, or a checksum mismatch),\n"
-                           "2 for a usage error.\n";
+struct Command {
+    const char *name;
+    int (*run)(int argc, char **argv);
+};
+
+const Command commands[] = {
+    {"inspect", inspect_command},
+    {"check", check_command},
+    {"checksum", checksum_command},
+    {"version", version_command},
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc >= 2 && (strcmp(argv[1], "--help") == 0 || strcmp(argv[1], "-h") == 0)) {
-        fputs(usage, stdout);
-        fputs(help, stdout);
-        return 0;
+    const struct option longs[] = {
+        {"help", no_argument, nullptr, 'h'}, {"version", no_argument, nullptr, 'V'}, {nullptr, 0, nullptr, 0}};
+    // '+': the program's options end at the sub-command's name.
+    optind = 0;
+    opterr = 0;
+    bool help = false, version = false;
+    for (;;) {
+        const int before = optind > 0 ? optind : 1;
+        const int c = getopt_long(argc, argv, "+h", longs, nullptr);
+        if (c == -1)
+            break;
+        if (c == 'h') {
+            help = true;
+        } else if (c == 'V') {
+            version = true;
+        } else {
+            const char *element = argv[optind > before ? optind - 1 : optind];
+            if (strncmp(element, "--", 2) == 0)
+                fprintf(stderr, "cvnaaccr: unknown option '%s'\n", element);
+            else
+                fprintf(stderr, "cvnaaccr: unknown option '-%c'\n", optopt);
+            return 2;
+        }
     }
-    if (argc >= 2 && strcmp(argv[1], "inspect") == 0)
-        return inspect_command(argc - 1, argv + 1);
-    if (argc >= 2 && strcmp(argv[1], "checksum") == 0)
-        return checksum_command(argc - 1, argv + 1);
-    if (argc >= 2 && strcmp(argv[1], "version") == 0)
-        return version_command(argc - 1, argv + 1);
-    fputs(usage, stderr);
-    return 2;
+    if (help)
+        return print_help("");
+    if (version) {
+        char name[] = "version";
+        char *version_argv[] = {name, nullptr};
+        return version_command(1, version_argv);
+    }
+    if (optind >= argc)
+        return usage_error("");
+    for (const Command &command : commands)
+        if (strcmp(argv[optind], command.name) == 0)
+            return command.run(argc - optind, argv + optind);
+    fputs("cvnaaccr: unknown command '", stderr);
+    print_text(stderr, argv[optind]);
+    fputs("'\n", stderr);
+    return usage_error("");
 }

@@ -1,0 +1,26 @@
+// check_input.h -- the record checker run on one input named on the command
+// line: a file, standard input ("-"), or gzip-compressed data of either.
+#ifndef CHECK_INPUT_H
+#define CHECK_INPUT_H
+
+#include <stddef.h>
+
+#include "cvnaaccr.h"
+
+// Checks the input `path`, taken exactly as given.  "-" is standard input,
+// read in binary mode.  A name ending in ".gz", or data that starts with the
+// gzip magic bytes 1F 8B, is decompressed (gzip_stream.h); other files are
+// checked by cvCheckNaaccrFile, on several threads, other standard input by
+// cvCheckNaaccrStream.  Returns the checker's result code; when the input
+// cannot be read for a reason the checker does not know (damaged compressed
+// data, a ".gz" file that is not compressed, a build without zlib), the code
+// is NAACCR_REC_READ_FAILED or NAACCR_REC_OPEN_FAILED and the reason stands in
+// `error`, which is otherwise left empty.
+int32_t check_input(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary, char *error,
+                    size_t capacity);
+
+// True when the input failed in a way that makes the exit status 2 (it could
+// not be read), as opposed to problems found in it.
+bool is_read_failure(int32_t code);
+
+#endif

@@ -1,0 +1,10 @@
+// console_posix.cpp -- standard streams on POSIX systems, where they are
+// always binary.
+#include "console.h"
+
+#include <stdio.h>
+#include <unistd.h>
+
+bool stderr_is_terminal() { return isatty(fileno(stderr)) != 0; }
+
+void use_binary_stdin() {}

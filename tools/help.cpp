@@ -1,0 +1,135 @@
+// help.cpp -- usage lines and help texts; tools/cvnaaccr.1 says the same at
+// more length, and a test checks that it names every option shown here.
+#include "help.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "text_output.h"
+
+namespace
+{
+
+struct Help {
+    const char *command;
+    const char *usage;
+    const char *text;
+};
+
+const Help helps[] = {
+    {"inspect", "cvnaaccr inspect [--json] FILE...",
+     "What the library's file inspection finds out about each file: the path as the\n"
+     "library rejoined it, record type, NAACCR version, record length with its\n"
+     "terminators, file size, record count, the result code and its message.\n"
+     "Inspection needs a file: standard input (-) cannot be inspected; use check.\n"
+     "\n"
+     "  --json      one JSON object per file instead\n"
+     "  -h, --help  show this help\n"},
+    {"check", "cvnaaccr check [--json] [--checksums] [--max-problems N] [--threads N] [--quiet] FILE...",
+     "Checks every record of each file against its first record: length, terminator,\n"
+     "record type, version code and bytes.  One line per problem, then a summary line.\n"
+     "FILE may be - (standard input); gzip-compressed input (a name ending in .gz, or\n"
+     "data starting with the gzip magic bytes) is decompressed.\n"
+     "\n"
+     "  --json            one JSON object per file instead\n"
+     "  --checksums       also verify each record's NAACCR checksum field\n"
+     "  --max-problems N  list at most N problems per file (default 100; 0: all)\n"
+     "  --threads N       threads that read and check a file (default 0: one per\n"
+     "                    processor, at most 8)\n"
+     "  -q, --quiet       only the summary line of each file\n"
+     "  -h, --help        show this help\n"},
+    {"checksum verify", "cvnaaccr checksum verify [--json] [--max-problems N] [--threads N] [--quiet] FILE...",
+     "Verifies the NAACCR checksum field of every record, as check --checksums does.\n"
+     "Lists mismatches and every reason a record could not be verified; blank fields\n"
+     "are counted, not listed.  Summary: records, match, mismatch, blank, not checked.\n"
+     "\n"
+     "  --json            one JSON object per file instead\n"
+     "  --max-problems N  list at most N problems per file (default 100; 0: all)\n"
+     "  --threads N       threads that read and check a file (default 0: one per\n"
+     "                    processor, at most 8)\n"
+     "  -q, --quiet       only the summary line of each file\n"
+     "  -h, --help        show this help\n"},
+    {"checksum assign", "cvnaaccr checksum assign [--max-problems N] [--quiet] FILE -o OUT",
+     "Writes a copy of FILE to OUT with the checksum field of every record assigned;\n"
+     "no other byte changes.  Records that cannot be assigned are copied unchanged\n"
+     "and listed.  A file that cannot be split cleanly into records is refused and\n"
+     "OUT is not written.  FILE may be - or gzip-compressed; OUT is plain.  OUT must\n"
+     "be a regular file or a new name, never FILE itself; it is replaced only by a\n"
+     "complete copy, flushed to the disk.\n"
+     "\n"
+     "  -o, --output OUT  where the copy goes\n"
+     "  --max-problems N  list at most N records per file (default 100; 0: all)\n"
+     "  -q, --quiet       only the summary line\n"
+     "  -h, --help        show this help\n"},
+    {"checksum", "cvnaaccr checksum verify|assign ...",
+     "  checksum verify FILE...        verify every record's NAACCR checksum field\n"
+     "  checksum assign FILE -o OUT    write a copy with every checksum field assigned\n"
+     "\n"
+     "  -h, --help  show this help; cvnaaccr checksum verify --help and\n"
+     "              cvnaaccr checksum assign --help say more\n"},
+    {"version", "cvnaaccr version",
+     "Prints the library's version, build date and time, and contact text.\n"
+     "\n"
+     "  -h, --help  show this help\n"},
+};
+
+const char program_help[] = "cvnaaccr recognises and checks NAACCR fixed-length record files and maintains\n"
+                            "their checksum fields.\n"
+                            "\n"
+                            "Commands:\n"
+                            "  inspect   what the library's file inspection finds out about each file\n"
+                            "  check     every record of each file checked\n"
+                            "  checksum  verify or assign the NAACCR checksum field of every record\n"
+                            "  version   the library's identification\n"
+                            "\n"
+                            "Options:\n"
+                            "  -h, --help     show this help; cvnaaccr COMMAND --help shows a command's\n"
+                            "  --version      print the library's version, as cvnaaccr version does\n"
+                            "\n"
+                            "Options of a command may stand before or after its file names; -- ends them.\n"
+                            "\n"
+                            "Exit status: 0 when no file has a problem, 1 when any file has one, 2 for a\n"
+                            "usage error or an input that cannot be read.  The insignificant anomalies at\n"
+                            "the end of a file (a last record without terminator, a stray Ctrl-Z) are\n"
+                            "reported but count as no problem.\n";
+
+const Help *find_help(const char *command)
+{
+    for (const Help &h : helps)
+        if (strcmp(h.command, command) == 0)
+            return &h;
+    return nullptr;
+}
+
+} // namespace
+
+int print_help(const char *command)
+{
+    const Help *h = find_help(command);
+    if (h == nullptr) {
+        fputs("Usage:", stdout);
+        for (const Help &each : helps)
+            if (strcmp(each.command, "checksum") != 0)
+                printf(" %s\n      ", each.usage);
+        fputs(" cvnaaccr --help | --version\n\n", stdout);
+        fputs(program_help, stdout);
+    } else {
+        printf("Usage: %s\n\n%s", h->usage, h->text);
+    }
+    return finish_output("cvnaaccr") ? 0 : 2;
+}
+
+int usage_error(const char *command)
+{
+    const Help *h = find_help(command);
+    if (h == nullptr) {
+        fputs("Usage:", stderr);
+        for (const Help &each : helps)
+            if (strcmp(each.command, "checksum") != 0)
+                fprintf(stderr, " %s\n      ", each.usage);
+        fputs(" cvnaaccr --help | --version\n", stderr);
+    } else {
+        fprintf(stderr, "Usage: %s\nTry 'cvnaaccr %s --help'.\n", h->usage, command);
+    }
+    return 2;
+}
