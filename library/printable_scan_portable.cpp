@@ -2,14 +2,6 @@
 // without a vector form of their own here.
 #include "printable_scan.h"
 
-size_t skip_printable_bytewise(const unsigned char *bytes, size_t from, size_t end)
-{
-    size_t i = from;
-    while (i < end && bytes[i] >= 32 && bytes[i] <= 126)
-        ++i;
-    return i;
-}
-
 size_t skip_printable(const unsigned char *bytes, size_t from, size_t end)
 {
     return skip_printable_bytewise(bytes, from, end);

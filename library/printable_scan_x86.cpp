@@ -128,14 +128,6 @@ size_t find_record_stop(const unsigned char *bytes, size_t limit)
     return skip_printable_bytewise(bytes, 0, limit);
 }
 
-size_t skip_printable_bytewise(const unsigned char *bytes, size_t from, size_t end)
-{
-    size_t i = from;
-    while (i < end && bytes[i] >= 32 && bytes[i] <= 126)
-        ++i;
-    return i;
-}
-
 size_t skip_printable(const unsigned char *bytes, size_t from, size_t end)
 {
     if (end - from >= 64 && have_avx2())

@@ -2,7 +2,8 @@
 // temporary file in OUT's own folder that only a finished, flushed copy
 // replaces, and that an interrupt (SIGINT, SIGTERM, SIGHUP; Ctrl-C or a closed
 // console on Windows) removes.  One implementation per platform
-// (output_file_posix.cpp, output_file_windows.cpp).
+// (output_file_posix.cpp, output_file_windows.cpp) under the choice of a
+// name, which output_file.cpp makes.
 #ifndef OUTPUT_FILE_H
 #define OUTPUT_FILE_H
 
@@ -44,6 +45,13 @@ bool create_output(const char *out, const char *input, OutputFile *file, char *e
 // made, 1 when the name is taken by anything, a symbolic link included (no link
 // is ever followed), 2 for any other failure, with the reason in `error`.
 int create_output_named(const char *temporary, const char *input, OutputFile *file, char *error, size_t capacity);
+
+// The folder part of `out` with its final separator, or 0 for a bare name.
+size_t output_folder_length(const char *out);
+
+// Bits for the `attempt`th temporary name: unlikely to repeat across
+// processes and attempts.
+uint64_t temporary_name_bits(int attempt);
 
 // Appends `n` bytes; false on a write error.
 bool write_output(OutputFile *file, const void *bytes, size_t n);

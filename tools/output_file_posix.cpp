@@ -59,27 +59,6 @@ void install_handlers()
     }
 }
 
-uint64_t random_bits()
-{
-    uint64_t bits = 0;
-    const int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        if (read(fd, &bits, sizeof bits) != static_cast<ssize_t>(sizeof bits))
-            bits = 0;
-        close(fd);
-    }
-    struct timespec now;
-    clock_gettime(CLOCK_REALTIME, &now);
-    return bits ^ (static_cast<uint64_t>(now.tv_nsec) << 20) ^ static_cast<uint64_t>(getpid());
-}
-
-// The folder part of `out`, with its final '/', or "" for a bare name.
-size_t folder_length(const char *out)
-{
-    const char *slash = strrchr(out, '/');
-    return slash != nullptr ? static_cast<size_t>(slash - out + 1) : 0;
-}
-
 void describe(char *error, size_t capacity, const char *what, int code)
 {
     snprintf(error, capacity, "%s: %s", what, strerror(code));
@@ -105,7 +84,7 @@ bool write_all(int fd, const void *bytes, size_t n)
 void sync_folder(const char *out)
 {
     char folder[output_path_capacity];
-    const size_t n = folder_length(out);
+    const size_t n = output_folder_length(out);
     if (n >= sizeof folder)
         return;
     if (n == 0)
@@ -174,23 +153,25 @@ int create_output_named(const char *temporary, const char *input, OutputFile *fi
     return 0;
 }
 
-bool create_output(const char *out, const char *input, OutputFile *file, char *error, size_t capacity)
+uint64_t temporary_name_bits(int attempt)
 {
-    const size_t folder = folder_length(out);
-    char temporary[output_path_capacity];
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const int n = snprintf(temporary, sizeof temporary, "%.*s.cvnaaccr-%016llx.tmp", static_cast<int>(folder), out,
-                               static_cast<unsigned long long>(random_bits()));
-        if (n < 0 || static_cast<size_t>(n) >= sizeof temporary) {
-            snprintf(error, capacity, "cannot make a temporary file next to it: path too long");
-            return false;
-        }
-        const int made = create_output_named(temporary, input, file, error, capacity);
-        if (made != 1)
-            return made == 0;
+    uint64_t bits = 0;
+    const int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        if (read(fd, &bits, sizeof bits) != static_cast<ssize_t>(sizeof bits))
+            bits = 0;
+        close(fd);
     }
-    snprintf(error, capacity, "cannot make a temporary file next to it: every name tried exists");
-    return false;
+    struct timespec now;
+    clock_gettime(CLOCK_REALTIME, &now);
+    return bits ^ (static_cast<uint64_t>(now.tv_nsec) << 20) ^ static_cast<uint64_t>(getpid()) ^
+           static_cast<uint64_t>(attempt);
+}
+
+size_t output_folder_length(const char *out)
+{
+    const char *slash = strrchr(out, '/');
+    return slash != nullptr ? static_cast<size_t>(slash - out + 1) : 0;
 }
 
 bool write_output(OutputFile *file, const void *bytes, size_t n)

@@ -28,15 +28,6 @@ BOOL WINAPI remove_on_interrupt(DWORD)
 
 bool is_separator(char c) { return c == '/' || c == '\\' || c == ':'; }
 
-// The folder part of `out`, with its final separator (or the drive's colon).
-size_t folder_length(const char *out)
-{
-    size_t n = strlen(out);
-    while (n > 0 && !is_separator(out[n - 1]))
-        --n;
-    return n;
-}
-
 void describe(char *error, size_t capacity, const char *what, DWORD code)
 {
     char text[256] = "";
@@ -46,14 +37,6 @@ void describe(char *error, size_t capacity, const char *what, DWORD code)
     while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == '.'))
         text[--n] = '\0';
     snprintf(error, capacity, "%s: %s (error %lu)", what, text, static_cast<unsigned long>(code));
-}
-
-uint64_t unique_bits()
-{
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<uint64_t>(counter.QuadPart) * 0x9E3779B97F4A7C15ull ^ GetTickCount64() ^
-           (static_cast<uint64_t>(GetCurrentProcessId()) << 40);
 }
 
 // Opens `path` without following a reparse point, for its kind and identity.
@@ -122,23 +105,21 @@ int create_output_named(const char *temporary, const char *input, OutputFile *fi
     return 0;
 }
 
-bool create_output(const char *out, const char *input, OutputFile *file, char *error, size_t capacity)
+uint64_t temporary_name_bits(int attempt)
 {
-    const size_t folder = folder_length(out);
-    char temporary[output_path_capacity];
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const int n = snprintf(temporary, sizeof temporary, "%.*s.cvnaaccr-%016llx.tmp", static_cast<int>(folder), out,
-                               static_cast<unsigned long long>(unique_bits() + static_cast<uint64_t>(attempt)));
-        if (n < 0 || static_cast<size_t>(n) >= sizeof temporary) {
-            snprintf(error, capacity, "cannot make a temporary file next to it: path too long");
-            return false;
-        }
-        const int made = create_output_named(temporary, input, file, error, capacity);
-        if (made != 1)
-            return made == 0;
-    }
-    snprintf(error, capacity, "cannot make a temporary file next to it: every name tried exists");
-    return false;
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return (static_cast<uint64_t>(counter.QuadPart) * 0x9E3779B97F4A7C15ull ^ GetTickCount64() ^
+            (static_cast<uint64_t>(GetCurrentProcessId()) << 40)) +
+           static_cast<uint64_t>(attempt);
+}
+
+size_t output_folder_length(const char *out)
+{
+    size_t n = strlen(out);
+    while (n > 0 && !is_separator(out[n - 1]))
+        --n;
+    return n;
 }
 
 bool write_output(OutputFile *file, const void *bytes, size_t n)
