@@ -14,7 +14,7 @@
 #include "cvnaaccr.h"
 #include "dialog_ui.h"
 #include "help_binding.h"
-#include "inspection_log.h"
+#include "veldrix_log.h"
 
 /* Capacity of the open-file dialog's buffer, the NUL included. */
 #define PATH_CAPACITY 128

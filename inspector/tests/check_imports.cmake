@@ -1,15 +1,12 @@
 # Checks the import table of veldrix.exe: from cvnaaccr.dll exactly the two
-# decorated names (the record checker is looked up at run time, so that the
-# program starts with a library that lacks it), and otherwise only system
-# DLLs.  comctl32.dll is among them for the record check's progress bar and
-# list.
+# decorated names, and otherwise only system DLLs.
 #   cmake -DOBJDUMP=... -DPROGRAM=veldrix.exe -P check_imports.cmake
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE table RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "${OBJDUMP} -p ${PROGRAM} failed")
 endif()
 
-set(system_dlls kernel32.dll user32.dll comdlg32.dll comctl32.dll advapi32.dll msvcrt.dll)
+set(system_dlls kernel32.dll user32.dll comdlg32.dll advapi32.dll msvcrt.dll)
 set(dll "")
 set(library_imports "")
 set(dlls "")

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "dialog_ui.h"
-#include "inspection_log.h"
+#include "veldrix_log.h"
 
 struct RecordedBox {
     std::string text;

@@ -1,11 +1,11 @@
-// check_window.cpp -- the record check dialog: its dialog procedure (a dispatcher to check_dialog's
+// check_window.cpp -- the record check dialog: its dialog procedure (a dispatcher to record_check_dialog's
 // logic), the checking thread, and the lock and notices through which the thread hands over its news.
 #include "check_window.h"
 
 #include <commctrl.h>
 #include <string.h>
 
-#include "check_dialog.h"
+#include "record_check_dialog.h"
 #include "resource.h"
 #include "window_ui.h"
 

@@ -12,6 +12,20 @@
 #include "resource.h"
 #include "window_ui.h"
 
+// The record check dialog's progress bar and list are common controls.  comctl32.dll is loaded
+// here, at run time, so that the program's load-time imports stay what they have always been; it
+// is never released, since the controls' window classes live in it.  False when it cannot be had.
+static bool RegisterCommonControls()
+{
+    HMODULE comctl = LoadLibraryA("comctl32.dll");
+    if (comctl == NULL)
+        return false;
+    typedef BOOL(WINAPI * InitFunction)(const INITCOMMONCONTROLSEX *);
+    InitFunction init = (InitFunction)(void *)GetProcAddress(comctl, "InitCommonControlsEx");
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
+    return init != NULL && init(&controls);
+}
+
 // The dialog procedure of IDD_MAIN. WM_INITDIALOG brings the program state in lParam; it is kept
 // with the window (DWLP_USER) for the messages that follow. Returns TRUE for WM_INITDIALOG,
 // WM_CLOSE, the commands of IDCANCEL, IDC_SELECT_FILE, IDC_LOGO and IDC_HELP_BUTTON and the system
@@ -23,8 +37,9 @@ static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam,
         ProgramState *program = (ProgramState *)lParam;
         SetWindowLongPtrA(window, DWLP_USER, (LONG_PTR)program);
         InitMainDialog(&ui, program, __argv != NULL && __argv[0] != NULL ? __argv[0] : "", LOG_FILE_NAME);
-        // The record check is offered only by a library that has it, and only once a file is selected.
-        program->checker = BindRecordChecker(&loaded_library_system);
+        // The record check is offered only by a library that has it, with the controls its window
+        // needs, and only once a file is selected.
+        program->checker = RegisterCommonControls() ? BindRecordChecker(&loaded_library_system) : NULL;
         AddCheckMenuItem(window);
         OfferRecordCheck(&ui, program, "", NAACCR_REC_OPEN_FAILED);
         return TRUE;
@@ -79,9 +94,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     window_class.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
     window_class.lpszClassName = "veldrix";
     RegisterClassA(&window_class);
-    // The record check dialog's progress bar and list.
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
 
     // The log and the help binding live from dialog initialisation to the program's end.
     ProgramState program;

@@ -29,7 +29,7 @@ from ._codes import (
     ProblemKind,
     ResultCode,
 )
-from ._inspection import FileInfo, LibraryInfo, inspect, library_info
+from ._file_info import FileInfo, LibraryInfo, inspect, library_info
 from ._native import LIBRARY_VARIABLE, load_library
 from ._version import __version__
 

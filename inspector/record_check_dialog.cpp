@@ -1,5 +1,5 @@
-// check_dialog.cpp -- what the record check dialog shows, its problem list, summary, report and log line.
-#include "check_dialog.h"
+// record_check_dialog.cpp -- what the record check dialog shows, its problem list, summary, report and log line.
+#include "record_check_dialog.h"
 
 #include <inttypes.h>
 #include <stdarg.h>

@@ -1,4 +1,4 @@
-/* check_dialog.h -- the logic of the record check dialog (IDD_CHECK): what
+/* record_check_dialog.h -- the logic of the record check dialog (IDD_CHECK): what
    it shows before, during and after a check of every record of the file last
    selected, the list of problems, the summary, the report and the log line.
 
@@ -10,8 +10,8 @@
    the window only through a DialogUi.  The Win32 dialog procedure
    (win32/check_window.cpp) calls these functions, one per message, and owns
    the checking thread. */
-#ifndef CHECK_DIALOG_H
-#define CHECK_DIALOG_H
+#ifndef RECORD_CHECK_DIALOG_H
+#define RECORD_CHECK_DIALOG_H
 
 #include <stddef.h>
 #include <stdint.h>
@@ -19,7 +19,7 @@
 
 #include "check_job.h"
 #include "dialog_ui.h"
-#include "inspection_log.h"
+#include "veldrix_log.h"
 #include "main_dialog.h"
 
 /* Room for the report's path, the NUL included (the save-file dialog's). */

@@ -1,4 +1,4 @@
-// inspection_log_test.cpp -- veldrix.log byte for byte: blocks, separators, samples, the two
+// veldrix_log_test.cpp -- veldrix.log byte for byte: blocks, separators, samples, the two
 // ways of ending, and the failure to open it.  On Windows the log is a text file whose line
 // feeds become CR LF, and the expected bytes say so.
 #include <string.h>
@@ -10,7 +10,7 @@
 
 #include "test_files.h"
 #include "ui_recorder.h"
-#include "inspection_log.h"
+#include "veldrix_log.h"
 
 namespace
 {

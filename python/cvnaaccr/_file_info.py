@@ -1,4 +1,4 @@
-"""File inspection (cvGet_naaccr_file_info) and the library's identification."""
+"""inspect() over cvGet_naaccr_file_info, and library_info() over cvGet_cvnaaccr_dll_info."""
 
 from __future__ import annotations
 

@@ -1,5 +1,5 @@
-// inspection_log.cpp -- veldrix.log: one block per inspected file, for people to read.
-#include "inspection_log.h"
+// veldrix_log.cpp -- veldrix.log: one block per inspected file, for people to read.
+#include "veldrix_log.h"
 
 #include <stdio.h>
 

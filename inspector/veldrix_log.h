@@ -1,7 +1,7 @@
-/* inspection_log.h -- veldrix.log: one block per inspected file, written for
+/* veldrix_log.h -- veldrix.log: one block per inspected file, written for
    people to read, created afresh at each start of the program. */
-#ifndef INSPECTION_LOG_H
-#define INSPECTION_LOG_H
+#ifndef VELDRIX_LOG_H
+#define VELDRIX_LOG_H
 
 #include <stdio.h>
 

@@ -1,4 +1,4 @@
-// check_dialog_test.cpp -- what the record check dialog shows before, during and after a check; its
+// record_check_dialog_test.cpp -- what the record check dialog shows before, during and after a check; its
 // texts (progress, time left, summary, log line, report, suggested name); the list's limit; saving.
 #include <string.h>
 
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "check_dialog.h"
+#include "record_check_dialog.h"
 #include "resource.h"
 #include "test_files.h"
 #include "ui_recorder.h"
