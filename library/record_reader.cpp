@@ -296,7 +296,10 @@ bool finish_record(Run &run, Scan &scan, const unsigned char *bytes, uint64_t le
             add(found, number, offset, 0, NAACCR_CHECK_NO_CHECKSUM,
                 "Records of type %c, version %.*s have no checksum field.", plan.type, plan.layout->version_width,
                 reinterpret_cast<const char *>(plan.version));
-        const NaaccrLayout *layout = bytes != nullptr && length > 0 ? own_layout(plan, bytes, length) : nullptr;
+        // The record's own checksum column, wanted only to verify it or to hand it over.
+        const bool wanted = plan.checksums || (run.hooks != nullptr && run.hooks->on_record != nullptr);
+        const NaaccrLayout *layout =
+            wanted && bytes != nullptr && length > 0 ? own_layout(plan, bytes, length) : nullptr;
         const uint32_t column = layout != nullptr ? layout->checksum_column : 0;
         if (plan.checksums && column != 0 && !partial) {
             const uint32_t n = static_cast<uint32_t>(length);
