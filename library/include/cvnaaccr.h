@@ -337,6 +337,183 @@ int32_t CV_CALL cvCheckNaaccrFile(const char *path, const NaaccrCheckOptions *op
 int32_t CV_CALL cvCheckNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrCheckOptions *options,
                                     NaaccrCheckSummary *summary);
 
+/* ---- Data items: the NAACCR data dictionaries and item checks (1.3) ----
+
+   The library holds NAACCR's base data dictionaries 140 to 270 and NAACCR's
+   default user dictionaries 140 to 210, compiled into tables.  A version's
+   items are those of its base dictionary, then those of its default user
+   dictionary (the reserved and state-requestor blocks of the flat layouts).
+
+   cvCheckNaaccrFileEx and cvCheckNaaccrStreamEx check a file as
+   cvCheckNaaccrFile and cvCheckNaaccrStream do and, with NAACCR_CHECK_ITEMS,
+   every data item of every record by the dictionary of the record's own type
+   and version.  Record problems reach on_problem as before; item problems
+   (kinds 16 and up) reach on_item_problem, in file order with the record
+   problems.  Both are counted in NaaccrItemCheckSummary. */
+
+/* NaaccrItemDef.data_type */
+#define NAACCR_ITEM_TEXT 0     /* any printable byte */
+#define NAACCR_ITEM_DIGITS 1   /* 0-9, the item's full length */
+#define NAACCR_ITEM_ALPHA 2    /* A-Z, the item's full length */
+#define NAACCR_ITEM_MIXED 3    /* A-Z and 0-9, the item's full length */
+#define NAACCR_ITEM_NUMERIC 4  /* digits, optionally a point and more digits */
+#define NAACCR_ITEM_DATE 5     /* YYYY, YYYYMM or YYYYMMDD; 14 characters: then hhmmss */
+#define NAACCR_ITEM_DATETIME 6 /* (XML, 250 on) YYYY[-MM[-DD[Thh:mm[:ss[.fff]]]]] and a zone */
+
+/* NaaccrItemDef.padding */
+#define NAACCR_PAD_RIGHT_BLANK 0 /* the default: trailing blanks are not part of the value */
+#define NAACCR_PAD_LEFT_BLANK 1  /* leading blanks are not part of the value */
+#define NAACCR_PAD_RIGHT_ZERO 2  /* zero-filled on the right */
+#define NAACCR_PAD_LEFT_ZERO 3   /* zero-filled on the left */
+
+/* NaaccrItemDef.record_types: bits of the record types the item is defined for */
+#define NAACCR_ITEM_IN_A 1u
+#define NAACCR_ITEM_IN_M 2u
+#define NAACCR_ITEM_IN_C 4u
+#define NAACCR_ITEM_IN_I 8u
+
+/* NaaccrItemDef.level: the XML element an item belongs to */
+#define NAACCR_LEVEL_ROOT 0    /* NaaccrData */
+#define NAACCR_LEVEL_PATIENT 1 /* Patient */
+#define NAACCR_LEVEL_TUMOR 2   /* Tumor */
+
+/* One data item of a dictionary.  The texts are the library's own and live
+   as long as the library is loaded. */
+typedef struct NaaccrItemDef {
+    const char *id;       /* naaccrId ("dateOfDiagnosis"), at most 32 characters */
+    const char *name;     /* naaccrName ("Date of Diagnosis") */
+    int32_t number;       /* naaccrNum (390) */
+    int32_t start_column; /* first column in a flat record (versions 140 to 180); 0 when none */
+    int32_t length;       /* characters; for unlimited text the length of its flat field */
+    uint8_t record_types; /* NAACCR_ITEM_IN_... bits */
+    uint8_t level;        /* NAACCR_LEVEL_... */
+    uint8_t data_type;    /* NAACCR_ITEM_... */
+    uint8_t padding;      /* NAACCR_PAD_... */
+    uint8_t trim_none;    /* 1: trim="none", the value is kept verbatim */
+    uint8_t unlimited;    /* 1: allowUnlimitedText (XML values may exceed length) */
+    uint8_t grouped;      /* 1: a grouped item overlapping its members; never checked */
+    uint8_t user;         /* 1: from NAACCR's default user dictionary of the version */
+    uint8_t reserved[4];  /* zero */
+} NaaccrItemDef;
+
+/* Number of items of version `version` (140, 150, 160, 180, 210, 220, ...,
+   270), grouped items included; 0 for a version without a dictionary. */
+int32_t CV_CALL cvGetNaaccrItemCount(int32_t version);
+
+/* Copies item `index` (from 0) of version `version` to *item.  Items of the
+   versions with flat records (140 to 180) come in the order of their start
+   columns, grouped items after the rest; later versions in dictionary order.
+   Returns NAACCR_REC_OK, NAACCR_REC_BAD_VERSION for a version without a
+   dictionary, NAACCR_REC_BAD_ARGUMENT for a null item or an index out of
+   range (*item is then unchanged). */
+int32_t CV_CALL cvGetNaaccrItem(int32_t version, int32_t index, NaaccrItemDef *item);
+
+/* Index of the item of `version` whose naaccrNum is `number` (when number > 0)
+   or whose naaccrId is `id` (when number <= 0; compared exactly); -1 when
+   there is none. */
+int32_t CV_CALL cvFindNaaccrItem(int32_t version, int32_t number, const char *id);
+
+/* NaaccrCheckOptions.flags and NaaccrItemCheckOptions.flags */
+#define NAACCR_CHECK_ITEMS 2u /* also check every data item (cvCheckNaaccrFileEx, ...Ex only) */
+
+/* Kinds of item problem (NaaccrItemProblem.code), after the record kinds. */
+#define NAACCR_CHECK_ITEM_DATA_TYPE 16     /* the value is not of the item's data type */
+#define NAACCR_CHECK_ITEM_SHORT 17         /* the value is shorter than a fixed-length item */
+#define NAACCR_CHECK_ITEM_DATE 18          /* not a valid date or time */
+#define NAACCR_CHECK_ITEM_PADDING 19       /* a blank inside a zero-padded value, or padding on the wrong side */
+#define NAACCR_CHECK_NO_DICTIONARY 20      /* a record's type and version have no dictionary (once per file) */
+#define NAACCR_CHECK_ITEM_TOO_LONG 21      /* the value is longer than the item (XML) */
+#define NAACCR_CHECK_ITEM_BLANKS 22        /* the value starts or ends with a blank (XML) */
+#define NAACCR_CHECK_ITEM_UNKNOWN 23       /* no loaded dictionary has the naaccrId (XML) */
+#define NAACCR_CHECK_ITEM_NUMBER 24        /* the naaccrNum is not the naaccrId's (XML) */
+#define NAACCR_CHECK_ITEM_RECORD_TYPE 25   /* the item is not defined for the file's record type (XML) */
+#define NAACCR_CHECK_ITEM_LEVEL 26         /* the item stands at another level than its dictionary's (XML) */
+#define NAACCR_CHECK_ITEM_REPEATED 27      /* the item stands twice in one element (XML) */
+#define NAACCR_CHECK_XML_MALFORMED 28      /* not well-formed XML, or a DOCTYPE */
+#define NAACCR_CHECK_XML_STRUCTURE 29      /* an element or attribute out of place, unknown, or missing */
+#define NAACCR_CHECK_XML_ROOT 30           /* a root attribute is missing or not valid */
+#define NAACCR_CHECK_XML_ENCODING 31       /* the declared encoding is not supported */
+#define NAACCR_CHECK_XML_TOKEN_TOO_LONG 32 /* a tag, attribute, comment or instruction over 16 MB */
+#define NAACCR_CHECK_USER_DICTIONARY 33    /* a user dictionary cannot be read or is not valid */
+#define NAACCR_CHECK_ALL_KINDS 48          /* entries of NaaccrItemCheckSummary.counts; 0 is unused */
+
+/* One item problem, as handed to the item problem callback; it and what it
+   points to live only during the call. */
+typedef struct NaaccrItemProblem {
+    uint64_t record;       /* record number from 1 (XML: tumour number in the file; 0 outside a tumour) */
+    int64_t offset;        /* flat: byte offset of the record; XML: of the problem */
+    uint64_t line;         /* XML: line from 1; 0 for flat records */
+    uint64_t patient;      /* XML: patient number from 1; 0 outside a patient and for flat records */
+    uint64_t tumor;        /* XML: tumour number within its patient from 1; 0 otherwise */
+    int32_t column;        /* flat: column of the problem in the record; XML: column in its line */
+    int32_t code;          /* NAACCR_CHECK_... */
+    int32_t item_number;   /* naaccrNum, 0 when the problem has no item */
+    int32_t item_start;    /* flat: first column of the item; 0 otherwise */
+    int32_t item_length;   /* the item's length in the dictionary; 0 when none */
+    uint32_t value_length; /* bytes at value */
+    const char *value;     /* the value as it stands in the file (not NUL-terminated); may be null when empty */
+    const char *item_id;   /* naaccrId; "" when the problem has no item */
+    const char *item_name; /* naaccrName; "" when unknown */
+    const char *message;   /* one line, NUL-terminated, printable */
+} NaaccrItemProblem;
+
+/* Called for each item problem in file order, on the calling thread.  Return
+   0 to go on, anything else to stop the check. */
+typedef int32_t(CV_CALL *NaaccrItemProblemCallback)(void *context, const NaaccrItemProblem *problem);
+
+typedef struct NaaccrItemCheckOptions {
+    uint32_t size;                             /* sizeof(NaaccrItemCheckOptions) */
+    uint32_t flags;                            /* NAACCR_CHECK_CHECKSUMS, NAACCR_CHECK_ITEMS */
+    uint32_t threads;                          /* as NaaccrCheckOptions.threads */
+    uint32_t max_reported;                     /* record and item problems handed on; 0 for all */
+    NaaccrProblemCallback on_problem;          /* or null */
+    NaaccrRecordCallback on_record;            /* or null */
+    NaaccrProgressCallback on_progress;        /* or null */
+    NaaccrItemProblemCallback on_item_problem; /* or null */
+    void *context;                             /* handed back to every callback */
+    const char *const *dictionaries;           /* XML: paths of user dictionaries to load; or null */
+    uint32_t dictionary_count;                 /* entries of dictionaries */
+    uint32_t reserved;                         /* zero */
+} NaaccrItemCheckOptions;
+
+/* NaaccrItemCheckSummary.format */
+#define NAACCR_FORMAT_FLAT 1 /* fixed-length records */
+#define NAACCR_FORMAT_XML 2  /* NAACCR XML */
+
+/* What an item check found.  Filled on every return. */
+typedef struct NaaccrItemCheckSummary {
+    NaaccrCheckSummary records;              /* as cvCheckNaaccrFile fills it; its problems count
+                                                every kind, its counts the record kinds */
+    uint64_t counts[NAACCR_CHECK_ALL_KINDS]; /* problems by kind, every kind */
+    uint64_t items;                          /* item values checked (given, not blank) */
+    uint64_t patients;                       /* XML: Patient elements */
+    uint64_t tumors;                         /* XML: Tumor elements */
+    int32_t format;                          /* NAACCR_FORMAT_...; 0 when nothing was read */
+    int32_t version;                         /* NAACCR version of the first record or of the XML root
+                                                (140 ... 270); 0 when unknown */
+    char specification_version[8];           /* XML: specificationVersion, "" otherwise */
+    char user_dictionaries[512];             /* XML: userDictionaryUri as given (cut to fit); "" */
+} NaaccrItemCheckSummary;
+
+CV_STATIC_ASSERT(sizeof(NaaccrItemDef) == 2 * sizeof(void *) + 24, "NaaccrItemDef size");
+CV_STATIC_ASSERT(offsetof(NaaccrItemProblem, value) == 64, "NaaccrItemProblem value offset");
+CV_STATIC_ASSERT(sizeof(NaaccrItemProblem) == 64 + 4 * sizeof(void *), "NaaccrItemProblem size");
+CV_STATIC_ASSERT(offsetof(NaaccrItemCheckOptions, on_problem) == 16, "NaaccrItemCheckOptions on_problem offset");
+CV_STATIC_ASSERT(sizeof(NaaccrItemCheckOptions) == 24 + 6 * sizeof(void *), "NaaccrItemCheckOptions size");
+CV_STATIC_ASSERT(offsetof(NaaccrItemCheckSummary, counts) == 192, "NaaccrItemCheckSummary counts offset");
+CV_STATIC_ASSERT(sizeof(NaaccrItemCheckSummary) == 192 + 8 * NAACCR_CHECK_ALL_KINDS + 24 + 8 + 8 + 512,
+                 "NaaccrItemCheckSummary size");
+
+/* As cvCheckNaaccrFile, with item problems and the larger summary.  Returns
+   the codes cvCheckNaaccrFile returns; NAACCR_REC_BAD_ARGUMENT also when
+   options->size is not sizeof(NaaccrItemCheckOptions). */
+int32_t CV_CALL cvCheckNaaccrFileEx(const char *path, const NaaccrItemCheckOptions *options,
+                                    NaaccrItemCheckSummary *summary);
+
+/* As cvCheckNaaccrStream, with item problems and the larger summary. */
+int32_t CV_CALL cvCheckNaaccrStreamEx(NaaccrReadCallback read, void *stream, const NaaccrItemCheckOptions *options,
+                                      NaaccrItemCheckSummary *summary);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,0 +1,90 @@
+// dictionary.h -- the NAACCR data dictionaries compiled into the library, and
+// the rules by which one item's value is checked.
+//
+// The tables are written by tools/dictionaries/make_dictionary_tables.py from
+// NAACCR's dictionary files and committed (dictionary_tables.cpp); nothing
+// here reads XML.
+#ifndef DICTIONARY_H
+#define DICTIONARY_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "cvnaaccr.h"
+
+// One version's items: its base dictionary, then its default user dictionary.
+// For the versions with flat records (140 to 180) the items without grouped
+// ones tile columns 1 to the A layout's length exactly, in `items` order.
+struct NaaccrDictionary {
+    int32_t version;            // 140, 150, ..., 270
+    const char *uri;            // the base dictionary's dictionaryUri
+    const char *user_uri;       // the default user dictionary's, or null (220 on)
+    const char *specification;  // the base dictionary's specificationVersion ("1.5")
+    const NaaccrItemDef *items; // flat versions: by start column, grouped items last
+    size_t count;
+    const uint16_t *by_number; // indices into items, sorted by number
+    const uint16_t *by_id;     // indices into items, sorted by id (strcmp)
+};
+
+// Every version's dictionary, in ascending version order.
+extern const NaaccrDictionary naaccr_dictionaries[];
+extern const size_t naaccr_dictionary_count;
+
+// The dictionary of `version` (140, ..., 270), or null.
+const NaaccrDictionary *find_dictionary(int32_t version);
+// The dictionary whose base dictionaryUri is `uri` (`n` bytes), or null.
+const NaaccrDictionary *find_dictionary_by_uri(const char *uri, size_t n);
+
+// The item with naaccrNum `number`, or null.
+const NaaccrItemDef *find_item_by_number(const NaaccrDictionary &dictionary, int32_t number);
+// The item with naaccrId `id` (`n` bytes, not NUL-terminated), or null.
+const NaaccrItemDef *find_item_by_id(const NaaccrDictionary &dictionary, const char *id, size_t n);
+
+// NAACCR_ITEM_IN_... bit of record type `type` ('A', 'M', 'C', 'I'); 0 for any other.
+uint8_t item_record_type_bit(char type);
+
+// How a value reaches the rules.
+enum ItemValueForm {
+    // A flat record's field: exactly the item's length, padding included.
+    ITEM_FIELD,
+    // An XML element's text, entities decoded: any length; a left-zero item
+    // may come with or without its zeros.
+    ITEM_XML_TEXT,
+};
+
+// The first fault the rules find in a value.
+struct ItemFault {
+    int32_t code;      // NAACCR_CHECK_ITEM_..., 0 when the value passes
+    uint32_t position; // 0-based byte position in the value where it was seen
+    char reason[96];   // what is wrong, for the message ("month 13", "a blank inside")
+};
+
+// Checks one value of `item` by the rules: blank is "not given" and passes;
+// then padding, data type, full length, date, in that order; one fault only.
+// In ITEM_XML_TEXT form also a value longer than the item (unless unlimited:
+// NAACCR_CHECK_ITEM_TOO_LONG) and a leading or trailing blank
+// (NAACCR_CHECK_ITEM_BLANKS), before the others.  Returns fault->code.
+int32_t check_item_value(const NaaccrItemDef &item, const unsigned char *value, size_t n, ItemValueForm form,
+                         ItemFault *fault);
+
+// The dictionary of flat records of `layout` (versions 140 to 180, types A,
+// M, C and I), or null: types R and U, versions 120 to 130, the old layouts.
+struct NaaccrLayout;
+const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout);
+
+// Where the item problems of a record go.  `deliver` returns non-zero to stop.
+struct ItemProblemSink {
+    int32_t (*deliver)(void *context, const NaaccrItemProblem *problem);
+    void *context;
+};
+
+// Checks every item (grouped ones aside) of one flat record of `length`
+// bytes, terminators not included, of record type `type` by `dictionary`:
+// the items defined for the type that end within the record.  Hands each
+// problem to the sink in column order, with record = `number` and offset =
+// `offset`; adds the values checked (not blank) to *items.  Returns non-zero
+// when the sink asked to stop.
+int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const unsigned char *record, size_t length,
+                           uint64_t number, int64_t offset, ItemProblemSink *sink, uint64_t *items);
+
+#endif
