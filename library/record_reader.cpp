@@ -215,8 +215,11 @@ bool terminated_record(Run &run, size_t &pos)
         const size_t held_end = scan.long_record || r.len - rstart <= keep_limit ? r.len : rstart + keep_limit + 1;
         const size_t j = skip_printable(r.buf, i, held_end);
         if (j == held_end) {
-            if (!scan.long_record && j - rstart > keep_limit)
+            if (!scan.long_record && j - rstart > keep_limit) {
                 hold_long_record(plan, scan, r.buf + rstart, j - rstart, run.result->records + 1);
+                scan.dropped = j - rstart;
+                rstart = j;
+            }
             i = j;
             continue;
         }
