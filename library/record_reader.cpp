@@ -16,75 +16,12 @@
 
 #include "printable_scan.h"
 #include "record_checks.h"
+#include "run_buffer.h"
 
 namespace
 {
 
 const int64_t progress_step = 8 << 20;
-// A record longer than this is checked as it streams past, not held whole.
-const size_t keep_limit = NAACCR_CHECK_LONGEST_VIEW;
-
-// ---- the source and the buffer ----
-
-struct Reader {
-    ByteSource *source;
-    unsigned char *buf;
-    size_t capacity;
-    size_t len;         // bytes in buf
-    int64_t buf_offset; // offset of buf[0] in the file
-    bool eof;
-    int32_t status; // NAACCR_REC_OK or NAACCR_REC_READ_FAILED
-};
-
-int64_t read_source(ByteSource *source, unsigned char *into, size_t n)
-{
-    if (source->file != nullptr) {
-        size_t got = 0;
-        if (!read_file_at(*source->file, source->next, into, n, &got))
-            return -1;
-        source->next += static_cast<int64_t>(got);
-        return static_cast<int64_t>(got);
-    }
-    if (source->ended)
-        return 0;
-    const int64_t got = source->read(source->stream, into, static_cast<uint32_t>(n));
-    if (got < 0 || static_cast<uint64_t>(got) > n)
-        return -1;
-    source->ended = got == 0;
-    source->next += got;
-    return got;
-}
-
-// Reads one more block, first moving the bytes from `keep` on to the front of
-// the buffer when that makes room.  Returns by how much indices into the
-// buffer moved; sets r.eof at the end of the source.
-size_t read_more(Reader &r, size_t keep)
-{
-    size_t shift = 0;
-    if (r.capacity - r.len < check_block_size && keep > 0) {
-        memmove(r.buf, r.buf + keep, r.len - keep);
-        r.len -= keep;
-        r.buf_offset += static_cast<int64_t>(keep);
-        shift = keep;
-    }
-    size_t room = r.capacity - r.len;
-    if (room > check_block_size)
-        room = check_block_size;
-    if (r.source->file != nullptr && r.source->file_size >= 0 && r.source->next >= r.source->file_size) {
-        r.eof = true;
-        return shift;
-    }
-    const int64_t got = room == 0 ? 0 : read_source(r.source, r.buf + r.len, room);
-    if (got < 0) {
-        r.status = NAACCR_REC_READ_FAILED;
-        r.eof = true;
-    } else if (got == 0) {
-        r.eof = true;
-    } else {
-        r.len += static_cast<size_t>(got);
-    }
-    return shift;
-}
 
 // ---- the run ----
 
@@ -119,19 +56,6 @@ bool go_on_at(Run &run, int64_t offset)
         return false;
     }
     return true;
-}
-
-// Reads on until buf[need - 1] is held or the source ends, keeping the bytes
-// from `keep` on; moves `keep` and the indices in `moved` with them.
-void read_until(Reader &r, size_t need, size_t &keep, size_t *moved[], int count)
-{
-    while (r.len < need && !r.eof && r.status == NAACCR_REC_OK) {
-        const size_t shift = read_more(r, keep);
-        keep -= shift;
-        need -= shift;
-        for (int k = 0; k < count; ++k)
-            *moved[k] -= shift;
-    }
 }
 
 // Whether the file's own terminator at buf[j], `before` bytes into the record
@@ -180,11 +104,66 @@ bool takes_as_end(Run &run, size_t &rstart, size_t &j, uint64_t before, const Sc
     return true;
 }
 
+// What the reader does next within a record.
+enum Step { STEP_SCAN, STEP_ENDED, STEP_STOP };
+
+// The scan has reached the end of the buffer: a long record's bytes are
+// dropped, and more are read.  STEP_ENDED at the end of the source.
+Step read_on(Run &run, Scan &scan, size_t &rstart, size_t &i)
+{
+    Reader &r = run.r;
+    if (scan.long_record) {
+        feed_long_record(scan, r.buf + rstart, i - rstart);
+        scan.dropped += i - rstart;
+        rstart = i;
+    }
+    if (r.eof)
+        return STEP_ENDED;
+    if (!go_on_at(run, r.buf_offset + static_cast<int64_t>(i)))
+        return STEP_STOP;
+    const size_t shift = read_more(r, rstart);
+    rstart -= shift;
+    i -= shift;
+    return STEP_SCAN;
+}
+
+// A CR or LF at buf[at]: a split inside the record (the scan goes on at i),
+// or the record's end (reported; sets pos after its terminator).
+Step line_end(Run &run, Scan &scan, size_t &rstart, size_t &i, size_t at, size_t &pos)
+{
+    Reader &r = run.r;
+    const unsigned char c = r.buf[at];
+    const uint64_t before = scan.dropped + (at - rstart);
+    if (at + 1 >= r.len && !r.eof) {
+        // The byte after it decides between one and two terminator bytes.
+        size_t *moved[] = {&at};
+        read_until(r, at + 2, rstart, moved, 1);
+        i = at;
+        return STEP_SCAN;
+    }
+    int term = 0;
+    Ending ending = ENDED_BY_FORM;
+    if (!takes_as_end(run, rstart, at, before, scan, &term, &ending)) {
+        const bool joined = ending == ENDED_BY_FORM && term != 0;
+        note_byte(scan, c, before + 1, true, joined ? term : 1);
+        scan.joined = scan.joined || joined;
+        i = at + static_cast<size_t>(joined ? term : 1);
+        return STEP_SCAN;
+    }
+    if (scan.long_record) {
+        feed_long_record(scan, r.buf + rstart, at - rstart);
+        scan.dropped += at - rstart;
+        rstart = at;
+    }
+    pos = at + static_cast<size_t>(term);
+    const RecordEnd end = {scan.long_record ? nullptr : r.buf + rstart, before, r.buf + at, term, ending};
+    return finish_record(run.out, scan, end) ? STEP_ENDED : STEP_STOP;
+}
+
 // One record of a file with terminators, from buf[pos].  Sets pos after it;
 // false when the run must stop.
 bool terminated_record(Run &run, size_t &pos)
 {
-    const CheckPlan &plan = *run.plan;
     Reader &r = run.r;
     Scan scan;
     start_scan(scan, r.buf_offset + static_cast<int64_t>(pos));
@@ -192,23 +171,15 @@ bool terminated_record(Run &run, size_t &pos)
     const unsigned char type = r.buf[pos];
     for (;;) {
         if (i >= r.len) {
-            if (scan.long_record) {
-                feed_long_record(scan, r.buf + rstart, i - rstart);
-                scan.dropped += i - rstart;
-                rstart = i;
-            }
-            if (r.eof) {
-                pos = r.len;
-                const RecordEnd end = {scan.long_record ? nullptr : r.buf + rstart, scan.dropped + (i - rstart),
-                                       nullptr, 0, ENDED_AT_FILE_END};
-                return finish_record(run.out, scan, end);
-            }
-            if (!go_on_at(run, r.buf_offset + static_cast<int64_t>(i)))
+            const Step step = read_on(run, scan, rstart, i);
+            if (step == STEP_STOP)
                 return false;
-            const size_t shift = read_more(r, rstart);
-            rstart -= shift;
-            i -= shift;
-            continue;
+            if (step == STEP_SCAN)
+                continue;
+            pos = r.len;
+            const RecordEnd end = {scan.long_record ? nullptr : r.buf + rstart, scan.dropped + (i - rstart), nullptr, 0,
+                                   ENDED_AT_FILE_END};
+            return finish_record(run.out, scan, end);
         }
         // A record is held whole up to the longest view; past it, it is
         // checked as it streams by, whatever the buffer could hold.
@@ -216,47 +187,22 @@ bool terminated_record(Run &run, size_t &pos)
         const size_t j = skip_printable(r.buf, i, held_end);
         if (j == held_end) {
             if (!scan.long_record && j - rstart > keep_limit) {
-                hold_long_record(plan, scan, r.buf + rstart, j - rstart, run.result->records + 1);
+                hold_long_record(*run.plan, scan, r.buf + rstart, j - rstart, run.result->records + 1);
                 scan.dropped = j - rstart;
                 rstart = j;
             }
             i = j;
-            continue;
-        }
-        const unsigned char c = r.buf[j];
-        const uint64_t before = scan.dropped + (j - rstart);
-        if (c != '\r' && c != '\n') {
+        } else if (r.buf[j] == '\r' || r.buf[j] == '\n') {
+            const Step step = line_end(run, scan, rstart, i, j, pos);
+            if (step != STEP_SCAN)
+                return step == STEP_ENDED;
+        } else {
             // In a record of type U a NUL is data, as the recognizer takes it.
-            if (!(c == 0 && type == 'U' && before > 0))
-                note_byte(scan, c, before + 1, false, 1);
+            const uint64_t before = scan.dropped + (j - rstart);
+            if (!(r.buf[j] == 0 && type == 'U' && before > 0))
+                note_byte(scan, r.buf[j], before + 1, false, 1);
             i = j + 1;
-            continue;
         }
-        size_t at = j;
-        if (at + 1 >= r.len && !r.eof) {
-            // The byte after it decides between one and two terminator bytes.
-            size_t *moved[] = {&at};
-            read_until(r, at + 2, rstart, moved, 1);
-            i = at;
-            continue;
-        }
-        int term = 0;
-        Ending ending = ENDED_BY_FORM;
-        if (!takes_as_end(run, rstart, at, before, scan, &term, &ending)) {
-            const bool joined = ending == ENDED_BY_FORM && term != 0;
-            note_byte(scan, c, before + 1, true, joined ? term : 1);
-            scan.joined = scan.joined || joined;
-            i = at + static_cast<size_t>(joined ? term : 1);
-            continue;
-        }
-        if (scan.long_record) {
-            feed_long_record(scan, r.buf + rstart, at - rstart);
-            scan.dropped += at - rstart;
-            rstart = at;
-        }
-        pos = at + static_cast<size_t>(term);
-        const RecordEnd end = {scan.long_record ? nullptr : r.buf + rstart, before, r.buf + at, term, ending};
-        return finish_record(run.out, scan, end);
     }
 }
 
@@ -289,73 +235,7 @@ bool fixed_record(Run &run, size_t &pos)
     return finish_record(run.out, scan, end);
 }
 
-// The first record boundary at or after `start` and before `limit`: after
-// the first whole terminator of the file's form that ends there or later, or
-// at the next multiple of the layout's length.  Leaves the reader there; false
-// when the limit or the file's end comes first.
-bool find_boundary(Run &run, int64_t start, int64_t limit, size_t &pos)
-{
-    const CheckPlan &plan = *run.plan;
-    Reader &r = run.r;
-    if (plan.nterm == 0) {
-        const int64_t length = plan.reference;
-        const int64_t records = (start - plan.data_start + length - 1) / length;
-        const int64_t boundary = plan.data_start + records * length;
-        r.source->next = boundary;
-        r.buf_offset = boundary;
-        pos = 0;
-        return true;
-    }
-    const int64_t from = start - plan.nterm > plan.data_start ? start - plan.nterm : plan.data_start;
-    r.source->next = from;
-    r.buf_offset = from;
-    size_t i = 0;
-    for (;;) {
-        if (r.buf_offset + static_cast<int64_t>(i) >= limit)
-            return false;
-        if (i + static_cast<size_t>(plan.nterm) > r.len) {
-            if (r.eof)
-                return false;
-            const size_t keep = i;
-            const size_t shift = read_more(r, keep);
-            i -= shift;
-            continue;
-        }
-        const void *hit = memchr(r.buf + i, plan.form[0], r.len - i);
-        if (hit == nullptr) {
-            i = r.len;
-            continue;
-        }
-        const size_t j = static_cast<size_t>(static_cast<const unsigned char *>(hit) - r.buf);
-        if (plan.nterm == 2 && j + 1 >= r.len) {
-            if (r.eof)
-                return false;
-            const size_t shift = read_more(r, j);
-            i = j - shift;
-            continue;
-        }
-        if (plan.nterm == 1 || r.buf[j + 1] == plan.form[1]) {
-            pos = j + static_cast<size_t>(plan.nterm);
-            return true;
-        }
-        i = j + 1;
-    }
-}
-
 } // namespace
-
-bool allocate_run_buffer(RunBuffer *buffer)
-{
-    buffer->capacity = keep_limit + 2 * check_block_size;
-    buffer->bytes = static_cast<unsigned char *>(malloc(buffer->capacity));
-    return buffer->bytes != nullptr;
-}
-
-void free_run_buffer(RunBuffer *buffer)
-{
-    free(buffer->bytes);
-    buffer->bytes = nullptr;
-}
 
 void check_record_run(const CheckPlan &plan, ByteSource *source, RunBuffer *buffer, size_t primed, int64_t start,
                       bool find_start, int64_t limit, ProblemSink *sink, const RunHooks *hooks, RunResult *result)
@@ -381,7 +261,7 @@ void check_record_run(const CheckPlan &plan, ByteSource *source, RunBuffer *buff
         r.buf_offset = start;
         source->next = start;
     }
-    if (find_start && !find_boundary(run, start, limit, pos)) {
+    if (find_start && !find_boundary(plan, r, start, limit, pos)) {
         const int64_t reached = r.buf_offset + static_cast<int64_t>(r.len);
         result->start = result->end = reached < limit ? reached : limit;
         result->status = r.status;
