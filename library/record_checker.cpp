@@ -107,9 +107,10 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
     } else {
         summary.bytes = head_bytes;
     }
-    // A file without a single record, of any length, is no record file.
+    // A file without a single record, of any length, is no record file; the
+    // problem stands at offset 0, where its first record would.
     if (status == NAACCR_REC_OK && summary.stopped == 0 && summary.records == 0 &&
-        deliver_alone(delivery, plan.data_start, 0, NAACCR_CHECK_RECORD_LENGTH, "The file holds no record.") != 0)
+        deliver_alone(delivery, 0, 0, NAACCR_CHECK_RECORD_LENGTH, "The file holds no record.") != 0)
         summary.stopped = 1;
     if (status == NAACCR_REC_OK && summary.stopped == 0 && options.on_progress != nullptr)
         options.on_progress(options.context, summary.bytes, source->file_size, summary.records);

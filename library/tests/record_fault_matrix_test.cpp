@@ -39,11 +39,12 @@ struct Form {
 };
 
 // The record with its fault and its terminator; the problem it must give,
-// its column counted on the record's good length `n`.
+// its column counted on the record's good length `n` and the file's
+// terminator bytes `nterm`.
 struct Fault {
     const char *label;
     std::string (*apply)(std::string r, const Form &form);
-    int32_t (*column)(size_t n);
+    int32_t (*column)(size_t n, size_t nterm);
     int32_t code;       // at any record but the first
     int32_t first_code; // at the first record
 };
@@ -52,34 +53,34 @@ int32_t at(size_t column) { return static_cast<int32_t>(column); }
 
 const Fault faults[] = {
     {"type X", [](std::string r, const Form &f) { return r.replace(0, 1, "X") + f.bytes; },
-     [](size_t) { return at(1); }, NAACCR_CHECK_RECORD_TYPE, NAACCR_CHECK_RECORD_TYPE},
+     [](size_t, size_t) { return at(1); }, NAACCR_CHECK_RECORD_TYPE, NAACCR_CHECK_RECORD_TYPE},
     {"version 999", [](std::string r, const Form &f) { return r.replace(16, 3, "999") + f.bytes; },
-     [](size_t) { return at(17); }, NAACCR_CHECK_VERSION, NAACCR_CHECK_VERSION},
+     [](size_t, size_t) { return at(17); }, NAACCR_CHECK_VERSION, NAACCR_CHECK_VERSION},
     {"TAB", [](std::string r, const Form &f) { return r.replace(99, 1, "\t") + f.bytes; },
-     [](size_t) { return at(100); }, NAACCR_CHECK_ILLEGAL_BYTE, NAACCR_CHECK_ILLEGAL_BYTE},
+     [](size_t, size_t) { return at(100); }, NAACCR_CHECK_ILLEGAL_BYTE, NAACCR_CHECK_ILLEGAL_BYTE},
     {"byte 0xE9", [](std::string r, const Form &f) { return r.replace(899, 1, "\xE9") + f.bytes; },
-     [](size_t) { return at(900); }, NAACCR_CHECK_ILLEGAL_BYTE, NAACCR_CHECK_ILLEGAL_BYTE},
+     [](size_t, size_t) { return at(900); }, NAACCR_CHECK_ILLEGAL_BYTE, NAACCR_CHECK_ILLEGAL_BYTE},
     {"NUL", [](std::string r, const Form &f) { return r.replace(49, 1, std::string(1, '\0')) + f.bytes; },
-     [](size_t) { return at(50); }, NAACCR_CHECK_ILLEGAL_BYTE, NAACCR_CHECK_ILLEGAL_BYTE},
+     [](size_t, size_t) { return at(50); }, NAACCR_CHECK_ILLEGAL_BYTE, NAACCR_CHECK_ILLEGAL_BYTE},
     {"one byte short", [](std::string r, const Form &f) { return r.substr(0, r.size() - 1) + f.bytes; },
-     [](size_t) { return at(0); }, NAACCR_CHECK_RECORD_LENGTH, NAACCR_CHECK_LAYOUT_LENGTH},
-    {"one byte long", [](std::string r, const Form &f) { return r + "Z" + f.bytes; }, [](size_t) { return at(0); },
-     NAACCR_CHECK_RECORD_LENGTH, NAACCR_CHECK_LAYOUT_LENGTH},
+     [](size_t, size_t) { return at(0); }, NAACCR_CHECK_RECORD_LENGTH, NAACCR_CHECK_LAYOUT_LENGTH},
+    {"one byte long", [](std::string r, const Form &f) { return r + "Z" + f.bytes; },
+     [](size_t, size_t) { return at(0); }, NAACCR_CHECK_RECORD_LENGTH, NAACCR_CHECK_LAYOUT_LENGTH},
     {"a lone terminator byte of another form inside",
      [](std::string r, const Form &f) { return r.replace(199, 1, f.bytes[0] == '\r' ? "\n" : "\r") + f.bytes; },
-     [](size_t) { return at(200); }, NAACCR_CHECK_SPLIT_RECORD, NAACCR_CHECK_SPLIT_RECORD},
+     [](size_t, size_t) { return at(200); }, NAACCR_CHECK_SPLIT_RECORD, NAACCR_CHECK_SPLIT_RECORD},
     {"the file's own terminator inside",
      [](std::string r, const Form &f) { return r.replace(199, strlen(f.bytes), f.bytes) + f.bytes; },
-     [](size_t) { return at(200); }, NAACCR_CHECK_SPLIT_RECORD, NAACCR_CHECK_SPLIT_RECORD},
+     [](size_t, size_t) { return at(200); }, NAACCR_CHECK_SPLIT_RECORD, NAACCR_CHECK_SPLIT_RECORD},
     {"the file's own terminator as the last byte",
      [](std::string r, const Form &f) {
          return r.replace(r.size() - strlen(f.bytes), strlen(f.bytes), f.bytes) + f.bytes;
      },
-     [](size_t n) { return at(n - 0) - at(0); }, NAACCR_CHECK_SPLIT_RECORD, NAACCR_CHECK_SPLIT_RECORD},
+     [](size_t n, size_t nterm) { return at(n - nterm + 1); }, NAACCR_CHECK_SPLIT_RECORD, NAACCR_CHECK_SPLIT_RECORD},
     {"a terminator of another form", [](std::string r, const Form &f) { return r + f.other; },
-     [](size_t n) { return at(n + 1); }, NAACCR_CHECK_TERMINATOR_FORM, NAACCR_CHECK_TERMINATOR_FORM},
-    {"an empty record", [](std::string, const Form &f) { return std::string(f.bytes); }, [](size_t) { return at(0); },
-     NAACCR_CHECK_RECORD_LENGTH, NAACCR_CHECK_RECORD_LENGTH},
+     [](size_t n, size_t) { return at(n + 1); }, NAACCR_CHECK_TERMINATOR_FORM, NAACCR_CHECK_TERMINATOR_FORM},
+    {"an empty record", [](std::string, const Form &f) { return std::string(f.bytes); },
+     [](size_t, size_t) { return at(0); }, NAACCR_CHECK_RECORD_LENGTH, NAACCR_CHECK_RECORD_LENGTH},
 };
 
 } // namespace
@@ -97,10 +98,8 @@ TEST(RecordFaultMatrix, FindsEachSingleFaultExactlyWhereItIs)
                     std::string bytes;
                     for (size_t k = 1; k <= file_records; ++k)
                         bytes += k == faulty ? fault.apply(records[k - 1], form) : records[k - 1] + form.bytes;
-                    size_t n = records[faulty - 1].size();
-                    if (std::string(fault.label) == "the file's own terminator as the last byte")
-                        n -= strlen(form.bytes) - 1;
-                    const Seen expected = {faulty, fault.column(n), faulty == 1 ? fault.first_code : fault.code};
+                    const int32_t column = fault.column(records[faulty - 1].size(), strlen(form.bytes));
+                    const Seen expected = {faulty, column, faulty == 1 ? fault.first_code : fault.code};
                     const Outcome streamed = check_stream_bytes(bytes);
                     EXPECT_EQ(streamed.code, NAACCR_REC_OK);
                     EXPECT_EQ(streamed.problems, std::vector<Seen>{expected})
