@@ -72,11 +72,8 @@ int32_t deliver_alone(Delivery &d, int64_t offset, int32_t column, int32_t code,
     ++d.summary->records.problems;
     ++d.summary->records.counts[code];
     ++d.summary->counts[code];
-    const uint64_t base = d.base;
-    d.base = 0;
-    const int32_t stop = deliver_problem(&d, &p);
-    d.base = base;
-    return stop;
+    // Only before the first record or in a file without one: no record to count from.
+    return deliver_problem(&d, &p);
 }
 
 void add_run(Delivery &d, const RunResult &run)

@@ -73,7 +73,7 @@ void deliver_found(const RunOutput &out, Found &found)
 
 int32_t take_item_problem(void *context, const NaaccrItemProblem *problem)
 {
-    const RunOutput &out = *static_cast<const RunOutput *>(context);
+    const RunOutput &out = *static_cast<RunOutput *>(context);
     ++out.result->problems;
     if (problem->code >= 0 && problem->code < NAACCR_CHECK_ALL_KINDS)
         ++out.result->counts[problem->code];
@@ -92,7 +92,8 @@ void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, u
         return;
     const NaaccrDictionary *dictionary = layout_dictionary(layout);
     if (dictionary != nullptr) {
-        ItemProblemSink sink = {take_item_problem, const_cast<RunOutput *>(&out)};
+        RunOutput to = out;
+        ItemProblemSink sink = {take_item_problem, &to};
         check_record_items(*dictionary, static_cast<char>(end.bytes[0]), end.bytes, static_cast<size_t>(end.length),
                            number, scan.offset, &sink, &out.result->items);
         return;
