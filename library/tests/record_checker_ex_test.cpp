@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "check_calls.h"
 #include "check_runs.h"
 #include "dictionary.h"
 #include "layouts.h"
@@ -137,4 +138,64 @@ TEST(RecordCheckerEx, RefusesOptionsOfTheOlderSize)
     }
     EXPECT_EQ(cvCheckNaaccrFileEx(path.c_str(), nullptr, &summary), NAACCR_REC_OK);
     EXPECT_EQ(summary.records.records, 1u);
+}
+
+// A worker keeps copies of an item problem's value and message until the
+// calling thread hands the problem on, numbered from the file's start.
+TEST(RecordCheckerEx, StoredItemProblemsKeepTheirValueAndMessage)
+{
+    StoredProblem entries[3];
+    char values[8];
+    ProblemStore store = {entries, 3, 0, values, sizeof values, 0, false};
+    ProblemSink sink = {nullptr, nullptr, nullptr, &store};
+    struct Case {
+        const char *label;
+        const char *value;
+        bool kept;
+    } cases[] = {
+        {"a value", "20261309", true},
+        {"no value", nullptr, true},
+        {"no room left", "1", false},
+    };
+    std::vector<std::string> given;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::string value = c.value != nullptr ? c.value : "", message = std::string("month 13 in ") + c.label;
+        NaaccrItemProblem p;
+        memset(&p, 0, sizeof p);
+        p.record = 4;
+        p.code = NAACCR_CHECK_ITEM_DATE;
+        p.value = c.value != nullptr ? value.data() : nullptr;
+        p.value_length = static_cast<uint32_t>(value.size());
+        p.item_id = "dateOfDiagnosis";
+        p.item_name = "";
+        p.message = message.c_str();
+        EXPECT_EQ(sink_item_problem(&sink, &p), 0);
+        EXPECT_EQ(store.overflow, !c.kept);
+        value.assign(value.size(), 'x');
+        message.assign(message.size(), 'x');
+        if (c.kept)
+            given.push_back(std::string(c.value != nullptr ? c.value : "") + "|month 13 in " + c.label);
+    }
+    struct Taken {
+        std::vector<std::string> seen;
+        uint64_t record;
+    } taken = {{}, 0};
+    NaaccrItemCheckOptions options;
+    memset(&options, 0, sizeof options);
+    options.context = &taken;
+    options.on_item_problem = [](void *context, const NaaccrItemProblem *p) -> int32_t {
+        Taken *t = static_cast<Taken *>(context);
+        t->seen.push_back(std::string(p->value != nullptr ? p->value : "", p->value_length) + "|" + p->message);
+        t->record = p->record;
+        return 0;
+    };
+    NaaccrItemCheckSummary summary;
+    memset(&summary, 0, sizeof summary);
+    Delivery delivery = {&options, &summary, 100, false, false};
+    for (uint32_t k = 0; k < store.count; ++k)
+        EXPECT_EQ(deliver_stored(delivery, store, k), 0);
+    EXPECT_EQ(taken.seen, given);
+    EXPECT_EQ(taken.record, 104u);
+    EXPECT_EQ(summary.records.reported, 2u);
 }
