@@ -84,7 +84,8 @@ int32_t take_item_problem(void *context, const NaaccrItemProblem *problem)
 
 // The items of a held record, by the dictionary of its own layout.  A record
 // whose type and version have none is noted once per run; the calling thread
-// reports the file's first.
+// reports the file's first.  A record without a layout of its own (its type
+// or version is not valid) has that record problem and no item check.
 void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, uint64_t number,
                  const NaaccrLayout *layout)
 {
