@@ -176,9 +176,11 @@ void check_bytes(const Scan &scan, uint64_t number, Found &found)
         const bool split_turn = (k == 0) == split_first;
         if (split_turn && scan.split_column != 0) {
             const char *what = scan.split_width == 2 ? (scan.split_byte == '\r' ? "CR LF" : "LF CR")
-                                                     : (scan.split_byte == '\r' ? "lone CR" : "lone LF");
+                                                     : (scan.split_byte == '\r' ? "CR" : "LF");
             add_problem(found, number, offset, scan.split_column, NAACCR_CHECK_SPLIT_RECORD,
-                        "A %s at column %" PRIu64 " splits the record.", what, scan.split_column);
+                        scan.joined ? "The file's terminator %s at column %" PRIu64 " splits the record in two."
+                                    : "A lone %s at column %" PRIu64 " splits the record.",
+                        what, scan.split_column);
         }
         if (!split_turn && scan.illegal_count == 1)
             add_problem(found, number, offset, scan.illegal_column, NAACCR_CHECK_ILLEGAL_BYTE,
