@@ -202,6 +202,38 @@ for sig in INT TERM HUP; do
   [[ ! -e signalled.txt ]] || fail "SIG$sig: OUT was written"
 done
 
+# (6b) A report that cannot be written: every line about the records is
+# written before OUT is replaced, so a failure there leaves OUT as it was and
+# no temporary file; only the final summary line comes after it (status 2,
+# OUT replaced).  A pipe whose reader has gone is made without a race: the
+# FIFO is opened for reading and writing, then for writing, then the first
+# end is closed.  Each case: label, input, where stdout goes, OUT replaced.
+while IFS=: read -r label input sink replaced; do
+  rm -f sunk.txt && echo old >sunk.txt
+  if [[ $sink == pipe ]]; then
+    rm -f gone && mkfifo gone && exec 4<>gone 5>gone 4<&-
+    "$cli" checksum assign "$input" -o sunk.txt >&5 2>sunk.err
+    rc=$?
+    exec 5>&-
+  else
+    "$cli" checksum assign "$input" -o sunk.txt >/dev/full 2>sunk.err
+    rc=$?
+  fi
+  [[ $rc -eq 2 ]] || fail "$label: exit $rc, expected 2"
+  grep -q "write error on standard output" sunk.err || fail "$label: no write error reported"
+  ! compgen -G '.cvnaaccr-*.tmp' >/dev/null || fail "$label left $(compgen -G '.cvnaaccr-*.tmp')"
+  if [[ $replaced == yes ]]; then
+    cmp -s sunk.txt from-gzip.txt || fail "$label: OUT was not replaced by the copy"
+  else
+    [[ $(cat sunk.txt) == old ]] || fail "$label: OUT was changed"
+  fi
+done <<'CASES'
+closed pipe, a record not assigned:first-bad.txt:pipe:no
+closed pipe, only the summary line:files/checksums-crlf.txt:pipe:yes
+full disk, a record not assigned:first-bad.txt:full:no
+full disk, only the summary line:files/checksums-crlf.txt:full:yes
+CASES
+
 # ---- names exactly as given.
 # (7) Leading blanks: the file named is the file inspected, checked, assigned.
 cp files/checksums-crlf.txt "  blank.txt"
@@ -232,6 +264,25 @@ expect "-- ends options" 2 "'--quiet'|--quiet: cannot be opened" "$cli" check --
 expect "unknown option named" 2 "cvnaaccr inspect: unknown option '--jsno'" "$cli" inspect --jsno x
 expect "unknown letter named" 2 "cvnaaccr check: unknown option '-z'" "$cli" check -z x
 expect "missing value" 2 "option '--max-problems' needs a value" "$cli" check x --max-problems
+# What the user typed is escaped in every message about an option, as names
+# are: no control byte reaches the terminal.  Each case: label, what the
+# message shows, then the command's arguments.
+while IFS='|' read -r label shown args; do
+  eval "set -- $args"
+  out=$("$cli" "$@" 2>&1)
+  rc=$?
+  [[ $rc -eq 2 ]] || fail "$label: exit $rc, expected 2"
+  [[ $out != *$'\e'* && $out != *$'\a'* ]] || fail "$label: a raw control byte in: $(od -c <<<"$out" | head -2)"
+  grep -qF -- "$shown" <<<"$out" || fail "$label: output lacks $shown: $out"
+done <<'CASES'
+value of --max-problems|not '<27>[7mX'|check --max-problems $'\e[7mX' files/crlf-small.txt
+value of --threads|not '<7>'|check --threads=$'\a' files/crlf-small.txt
+unknown long option|unknown option '--<27>[2J'|check $'--\e[2J' files/crlf-small.txt
+unknown long option with a value|unknown option '--x<27>'|checksum verify $'--x\e=1' files/crlf-small.txt
+unknown letter|unknown option '-<27>'|inspect $'-\e' files/crlf-small.txt
+unknown option of the program|unknown option '--<27>[7m'|$'--\e[7m' check
+unknown letter of the program|unknown option '-<7>'|$'-\a' check
+CASES
 expect "no files" 2 "Usage: cvnaaccr check" "$cli" check
 expect "no command" 2 "Usage:" "$cli"
 expect "unknown command" 2 "unknown command 'chek'" "$cli" chek
