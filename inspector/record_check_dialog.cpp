@@ -5,6 +5,7 @@
 #include <stdarg.h>
 #include <string.h>
 
+#include "check_kinds.h"
 #include "program_version.h"
 #include "resource.h"
 
@@ -19,27 +20,10 @@ static const struct {
     {"Record", 44, 1}, {"Offset", 56, 1}, {"Column", 34, 1}, {"Problem", 92, 0}, {"Message", 360, 0},
 };
 
-static const char *const kind_names[NAACCR_CHECK_KINDS] = {
-    "UNKNOWN",           "RECORD_LENGTH",   "LAYOUT_LENGTH",      "RECORD_TYPE",  "VERSION",        "ILLEGAL_BYTE",
-    "SPLIT_RECORD",      "TERMINATOR_FORM", "TERMINATOR_OMITTED", "STRAY_CTRL_Z", "PARTIAL_RECORD", "BYTE_ORDER_MARK",
-    "CHECKSUM_MISMATCH", "CHECKSUM_BLANK",  "NO_CHECKSUM",        "CHECKSUM_CUT",
-};
-
 const char *CheckKindName(int32_t code)
 {
-    return code >= 1 && code < NAACCR_CHECK_KINDS ? kind_names[code] : kind_names[0];
-}
-
-const char *CheckColumnTitle(int column, int *width, int *align_right)
-{
-    if (column < 0 || column >= CHECK_LIST_COLUMNS) {
-        *width = 0;
-        *align_right = 0;
-        return "";
-    }
-    *width = columns[column].width;
-    *align_right = columns[column].align_right;
-    return columns[column].title;
+    const CheckKind *kind = find_check_kind(code);
+    return kind != NULL ? kind->name + CHECK_KIND_PREFIX_LENGTH : "UNKNOWN";
 }
 
 // Appends to `text` (holding `*used` characters) as snprintf would; a text that does not fit is cut.
@@ -96,7 +80,7 @@ void FormatCheckSummary(int32_t result, const NaaccrCheckSummary *summary, uint3
         for (int kind = 1; kind < NAACCR_CHECK_KINDS; ++kind) {
             if (summary->counts[kind] == 0)
                 continue;
-            append(text, capacity, &used, "%s%" PRIu64 " %s", separator, summary->counts[kind], kind_names[kind]);
+            append(text, capacity, &used, "%s%" PRIu64 " %s", separator, summary->counts[kind], CheckKindName(kind));
             separator = ", ";
         }
         append(text, capacity, &used, ")");

@@ -90,10 +90,6 @@ void ReleaseCheckDialog(CheckDialog *dialog);
    capacity - 1 characters and a NUL. */
 void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *text, size_t capacity);
 
-/* The title, width in dialog units and alignment (1: right) of list column
-   `column`. */
-const char *CheckColumnTitle(int column, int *width, int *align_right);
-
 /* "Save report...": runs the save-file dialog, suggesting SuggestReportPath,
    and writes the report there; a box "Could not write the report ..." when
    that fails.  Does nothing before a check has ended or when no file was
