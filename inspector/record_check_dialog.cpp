@@ -179,14 +179,15 @@ void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *prog
     ui->set_text(ui->window, IDC_CHECK_SUMMARY, "");
 }
 
-int CheckIsRunning(const CheckDialog *dialog)
+// 1 while a check runs (also while it is being cancelled).
+static int check_is_running(const CheckDialog *dialog)
 {
     return dialog->phase == CHECK_RUNNING || dialog->phase == CHECK_STOPPING;
 }
 
 int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *signals)
 {
-    if (CheckIsRunning(dialog))
+    if (check_is_running(dialog))
         return 0;
     ReleaseCheckJob(&dialog->job);
     const int checksums = ui->get_check(ui->window, IDC_CHECK_CHECKSUMS) != 0;
@@ -196,8 +197,8 @@ int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *sign
     ui->set_list_count(ui->window, IDC_CHECK_LIST, 0);
     ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 0);
     ui->set_text(ui->window, IDC_CHECK_SUMMARY, "");
-    if (!PrepareCheckJob(&dialog->job, dialog->checker, dialog->path, checksums ? NAACCR_CHECK_CHECKSUMS : 0,
-                         signals)) {
+    dialog->flags = checksums ? NAACCR_CHECK_CHECKSUMS : 0;
+    if (!PrepareCheckJob(&dialog->job, dialog->checker, dialog->path, dialog->flags, signals)) {
         dialog->phase = CHECK_IDLE;
         show_idle_controls(ui, 0);
         ui->set_text(ui->window, IDC_CHECK_STATUS, "Not enough memory to start the check.");
@@ -245,7 +246,7 @@ static int take_news(const DialogUi *ui, CheckDialog *dialog)
 
 int ShowCheckNews(const DialogUi *ui, CheckDialog *dialog)
 {
-    if (!CheckIsRunning(dialog))
+    if (!check_is_running(dialog))
         return 0;
     if (take_news(ui, dialog))
         return 1;
@@ -262,12 +263,12 @@ int ShowCheckNews(const DialogUi *ui, CheckDialog *dialog)
 
 void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
 {
-    if (!CheckIsRunning(dialog))
+    if (!check_is_running(dialog))
         return;
     take_news(ui, dialog);
     dialog->phase = CHECK_ENDED;
-    const NaaccrCheckSummary *summary = &dialog->job.summary;
-    const int32_t result = dialog->job.result;
+    const NaaccrCheckSummary *summary = &dialog->news.summary;
+    const int32_t result = dialog->news.result;
     const uint64_t records = summary->records;
     const char *noun = plural(records, "record", "records");
 
@@ -289,7 +290,7 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     ui->set_text(ui->window, IDC_CHECK_STATUS, text);
 
     char line[LINE_CAPACITY];
-    FormatCheckSummary(result, summary, dialog->job.flags, line, sizeof line);
+    FormatCheckSummary(result, summary, dialog->flags, line, sizeof line);
     // The summary starts with a capital in the window; the log and the report show it after a label.
     if (line[0] >= 'a' && line[0] <= 'z')
         line[0] = (char)(line[0] - 'a' + 'A');
@@ -302,20 +303,24 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     ui->set_text(ui->window, IDC_CHECK_SUMMARY, text);
     show_idle_controls(ui, 1);
 
-    FormatCheckLogLine(result, summary, dialog->job.flags, line, sizeof line);
+    FormatCheckLogLine(result, summary, dialog->flags, line, sizeof line);
     WriteCheckLine(dialog->log, line);
 }
 
-void ReleaseCheckDialog(CheckDialog *dialog) { ReleaseCheckJob(&dialog->job); }
+void ReleaseCheckDialog(CheckDialog *dialog)
+{
+    ReleaseCheckJob(&dialog->job);
+    dialog->news.problems = NULL;
+}
 
 void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *text, size_t capacity)
 {
     if (capacity == 0)
         return;
     text[0] = '\0';
-    if (row >= dialog->listed || dialog->job.problems == NULL)
+    if (row >= dialog->listed || dialog->news.problems == NULL)
         return;
-    const NaaccrProblem *problem = &dialog->job.problems[row];
+    const NaaccrProblem *problem = &dialog->news.problems[row];
     switch (column) {
     case 0:
         snprintf(text, capacity, "%" PRIu64, problem->record);
@@ -341,10 +346,10 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
 {
     if (dialog->phase != CHECK_ENDED)
         return 0;
-    const NaaccrCheckSummary *summary = &dialog->job.summary;
-    const uint32_t flags = dialog->job.flags;
+    const NaaccrCheckSummary *summary = &dialog->news.summary;
+    const uint32_t flags = dialog->flags;
     char line[LINE_CAPACITY];
-    FormatCheckSummary(dialog->job.result, summary, flags, line, sizeof line);
+    FormatCheckSummary(dialog->news.result, summary, flags, line, sizeof line);
     fprintf(stream, "Corvella VELDRIX " PROGRAM_VERSION " - record check\n");
     fprintf(stream, "File: %s\n", dialog->path);
     fprintf(stream, "Checksum fields: %s\n", (flags & NAACCR_CHECK_CHECKSUMS) != 0 ? "verified" : "not verified");
@@ -354,7 +359,7 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
                 dialog->listed, summary->problems - dialog->listed);
     if (dialog->listed > 0) {
         fprintf(stream, "\nRecord\tOffset\tColumn\tProblem\tMessage\n");
-        char cells[CHECK_LIST_COLUMNS][sizeof dialog->job.problems[0].message];
+        char cells[CHECK_LIST_COLUMNS][sizeof dialog->news.problems[0].message];
         for (uint32_t row = 0; row < dialog->listed; ++row) {
             for (int column = 0; column < CHECK_LIST_COLUMNS; ++column)
                 CheckCellText(dialog, row, column, cells[column], sizeof cells[column]);

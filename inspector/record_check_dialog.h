@@ -19,8 +19,8 @@
 
 #include "check_job.h"
 #include "dialog_ui.h"
+#include "program_state.h"
 #include "veldrix_log.h"
-#include "main_dialog.h"
 
 /* Room for the report's path, the NUL included (the save-file dialog's). */
 #define REPORT_PATH_CAPACITY 260
@@ -39,10 +39,11 @@ typedef struct CheckDialog {
     InspectionLog *log;
     int *checksums_choice; /* ProgramState.check_checksums */
     int phase;             /* CHECK_IDLE ... CHECK_ENDED */
-    CheckJob job;          /* the current or last check; its array is held from StartCheck on */
+    uint32_t flags;        /* of the current or last check: NAACCR_CHECK_CHECKSUMS or 0 */
+    CheckJob job;          /* the current or last check, run by the window's thread; read only through `news` */
     uint64_t started_ms;   /* ui->clock_ms at the start */
     uint32_t listed;       /* rows the list shows */
-    CheckNews news;        /* the last news taken */
+    CheckNews news;        /* the last news taken: the problems, the progress, the outcome */
 } CheckDialog;
 
 /* Dialog initialisation for the file program->check_path: the path, the
@@ -77,9 +78,6 @@ int ShowCheckNews(const DialogUi *ui, CheckDialog *dialog);
    the choice and "Save report...", disables "Cancel", and writes the
    check's line to the log. */
 void FinishCheck(const DialogUi *ui, CheckDialog *dialog);
-
-/* 1 while a check runs (also while it is being cancelled). */
-int CheckIsRunning(const CheckDialog *dialog);
 
 /* Frees what the dialog holds; only when no checking thread runs. */
 void ReleaseCheckDialog(CheckDialog *dialog);
