@@ -53,8 +53,9 @@ class CheckSummary:
     ``records`` and ``bytes`` were read (a partial last record counts);
     ``problems`` were found, of which ``reported`` were handed on (the rest,
     past ``max_problems``, only counted); ``counts`` holds the problems by
-    kind, every kind present.  ``checksums_matched`` counts the records whose
-    checksum field holds their checksum (with ``checksums=True``).
+    kind, every kind of the record checker (1 to 15) present.
+    ``checksums_matched`` counts the records whose checksum field holds
+    their checksum (with ``checksums=True``).
     ``record_length`` is the first record's length with its terminators,
     ``layout_length`` its layout's length without them (0 when unknown);
     ``record_type``, ``version`` and ``terminators`` are the first record's.
