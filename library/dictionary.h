@@ -67,10 +67,13 @@ struct ItemFault {
 int32_t check_item_value(const NaaccrItemDef &item, const unsigned char *value, size_t n, ItemValueForm form,
                          ItemFault *fault);
 
-// The dictionary of flat records of `layout` (versions 140 to 180, types A,
-// M, C and I), or null: types R and U, versions 120 to 130, the old layouts.
+// The dictionary of a flat record of `layout` whose version code (the
+// layout's version_width bytes at its version_column) is `code`: versions 140
+// to 180, types A, M, C and I; or null: types R and U, versions 120 to 130,
+// the old layouts, a code that is not one of the layout's.  The code is
+// needed because one layout serves versions 120 to 160.
 struct NaaccrLayout;
-const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout);
+const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout, const unsigned char *code);
 
 // Where the item problems of a record go.  `deliver` returns non-zero to stop.
 struct ItemProblemSink {
