@@ -142,8 +142,7 @@ int32_t check_item_datetime(const unsigned char *value, size_t begin, size_t end
     }
     if (!well_formed || !take_zone(value, end, &at) || at != end)
         return set_item_fault(fault, NAACCR_CHECK_ITEM_DATA_TYPE, at < end ? at : end,
-                              "not a date and time of the form YYYY-MM-DDThh:mm:ss, parts left out from the end, "
-                              "and a zone Z or +hh:mm if needed");
+                              "not of the form YYYY-MM-DDThh:mm:ss.fff+hh:mm (the later parts optional)");
     const int32_t code = check_calendar(value, begin, month_at, day_at, fault);
     if (code != 0 || hour_at == 0)
         return code;
