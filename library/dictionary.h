@@ -85,8 +85,11 @@ struct ItemProblemSink {
 // bytes, terminators not included, of record type `type` by `dictionary`:
 // the items defined for the type that end within the record.  Hands each
 // problem to the sink in column order, with record = `number` and offset =
-// `offset`; adds the values checked (not blank) to *items.  Returns non-zero
-// when the sink asked to stop.
+// `offset`; adds the values checked (not blank) to *items.  Text items kept
+// as they stand (trim="none", or padded with blanks on the right) have no rule
+// beyond the record checker's printable bytes: they are neither visited nor
+// counted, which keeps the walk to the short coded fields of a record.
+// Returns non-zero when the sink asked to stop.
 int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const unsigned char *record, size_t length,
                            uint64_t number, int64_t offset, ItemProblemSink *sink, uint64_t *items);
 

@@ -5,7 +5,8 @@
 // It runs on every record of files of gigabytes, so the items of each flat
 // version and record type are sorted once into a plan of what each needs: a
 // value wholly of its type's bytes or wholly blank is settled by one pass of a
-// byte-class table, and only the rest goes through the full rules.
+// byte-class table, and only the rest goes through the full rules.  Text
+// items have no rule beyond the record checker's bytes and are not visited.
 #include <stdio.h>
 #include <string.h>
 
@@ -18,19 +19,21 @@ namespace
 // Byte classes: what a value wholly of such bytes is.
 const uint8_t CLASS_DIGIT = 1, CLASS_CAPITAL = 2, CLASS_BLANK = 4, CLASS_CODE = 8;
 
-// What an item of the plan needs.
+// What an item of the plan needs beyond the byte-class pass.
 enum ItemRule : uint8_t {
-    RULE_TEXT,  // nothing: only whether it is given is counted
-    RULE_CLASS, // passes when wholly of `pass` bytes; blank when wholly blank; else the full rules
+    RULE_CLASS, // passes when wholly of `pass` bytes
+    RULE_DATE,  // passes when wholly digits and a real date: YYYYMMDD
     RULE_FULL,  // the full rules whenever it is not blank
 };
 
+// An item with a rule; text items have none (their bytes are the record
+// checker's) and are left out.
 struct PlannedItem {
     uint16_t offset; // start column - 1
     uint16_t length;
     uint16_t index; // in the dictionary's items
     uint8_t rule;
-    uint8_t pass; // RULE_CLASS: the class every byte must have
+    uint8_t pass; // the class every byte of a passing value has; 0 for none
 };
 
 // The flat dictionaries have fewer items than this, grouped ones included.
@@ -48,22 +51,26 @@ struct RecordPlans {
     TypePlan types[most_flat_versions][4];
 };
 
-PlannedItem plan_item(const NaaccrItemDef &item, size_t index)
+// False for items the plan leaves out: text kept as it is or padded on the right.
+bool plan_item(const NaaccrItemDef &item, size_t index, PlannedItem *planned)
 {
-    PlannedItem planned = {static_cast<uint16_t>(item.start_column - 1), static_cast<uint16_t>(item.length),
-                           static_cast<uint16_t>(index), RULE_FULL, 0};
     const bool padded_text = item.padding != NAACCR_PAD_RIGHT_BLANK && item.trim_none == 0;
-    if (item.data_type == NAACCR_ITEM_TEXT && !padded_text) {
-        planned.rule = RULE_TEXT;
-    } else if (item.data_type == NAACCR_ITEM_DIGITS || item.data_type == NAACCR_ITEM_ALPHA ||
-               item.data_type == NAACCR_ITEM_MIXED) {
+    if (item.data_type == NAACCR_ITEM_TEXT && !padded_text)
+        return false;
+    *planned = {static_cast<uint16_t>(item.start_column - 1), static_cast<uint16_t>(item.length),
+                static_cast<uint16_t>(index), RULE_FULL, 0};
+    if (item.data_type == NAACCR_ITEM_DIGITS || item.data_type == NAACCR_ITEM_ALPHA ||
+        item.data_type == NAACCR_ITEM_MIXED) {
         // Wholly digits (letters, codes) fills the item whatever its padding.
-        planned.rule = RULE_CLASS;
-        planned.pass = item.data_type == NAACCR_ITEM_DIGITS  ? CLASS_DIGIT
-                       : item.data_type == NAACCR_ITEM_ALPHA ? CLASS_CAPITAL
-                                                             : CLASS_CODE;
+        planned->rule = RULE_CLASS;
+        planned->pass = item.data_type == NAACCR_ITEM_DIGITS  ? CLASS_DIGIT
+                        : item.data_type == NAACCR_ITEM_ALPHA ? CLASS_CAPITAL
+                                                              : CLASS_CODE;
+    } else if (item.data_type == NAACCR_ITEM_DATE && item.length == 8) {
+        planned->rule = RULE_DATE;
+        planned->pass = CLASS_DIGIT;
     }
-    return planned;
+    return true;
 }
 
 void make_plans(RecordPlans *plans)
@@ -81,8 +88,9 @@ void make_plans(RecordPlans *plans)
             const uint8_t bit = item_record_type_bit(plan_types[t]);
             for (size_t i = 0; i < dictionary.count && plan.count < most_flat_items; ++i) {
                 const NaaccrItemDef &item = dictionary.items[i];
-                if (item.grouped == 0 && item.start_column > 0 && (item.record_types & bit) != 0)
-                    plan.items[plan.count++] = plan_item(item, i);
+                if (item.grouped == 0 && item.start_column > 0 && (item.record_types & bit) != 0 &&
+                    plan_item(item, i, &plan.items[plan.count]))
+                    ++plan.count;
             }
         }
     }
@@ -108,14 +116,16 @@ const TypePlan *find_type_plan(const NaaccrDictionary &dictionary, char type)
     return nullptr;
 }
 
-bool is_blank(const unsigned char *value, size_t n)
+// YYYYMMDD, a real day of 1800 to 2099: the common case, settled without the full rules.
+bool is_full_date(const unsigned char *v)
 {
-    if (value[0] != ' ' || value[n - 1] != ' ')
+    static const uint8_t days[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int year = (v[0] - '0') * 1000 + (v[1] - '0') * 100 + (v[2] - '0') * 10 + (v[3] - '0');
+    const int month = (v[4] - '0') * 10 + (v[5] - '0'), day = (v[6] - '0') * 10 + (v[7] - '0');
+    if (year < 1800 || year > 2099 || month < 1 || month > 12 || day < 1 || day > days[month])
         return false;
-    for (size_t i = 1; i + 1 < n; ++i)
-        if (value[i] != ' ')
-            return false;
-    return true;
+    // 29 February of a year that is not a leap year goes to the full rules.
+    return !(month == 2 && day == 29 && (year % 4 != 0 || year % 100 == 0));
 }
 
 int32_t deliver_problem(const NaaccrItemDef &item, const unsigned char *value, const ItemFault &fault, uint64_t number,
@@ -171,38 +181,30 @@ int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const 
     if (plan == nullptr || record == nullptr)
         return 0;
     const uint8_t *byte_class = record_plans().byte_class;
+    const PlannedItem *planned = plan->items, *end = plan->items + plan->count;
     uint64_t given = 0;
-    for (size_t i = 0; i < plan->count; ++i) {
-        const PlannedItem &planned = plan->items[i];
-        if (static_cast<size_t>(planned.offset) + planned.length > length)
+    int32_t stopped = 0;
+    for (; planned < end; ++planned) {
+        if (static_cast<size_t>(planned->offset) + planned->length > length)
             continue; // beyond a record cut short
-        const unsigned char *value = record + planned.offset;
-        if (planned.rule == RULE_CLASS) {
-            uint8_t all = 0xFF;
-            for (size_t k = 0; k < planned.length; ++k)
-                all &= byte_class[value[k]];
-            if ((all & planned.pass) != 0) {
-                ++given;
-                continue;
-            }
-            if ((all & CLASS_BLANK) != 0)
-                continue;
-        } else if (is_blank(value, planned.length)) {
+        const unsigned char *value = record + planned->offset;
+        uint8_t all = 0xFF;
+        for (size_t k = 0; k < planned->length; ++k)
+            all &= byte_class[value[k]];
+        if ((all & CLASS_BLANK) != 0)
             continue;
-        }
         ++given;
-        if (planned.rule == RULE_TEXT)
+        if ((all & planned->pass) != 0 && (planned->rule == RULE_CLASS || is_full_date(value)))
             continue;
-        const NaaccrItemDef &item = dictionary.items[planned.index];
+        const NaaccrItemDef &item = dictionary.items[planned->index];
         ItemFault fault;
-        if (check_item_value(item, value, planned.length, ITEM_FIELD, &fault) != 0 &&
+        if (check_item_value(item, value, planned->length, ITEM_FIELD, &fault) != 0 &&
             deliver_problem(item, value, fault, number, offset, sink) != 0) {
-            if (items != nullptr)
-                *items += given;
-            return 1;
+            stopped = 1;
+            break;
         }
     }
     if (items != nullptr)
         *items += given;
-    return 0;
+    return stopped;
 }
