@@ -76,7 +76,7 @@ bool plan_item(const NaaccrItemDef &item, size_t index, PlannedItem *planned)
 void make_plans(RecordPlans *plans)
 {
     memset(plans, 0, sizeof *plans);
-    plans->byte_class[' '] = CLASS_BLANK;
+    plans->byte_class[static_cast<unsigned char>(' ')] = CLASS_BLANK;
     for (int c = '0'; c <= '9'; ++c)
         plans->byte_class[c] = CLASS_DIGIT | CLASS_CODE;
     for (int c = 'A'; c <= 'Z'; ++c)
