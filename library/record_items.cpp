@@ -107,12 +107,14 @@ const RecordPlans &record_plans()
 
 const TypePlan *find_type_plan(const NaaccrDictionary &dictionary, char type)
 {
-    const size_t d = static_cast<size_t>(&dictionary - naaccr_dictionaries);
-    if (&dictionary < naaccr_dictionaries || d >= naaccr_dictionary_count || d >= most_flat_versions)
-        return nullptr;
-    for (size_t t = 0; t < 4; ++t)
-        if (plan_types[t] == type)
-            return &record_plans().types[d][t];
+    // Only the library's own dictionaries have plans; a copy has none.
+    for (size_t d = 0; d < naaccr_dictionary_count && d < most_flat_versions; ++d) {
+        if (&naaccr_dictionaries[d] != &dictionary)
+            continue;
+        for (size_t t = 0; t < 4; ++t)
+            if (plan_types[t] == type)
+                return &record_plans().types[d][t];
+    }
     return nullptr;
 }
 
