@@ -26,8 +26,8 @@ enum ItemRule : uint8_t {
     RULE_FULL,  // the full rules whenever it is not blank
 };
 
-// An item with a rule; text items have none (their bytes are the record
-// checker's) and are left out.
+// An item with a rule.  Text kept as it stands (padded on the right, or
+// trim="none") has none beyond the record checker's bytes and is left out.
 struct PlannedItem {
     uint16_t offset; // start column - 1
     uint16_t length;
