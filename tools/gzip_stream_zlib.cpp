@@ -163,8 +163,9 @@ int64_t CV_CALL read_decompressed(void *stream, void *buffer, uint32_t size)
 
 } // namespace
 
-int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, const NaaccrCheckOptions *options,
-                          NaaccrCheckSummary *summary, char *error, size_t capacity)
+int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length,
+                          const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary, char *error,
+                          size_t capacity)
 {
     error[0] = '\0';
     Decompression d;
@@ -185,7 +186,7 @@ int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_len
     int32_t code = NAACCR_REC_NO_MEMORY;
     if (made == slot_count) {
         std::thread worker(decompress, &d);
-        code = cvCheckNaaccrStream(read_decompressed, &ring, options, summary);
+        code = cvCheckNaaccrStreamEx(read_decompressed, &ring, options, summary);
         {
             std::lock_guard<std::mutex> hold(ring.lock);
             ring.cancelled = true;
@@ -196,7 +197,7 @@ int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_len
             snprintf(error, capacity, "%s", ring.error);
     } else {
         memset(summary, 0, sizeof *summary);
-        summary->record_type = ' ';
+        summary->records.record_type = ' ';
     }
     for (unsigned k = 0; k < made; ++k)
         free(ring.slots[k]);
