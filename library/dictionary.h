@@ -67,10 +67,13 @@ struct ItemFault {
 int32_t check_item_value(const NaaccrItemDef &item, const unsigned char *value, size_t n, ItemValueForm form,
                          ItemFault *fault);
 
-// The dictionary of flat records of `layout` (versions 140 to 180, types A,
-// M, C and I), or null: types R and U, versions 120 to 130, the old layouts.
+// The dictionary of a flat record of `layout` whose version code (the
+// layout's version_width bytes at its version_column) is `code`: versions 140
+// to 180, types A, M, C and I; or null: types R and U, versions 120 to 130,
+// the old layouts, a code that is not one of the layout's.  The code is
+// needed because one layout serves versions 120 to 160.
 struct NaaccrLayout;
-const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout);
+const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout, const unsigned char *code);
 
 // Where the item problems of a record go.  `deliver` returns non-zero to stop.
 struct ItemProblemSink {
@@ -82,8 +85,11 @@ struct ItemProblemSink {
 // bytes, terminators not included, of record type `type` by `dictionary`:
 // the items defined for the type that end within the record.  Hands each
 // problem to the sink in column order, with record = `number` and offset =
-// `offset`; adds the values checked (not blank) to *items.  Returns non-zero
-// when the sink asked to stop.
+// `offset`; adds the values checked (not blank) to *items.  Text items kept
+// as they stand (trim="none", or padded with blanks on the right) have no rule
+// beyond the record checker's printable bytes: they are neither visited nor
+// counted, which keeps the walk to the short coded fields of a record.
+// Returns non-zero when the sink asked to stop.
 int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const unsigned char *record, size_t length,
                            uint64_t number, int64_t offset, ItemProblemSink *sink, uint64_t *items);
 

@@ -91,7 +91,8 @@ void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, u
 {
     if (!out.plan->items || end.bytes == nullptr || layout == nullptr || out.result->stopped != 0)
         return;
-    const NaaccrDictionary *dictionary = layout_dictionary(layout);
+    // One layout serves several versions: the record's own code names its dictionary.
+    const NaaccrDictionary *dictionary = layout_dictionary(layout, end.bytes + layout->version_column - 1);
     if (dictionary != nullptr) {
         RunOutput to = out;
         ItemProblemSink sink = {take_item_problem, &to};

@@ -14,7 +14,8 @@ namespace
 {
 
 // Values getopt_long returns for options without a one-letter form.
-const int opt_json = 256, opt_checksums = 257, opt_max_problems = 258, opt_threads = 259;
+const int opt_json = 256, opt_checksums = 257, opt_max_problems = 258, opt_threads = 259, opt_type = 260,
+          opt_record = 261, opt_all = 262;
 
 struct OptionSpec {
     unsigned accepted; // 0: every sub-command
@@ -31,6 +32,9 @@ const OptionSpec option_specs[] = {
     {accept_threads, "threads", required_argument, opt_threads},
     {accept_quiet, "quiet", no_argument, 'q'},
     {accept_output, "output", required_argument, 'o'},
+    {accept_type, "type", required_argument, opt_type},
+    {accept_record, "record", required_argument, opt_record},
+    {accept_all, "all", no_argument, opt_all},
 };
 const size_t option_spec_count = sizeof option_specs / sizeof option_specs[0];
 
@@ -119,6 +123,9 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
     line->max_problems = 100;
     line->threads = 0;
     line->output = nullptr;
+    line->type = nullptr;
+    line->record = 0;
+    line->all = false;
     line->files.clear();
 
     // A leading '-' returns every file name in place (as option 1), whatever
@@ -173,6 +180,20 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
         case opt_threads:
             if (!take_count(name, "threads", optarg, &line->threads))
                 return 2;
+            break;
+        case opt_type:
+            line->type = optarg;
+            break;
+        case opt_record:
+            if (!take_count(name, "record", optarg, &line->record))
+                return 2;
+            if (line->record == 0) {
+                fprintf(stderr, "cvnaaccr %s: option '--record' counts records from 1\n", name);
+                return 2;
+            }
+            break;
+        case opt_all:
+            line->all = true;
             break;
         default:
             report_option_error(name, argv[optind > before ? optind - 1 : optind], c, accepted);

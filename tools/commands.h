@@ -19,6 +19,12 @@ int checksum_command(int argc, char **argv);
 // cvnaaccr version
 int version_command(int argc, char **argv);
 
+// cvnaaccr items VERSION [--type A|M|C|I] [--json]
+int items_command(int argc, char **argv);
+
+// cvnaaccr show FILE [--record N] [--all]
+int show_command(int argc, char **argv);
+
 // Checks every file of `line` as check does, or, with `verify`, as checksum
 // verify does; `command` ("cvnaaccr check") names the program in messages.
 int run_checks(const char *command, const CommandLine &line, bool verify);

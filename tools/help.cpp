@@ -67,6 +67,22 @@ const Help helps[] = {
      "\n"
      "  -h, --help  show this help; cvnaaccr checksum verify --help and\n"
      "              cvnaaccr checksum assign --help say more\n"},
+    {"items", "cvnaaccr items VERSION [--type A|M|C|I] [--json]",
+     "Lists the data items of a NAACCR version's dictionary (140, 150, 160, 180, 210\n"
+     "to 270; 18 stands for 180) that records of one type hold: columns (flat\n"
+     "versions only), length, number, id, data type, padding and name.\n"
+     "\n"
+     "  --type T    record type A (the default), M, C or I\n"
+     "  --json      one JSON object with every attribute of every item instead\n"
+     "  -h, --help  show this help\n"},
+    {"show", "cvnaaccr show FILE [--record N] [--all]",
+     "Prints the data items of one record that are given (not blank), one per line:\n"
+     "number, id, name, columns and the value as it stands, in quotes.  FILE may be -\n"
+     "or gzip-compressed.\n"
+     "\n"
+     "  --record N  the record to show, from 1 (the default)\n"
+     "  --all       blank items too\n"
+     "  -h, --help  show this help\n"},
     {"version", "cvnaaccr version",
      "Prints the library's version, build date and time, and contact text.\n"
      "\n"
@@ -80,6 +96,8 @@ const char program_help[] = "cvnaaccr recognises and checks NAACCR fixed-length 
                             "  inspect   what the library's file inspection finds out about each file\n"
                             "  check     every record of each file checked\n"
                             "  checksum  verify or assign the NAACCR checksum field of every record\n"
+                            "  items     the data items of a NAACCR version's dictionary\n"
+                            "  show      the data items of one record\n"
                             "  version   the library's identification\n"
                             "\n"
                             "Options:\n"

@@ -17,10 +17,8 @@ struct Command {
 };
 
 const Command commands[] = {
-    {"inspect", inspect_command},
-    {"check", check_command},
-    {"checksum", checksum_command},
-    {"version", version_command},
+    {"inspect", inspect_command}, {"check", check_command}, {"checksum", checksum_command},
+    {"version", version_command}, {"items", items_command}, {"show", show_command},
 };
 
 } // namespace

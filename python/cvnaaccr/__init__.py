@@ -9,6 +9,8 @@ fields and the NAACCR checksum field of records held in memory::
     print(info.record_type, info.version, info.record_count, info.message)
     for problem in cvnaaccr.check("incidence.txt", checksums=True):
         print(problem)
+    items = cvnaaccr.dictionary(180)          # NAACCR's data items of version 18
+    rows = list(cvnaaccr.records("incidence.txt"))  # {naaccrId: value} per record
 
 The shared library is loaded on first use: the file named by the environment
 variable CVNAACCR_LIBRARY, else the installed one (see load_library).
@@ -17,6 +19,7 @@ variable CVNAACCR_LIBRARY, else the installed one (see load_library).
 from ._check_field import assign_checksum, assign_crc32, calc_crc32, compare_checksum, compare_crc32
 from ._check_results import CheckResult, CheckSummary, Problem, Stopped
 from ._checker import CheckRun, check, check_file
+from ._dictionary import ItemDef, dictionary
 from ._codes import (
     CV_FIELD_MISMATCH,
     CV_FIELD_OK,
@@ -32,6 +35,7 @@ from ._codes import (
 )
 from ._file_info import FileInfo, LibraryInfo, inspect, library_info
 from ._native import LIBRARY_VARIABLE, load_library
+from ._records import records
 from ._version import __version__
 
 __all__ = [
@@ -47,6 +51,7 @@ __all__ = [
     "CheckSummary",
     "CvnaaccrError",
     "FileInfo",
+    "ItemDef",
     "LIBRARY_VARIABLE",
     "LibraryInfo",
     "LibraryNotFoundError",
@@ -62,7 +67,9 @@ __all__ = [
     "check_file",
     "compare_checksum",
     "compare_crc32",
+    "dictionary",
     "inspect",
     "library_info",
     "load_library",
+    "records",
 ]
