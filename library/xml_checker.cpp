@@ -10,6 +10,10 @@ namespace
 {
 
 const uint32_t feed_size = 256u << 10;
+// expat scans an unfinished token again from its start with every block fed,
+// so a long one is fed in larger blocks.
+const uint32_t long_token_feed_size = 4u << 20;
+const uint64_t long_token = 1u << 20;
 const uint64_t progress_step = 4u << 20;
 
 void XMLCALL xml_comment(void *user, const XML_Char *) { mark_event(static_cast<XmlCheck *>(user)); }
@@ -116,10 +120,12 @@ int32_t read_and_check(XmlCheck *check, NaaccrReadCallback read, void *stream, i
         return status;
     uint64_t next_progress = check->fed + progress_step;
     for (;;) {
-        void *buffer = XML_GetBuffer(check->parser, static_cast<int>(feed_size));
+        const uint64_t done = check->last_event > 0 ? static_cast<uint64_t>(check->last_event) : 0;
+        const uint32_t size = check->fed - done > long_token ? long_token_feed_size : feed_size;
+        void *buffer = XML_GetBuffer(check->parser, static_cast<int>(size));
         if (buffer == nullptr)
             return NAACCR_REC_NO_MEMORY;
-        const int64_t got = read(stream, buffer, feed_size);
+        const int64_t got = read(stream, buffer, size);
         if (got < 0)
             return NAACCR_REC_READ_FAILED;
         if (!feed(check, static_cast<size_t>(got), got == 0) || got == 0)
