@@ -64,6 +64,7 @@ struct XmlCheck {
     int level;
     int phase[3];              // per open level: 0 items, 1 extensions, 2 children
     bool text_reported[3];     // text outside Items already reported in the open element
+    bool text_pending;         // text outside Items seen, reported at the next tag
     uint64_t skip_depth;       // > 0 inside an extension or an element passed over
     uint64_t tumor_in_patient; // the open Tumor's number within its Patient
     bool in_item;

@@ -134,6 +134,15 @@ void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attrib
     check->skip_depth = 1;
 }
 
+// Text outside Items is reported at the tag that follows it: where expat
+// cuts text into pieces depends on the blocks read, a tag's place does not.
+void report_pending_text(XmlCheck *check)
+{
+    check->text_pending = false;
+    report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                "text outside an Item in %s, before this tag", level_names[check->level]);
+}
+
 } // namespace
 
 void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes)
@@ -145,6 +154,8 @@ void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char 
         check->skip_depth += 1;
         return;
     }
+    if (check->text_pending)
+        report_pending_text(check);
     const SplitName split = split_name(name);
     if (check->level < 0)
         start_root(check, split, attributes);
@@ -164,6 +175,8 @@ void XMLCALL xml_end_element(void *user, const XML_Char *)
         end_item(check);
         return;
     }
+    if (check->text_pending)
+        report_pending_text(check);
     check->level -= 1;
 }
 
@@ -183,9 +196,8 @@ void XMLCALL xml_text(void *user, const XML_Char *text, int length)
     for (int i = 0; i < length; ++i) {
         const char c = text[i];
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
-            report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr, "text outside an Item in %s",
-                        level_names[level]);
             check->text_reported[level] = true;
+            check->text_pending = true;
             return;
         }
     }
