@@ -11,6 +11,7 @@
 
 #include "cvnaaccr.h"
 #include "dictionary.h"
+#include "xml_user_dictionary.h"
 
 // expat joins an element's namespace and local name with this character; an
 // attribute value cannot hold it (a newline there becomes a blank).
@@ -57,8 +58,10 @@ struct XmlCheck {
 
     // The root.
     const NaaccrDictionary *dictionary; // null: items are not checked
-    uint8_t type_bit;                   // NAACCR_ITEM_IN_... of recordType; 0 when unknown
-    bool no_namespace;                  // the root has none: neither have the format's elements
+    UserItems user;                     // loaded once the dictionary is known
+    bool no_memory;
+    uint8_t type_bit;  // NAACCR_ITEM_IN_... of recordType; 0 when unknown
+    bool no_namespace; // the root has none: neither have the format's elements
 
     // The tree: level -1 before the root, then NAACCR_LEVEL_ROOT, _PATIENT, _TUMOR.
     int level;

@@ -159,7 +159,10 @@ int32_t check_naaccr_xml(NaaccrReadCallback read, void *stream, int64_t total, c
         status = read_and_check(&check, read, stream, total, head, head_length);
         XML_ParserFree(check.parser);
     }
+    if (check.no_memory)
+        status = NAACCR_REC_NO_MEMORY;
     free_item_state(&check);
+    free_user_items(&check.user);
     summary->records.stopped = check.stopped;
     if (status == NAACCR_REC_OK && check.stopped == 0 && options.on_progress != nullptr)
         options.on_progress(options.context, check.fed, total, summary->tumors);

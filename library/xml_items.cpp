@@ -1,6 +1,7 @@
 // xml_items.cpp -- one Item of a NAACCR XML file: its attributes against the
 // dictionary, then its text, of which no more is kept than the item can hold
 // (one character more shows it too long), so a value of any size streams past.
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -26,7 +27,10 @@ bool is_blank_value(const unsigned char *value, size_t n)
 // Marks the item seen in the open element; false when it was seen before.
 bool first_in_element(XmlCheck *check, const NaaccrItemDef *def)
 {
-    const size_t index = static_cast<size_t>(def - check->dictionary->items);
+    const NaaccrDictionary &base = *check->dictionary;
+    const bool in_base = def >= base.items && def < base.items + base.count;
+    const size_t index =
+        in_base ? static_cast<size_t>(def - base.items) : base.count + static_cast<size_t>(def - check->user.items);
     if (index >= most_items)
         return true;
     const int level = check->level;
@@ -73,6 +77,8 @@ void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
         return;
     item.read = true;
     const NaaccrItemDef *def = find_item_by_id(*check->dictionary, id, strlen(id));
+    if (def == nullptr)
+        def = find_user_item(check->user, id, strlen(id));
     if (def == nullptr) {
         item.faults = unknown_item;
         return;
@@ -92,14 +98,39 @@ void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
         item.faults |= repeated_item;
 }
 
+// The root's userDictionaryUri entries that no loaded dictionary has.
+void unloaded_dictionaries(const XmlCheck *check, char *out, size_t size)
+{
+    size_t used = 0;
+    out[0] = '\0';
+    const char *uris = check->summary->user_dictionaries;
+    while (*uris != '\0') {
+        const size_t skip = strspn(uris, " \t\r\n");
+        const size_t n = strcspn(uris + skip, " \t\r\n");
+        const char *uri = uris + skip;
+        uris += skip + n;
+        bool loaded = false;
+        for (const char *l = check->user.uris; n > 0 && *l != '\0' && !loaded;) {
+            const size_t m = strcspn(l, " ");
+            loaded = m == n && memcmp(l, uri, n) == 0;
+            l += m + (l[m] == ' ' ? 1 : 0);
+        }
+        if (n > 0 && !loaded && used + n + 2 < size)
+            used += static_cast<size_t>(
+                snprintf(out + used, size - used, "%s%.*s", used > 0 ? " " : "", static_cast<int>(n), uri));
+    }
+}
+
 void report_item_faults(XmlCheck *check, const XmlItemRef &ref)
 {
     const XmlItem &item = check->item;
     const char *level = level_names[check->level];
     if ((item.faults & unknown_item) != 0) {
-        const char *users = check->summary->user_dictionaries;
-        report_xmlf(check, NAACCR_CHECK_ITEM_UNKNOWN, item.place, &ref, "unknown item %s: not in dictionary %d%s%.160s",
-                    item.id, check->dictionary->version, users[0] != '\0' ? " nor in the unloaded " : "", users);
+        char unloaded[160];
+        unloaded_dictionaries(check, unloaded, sizeof unloaded);
+        report_xmlf(check, NAACCR_CHECK_ITEM_UNKNOWN, item.place, &ref, "unknown item %s: not in dictionary %d%s%s%s",
+                    item.id, check->dictionary->version, check->user.count > 0 ? " nor a loaded user dictionary" : "",
+                    unloaded[0] != '\0' ? "; not loaded: " : "", unloaded);
         return;
     }
     if ((item.faults & wrong_number) != 0)

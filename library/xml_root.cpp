@@ -123,6 +123,10 @@ void check_dictionary(XmlCheck *check, const RootAttributes &root, const XmlPlac
                     root.base);
         return;
     }
+    if (!load_user_dictionaries(check)) {
+        check->no_memory = true;
+        XML_StopParser(check->parser, XML_FALSE);
+    }
     NaaccrItemCheckSummary *summary = check->summary;
     summary->version = check->dictionary->version;
     const int version = check->dictionary->version; // 140 to 270: three digits
