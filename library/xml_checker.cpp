@@ -115,6 +115,22 @@ int32_t progress(XmlCheck *check, int64_t total)
 int32_t read_and_check(XmlCheck *check, NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
                        size_t head_length)
 {
+    // expat tells the encoding from the first four bytes, and places an
+    // error among them differently when it gets them one by one.
+    unsigned char start[4];
+    if (head_length < sizeof start) {
+        if (head_length > 0)
+            memcpy(start, head, head_length);
+        while (head_length < sizeof start) {
+            const int64_t got = read(stream, start + head_length, static_cast<uint32_t>(sizeof start - head_length));
+            if (got < 0)
+                return NAACCR_REC_READ_FAILED;
+            if (got == 0)
+                break;
+            head_length += static_cast<size_t>(got);
+        }
+        head = start;
+    }
     int32_t status = NAACCR_REC_OK;
     if (progress(check, total) != 0 || !head_fed(check, head, head_length, &status))
         return status;
