@@ -28,7 +28,7 @@ struct Case {
     std::vector<int32_t> kinds;
 };
 
-TEST(XmlChecker, ReadsTheEncodingsRegistriesUse)
+TEST(XmlForms, ReadsTheEncodingsRegistriesUse)
 {
     const std::string body = patient(tumor(item("textRemarks", "caf\xE9 \x80")));
     auto declared = [&](const std::string &encoding) {
@@ -53,7 +53,7 @@ TEST(XmlChecker, ReadsTheEncodingsRegistriesUse)
     }
 }
 
-TEST(XmlChecker, RecognisesXmlByItsFirstCharacter)
+TEST(XmlForms, RecognisesXmlByItsFirstCharacter)
 {
     const struct {
         const char *label;
@@ -76,7 +76,7 @@ TEST(XmlChecker, RecognisesXmlByItsFirstCharacter)
     }
 }
 
-TEST(XmlChecker, KnowsAnXsdDateTime)
+TEST(XmlForms, KnowsAnXsdDateTime)
 {
     const struct {
         const char *text;
