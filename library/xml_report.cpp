@@ -20,17 +20,26 @@ XmlPlace current_place(const XmlCheck *check)
     return place;
 }
 
-void report_xml(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message)
+namespace
+{
+
+// Counts a problem; true when it is to be handed on.
+bool count_problem(XmlCheck *check, int32_t code)
 {
     if (check->stopped != 0)
-        return;
+        return false;
     NaaccrItemCheckSummary *summary = check->summary;
     summary->counts[code] += 1;
     summary->records.problems += 1;
     const NaaccrItemCheckOptions &options = *check->options;
-    if (options.on_item_problem == nullptr ||
-        (options.max_reported != 0 && summary->records.reported >= options.max_reported))
-        return;
+    return options.on_item_problem != nullptr &&
+           (options.max_reported == 0 || summary->records.reported < options.max_reported);
+}
+
+void hand_on(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message)
+{
+    NaaccrItemCheckSummary *summary = check->summary;
+    const NaaccrItemCheckOptions &options = *check->options;
 
     // Ids and values come from the file: the message keeps printable bytes only.
     char line[256];
@@ -68,12 +77,23 @@ void report_xml(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlI
     }
 }
 
+} // namespace
+
+void report_xml(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message)
+{
+    if (count_problem(check, code))
+        hand_on(check, code, place, item, message);
+}
+
 void report_xmlf(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *format, ...)
 {
+    // Problems only counted are not worded.
+    if (!count_problem(check, code))
+        return;
     char message[256];
     va_list arguments;
     va_start(arguments, format);
     vsnprintf(message, sizeof message, format, arguments);
     va_end(arguments);
-    report_xml(check, code, place, item, message);
+    hand_on(check, code, place, item, message);
 }
