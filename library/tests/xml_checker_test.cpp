@@ -31,9 +31,10 @@ struct Case {
 const int32_t STRUCTURE = NAACCR_CHECK_XML_STRUCTURE, ROOT = NAACCR_CHECK_XML_ROOT,
               MALFORMED = NAACCR_CHECK_XML_MALFORMED;
 
-TEST(XmlChecker, FindsEachFaultOfStructureAndRoot)
+// Files with one fault each of structure, root or form, and what they show.
+std::vector<Case> structure_cases()
 {
-    const Case cases[] = {
+    return {
         {"a sound file", naaccr_xml(good_patient), {}},
         {"an extension between items and patients",
          naaccr_xml("<x:Ext xmlns:x=\"urn:x\"><x:In>text<Item/></x:In></x:Ext>" + good_patient),
@@ -98,7 +99,11 @@ TEST(XmlChecker, FindsEachFaultOfStructureAndRoot)
         {"a raw control character", naaccr_xml(patient(tumor(item("primarySite", "C\x07")))), {MALFORMED}},
         {"an empty stream", "", {MALFORMED}},
     };
-    for (const Case &c : cases) {
+}
+
+TEST(XmlChecker, FindsEachFaultOfStructureAndRoot)
+{
+    for (const Case &c : structure_cases()) {
         SCOPED_TRACE(c.label);
         const XmlChecked checked = check_xml_text(c.xml);
         EXPECT_EQ(checked.status, NAACCR_REC_OK);
@@ -108,16 +113,18 @@ TEST(XmlChecker, FindsEachFaultOfStructureAndRoot)
     }
 }
 
-TEST(XmlChecker, FindsEachFaultOfAnItem)
+struct ItemCase {
+    const char *label;
+    std::string body;
+    std::vector<int32_t> kinds;
+    const char *id;
+    int version = 0;
+};
+
+// Items with one fault each (in a file of record type A), and what they show.
+std::vector<ItemCase> item_cases()
 {
-    struct ItemCase {
-        const char *label;
-        std::string body;
-        std::vector<int32_t> kinds;
-        const char *id;
-        int version = 0;
-    };
-    const ItemCase cases[] = {
+    return {
         {"unknown naaccrId", patient(tumor(item("noSuchItem", "1"))), {NAACCR_CHECK_ITEM_UNKNOWN}, "noSuchItem"},
         {"naaccrNum of another item",
          patient("<Item naaccrId=\"patientIdNumber\" naaccrNum=\"21\">00000001</Item>"),
@@ -162,7 +169,11 @@ TEST(XmlChecker, FindsEachFaultOfAnItem)
         {"entities decoded before the rules", patient(item("sex", "&#49;")), {}, ""},
         {"value in CDATA", patient(item("sex", "<![CDATA[9]]>")), {}, ""},
     };
-    for (const ItemCase &c : cases) {
+}
+
+TEST(XmlChecker, FindsEachFaultOfAnItem)
+{
+    for (const ItemCase &c : item_cases()) {
         SCOPED_TRACE(c.label);
         const int version = c.version != 0 ? c.version : 250;
         const XmlChecked checked = check_xml_text(naaccr_xml(
