@@ -257,63 +257,64 @@ bool take_options(const NaaccrItemCheckOptions *given, NaaccrItemCheckOptions *o
     return true;
 }
 
+// One call of either form: a file at `path`, or else the stream.
+int32_t check_input(const char *path, NaaccrReadCallback read, void *stream, const NaaccrItemCheckOptions &options,
+                    NaaccrItemCheckSummary *summary, bool item_calls)
+{
+    Delivery delivery = {&options, summary, 0, false, false, item_calls};
+    return path != nullptr ? check_file(path, delivery) : check_stream(read, stream, delivery);
+}
+
+// The Ex calls: `path` or `read` is the input, the other null.
+int32_t check_wide(const char *path, NaaccrReadCallback read, void *stream, const NaaccrItemCheckOptions *given,
+                   NaaccrItemCheckSummary *summary)
+{
+    if (summary == nullptr)
+        return NAACCR_REC_BAD_ARGUMENT;
+    clear_summary(summary);
+    NaaccrItemCheckOptions options;
+    if ((path == nullptr && read == nullptr) || !take_options(given, &options))
+        return NAACCR_REC_BAD_ARGUMENT;
+    return check_input(path, read, stream, options, summary, true);
+}
+
+// The 1.2 calls: their options widened, their summary the 1.2 part of the larger one.
+int32_t check_narrow(const char *path, NaaccrReadCallback read, void *stream, const NaaccrCheckOptions *given,
+                     NaaccrCheckSummary *summary)
+{
+    if (summary == nullptr)
+        return NAACCR_REC_BAD_ARGUMENT;
+    NaaccrItemCheckSummary wide;
+    clear_summary(&wide);
+    NaaccrItemCheckOptions options;
+    int32_t status = NAACCR_REC_BAD_ARGUMENT;
+    if ((path != nullptr || read != nullptr) && widen_options(given, &options))
+        status = check_input(path, read, stream, options, &wide, false);
+    *summary = wide.records;
+    return status;
+}
+
 } // namespace
 
 int32_t CV_CALL cvCheckNaaccrFileEx(const char *path, const NaaccrItemCheckOptions *given,
                                     NaaccrItemCheckSummary *summary)
 {
-    if (summary == nullptr)
-        return NAACCR_REC_BAD_ARGUMENT;
-    clear_summary(summary);
-    NaaccrItemCheckOptions options;
-    if (path == nullptr || !take_options(given, &options))
-        return NAACCR_REC_BAD_ARGUMENT;
-    Delivery delivery = {&options, summary, 0, false, false, true};
-    return check_file(path, delivery);
+    return check_wide(path, nullptr, nullptr, given, summary);
 }
 
 int32_t CV_CALL cvCheckNaaccrStreamEx(NaaccrReadCallback read, void *stream, const NaaccrItemCheckOptions *given,
                                       NaaccrItemCheckSummary *summary)
 {
-    if (summary == nullptr)
-        return NAACCR_REC_BAD_ARGUMENT;
-    clear_summary(summary);
-    NaaccrItemCheckOptions options;
-    if (read == nullptr || !take_options(given, &options))
-        return NAACCR_REC_BAD_ARGUMENT;
-    Delivery delivery = {&options, summary, 0, false, false, true};
-    return check_stream(read, stream, delivery);
+    return check_wide(nullptr, read, stream, given, summary);
 }
 
 int32_t CV_CALL cvCheckNaaccrFile(const char *path, const NaaccrCheckOptions *given, NaaccrCheckSummary *summary)
 {
-    if (summary == nullptr)
-        return NAACCR_REC_BAD_ARGUMENT;
-    NaaccrItemCheckSummary wide;
-    clear_summary(&wide);
-    NaaccrItemCheckOptions options;
-    int32_t status = NAACCR_REC_BAD_ARGUMENT;
-    if (path != nullptr && widen_options(given, &options)) {
-        Delivery delivery = {&options, &wide, 0, false, false, false};
-        status = check_file(path, delivery);
-    }
-    *summary = wide.records;
-    return status;
+    return check_narrow(path, nullptr, nullptr, given, summary);
 }
 
 int32_t CV_CALL cvCheckNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrCheckOptions *given,
                                     NaaccrCheckSummary *summary)
 {
-    if (summary == nullptr)
-        return NAACCR_REC_BAD_ARGUMENT;
-    NaaccrItemCheckSummary wide;
-    clear_summary(&wide);
-    NaaccrItemCheckOptions options;
-    int32_t status = NAACCR_REC_BAD_ARGUMENT;
-    if (read != nullptr && widen_options(given, &options)) {
-        Delivery delivery = {&options, &wide, 0, false, false, false};
-        status = check_stream(read, stream, delivery);
-    }
-    *summary = wide.records;
-    return status;
+    return check_narrow(nullptr, read, stream, given, summary);
 }
