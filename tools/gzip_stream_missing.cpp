@@ -4,8 +4,8 @@
 
 #include <string.h>
 
-int32_t check_gzip_stream(FILE *, const unsigned char *, size_t, const NaaccrItemCheckOptions *,
-                          NaaccrItemCheckSummary *summary, char *error, size_t capacity)
+int32_t check_gzip_stream(FILE *, const unsigned char *, size_t, NaaccrItemCheckOptions *,
+                          NaaccrItemCheckSummary *summary, char *error, size_t capacity, const InputHook *)
 {
     memset(summary, 0, sizeof *summary);
     summary->records.record_type = ' ';

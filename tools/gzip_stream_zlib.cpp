@@ -10,6 +10,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <new>
 #include <thread>
 
 #include <zlib.h>
@@ -163,9 +164,8 @@ int64_t CV_CALL read_decompressed(void *stream, void *buffer, uint32_t size)
 
 } // namespace
 
-int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length,
-                          const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary, char *error,
-                          size_t capacity)
+int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, NaaccrItemCheckOptions *options,
+                          NaaccrItemCheckSummary *summary, char *error, size_t capacity, const InputHook *hook)
 {
     error[0] = '\0';
     Decompression d;
@@ -186,7 +186,16 @@ int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_len
     int32_t code = NAACCR_REC_NO_MEMORY;
     if (made == slot_count) {
         std::thread worker(decompress, &d);
-        code = cvCheckNaaccrStreamEx(read_decompressed, &ring, options, summary);
+        HeadFirstStream *ahead = new (std::nothrow) HeadFirstStream;
+        if (ahead != nullptr) {
+            read_input_head(ahead, read_decompressed, &ring);
+            tell_head(hook, ahead->head, ahead->length, options);
+            code = cvCheckNaaccrStreamEx(read_head_first, ahead, options, summary);
+            delete ahead;
+        } else {
+            memset(summary, 0, sizeof *summary);
+            summary->records.record_type = ' ';
+        }
         {
             std::lock_guard<std::mutex> hold(ring.lock);
             ring.cancelled = true;
