@@ -17,8 +17,10 @@ std::vector<const ItemTally *> by_count(const ItemTallies &tallies)
     std::vector<const ItemTally *> order;
     for (const auto &entry : tallies)
         order.push_back(&entry.second);
-    std::stable_sort(order.begin(), order.end(),
-                     [](const ItemTally *a, const ItemTally *b) { return a->count > b->count; });
+    // Ties stay in number order, items without a number (unknown ones) last.
+    std::stable_sort(order.begin(), order.end(), [](const ItemTally *a, const ItemTally *b) {
+        return a->count != b->count ? a->count > b->count : a->number > 0 && b->number == 0;
+    });
     return order;
 }
 
