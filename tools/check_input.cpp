@@ -92,7 +92,7 @@ int32_t check_input(const char *path, const NaaccrItemCheckOptions *options, Naa
 }
 
 int32_t check_input_records(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary,
-                            char *error, size_t capacity)
+                            char *error, size_t capacity, const InputHook *hook)
 {
     NaaccrItemCheckOptions wide;
     memset(&wide, 0, sizeof wide);
@@ -105,7 +105,7 @@ int32_t check_input_records(const char *path, const NaaccrCheckOptions *options,
     wide.on_progress = options->on_progress;
     wide.context = options->context;
     NaaccrItemCheckSummary wide_summary;
-    const int32_t code = check_input(path, &wide, &wide_summary, error, capacity, nullptr);
+    const int32_t code = check_input(path, &wide, &wide_summary, error, capacity, hook);
     *summary = wide_summary.records;
     return code;
 }

@@ -26,7 +26,7 @@ int32_t check_input(const char *path, const NaaccrItemCheckOptions *options, Naa
 // larger ones (items unchecked) and the record summary handed back, so that
 // every command reads its input through one path.
 int32_t check_input_records(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary,
-                            char *error, size_t capacity);
+                            char *error, size_t capacity, const InputHook *hook = nullptr);
 
 // True when the input failed in a way that makes the exit status 2 (it could
 // not be read), as opposed to problems found in it.

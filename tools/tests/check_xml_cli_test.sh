@@ -134,6 +134,8 @@ DOCTYPE refused|1|line 2, column [0-9]+: NAACCR_CHECK_XML_MALFORMED: a DOCTYPE|"
 encoding not supported|1|NAACCR_CHECK_XML_ENCODING|"$cli" check ebcdic.xml
 damaged gzip|2|cut.xml.gz: the compressed data is cut short|"$cli" check cut.xml.gz
 missing file|2|cannot be opened|"$cli" check missing.xml
+checksum assign refuses XML, writes nothing|1|valid.xml: NAACCR XML, which has no checksum fields; out.txt not written|"$cli" checksum assign valid.xml -o out.txt; s=\$?; [[ ! -e out.txt ]] && exit \$s
+checksum assign refuses gzip XML on standard input|1|-: NAACCR XML, which has no checksum fields|"$cli" checksum assign - -o out.txt <faults.xml.gz
 worst status of several|2|valid.xml: .* 0 problems.*missing.xml|"$cli" check valid.xml missing.xml
 CASES
 
