@@ -7,7 +7,7 @@ import queue
 import threading
 from typing import Any, Dict, Iterator, List, Optional, Tuple
 
-from . import _native
+from . import _header, _native
 from ._codes import CheckError, ResultCode
 from ._dictionary import dictionary
 
@@ -107,12 +107,12 @@ def records(path: _native.PathArgument) -> Iterator[Dict[str, str]]:
                 failures.append(error)
                 return 1
 
-        options = _native.NaaccrCheckOptions()
-        options.size = ctypes.sizeof(_native.NaaccrCheckOptions)
+        options = _header.NaaccrCheckOptions()
+        options.size = ctypes.sizeof(_header.NaaccrCheckOptions)
         options.threads = 1
         options.max_reported = 1
-        options.on_record = _native.RecordCallback(on_record)
-        summary = _native.NaaccrCheckSummary()
+        options.on_record = _header.RecordCallback(on_record)
+        summary = _header.NaaccrCheckSummary()
         code: Optional[int] = None
         try:
             code = _native.library().cvCheckNaaccrFile(name, ctypes.byref(options), ctypes.byref(summary))
