@@ -10,6 +10,7 @@ from typing import Any, Dict, List, Tuple, Union
 from . import _native
 from ._header import NaaccrItemDef
 from ._codes import LibraryNotFoundError
+from ._header import NaaccrItemDef
 
 _DATA_TYPES = ("text", "digits", "alpha", "mixed", "numeric", "date", "dateTime")
 _PADDINGS = ("rightBlank", "leftBlank", "rightZero", "leftZero")

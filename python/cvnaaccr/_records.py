@@ -7,9 +7,10 @@ import queue
 import threading
 from typing import Any, Dict, Iterator, List, Optional, Tuple
 
-from . import _header, _native
+from . import _native
 from ._codes import CheckError, ResultCode
 from ._dictionary import dictionary
+from ._header import NaaccrCheckOptions, NaaccrCheckSummary, RecordCallback
 
 # How a record's type and version cut it: (id, first byte, end, padding, kept as it stands).
 _Cut = Tuple[str, int, int, str, bool]
@@ -107,12 +108,12 @@ def records(path: _native.PathArgument) -> Iterator[Dict[str, str]]:
                 failures.append(error)
                 return 1
 
-        options = _header.NaaccrCheckOptions()
-        options.size = ctypes.sizeof(_header.NaaccrCheckOptions)
+        options = NaaccrCheckOptions()
+        options.size = ctypes.sizeof(NaaccrCheckOptions)
         options.threads = 1
         options.max_reported = 1
-        options.on_record = _header.RecordCallback(on_record)
-        summary = _header.NaaccrCheckSummary()
+        options.on_record = RecordCallback(on_record)
+        summary = NaaccrCheckSummary()
         code: Optional[int] = None
         try:
             code = _native.library().cvCheckNaaccrFile(name, ctypes.byref(options), ctypes.byref(summary))
