@@ -8,7 +8,6 @@ from dataclasses import dataclass
 from typing import Any, Dict, List, Tuple, Union
 
 from . import _native
-from ._header import NaaccrItemDef
 from ._codes import LibraryNotFoundError
 from ._header import NaaccrItemDef
 
