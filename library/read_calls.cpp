@@ -1,0 +1,198 @@
+// read_calls.cpp -- cvReadNaaccrFile and cvReadNaaccrStream: which reader a
+// file goes to (NAACCR XML starts with '<'; no flat record does), and where
+// their problems go.
+#include <stdarg.h>
+#include <stdio.h>
+#include <string.h>
+
+#include <new>
+
+#include "record_reading.h"
+
+namespace
+{
+
+const size_t head_capacity = 4096;
+
+// A stream whose first bytes were read to tell its format, handed out again.
+struct HeadStream {
+    NaaccrReadCallback read;
+    void *stream;
+    unsigned char head[head_capacity];
+    size_t length, taken;
+};
+
+int64_t CV_CALL read_with_head(void *context, void *buffer, uint32_t size)
+{
+    HeadStream &s = *static_cast<HeadStream *>(context);
+    if (s.taken < s.length) {
+        size_t n = s.length - s.taken;
+        if (n > size)
+            n = size;
+        memcpy(buffer, s.head + s.taken, n);
+        s.taken += n;
+        return static_cast<int64_t>(n);
+    }
+    return s.read(s.stream, buffer, size);
+}
+
+int64_t CV_CALL read_file(void *context, void *buffer, uint32_t size)
+{
+    FILE *file = static_cast<FILE *>(context);
+    const size_t n = fread(buffer, 1, size, file);
+    return n == 0 && ferror(file) ? -1 : static_cast<int64_t>(n);
+}
+
+// Fills s.head as far as the stream goes; false when a read failed.
+bool read_head(HeadStream &s)
+{
+    while (s.length < head_capacity) {
+        const int64_t n = s.read(s.stream, s.head + s.length, static_cast<uint32_t>(head_capacity - s.length));
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        s.length += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool is_xml(const unsigned char *head, size_t n)
+{
+    size_t i = 0;
+    if (n >= 2 && ((head[0] == 0xFE && head[1] == 0xFF) || (head[0] == 0xFF && head[1] == 0xFE)))
+        return true; // UTF-16: no flat record is
+    if (n >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF)
+        i = 3;
+    while (i < n && (head[i] == ' ' || head[i] == '\t' || head[i] == '\r' || head[i] == '\n'))
+        ++i;
+    return i < n && head[i] == '<';
+}
+
+bool valid_options(const NaaccrReadOptions *options)
+{
+    return options == nullptr || options->size == sizeof(NaaccrReadOptions);
+}
+
+void start_report(ReadReport *report, const NaaccrReadOptions *options, NaaccrItemCheckSummary *summary)
+{
+    memset(report, 0, sizeof *report);
+    memset(summary, 0, sizeof *summary);
+    summary->records.record_type = ' ';
+    report->summary = summary;
+    if (options != nullptr) {
+        report->on_problem = options->on_problem;
+        report->context = options->context;
+        report->max_reported = options->max_reported;
+    }
+}
+
+void end_report(const ReadReport &report)
+{
+    report.summary->records.problems = report.problems;
+    report.summary->records.reported = report.reported;
+}
+
+int32_t read_stream(HeadStream &s, const NaaccrReadOptions *options, ReadReport &report)
+{
+    if (!read_head(s))
+        return NAACCR_REC_READ_FAILED;
+    if (s.length == 0)
+        return NAACCR_REC_EMPTY_FILE;
+    if (is_xml(s.head, s.length)) {
+        report.summary->format = NAACCR_FORMAT_XML;
+        return read_xml_tumors(read_with_head, &s, options, &report);
+    }
+    return read_flat_tumors(nullptr, read_with_head, &s, options, &report);
+}
+
+} // namespace
+
+int32_t report_item_problem(ReadReport *report, const NaaccrItemProblem *problem)
+{
+    ++report->problems;
+    if (problem->code > 0 && problem->code < NAACCR_CHECK_ALL_KINDS)
+        ++report->summary->counts[problem->code];
+    if (problem->code > 0 && problem->code < NAACCR_CHECK_KINDS)
+        ++report->summary->records.counts[problem->code];
+    if (report->on_problem == nullptr || (report->max_reported != 0 && report->reported >= report->max_reported))
+        return 0;
+    ++report->reported;
+    return report->on_problem(report->context, problem);
+}
+
+int32_t report_problem(ReadReport *report, int32_t code, uint64_t record, int64_t offset, int32_t column,
+                       const char *format, ...)
+{
+    char message[512];
+    va_list arguments;
+    va_start(arguments, format);
+    vsnprintf(message, sizeof message, format, arguments);
+    va_end(arguments);
+    NaaccrItemProblem problem;
+    memset(&problem, 0, sizeof problem);
+    problem.record = record;
+    problem.offset = offset;
+    problem.column = column;
+    problem.code = code;
+    problem.item_id = "";
+    problem.item_name = "";
+    problem.message = message;
+    return report_item_problem(report, &problem);
+}
+
+int32_t CV_CALL cvReadNaaccrFile(const char *path, const NaaccrReadOptions *options, NaaccrItemCheckSummary *summary)
+{
+    if (summary == nullptr)
+        return NAACCR_REC_BAD_ARGUMENT;
+    ReadReport report;
+    start_report(&report, options, summary);
+    if (path == nullptr || !valid_options(options))
+        return NAACCR_REC_BAD_ARGUMENT;
+    FILE *file = fopen(path, "rb");
+    int32_t code;
+    if (file == nullptr) {
+        code = read_flat_tumors(path, nullptr, nullptr, options, &report); // tells why it cannot be opened
+    } else {
+        HeadStream *s = new (std::nothrow) HeadStream;
+        if (s == nullptr) {
+            code = NAACCR_REC_NO_MEMORY;
+        } else {
+            s->read = read_file;
+            s->stream = file;
+            s->length = s->taken = 0;
+            const bool xml = read_head(*s) && is_xml(s->head, s->length);
+            if (xml) {
+                report.summary->format = NAACCR_FORMAT_XML;
+                code = read_xml_tumors(read_with_head, s, options, &report);
+            } else {
+                code = read_flat_tumors(path, nullptr, nullptr, options, &report);
+            }
+            delete s;
+        }
+        fclose(file);
+    }
+    end_report(report);
+    return code;
+}
+
+int32_t CV_CALL cvReadNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,
+                                   NaaccrItemCheckSummary *summary)
+{
+    if (summary == nullptr)
+        return NAACCR_REC_BAD_ARGUMENT;
+    ReadReport report;
+    start_report(&report, options, summary);
+    if (read == nullptr || !valid_options(options))
+        return NAACCR_REC_BAD_ARGUMENT;
+    HeadStream *s = new (std::nothrow) HeadStream;
+    if (s == nullptr)
+        return NAACCR_REC_NO_MEMORY;
+    s->read = read;
+    s->stream = stream;
+    s->length = s->taken = 0;
+    const int32_t code = read_stream(*s, options, report);
+    delete s;
+    end_report(report);
+    return code;
+}
