@@ -158,6 +158,8 @@ void prepare_reading(Conversion &c, NaaccrReadOptions *read)
     read->on_problem = on_read_problem;
     read->on_progress = c.options->on_progress != nullptr ? on_read_progress : nullptr;
     read->context = &c;
+    read->dictionaries = c.options->dictionaries;
+    read->dictionary_count = c.options->dictionary_count;
 }
 
 // The result, once the reader has returned `code`.

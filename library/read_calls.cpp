@@ -7,6 +7,7 @@
 
 #include <new>
 
+#include "file_access.h"
 #include "record_reading.h"
 
 namespace
@@ -36,11 +37,20 @@ int64_t CV_CALL read_with_head(void *context, void *buffer, uint32_t size)
     return s.read(s.stream, buffer, size);
 }
 
+// A regular file read from its start, as a stream.
+struct FileStream {
+    ReadableFile file;
+    int64_t next;
+};
+
 int64_t CV_CALL read_file(void *context, void *buffer, uint32_t size)
 {
-    FILE *file = static_cast<FILE *>(context);
-    const size_t n = fread(buffer, 1, size, file);
-    return n == 0 && ferror(file) ? -1 : static_cast<int64_t>(n);
+    FileStream &f = *static_cast<FileStream *>(context);
+    size_t n = 0;
+    if (!read_file_at(f.file, f.next, buffer, size, &n))
+        return -1;
+    f.next += static_cast<int64_t>(n);
+    return static_cast<int64_t>(n);
 }
 
 // Fills s.head as far as the stream goes; false when a read failed.
@@ -149,29 +159,27 @@ int32_t CV_CALL cvReadNaaccrFile(const char *path, const NaaccrReadOptions *opti
     start_report(&report, options, summary);
     if (path == nullptr || !valid_options(options))
         return NAACCR_REC_BAD_ARGUMENT;
-    FILE *file = fopen(path, "rb");
-    int32_t code;
-    if (file == nullptr) {
-        code = read_flat_tumors(path, nullptr, nullptr, options, &report); // tells why it cannot be opened
-    } else {
-        HeadStream *s = new (std::nothrow) HeadStream;
-        if (s == nullptr) {
-            code = NAACCR_REC_NO_MEMORY;
+    FileStream f = {{-1}, 0};
+    int64_t size = 0;
+    int32_t code = NAACCR_REC_NO_MEMORY;
+    HeadStream *s = nullptr;
+    const bool opened = open_regular_file(path, &f.file, &size);
+    if (!opened) {
+        code = read_flat_tumors(path, nullptr, nullptr, options, &report); // tells why it cannot be read
+    } else if ((s = new (std::nothrow) HeadStream) != nullptr) {
+        s->read = read_file;
+        s->stream = &f;
+        s->length = s->taken = 0;
+        if (read_head(*s) && is_xml(s->head, s->length)) {
+            report.summary->format = NAACCR_FORMAT_XML;
+            code = read_xml_tumors(read_with_head, s, options, &report);
         } else {
-            s->read = read_file;
-            s->stream = file;
-            s->length = s->taken = 0;
-            const bool xml = read_head(*s) && is_xml(s->head, s->length);
-            if (xml) {
-                report.summary->format = NAACCR_FORMAT_XML;
-                code = read_xml_tumors(read_with_head, s, options, &report);
-            } else {
-                code = read_flat_tumors(path, nullptr, nullptr, options, &report);
-            }
-            delete s;
+            code = read_flat_tumors(path, nullptr, nullptr, options, &report);
         }
-        fclose(file);
     }
+    delete s;
+    if (opened)
+        close_readable_file(f.file);
     end_report(report);
     return code;
 }

@@ -582,6 +582,9 @@ typedef struct NaaccrReadOptions {
     NaaccrItemProblemCallback on_problem; /* record and item problems that keep a record from being read */
     NaaccrProgressCallback on_progress;   /* or null */
     void *context;                        /* handed back to every callback */
+    const char *const *dictionaries;      /* XML: paths of user dictionaries to load; or null */
+    uint32_t dictionary_count;            /* entries of dictionaries */
+    uint32_t reserved2;                   /* zero */
 } NaaccrReadOptions;
 
 /* Reads the file at `path` and hands each tumour to options->on_tumor.  A
@@ -621,6 +624,9 @@ typedef struct NaaccrConvertOptions {
     NaaccrItemProblemCallback on_problem; /* or null */
     NaaccrProgressCallback on_progress;   /* or null */
     void *context;                        /* handed to on_problem and on_progress */
+    const char *const *dictionaries;      /* XML input: paths of user dictionaries to load; or null */
+    uint32_t dictionary_count;            /* entries of dictionaries */
+    uint32_t reserved2;                   /* zero */
 } NaaccrConvertOptions;
 
 /* What a conversion did. */
@@ -636,8 +642,8 @@ typedef struct NaaccrConvertSummary {
 
 CV_STATIC_ASSERT(sizeof(NaaccrItemValue) == 8 + 2 * sizeof(void *), "NaaccrItemValue size");
 CV_STATIC_ASSERT(sizeof(NaaccrTumorView) == 24 + 4 * sizeof(void *) + 24, "NaaccrTumorView size");
-CV_STATIC_ASSERT(sizeof(NaaccrReadOptions) == 16 + 4 * sizeof(void *), "NaaccrReadOptions size");
-CV_STATIC_ASSERT(sizeof(NaaccrConvertOptions) == 16 + 6 * sizeof(void *), "NaaccrConvertOptions size");
+CV_STATIC_ASSERT(sizeof(NaaccrReadOptions) == 24 + 5 * sizeof(void *), "NaaccrReadOptions size");
+CV_STATIC_ASSERT(sizeof(NaaccrConvertOptions) == 24 + 7 * sizeof(void *), "NaaccrConvertOptions size");
 CV_STATIC_ASSERT(sizeof(NaaccrConvertSummary) == sizeof(NaaccrItemCheckSummary) + 40, "NaaccrConvertSummary size");
 
 /* Converts the file at `path` into options->target.  A flat file becomes
