@@ -26,8 +26,8 @@ enum ItemRule : uint8_t {
     RULE_FULL,  // the full rules whenever it is not blank
 };
 
-// An item with a rule; text items have none (their bytes are the record
-// checker's) and are left out.
+// An item with a rule.  Text kept as it stands (padded on the right, or
+// trim="none") has none beyond the record checker's bytes and is left out.
 struct PlannedItem {
     uint16_t offset; // start column - 1
     uint16_t length;
@@ -41,9 +41,19 @@ const size_t most_flat_items = 1024;
 const size_t most_flat_versions = 4; // 140, 150, 160, 180: the first dictionaries
 const char plan_types[4] = {'A', 'M', 'C', 'I'};
 
+// Planned items that follow each other without a gap, up to run_bytes: most
+// coded items of a record are blank, and a blank run is passed over at once.
+struct PlannedRun {
+    uint16_t offset, length;
+    uint16_t first, count; // its items in TypePlan.items
+};
+const size_t run_bytes = 64;
+
 struct TypePlan {
     PlannedItem items[most_flat_items];
     size_t count;
+    PlannedRun runs[most_flat_items];
+    size_t run_count;
 };
 
 struct RecordPlans {
@@ -73,10 +83,24 @@ bool plan_item(const NaaccrItemDef &item, size_t index, PlannedItem *planned)
     return true;
 }
 
+void make_runs(TypePlan *plan)
+{
+    for (size_t i = 0; i < plan->count; ++i) {
+        const PlannedItem &item = plan->items[i];
+        PlannedRun *run = plan->run_count > 0 ? &plan->runs[plan->run_count - 1] : nullptr;
+        if (run != nullptr && run->offset + run->length == item.offset && run->length + item.length <= run_bytes) {
+            run->length = static_cast<uint16_t>(run->length + item.length);
+            ++run->count;
+        } else {
+            plan->runs[plan->run_count++] = {item.offset, item.length, static_cast<uint16_t>(i), 1};
+        }
+    }
+}
+
 void make_plans(RecordPlans *plans)
 {
     memset(plans, 0, sizeof *plans);
-    plans->byte_class[' '] = CLASS_BLANK;
+    plans->byte_class[static_cast<unsigned char>(' ')] = CLASS_BLANK;
     for (int c = '0'; c <= '9'; ++c)
         plans->byte_class[c] = CLASS_DIGIT | CLASS_CODE;
     for (int c = 'A'; c <= 'Z'; ++c)
@@ -92,6 +116,7 @@ void make_plans(RecordPlans *plans)
                     plan_item(item, i, &plan.items[plan.count]))
                     ++plan.count;
             }
+            make_runs(&plan);
         }
     }
 }
@@ -107,13 +132,31 @@ const RecordPlans &record_plans()
 
 const TypePlan *find_type_plan(const NaaccrDictionary &dictionary, char type)
 {
-    const size_t d = static_cast<size_t>(&dictionary - naaccr_dictionaries);
-    if (&dictionary < naaccr_dictionaries || d >= naaccr_dictionary_count || d >= most_flat_versions)
-        return nullptr;
-    for (size_t t = 0; t < 4; ++t)
-        if (plan_types[t] == type)
-            return &record_plans().types[d][t];
+    // Only the library's own dictionaries have plans; a copy has none.
+    for (size_t d = 0; d < naaccr_dictionary_count && d < most_flat_versions; ++d) {
+        if (&naaccr_dictionaries[d] != &dictionary)
+            continue;
+        for (size_t t = 0; t < 4; ++t)
+            if (plan_types[t] == type)
+                return &record_plans().types[d][t];
+    }
     return nullptr;
+}
+
+bool is_blank(const unsigned char *bytes, size_t n)
+{
+    const uint64_t blanks = 0x2020202020202020u;
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        memcpy(&word, bytes + i, sizeof word);
+        if (word != blanks)
+            return false;
+    }
+    for (; i < n; ++i)
+        if (bytes[i] != ' ')
+            return false;
+    return true;
 }
 
 // YYYYMMDD, a real day of 1800 to 2099: the common case, settled without the full rules.
@@ -181,27 +224,31 @@ int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const 
     if (plan == nullptr || record == nullptr)
         return 0;
     const uint8_t *byte_class = record_plans().byte_class;
-    const PlannedItem *planned = plan->items, *end = plan->items + plan->count;
     uint64_t given = 0;
     int32_t stopped = 0;
-    for (; planned < end; ++planned) {
-        if (static_cast<size_t>(planned->offset) + planned->length > length)
-            continue; // beyond a record cut short
-        const unsigned char *value = record + planned->offset;
-        uint8_t all = 0xFF;
-        for (size_t k = 0; k < planned->length; ++k)
-            all &= byte_class[value[k]];
-        if ((all & CLASS_BLANK) != 0)
+    for (const PlannedRun *run = plan->runs; run < plan->runs + plan->run_count && stopped == 0; ++run) {
+        if (static_cast<size_t>(run->offset) + run->length <= length && is_blank(record + run->offset, run->length))
             continue;
-        ++given;
-        if ((all & planned->pass) != 0 && (planned->rule == RULE_CLASS || is_full_date(value)))
-            continue;
-        const NaaccrItemDef &item = dictionary.items[planned->index];
-        ItemFault fault;
-        if (check_item_value(item, value, planned->length, ITEM_FIELD, &fault) != 0 &&
-            deliver_problem(item, value, fault, number, offset, sink) != 0) {
-            stopped = 1;
-            break;
+        const PlannedItem *planned = plan->items + run->first, *end = planned + run->count;
+        for (; planned < end; ++planned) {
+            if (static_cast<size_t>(planned->offset) + planned->length > length)
+                continue; // beyond a record cut short
+            const unsigned char *value = record + planned->offset;
+            uint8_t all = 0xFF;
+            for (size_t k = 0; k < planned->length; ++k)
+                all &= byte_class[value[k]];
+            if ((all & CLASS_BLANK) != 0)
+                continue;
+            ++given;
+            if ((all & planned->pass) != 0 && (planned->rule == RULE_CLASS || is_full_date(value)))
+                continue;
+            const NaaccrItemDef &item = dictionary.items[planned->index];
+            ItemFault fault;
+            if (check_item_value(item, value, planned->length, ITEM_FIELD, &fault) != 0 &&
+                deliver_problem(item, value, fault, number, offset, sink) != 0) {
+                stopped = 1;
+                break;
+            }
         }
     }
     if (items != nullptr)
