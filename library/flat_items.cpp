@@ -44,6 +44,23 @@ uint8_t cut_of(const NaaccrItemDef &item)
     return item.padding == NAACCR_PAD_LEFT_BLANK ? CUT_LEADING : CUT_TRAILING;
 }
 
+// Length of value[0, n) without its trailing blanks.  Most fields of a
+// record are blank, and some are 1000 characters long: eight at a time.
+size_t without_trailing_blanks(const char *value, size_t n)
+{
+    const uint64_t blanks = 0x2020202020202020ull;
+    while (n >= 8) {
+        uint64_t word;
+        memcpy(&word, value + n - 8, 8);
+        if (word != blanks)
+            break;
+        n -= 8;
+    }
+    while (n > 0 && value[n - 1] == ' ')
+        --n;
+    return n;
+}
+
 void make_plan(const NaaccrDictionary &dictionary, char type, FlatPlan *plan)
 {
     const uint8_t bit = item_record_type_bit(type);
@@ -119,9 +136,7 @@ void take_flat_record(const FlatPlan &plan, const unsigned char *record, size_t 
         if (static_cast<size_t>(entry.offset) + entry.length > length)
             continue; // beyond a record cut short
         const char *value = reinterpret_cast<const char *>(record) + entry.offset;
-        size_t begin = 0, end = entry.length;
-        while (end > 0 && value[end - 1] == ' ')
-            --end;
+        size_t begin = 0, end = without_trailing_blanks(value, entry.length);
         if (end == 0)
             continue; // blank: not given
         if (entry.cut == CUT_NONE)

@@ -32,6 +32,11 @@ void close_output_buffer(OutputBuffer *out)
 
 void put_bytes(OutputBuffer *out, const char *bytes, size_t n)
 {
+    if (n <= out->capacity - out->used) {
+        memcpy(out->bytes + out->used, bytes, n);
+        out->used += n;
+        return;
+    }
     while (n > 0 && !out->failed) {
         if (out->used == out->capacity)
             flush_output_buffer(out);
