@@ -241,7 +241,8 @@ void report_not_written(const ConvertLine &line, int32_t code, const NaaccrConve
         print_text(stdout, line.input);
         printf(": refused (%" PRIu64 " problems); ", summary.problems);
         print_text(stdout, line.output);
-        fputs(line.lossy ? " not written\n" : " not written (--lossy writes what the target can hold)\n", stdout);
+        const bool lossy_helps = !line.lossy && summary.left_out > 0;
+        fputs(lossy_helps ? " not written (--lossy writes what the target can hold)\n" : " not written\n", stdout);
     } else if (code == NAACCR_REC_WRITE_FAILED || code == NAACCR_REC_OK) {
         report_failure(line.output, "cannot write the output");
     } else if (code != NAACCR_REC_BAD_ARGUMENT || summary.problems == 0) {
