@@ -40,10 +40,10 @@ static int32_t CV_CALL take_problem(void *context, const NaaccrProblem *problem)
 {
     CheckJob *job = static_cast<CheckJob *>(context);
     job->signals.lock(job->signals.context);
+    // The checker hands over at most CHECK_LIST_LIMIT problems (max_reported); the bound keeps a checker that
+    // ignored it inside the array.
     if (job->problem_count < CHECK_LIST_LIMIT)
         job->problems[job->problem_count++] = *problem;
-    else
-        ++job->dropped;
     int due = notice_due(job);
     job->signals.unlock(job->signals.context);
     send_notice(job, due);
@@ -98,12 +98,17 @@ void CancelCheckJob(CheckJob *job)
 void TakeCheckNews(CheckJob *job, CheckNews *news)
 {
     job->signals.lock(job->signals.context);
+    news->problems = job->problems;
     news->problem_count = job->problem_count;
     news->bytes_done = job->bytes_done;
     news->bytes_total = job->bytes_total;
     news->records = job->records;
     news->progressed = job->progressed;
     news->done = job->done;
+    if (job->done) {
+        news->result = job->result;
+        news->summary = job->summary;
+    }
     job->notified = 0;
     job->signals.unlock(job->signals.context);
 }

@@ -45,7 +45,6 @@ typedef struct CheckJob {
 
     /* Shared: read and written under the lock. */
     uint32_t problem_count; /* entries of `problems` filled */
-    uint64_t dropped;       /* problems handed over when the array was full */
     uint64_t bytes_done;    /* the last progress report */
     int64_t bytes_total;
     uint64_t records;
@@ -59,14 +58,17 @@ typedef struct CheckJob {
     NaaccrCheckSummary summary;
 } CheckJob;
 
-/* What the window learns from one TakeCheckNews. */
+/* What the window learns from one TakeCheckNews: all it reads of a check. */
 typedef struct CheckNews {
-    uint32_t problem_count;
-    uint64_t bytes_done;
+    uint32_t problem_count; /* entries of `problems` that may be read */
+    uint64_t bytes_done;    /* the last progress report */
     int64_t bytes_total;
     uint64_t records;
     int progressed;
-    int done;
+    int done;                      /* the checker has returned: */
+    int32_t result;                /* its result, once done */
+    NaaccrCheckSummary summary;    /* its summary, once done */
+    const NaaccrProblem *problems; /* the job's array */
 } CheckNews;
 
 /* Readies `job` for one check of `path` with `flags`: copies the path (at
@@ -87,9 +89,9 @@ void RunCheckJob(CheckJob *job);
 void CancelCheckJob(CheckJob *job);
 
 /* From the window: copies the news under the lock and allows the next
-   notice.  Entries of job->problems below news->problem_count may be read
-   from then on.  Once news->done is 1, job->result and job->summary are
-   final. */
+   notice.  Entries of news->problems below news->problem_count may be read
+   from then on, until ReleaseCheckJob.  Once news->done is 1, news->result
+   and news->summary are the check's. */
 void TakeCheckNews(CheckJob *job, CheckNews *news);
 
 /* Frees the problem array; only after the checking thread has ended, or when

@@ -114,13 +114,6 @@ static int select_and_inspect(const DialogUi *ui, InspectionLog *log, char *path
     return 1;
 }
 
-void SelectAndInspect(const DialogUi *ui, InspectionLog *log)
-{
-    char path[PATH_CAPACITY];
-    int32_t code;
-    select_and_inspect(ui, log, path, &code);
-}
-
 void SelectInspectAndOfferCheck(const DialogUi *ui, ProgramState *state)
 {
     char path[PATH_CAPACITY];

@@ -10,29 +10,10 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "checker_binding.h"
 #include "cvnaaccr.h"
 #include "dialog_ui.h"
-#include "help_binding.h"
+#include "program_state.h"
 #include "veldrix_log.h"
-
-/* Capacity of the open-file dialog's buffer, the NUL included. */
-#define PATH_CAPACITY 128
-
-/* Everything the main dialog keeps from its initialisation to the program's
-   end.  The program's entry point owns it and hands it to the dialog. */
-typedef struct ProgramState {
-    InspectionLog log;
-    char help_path[HELP_PATH_CAPACITY];
-    HelpBinding help;
-    /* The record check: the library's checker, found at start (none with an
-       older cvnaaccr.dll); the file last selected that can be checked, or ""
-       while the check is not offered; the choice "Also verify checksum
-       fields", kept from one check to the next. */
-    CheckFileFunction checker;
-    char check_path[PATH_CAPACITY];
-    int check_checksums;
-} ProgramState;
 
 /* Dialog initialisation: sets the caption "Corvella VELDRIX 1.1.5 Sep  9 2014",
    computes the help path from `argument0` and opens the log `log_name`
@@ -41,12 +22,9 @@ void InitMainDialog(const DialogUi *ui, ProgramState *state, const char *argumen
 
 /* One press of "Select NAACCR File": chooses a file, shows its path and date,
    inspects it, shows the findings and any warning box, then writes the log
-   block when the log is open.  Without a file, shows "No file selected." and
-   writes nothing to the log. */
-void SelectAndInspect(const DialogUi *ui, InspectionLog *log);
-
-/* One press of "Select NAACCR File" as SelectAndInspect, after which the
-   record check is offered for the file or withdrawn (OfferRecordCheck). */
+   block when the log is open; then offers the record check for the file or
+   withdraws it (OfferRecordCheck).  Without a file, shows "No file
+   selected.", writes nothing to the log and withdraws the check. */
 void SelectInspectAndOfferCheck(const DialogUi *ui, ProgramState *state);
 
 /* 1 when a file that inspection returned `code` for can be read by the

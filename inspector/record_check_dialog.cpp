@@ -1,8 +1,7 @@
-// record_check_dialog.cpp -- what the record check dialog shows, its problem list, summary, report and log line.
+// record_check_dialog.cpp -- what the record check dialog shows, its problem list and report.
 #include "record_check_dialog.h"
 
 #include <inttypes.h>
-#include <stdarg.h>
 #include <string.h>
 
 #include "program_version.h"
@@ -19,152 +18,7 @@ static const struct {
     {"Record", 44, 1}, {"Offset", 56, 1}, {"Column", 34, 1}, {"Problem", 92, 0}, {"Message", 360, 0},
 };
 
-static const char *const kind_names[NAACCR_CHECK_KINDS] = {
-    "UNKNOWN",           "RECORD_LENGTH",   "LAYOUT_LENGTH",      "RECORD_TYPE",  "VERSION",        "ILLEGAL_BYTE",
-    "SPLIT_RECORD",      "TERMINATOR_FORM", "TERMINATOR_OMITTED", "STRAY_CTRL_Z", "PARTIAL_RECORD", "BYTE_ORDER_MARK",
-    "CHECKSUM_MISMATCH", "CHECKSUM_BLANK",  "NO_CHECKSUM",        "CHECKSUM_CUT",
-};
-
-const char *CheckKindName(int32_t code)
-{
-    return code >= 1 && code < NAACCR_CHECK_KINDS ? kind_names[code] : kind_names[0];
-}
-
-const char *CheckColumnTitle(int column, int *width, int *align_right)
-{
-    if (column < 0 || column >= CHECK_LIST_COLUMNS) {
-        *width = 0;
-        *align_right = 0;
-        return "";
-    }
-    *width = columns[column].width;
-    *align_right = columns[column].align_right;
-    return columns[column].title;
-}
-
-// Appends to `text` (holding `*used` characters) as snprintf would; a text that does not fit is cut.
-static void append(char *text, size_t capacity, size_t *used, const char *format, ...)
-{
-    if (*used + 1 >= capacity)
-        return;
-    va_list arguments;
-    va_start(arguments, format);
-    int n = vsnprintf(text + *used, capacity - *used, format, arguments);
-    va_end(arguments);
-    if (n > 0)
-        *used = *used + (size_t)n < capacity ? *used + (size_t)n : capacity - 1;
-}
-
 static const char *plural(uint64_t count, const char *one, const char *more) { return count == 1 ? one : more; }
-
-void FormatCheckSummary(int32_t result, const NaaccrCheckSummary *summary, uint32_t flags, char *text, size_t capacity)
-{
-    if (capacity == 0)
-        return;
-    text[0] = '\0';
-    size_t used = 0;
-    switch (result) {
-    case NAACCR_REC_OK:
-    case NAACCR_REC_READ_FAILED:
-        break;
-    case NAACCR_REC_OPEN_FAILED:
-        append(text, capacity, &used, "the file could not be opened");
-        return;
-    case NAACCR_REC_EMPTY_FILE:
-        append(text, capacity, &used, "the file is empty");
-        return;
-    case NAACCR_REC_NO_MEMORY:
-        append(text, capacity, &used, "not enough memory to check the file");
-        return;
-    default:
-        append(text, capacity, &used, "the check failed (code %" PRId32 ")", result);
-        return;
-    }
-    const uint64_t records = summary->records;
-    const int partial = result == NAACCR_REC_READ_FAILED || summary->stopped != 0;
-    if (result == NAACCR_REC_READ_FAILED)
-        append(text, capacity, &used, "reading failed after ");
-    else if (summary->stopped != 0)
-        append(text, capacity, &used, "cancelled after ");
-    append(text, capacity, &used, "%" PRIu64 " %s, ", records, plural(records, "record", "records"));
-    if (summary->problems == 0) {
-        append(text, capacity, &used, partial ? "no problems so far" : "no problems");
-    } else {
-        append(text, capacity, &used, "%" PRIu64 " %s%s (", summary->problems,
-               plural(summary->problems, "problem", "problems"), partial ? " so far" : "");
-        const char *separator = "";
-        for (int kind = 1; kind < NAACCR_CHECK_KINDS; ++kind) {
-            if (summary->counts[kind] == 0)
-                continue;
-            append(text, capacity, &used, "%s%" PRIu64 " %s", separator, summary->counts[kind], kind_names[kind]);
-            separator = ", ";
-        }
-        append(text, capacity, &used, ")");
-    }
-    if ((flags & NAACCR_CHECK_CHECKSUMS) != 0)
-        append(text, capacity, &used, ", %" PRIu64 " %s", summary->checksums_matched,
-               plural(summary->checksums_matched, "checksum matches", "checksums match"));
-}
-
-void FormatCheckLogLine(int32_t result, const NaaccrCheckSummary *summary, uint32_t flags, char *text, size_t capacity)
-{
-    if (capacity == 0)
-        return;
-    text[0] = '\0';
-    size_t used = 0;
-    append(text, capacity, &used, "%s", (flags & NAACCR_CHECK_CHECKSUMS) != 0 ? "Check with checksums: " : "Check: ");
-    FormatCheckSummary(result, summary, flags, text + used, capacity - used);
-}
-
-void FormatTimeLeft(uint64_t seconds, char *text, size_t capacity)
-{
-    if (seconds < 10)
-        snprintf(text, capacity, "a few seconds left");
-    else if (seconds < 60)
-        snprintf(text, capacity, "about %" PRIu64 " s left", seconds);
-    else if (seconds < 3600)
-        snprintf(text, capacity, "about %" PRIu64 " min %" PRIu64 " s left", seconds / 60, seconds % 60);
-    else
-        snprintf(text, capacity, "about %" PRIu64 " h %" PRIu64 " min left", seconds / 3600, seconds % 3600 / 60);
-}
-
-uint32_t ProgressPermille(uint64_t bytes_done, int64_t bytes_total)
-{
-    if (bytes_total <= 0)
-        return 0;
-    if (bytes_done >= (uint64_t)bytes_total)
-        return 1000;
-    // In floating point: the product of a size of many gigabytes and 1000 may not fit 64 bits. Rounding
-    // may then reach 1000 just before the end, which is kept for the end itself.
-    uint32_t permille = (uint32_t)((double)bytes_done * 1000.0 / (double)bytes_total);
-    return permille < 1000 ? permille : 999;
-}
-
-void FormatCheckProgress(const CheckNews *news, uint64_t elapsed_ms, char *text, size_t capacity)
-{
-    if (!news->progressed) {
-        snprintf(text, capacity, "Starting the check...");
-        return;
-    }
-    const uint64_t records = news->records;
-    const char *noun = plural(records, "record", "records");
-    if (news->bytes_total <= 0) {
-        snprintf(text, capacity, "%" PRIu64 " %s checked", records, noun);
-        return;
-    }
-    char left[64];
-    const uint64_t total = (uint64_t)news->bytes_total;
-    if (elapsed_ms < 1000 || news->bytes_done == 0) {
-        snprintf(left, sizeof left, "estimating the time left");
-    } else {
-        const uint64_t remaining = news->bytes_done < total ? total - news->bytes_done : 0;
-        // Rounded up: "a few seconds left" only when it is so.
-        double seconds = (double)elapsed_ms / 1000.0 * (double)remaining / (double)news->bytes_done;
-        FormatTimeLeft((uint64_t)(seconds + 0.999), left, sizeof left);
-    }
-    snprintf(text, capacity, "%" PRIu32 "%% - %" PRIu64 " %s checked - %s",
-             ProgressPermille(news->bytes_done, news->bytes_total) / 10, records, noun, left);
-}
 
 static void show_idle_controls(const DialogUi *ui, int ended)
 {
@@ -195,14 +49,15 @@ void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *prog
     ui->set_text(ui->window, IDC_CHECK_SUMMARY, "");
 }
 
-int CheckIsRunning(const CheckDialog *dialog)
+// 1 while a check runs (also while it is being cancelled).
+static int check_is_running(const CheckDialog *dialog)
 {
     return dialog->phase == CHECK_RUNNING || dialog->phase == CHECK_STOPPING;
 }
 
 int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *signals)
 {
-    if (CheckIsRunning(dialog))
+    if (check_is_running(dialog))
         return 0;
     ReleaseCheckJob(&dialog->job);
     const int checksums = ui->get_check(ui->window, IDC_CHECK_CHECKSUMS) != 0;
@@ -212,8 +67,8 @@ int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *sign
     ui->set_list_count(ui->window, IDC_CHECK_LIST, 0);
     ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 0);
     ui->set_text(ui->window, IDC_CHECK_SUMMARY, "");
-    if (!PrepareCheckJob(&dialog->job, dialog->checker, dialog->path, checksums ? NAACCR_CHECK_CHECKSUMS : 0,
-                         signals)) {
+    dialog->flags = checksums ? NAACCR_CHECK_CHECKSUMS : 0;
+    if (!PrepareCheckJob(&dialog->job, dialog->checker, dialog->path, dialog->flags, signals)) {
         dialog->phase = CHECK_IDLE;
         show_idle_controls(ui, 0);
         ui->set_text(ui->window, IDC_CHECK_STATUS, "Not enough memory to start the check.");
@@ -261,7 +116,7 @@ static int take_news(const DialogUi *ui, CheckDialog *dialog)
 
 int ShowCheckNews(const DialogUi *ui, CheckDialog *dialog)
 {
-    if (!CheckIsRunning(dialog))
+    if (!check_is_running(dialog))
         return 0;
     if (take_news(ui, dialog))
         return 1;
@@ -278,12 +133,12 @@ int ShowCheckNews(const DialogUi *ui, CheckDialog *dialog)
 
 void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
 {
-    if (!CheckIsRunning(dialog))
+    if (!check_is_running(dialog))
         return;
     take_news(ui, dialog);
     dialog->phase = CHECK_ENDED;
-    const NaaccrCheckSummary *summary = &dialog->job.summary;
-    const int32_t result = dialog->job.result;
+    const NaaccrCheckSummary *summary = &dialog->news.summary;
+    const int32_t result = dialog->news.result;
     const uint64_t records = summary->records;
     const char *noun = plural(records, "record", "records");
 
@@ -305,7 +160,7 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     ui->set_text(ui->window, IDC_CHECK_STATUS, text);
 
     char line[LINE_CAPACITY];
-    FormatCheckSummary(result, summary, dialog->job.flags, line, sizeof line);
+    FormatCheckSummary(result, summary, dialog->flags, line, sizeof line);
     // The summary starts with a capital in the window; the log and the report show it after a label.
     if (line[0] >= 'a' && line[0] <= 'z')
         line[0] = (char)(line[0] - 'a' + 'A');
@@ -318,20 +173,24 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     ui->set_text(ui->window, IDC_CHECK_SUMMARY, text);
     show_idle_controls(ui, 1);
 
-    FormatCheckLogLine(result, summary, dialog->job.flags, line, sizeof line);
+    FormatCheckLogLine(result, summary, dialog->flags, line, sizeof line);
     WriteCheckLine(dialog->log, line);
 }
 
-void ReleaseCheckDialog(CheckDialog *dialog) { ReleaseCheckJob(&dialog->job); }
+void ReleaseCheckDialog(CheckDialog *dialog)
+{
+    ReleaseCheckJob(&dialog->job);
+    dialog->news.problems = NULL;
+}
 
 void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *text, size_t capacity)
 {
     if (capacity == 0)
         return;
     text[0] = '\0';
-    if (row >= dialog->listed || dialog->job.problems == NULL)
+    if (row >= dialog->listed || dialog->news.problems == NULL)
         return;
-    const NaaccrProblem *problem = &dialog->job.problems[row];
+    const NaaccrProblem *problem = &dialog->news.problems[row];
     switch (column) {
     case 0:
         snprintf(text, capacity, "%" PRIu64, problem->record);
@@ -357,10 +216,10 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
 {
     if (dialog->phase != CHECK_ENDED)
         return 0;
-    const NaaccrCheckSummary *summary = &dialog->job.summary;
-    const uint32_t flags = dialog->job.flags;
+    const NaaccrCheckSummary *summary = &dialog->news.summary;
+    const uint32_t flags = dialog->flags;
     char line[LINE_CAPACITY];
-    FormatCheckSummary(dialog->job.result, summary, flags, line, sizeof line);
+    FormatCheckSummary(dialog->news.result, summary, flags, line, sizeof line);
     fprintf(stream, "Corvella VELDRIX " PROGRAM_VERSION " - record check\n");
     fprintf(stream, "File: %s\n", dialog->path);
     fprintf(stream, "Checksum fields: %s\n", (flags & NAACCR_CHECK_CHECKSUMS) != 0 ? "verified" : "not verified");
@@ -370,7 +229,7 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
                 dialog->listed, summary->problems - dialog->listed);
     if (dialog->listed > 0) {
         fprintf(stream, "\nRecord\tOffset\tColumn\tProblem\tMessage\n");
-        char cells[CHECK_LIST_COLUMNS][sizeof dialog->job.problems[0].message];
+        char cells[CHECK_LIST_COLUMNS][sizeof dialog->news.problems[0].message];
         for (uint32_t row = 0; row < dialog->listed; ++row) {
             for (int column = 0; column < CHECK_LIST_COLUMNS; ++column)
                 CheckCellText(dialog, row, column, cells[column], sizeof cells[column]);

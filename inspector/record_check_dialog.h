@@ -7,9 +7,9 @@
    (check_job.h), "Cancel" stops it and keeps what was found, "Save
    report..." writes the report once a check has ended, and a further
    "Start" checks the file again.  Plain code over a CheckDialog; it reaches
-   the window only through a DialogUi.  The Win32 dialog procedure
-   (win32/check_window.cpp) calls these functions, one per message, and owns
-   the checking thread. */
+   the window only through a DialogUi, and its texts come from check_texts.h.
+   The Win32 dialog procedure (win32/check_window.cpp) calls these functions,
+   one per message, and owns the checking thread. */
 #ifndef RECORD_CHECK_DIALOG_H
 #define RECORD_CHECK_DIALOG_H
 
@@ -18,9 +18,10 @@
 #include <stdio.h>
 
 #include "check_job.h"
+#include "check_texts.h"
 #include "dialog_ui.h"
+#include "program_state.h"
 #include "veldrix_log.h"
-#include "main_dialog.h"
 
 /* Room for the report's path, the NUL included (the save-file dialog's). */
 #define REPORT_PATH_CAPACITY 260
@@ -39,10 +40,11 @@ typedef struct CheckDialog {
     InspectionLog *log;
     int *checksums_choice; /* ProgramState.check_checksums */
     int phase;             /* CHECK_IDLE ... CHECK_ENDED */
-    CheckJob job;          /* the current or last check; its array is held from StartCheck on */
+    uint32_t flags;        /* of the current or last check: NAACCR_CHECK_CHECKSUMS or 0 */
+    CheckJob job;          /* the current or last check, run by the window's thread; read only through `news` */
     uint64_t started_ms;   /* ui->clock_ms at the start */
     uint32_t listed;       /* rows the list shows */
-    CheckNews news;        /* the last news taken */
+    CheckNews news;        /* the last news taken: the problems, the progress, the outcome */
 } CheckDialog;
 
 /* Dialog initialisation for the file program->check_path: the path, the
@@ -78,9 +80,6 @@ int ShowCheckNews(const DialogUi *ui, CheckDialog *dialog);
    check's line to the log. */
 void FinishCheck(const DialogUi *ui, CheckDialog *dialog);
 
-/* 1 while a check runs (also while it is being cancelled). */
-int CheckIsRunning(const CheckDialog *dialog);
-
 /* Frees what the dialog holds; only when no checking thread runs. */
 void ReleaseCheckDialog(CheckDialog *dialog);
 
@@ -89,10 +88,6 @@ void ReleaseCheckDialog(CheckDialog *dialog);
    and for column 0 of a problem of the record as a whole.  Writes at most
    capacity - 1 characters and a NUL. */
 void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *text, size_t capacity);
-
-/* The title, width in dialog units and alignment (1: right) of list column
-   `column`. */
-const char *CheckColumnTitle(int column, int *width, int *align_right);
 
 /* "Save report...": runs the save-file dialog, suggesting SuggestReportPath,
    and writes the report there; a box "Could not write the report ..." when
@@ -111,35 +106,5 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog);
    "-check.txt" ("C:\data\f.txd" gives "C:\data\f-check.txt").  Writes
    nothing but "" when it does not fit `capacity`. */
 void SuggestReportPath(const char *path, char *suggested, size_t capacity);
-
-/* The name of a kind of problem (NAACCR_CHECK_...) without its prefix:
-   "RECORD_LENGTH", ...; "UNKNOWN" for another value. */
-const char *CheckKindName(int32_t code);
-
-/* The summary of a check that ended with `result` and `summary`, run with
-   `flags`: "1000 records, 4 problems (3 RECORD_LENGTH, 1 ILLEGAL_BYTE)",
-   "1000 records, no problems", "cancelled after 200 records, 1 problem so
-   far (1 VERSION)", ", 998 checksums match" added when checksum fields were
-   verified, or what kept the check from reading the file ("the file could
-   not be opened", ...). */
-void FormatCheckSummary(int32_t result, const NaaccrCheckSummary *summary, uint32_t flags, char *text, size_t capacity);
-
-/* The log's line for that check: "Check: " or, with checksum fields,
-   "Check with checksums: ", then FormatCheckSummary. */
-void FormatCheckLogLine(int32_t result, const NaaccrCheckSummary *summary, uint32_t flags, char *text, size_t capacity);
-
-/* The status line while a check runs, after `elapsed_ms` of it: "Starting
-   the check..." before the first progress report, then "42% - 12345 records
-   checked - about 2 min 5 s left" (the time left is estimated from the
-   bytes read so far once the check has run a second, "estimating the time
-   left" before). */
-void FormatCheckProgress(const CheckNews *news, uint64_t elapsed_ms, char *text, size_t capacity);
-
-/* "a few seconds left" below 10 s, "about 45 s left", "about 3 min 20 s
-   left", "about 2 h 5 min left". */
-void FormatTimeLeft(uint64_t seconds, char *text, size_t capacity);
-
-/* Thousandths of the file read, 0 to 1000 (0 when the size is unknown). */
-uint32_t ProgressPermille(uint64_t bytes_done, int64_t bytes_total);
 
 #endif

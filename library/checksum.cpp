@@ -1,5 +1,9 @@
 // checksum.cpp -- the NAACCR checksum field: a 10-character CRC-32 check field
 // whose column follows from the record's type and NAACCR version.
+#include <ctype.h>
+#include <stdio.h>
+#include <string.h>
+
 #include "layouts.h"
 #include "naaccr_internal.h"
 #include "printable_scan.h"
@@ -52,15 +56,17 @@ int32_t locate_by_recognizer(const char *record, uint32_t *length, uint32_t *col
 
 int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *column)
 {
-    // One vector scan finds the record's end: its first byte outside 32 to
+    // One scan finds the record's end: its first byte outside 32 to
     // 126, which must be a CR, LF or NUL; any other is an illegal character,
     // as the recognizer reports it.  Only type U, whose NUL bytes are data,
     // takes the recognizer's own walk.
+    // The scans go a byte at a time: a record in memory may end at the end
+    // of its page, and nothing after the byte that ends it may be read.
     const unsigned char *bytes = reinterpret_cast<const unsigned char *>(record);
     if (bytes[0] == 'U')
         return locate_by_recognizer(record, length, column);
     const size_t window = NAACCR_RECORD_BUFFER_SIZE;
-    size_t end = find_record_stop(bytes, window);
+    size_t end = skip_printable_bytewise(bytes, 0, window);
     if (end < window && !is_record_end(bytes[end]))
         return NAACCR_REC_ILLEGAL_CHAR;
 
@@ -79,7 +85,7 @@ int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *c
         const size_t layout_length = static_cast<size_t>(layout->length);
         end = layout_length;
         if (layout_length > window) {
-            end = window + find_record_stop(bytes + window, layout_length - window);
+            end = skip_printable_bytewise(bytes, window, layout_length);
             if (end < layout_length && !is_record_end(bytes[end]))
                 return NAACCR_REC_ILLEGAL_CHAR;
         }
@@ -96,6 +102,28 @@ int32_t compare_naaccr_checksum(const char *record, uint32_t length, uint32_t co
     if (result == CV_FIELD_OK || column != column_since_12 || length < column + naaccr_checksum_width - 1)
         return result;
     return cvCompareCRC32(record, length, earlier_column_since_12, naaccr_checksum_width);
+}
+
+uint32_t earlier_checksum_column(uint32_t column) { return column == column_since_12 ? earlier_column_since_12 : 0; }
+
+bool checksum_field_holds(const unsigned char *field, uint32_t checksum)
+{
+    char digits[naaccr_checksum_width + 1];
+    snprintf(digits, sizeof digits, "00%08X", checksum);
+    for (uint32_t k = 0; k < naaccr_checksum_width; ++k)
+        if (toupper(field[k]) != digits[k])
+            return false;
+    return true;
+}
+
+bool naaccr_checksum_matches(const char *record, uint32_t length, uint32_t column)
+{
+    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(record);
+    if (checksum_field_holds(bytes + column - 1, cvCalcCRC32(record, length, column, naaccr_checksum_width)))
+        return true;
+    const uint32_t earlier = earlier_checksum_column(column);
+    return earlier != 0 &&
+           checksum_field_holds(bytes + earlier - 1, cvCalcCRC32(record, length, earlier, naaccr_checksum_width));
 }
 
 int32_t CV_CALL cvAssignChecksum(char *record)

@@ -71,6 +71,14 @@ bool layout_has_code(const NaaccrLayout &layout, const char *code, int width)
     return false;
 }
 
+int unknown_version_column(char type)
+{
+    for (const NaaccrLayout &layout : naaccr_layouts)
+        if (layout.record_type == type && layout.version_width == 3)
+            return layout.version_column;
+    return 17;
+}
+
 bool is_naaccr_record_type(char type)
 {
     for (const NaaccrLayout &layout : naaccr_layouts)

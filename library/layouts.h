@@ -32,6 +32,11 @@ int32_t longest_naaccr_layout();
 // True when `code` (`width` characters, not NUL-terminated) is one of the row's codes.
 bool layout_has_code(const NaaccrLayout &layout, const char *code, int width);
 
+// Where the version code of a record of type `type` is looked for when no
+// row's code stands in it: where the three-character codes stand (17, or 2
+// for type U).
+int unknown_version_column(char type);
+
 // True when some row has record type `type`.
 bool is_naaccr_record_type(char type);
 

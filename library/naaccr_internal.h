@@ -35,10 +35,11 @@ int naaccr_terminator_count(const NaaccrFileInfo *info);
 // Finds the NAACCR checksum field of one record in memory, which ends at its
 // first CR, LF or NUL (or, with no such byte in the NAACCR_RECORD_BUFFER_SIZE
 // window, at the first such byte before its layout's length, or after that
-// length).  Reads only the record and its terminator byte.  On NAACCR_REC_OK sets *length to the record's length
-// without terminators and *column to the field's first column.  Otherwise
-// returns the recognizer's NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_TYPE or
-// NAACCR_REC_ILLEGAL_CHAR, or NAACCR_REC_NO_CHECKSUM.
+// length).  Reads the record's bytes one at a time up to its end and the byte
+// that ends it, nothing after.  On NAACCR_REC_OK sets *length to the record's
+// length without terminators and *column to the field's first column.
+// Otherwise returns the recognizer's NAACCR_REC_BAD_VERSION,
+// NAACCR_REC_BAD_TYPE or NAACCR_REC_ILLEGAL_CHAR, or NAACCR_REC_NO_CHECKSUM.
 int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *column);
 
 // Compares the checksum field at `column` of a record of `length` bytes
@@ -46,5 +47,18 @@ int32_t locate_naaccr_checksum(const char *record, uint32_t *length, uint32_t *c
 // CV_FIELD_MISMATCH.  For versions 12 to 16 a field that earlier releases
 // wrote one column to the left also matches.
 int32_t compare_naaccr_checksum(const char *record, uint32_t length, uint32_t column);
+
+// The column where earlier releases wrote the field that belongs at `column`
+// (1919 for 1920, versions 12 to 16), or 0.
+uint32_t earlier_checksum_column(uint32_t column);
+
+// True when the field at `field` is "00" and then the eight hexadecimal
+// digits (either case) of `checksum`: the only form in which the record
+// checker takes a field for a match.
+bool checksum_field_holds(const unsigned char *field, uint32_t checksum);
+
+// As compare_naaccr_checksum, but a field matches only in the form that
+// checksum_field_holds accepts.  The field must lie within `length` bytes.
+bool naaccr_checksum_matches(const char *record, uint32_t length, uint32_t column);
 
 #endif

@@ -13,15 +13,9 @@
 // there is none.  Reads no byte outside [from, end).
 size_t skip_printable(const unsigned char *bytes, size_t from, size_t end);
 
-// Offset of the first byte outside 32 to 126 at `bytes`, looking at no more
-// than `limit` bytes: `limit` when there is none.  For a record in memory whose
-// size is not known, only that it holds its bytes up to this stop byte, or
-// `limit` bytes: whole aligned blocks are read, which never reach into another
-// page, so bytes after the stop byte may be read within its block, never
-// beyond it.
-size_t find_record_stop(const unsigned char *bytes, size_t limit);
-
-// The byte-at-a-time form, for tests and benchmarks.
+// The byte-at-a-time form: for a record in memory whose size is not known,
+// which may be read only up to the byte that ends it; and for tests and
+// benchmarks.
 size_t skip_printable_bytewise(const unsigned char *bytes, size_t from, size_t end);
 
 #endif

@@ -6,5 +6,3 @@ size_t skip_printable(const unsigned char *bytes, size_t from, size_t end)
 {
     return skip_printable_bytewise(bytes, from, end);
 }
-
-size_t find_record_stop(const unsigned char *bytes, size_t limit) { return skip_printable_bytewise(bytes, 0, limit); }

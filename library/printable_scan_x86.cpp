@@ -63,70 +63,7 @@ __attribute__((target("avx2"))) SCAN_ALIGN_STACK size_t skip_avx2(const unsigned
     return skip_sse2(bytes, i, end);
 }
 
-// Aligned blocks may hold bytes past the record's stop byte, in the same page:
-// the address sanitizer must not take them for an overflow.
-#define SCAN_ALIGNED_READS __attribute__((no_sanitize_address))
-
-__attribute__((target("avx2"))) SCAN_ALIGN_STACK SCAN_ALIGNED_READS size_t stop_avx2(const unsigned char *bytes,
-                                                                                     size_t limit)
-{
-    const __m256i one = _mm256_set1_epi8(1), limit_33 = _mm256_set1_epi8(33);
-    const uintptr_t address = reinterpret_cast<uintptr_t>(bytes);
-    const unsigned char *block = reinterpret_cast<const unsigned char *>(address & ~uintptr_t{31});
-    const unsigned skip = static_cast<unsigned>(address & 31);
-    size_t done = 0;
-    uint32_t mask = 0;
-    for (;; block += 32) {
-        const __m256i v = _mm256_load_si256(reinterpret_cast<const __m256i *>(block));
-        mask = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(limit_33, _mm256_add_epi8(v, one))));
-        if (done == 0)
-            mask &= ~uint32_t{0} << skip;
-        if (mask != 0)
-            break;
-        done += 32 - (done == 0 ? skip : 0);
-        if (done >= limit)
-            return limit;
-    }
-    const size_t stop = (done == 0 ? static_cast<size_t>(__builtin_ctz(mask)) - skip : done + __builtin_ctz(mask));
-    return stop < limit ? stop : limit;
-}
-
-__attribute__((target("sse2"))) SCAN_ALIGN_STACK SCAN_ALIGNED_READS size_t stop_sse2(const unsigned char *bytes,
-                                                                                     size_t limit)
-{
-    const __m128i one = _mm_set1_epi8(1), limit_33 = _mm_set1_epi8(33);
-    const uintptr_t address = reinterpret_cast<uintptr_t>(bytes);
-    const unsigned char *block = reinterpret_cast<const unsigned char *>(address & ~uintptr_t{15});
-    const unsigned skip = static_cast<unsigned>(address & 15);
-    size_t done = 0;
-    uint32_t mask = 0;
-    for (;; block += 16) {
-        const __m128i v = _mm_load_si128(reinterpret_cast<const __m128i *>(block));
-        mask = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpgt_epi8(limit_33, _mm_add_epi8(v, one))));
-        if (done == 0)
-            mask &= ~uint32_t{0} << skip;
-        if (mask != 0)
-            break;
-        done += 16 - (done == 0 ? skip : 0);
-        if (done >= limit)
-            return limit;
-    }
-    const size_t stop = (done == 0 ? static_cast<size_t>(__builtin_ctz(mask)) - skip : done + __builtin_ctz(mask));
-    return stop < limit ? stop : limit;
-}
-
 } // namespace
-
-size_t find_record_stop(const unsigned char *bytes, size_t limit)
-{
-    if (limit == 0)
-        return 0;
-    if (have_avx2())
-        return stop_avx2(bytes, limit);
-    if (have_sse2())
-        return stop_sse2(bytes, limit);
-    return skip_printable_bytewise(bytes, 0, limit);
-}
 
 size_t skip_printable(const unsigned char *bytes, size_t from, size_t end)
 {

@@ -1,5 +1,6 @@
 // record_check.h -- the parts of the record checker: the plan that a file's
-// first record sets, and the reader that checks a run of records against it.
+// head sets, the sink that takes a run's problems, and the reader that checks
+// a run of records against the plan.
 //
 // A run of records is checked from a record boundary while its records start
 // before a limit; what it finds depends on nothing but the plan and the bytes
@@ -20,8 +21,9 @@
 
 // Bytes read in one request, and so the most read ahead of the record being checked.
 const size_t check_block_size = 1u << 20;
-// The head from which the plan is made: the window, or the longest layout and its terminator.
-const size_t check_head_size = 24200;
+// The head from which the plan is made: a byte-order mark, then as far as the
+// first record's terminator is looked for, and the terminator's two bytes.
+const size_t check_head_size = NAACCR_CHECK_LONGEST_VIEW + 8;
 
 // Where a run's bytes come from: a file read at offsets, or a stream read in order.
 struct ByteSource {
@@ -33,38 +35,60 @@ struct ByteSource {
     bool ended;        // a stream's read said it has no more bytes
 };
 
-// What the first record sets for every record of the file.
+// What the reference record (the first record, or the first good one of the
+// next few when the first has a problem of its own) sets for every record.
 struct CheckPlan {
     bool checksums;             // verify checksum fields
+    bool items;                 // check every data item
     int64_t data_start;         // offset of the first record: after a byte-order mark
     int bom_length;             // 0, or the byte-order mark's 2 or 3 bytes
-    unsigned char form[2];      // the first record's terminator bytes; form[0] == 0: none
+    unsigned char form[2];      // the reference's terminator bytes; form[0] == 0: none
     int nterm;                  // 0, 1 or 2
     uint32_t reference;         // length of every record without terminators
-    const NaaccrLayout *layout; // the first record's layout, or null
-    unsigned char type;         // column 1 of the first record
+    const NaaccrLayout *layout; // the reference's layout, or null
+    unsigned char type;         // column 1 of the reference
     bool type_valid;
     int version_column; // the version code's columns, by the layout or the type
     int version_width;  // 0 when the type is unknown
     unsigned char version[3];
-    bool cannot_split; // no terminator in the window and no layout to cut by
+    bool cannot_split; // no terminator in the head and no layout to cut by
 };
 
 // Makes the plan from the first `n` bytes of a file (all of them when the file
 // is shorter than check_head_size) and fills the summary's description of the
-// first record.  Needs n > 0.
+// reference record.  Needs n > 0.
 void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckPlan *plan, NaaccrCheckSummary *summary);
 
-// Where a run's problems go: handed on at once, or stored for later.
-struct ProblemSink {
-    // Handed on: returns non-zero to stop the run.
-    int32_t (*deliver)(void *context, const NaaccrProblem *problem);
-    void *context;
-    // Stored: up to `capacity` problems; `overflow` once more were found.
-    NaaccrProblem *stored;
-    uint32_t capacity, count;
-    bool overflow;
+// A problem kept until the calling thread hands it on.  An item problem's
+// value is copied into the store's value bytes, its message into
+// problem.message; its item texts are the library's own and live on.
+struct StoredProblem {
+    bool item;
+    NaaccrProblem problem;
+    NaaccrItemProblem item_problem;
+    size_t value_at;
 };
+
+struct ProblemStore {
+    StoredProblem *entries;
+    uint32_t capacity, count;
+    char *values;
+    size_t values_capacity, values_used;
+    bool overflow; // more problems were found than it could keep
+};
+
+// Where a run's problems go: handed on at once (deliver set), or stored.
+struct ProblemSink {
+    // Return non-zero to stop the run.
+    int32_t (*deliver)(void *context, const NaaccrProblem *problem);
+    int32_t (*deliver_item)(void *context, const NaaccrItemProblem *problem);
+    void *context;
+    ProblemStore *store;
+};
+
+// Hands a problem to the sink; returns non-zero when the run must stop.
+int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem);
+int32_t sink_item_problem(ProblemSink *sink, const NaaccrItemProblem *problem);
 
 // What the caller may learn or decide while a run goes on (one thread only).
 struct RunHooks {
@@ -78,12 +102,13 @@ struct RunHooks {
 
 // What a run adds to the summary.
 struct RunResult {
-    uint64_t records, problems, checksums_matched;
-    uint64_t counts[NAACCR_CHECK_KINDS];
-    int64_t start;  // offset of its first record
-    int64_t end;    // offset after its last record
-    int32_t status; // NAACCR_REC_OK, NAACCR_REC_READ_FAILED or NAACCR_REC_NO_MEMORY
-    int stopped;    // 1 by a problem or record callback, 2 by progress, 3 cancelled
+    uint64_t records, problems, checksums_matched, items;
+    uint64_t counts[NAACCR_CHECK_ALL_KINDS]; // NAACCR_CHECK_NO_DICTIONARY aside
+    uint64_t no_dictionary;                  // first record of the run without a dictionary, or 0
+    int64_t start;                           // offset of its first record
+    int64_t end;                             // offset after its last record
+    int32_t status;                          // NAACCR_REC_OK, NAACCR_REC_READ_FAILED or NAACCR_REC_NO_MEMORY
+    int stopped;                             // 1 by a problem or record callback, 2 by progress, 3 cancelled
 };
 
 // The reader's buffer: one block ahead and a record held whole.
@@ -101,8 +126,5 @@ void free_run_buffer(RunBuffer *buffer);
 // Record numbers count from 1 within the run.
 void check_record_run(const CheckPlan &plan, ByteSource *source, RunBuffer *buffer, size_t primed, int64_t start,
                       bool find_start, int64_t limit, ProblemSink *sink, const RunHooks *hooks, RunResult *result);
-
-// Hands a problem to the sink; returns non-zero when the run must stop.
-int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem);
 
 #endif

@@ -1,396 +1,42 @@
-// record_reader.cpp -- checks a run of records: cuts them where the first
-// record's terminator form (or, without terminators, its layout's length)
-// says, and checks each one's length, terminator, type, version, bytes and
-// checksum field.
+// record_reader.cpp -- reads a run of records: keeps the buffer filled and
+// cuts the records where the reference record's terminator form (or, without
+// terminators, its layout's length) says; record_checks.cpp checks each one.
 //
 // The bytes are scanned once, with the vector scan of printable_scan: a byte
 // outside 32 to 126 is either the record's terminator or a problem, so a good
 // record costs one scan to its end.  A CR or LF that is not the file's form
 // splits the record when it comes before the record's expected length, and
-// ends it (in another form) from there on; so a record's bounds never depend
-// on anything but its own bytes and the first record.
-#include <inttypes.h>
-#include <stdarg.h>
-#include <stdio.h>
+// ends it (in another form) from there on.  The file's own form before that
+// length ends the record, unless the bytes after it and the next terminator
+// make up exactly one record: then it splits the record, which stays one.  So
+// a record's bounds never depend on anything but its own bytes, the bytes of
+// the next record and the plan.
 #include <stdlib.h>
 #include <string.h>
 
-#include "naaccr_internal.h"
 #include "printable_scan.h"
-#include "record_check.h"
+#include "record_checks.h"
+#include "run_buffer.h"
 
 namespace
 {
 
-const unsigned char ctrl_z = 26;
 const int64_t progress_step = 8 << 20;
-// A record longer than this is checked as it streams past, not held whole.
-const size_t keep_limit = NAACCR_CHECK_LONGEST_VIEW;
-
-// ---- the source and the buffer ----
-
-struct Reader {
-    ByteSource *source;
-    unsigned char *buf;
-    size_t capacity;
-    size_t len;         // bytes in buf
-    int64_t buf_offset; // offset of buf[0] in the file
-    bool eof;
-    int32_t status; // NAACCR_REC_OK or NAACCR_REC_READ_FAILED
-};
-
-int64_t read_source(ByteSource *source, unsigned char *into, size_t n)
-{
-    if (source->file != nullptr) {
-        size_t got = 0;
-        if (!read_file_at(*source->file, source->next, into, n, &got))
-            return -1;
-        source->next += static_cast<int64_t>(got);
-        return static_cast<int64_t>(got);
-    }
-    if (source->ended)
-        return 0;
-    const int64_t got = source->read(source->stream, into, static_cast<uint32_t>(n));
-    if (got < 0 || static_cast<uint64_t>(got) > n)
-        return -1;
-    source->ended = got == 0;
-    source->next += got;
-    return got;
-}
-
-// Reads one more block, first moving the bytes from `keep` on to the front of
-// the buffer when that makes room.  Returns by how much indices into the
-// buffer moved; sets r.eof at the end of the source.
-size_t read_more(Reader &r, size_t keep)
-{
-    size_t shift = 0;
-    if (r.capacity - r.len < check_block_size && keep > 0) {
-        memmove(r.buf, r.buf + keep, r.len - keep);
-        r.len -= keep;
-        r.buf_offset += static_cast<int64_t>(keep);
-        shift = keep;
-    }
-    size_t room = r.capacity - r.len;
-    if (room > check_block_size)
-        room = check_block_size;
-    if (r.source->file != nullptr && r.source->file_size >= 0 && r.source->next >= r.source->file_size) {
-        r.eof = true;
-        return shift;
-    }
-    const int64_t got = room == 0 ? 0 : read_source(r.source, r.buf + r.len, room);
-    if (got < 0) {
-        r.status = NAACCR_REC_READ_FAILED;
-        r.eof = true;
-    } else if (got == 0) {
-        r.eof = true;
-    } else {
-        r.len += static_cast<size_t>(got);
-    }
-    return shift;
-}
-
-// ---- problems of one record ----
-
-struct Found {
-    NaaccrProblem items[10];
-    int count;
-    uint32_t mask;
-};
-
-void add(Found &found, uint64_t number, int64_t offset, uint64_t column, int32_t code, const char *format, ...)
-    __attribute__((format(printf, 6, 7)));
-
-void add(Found &found, uint64_t number, int64_t offset, uint64_t column, int32_t code, const char *format, ...)
-{
-    found.mask |= 1u << code;
-    if (found.count == static_cast<int>(sizeof found.items / sizeof found.items[0]))
-        return;
-    NaaccrProblem &p = found.items[found.count++];
-    memset(&p, 0, sizeof p); // no stale bytes after the message's NUL
-    p.record = number;
-    p.offset = offset;
-    p.column = column > INT32_MAX ? INT32_MAX : static_cast<int32_t>(column);
-    p.code = code;
-    va_list args;
-    va_start(args, format);
-    vsnprintf(p.message, sizeof p.message, format, args);
-    va_end(args);
-}
-
-// A byte as a message shows it: itself when printable, else its value.
-const char *shown(unsigned char c, char *text, size_t capacity)
-{
-    snprintf(text, capacity, c >= 32 && c <= 126 ? "%c" : "ASCII %d", c);
-    return text;
-}
-
-// A run of bytes as a quoted, printable text.
-const char *quoted(const unsigned char *bytes, size_t n, char *text, size_t capacity)
-{
-    size_t used = 0;
-    text[used++] = '"';
-    for (size_t i = 0; i < n && used + 8 < capacity; ++i)
-        used += static_cast<size_t>(
-            snprintf(text + used, capacity - used, bytes[i] >= 32 && bytes[i] <= 126 ? "%c" : "<%d>", bytes[i]));
-    snprintf(text + used, capacity - used, "\"");
-    return text;
-}
-
-const char *terminator_text(const unsigned char *bytes, int n)
-{
-    if (n == 0)
-        return "no terminator";
-    if (n == 2)
-        return bytes[0] == '\r' ? "<cr><lf>" : "<lf><cr>";
-    return bytes[0] == '\r' ? "<cr>" : "<lf>";
-}
-
-// What is learned of a record while its bytes go by.
-struct Scan {
-    int64_t offset;   // of the record's first byte
-    uint64_t dropped; // bytes of a long record no longer held
-    bool held_head;   // the head checks were made early, for a long record
-    uint64_t illegal_count, illegal_column;
-    unsigned char illegal_byte;
-    uint64_t split_column;
-    unsigned char split_byte;
-    Found head; // type and version problems of a long record
-};
-
-// Column 1 and the version code, against the first record.
-void check_head(const CheckPlan &plan, const unsigned char *bytes, uint64_t length, bool first, uint64_t number,
-                int64_t offset, Found &found)
-{
-    char a[16], b[16];
-    if (length == 0)
-        return;
-    const unsigned char type = bytes[0];
-    if (!is_naaccr_record_type(static_cast<char>(type)))
-        add(found, number, offset, 1, NAACCR_CHECK_RECORD_TYPE, "Invalid NAACCR Record Type %s.",
-            shown(type, a, sizeof a));
-    else if (!first && type != plan.type)
-        add(found, number, offset, 1, NAACCR_CHECK_RECORD_TYPE, "Record Type %s differs from the first record's %s.",
-            shown(type, a, sizeof a), shown(plan.type, b, sizeof b));
-
-    if (plan.version_width == 0)
-        return;
-    const uint64_t column = static_cast<uint64_t>(plan.version_column);
-    if (first) {
-        if (plan.type_valid && plan.layout == nullptr)
-            add(found, number, offset, column, NAACCR_CHECK_VERSION, "Invalid NAACCR Version code for Record Type %c.",
-                plan.type);
-        return;
-    }
-    const size_t width = static_cast<size_t>(plan.version_width);
-    if (length < column - 1 + width)
-        return;
-    if (memcmp(bytes + column - 1, plan.version, width) != 0) {
-        char have[40], want[40];
-        add(found, number, offset, column, NAACCR_CHECK_VERSION, "Version code %s differs from the first record's %s.",
-            quoted(bytes + column - 1, width, have, sizeof have), quoted(plan.version, width, want, sizeof want));
-    }
-}
-
-bool all_blank(const unsigned char *field, size_t n)
-{
-    for (size_t i = 0; i < n; ++i)
-        if (field[i] != ' ')
-            return false;
-    return true;
-}
-
-// The record's own layout: the first record's when its type and version
-// columns agree, else whatever its own bytes say.
-const NaaccrLayout *own_layout(const CheckPlan &plan, const unsigned char *bytes, uint64_t length)
-{
-    if (plan.layout != nullptr && length >= static_cast<uint64_t>(plan.version_column + plan.version_width - 1) &&
-        bytes[0] == plan.type &&
-        memcmp(bytes + plan.version_column - 1, plan.version, static_cast<size_t>(plan.version_width)) == 0 &&
-        (!plan.layout->needs_blank_536 || (length >= 536 && bytes[535] == ' ')))
-        return plan.layout;
-    return match_naaccr_layout(reinterpret_cast<const char *>(bytes), static_cast<size_t>(length), nullptr);
-}
 
 // ---- the run ----
 
 struct Run {
     const CheckPlan *plan;
     Reader r;
-    ProblemSink *sink;
-    const RunHooks *hooks;
+    RunOutput out;
     RunResult *result;
     int64_t next_progress;
 };
 
-// How a record ended.
-enum Ending { ENDED_BY_FORM, ENDED_BY_OTHER_FORM, ENDED_BY_LENGTH, ENDED_AT_FILE_END };
-
-// Counts and hands on the problems of one record, and the record itself.
-// Returns false when the run must stop.
-bool finish_record(Run &run, Scan &scan, const unsigned char *bytes, uint64_t length, const unsigned char *terminator,
-                   int term, Ending ending)
-{
-    const CheckPlan &plan = *run.plan;
-    RunResult &result = *run.result;
-    const uint64_t number = result.records + 1;
-    const bool first = scan.offset == plan.data_start;
-    const int64_t offset = scan.offset;
-    Found found;
-    found.count = 0;
-    found.mask = 0;
-    char a[32], b[32];
-
-    // A lone Ctrl-Z at the very end is an old end-of-file mark, not a record.
-    if (ending == ENDED_AT_FILE_END && length == 1 && bytes != nullptr && bytes[0] == ctrl_z) {
-        add(found, number, offset, 0, NAACCR_CHECK_STRAY_CTRL_Z, "Stray Ctrl-Z at end of file.");
-    } else {
-        result.records = number;
-        const bool partial = ending == ENDED_AT_FILE_END && length != plan.reference;
-        if (first && plan.layout != nullptr && length != static_cast<uint64_t>(plan.layout->length) && !partial)
-            add(found, number, offset, 0, NAACCR_CHECK_LAYOUT_LENGTH,
-                "The first record has %" PRIu64 " characters; its layout (type %c, version %.*s) has %d.",
-                static_cast<uint64_t>(length), plan.type, plan.layout->version_width,
-                reinterpret_cast<const char *>(plan.version), plan.layout->length);
-        if (partial)
-            add(found, number, offset, 0, NAACCR_CHECK_PARTIAL_RECORD,
-                "The file ends inside a record, after %" PRIu64 " of its %u characters.", static_cast<uint64_t>(length),
-                plan.reference);
-        else if (length != plan.reference)
-            add(found, number, offset, 0, NAACCR_CHECK_RECORD_LENGTH,
-                "Record length %" PRIu64 " differs from the first record's %u.", static_cast<uint64_t>(length),
-                plan.reference);
-        if (ending == ENDED_AT_FILE_END && !partial && plan.nterm != 0)
-            add(found, number, offset, 0, NAACCR_CHECK_TERMINATOR_OMITTED,
-                "<cr><lf> terminators omitted at end of file.");
-
-        if (scan.held_head) {
-            for (int k = 0; k < scan.head.count; ++k)
-                found.items[found.count++] = scan.head.items[k];
-            found.mask |= scan.head.mask;
-        } else if (bytes != nullptr) {
-            check_head(plan, bytes, length, first, number, offset, found);
-        }
-
-        // Illegal bytes and a split, in column order.
-        const bool split_first =
-            scan.split_column != 0 && (scan.illegal_count == 0 || scan.split_column < scan.illegal_column);
-        for (int k = 0; k < 2; ++k) {
-            const bool split_turn = (k == 0) == split_first;
-            if (split_turn && scan.split_column != 0)
-                add(found, number, offset, scan.split_column, NAACCR_CHECK_SPLIT_RECORD,
-                    "A lone %s at column %" PRIu64 " splits the record.", scan.split_byte == '\r' ? "CR" : "LF",
-                    static_cast<uint64_t>(scan.split_column));
-            if (!split_turn && scan.illegal_count == 1)
-                add(found, number, offset, scan.illegal_column, NAACCR_CHECK_ILLEGAL_BYTE,
-                    "Illegal character, ASCII %d, found at column %" PRIu64 "", scan.illegal_byte,
-                    static_cast<uint64_t>(scan.illegal_column));
-            else if (!split_turn && scan.illegal_count > 1)
-                add(found, number, offset, scan.illegal_column, NAACCR_CHECK_ILLEGAL_BYTE,
-                    "Illegal character, ASCII %d, found at column %" PRIu64 " (%" PRIu64
-                    " illegal bytes in this record)",
-                    scan.illegal_byte, static_cast<uint64_t>(scan.illegal_column),
-                    static_cast<uint64_t>(scan.illegal_count));
-        }
-
-        if (plan.checksums && first && plan.layout != nullptr && plan.layout->checksum_column == 0)
-            add(found, number, offset, 0, NAACCR_CHECK_NO_CHECKSUM,
-                "Records of type %c, version %.*s have no checksum field.", plan.type, plan.layout->version_width,
-                reinterpret_cast<const char *>(plan.version));
-        // The record's own checksum column, wanted only to verify it or to hand it over.
-        const bool wanted = plan.checksums || (run.hooks != nullptr && run.hooks->on_record != nullptr);
-        const NaaccrLayout *layout =
-            wanted && bytes != nullptr && length > 0 ? own_layout(plan, bytes, length) : nullptr;
-        const uint32_t column = layout != nullptr ? layout->checksum_column : 0;
-        if (plan.checksums && column != 0 && !partial) {
-            const uint32_t n = static_cast<uint32_t>(length);
-            if (length < column + naaccr_checksum_width - 1) {
-                add(found, number, offset, column, NAACCR_CHECK_CHECKSUM_CUT,
-                    "The record ends before the end of its checksum field (columns %u to %u).", column,
-                    column + naaccr_checksum_width - 1);
-            } else if (all_blank(bytes + column - 1, naaccr_checksum_width)) {
-                add(found, number, offset, column, NAACCR_CHECK_CHECKSUM_BLANK, "The checksum field is blank.");
-            } else if (compare_naaccr_checksum(reinterpret_cast<const char *>(bytes), n, column) == CV_FIELD_OK) {
-                ++result.checksums_matched;
-            } else {
-                const uint32_t value =
-                    cvCalcCRC32(reinterpret_cast<const char *>(bytes), n, column, naaccr_checksum_width);
-                add(found, number, offset, column, NAACCR_CHECK_CHECKSUM_MISMATCH,
-                    "The checksum field holds %s; the record's checksum is \"%010X\".",
-                    quoted(bytes + column - 1, naaccr_checksum_width, a, sizeof a), value);
-            }
-        }
-        if (ending == ENDED_BY_OTHER_FORM)
-            add(found, number, offset, length + 1, NAACCR_CHECK_TERMINATOR_FORM,
-                "The record ends in %s, not in %s as the first record does.", terminator_text(terminator, term),
-                (snprintf(b, sizeof b, "%s", terminator_text(plan.form, plan.nterm)), b));
-
-        if (run.hooks != nullptr && run.hooks->on_record != nullptr) {
-            NaaccrRecordView view;
-            view.number = number;
-            view.offset = offset;
-            view.bytes = reinterpret_cast<const char *>(bytes);
-            view.length = length > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(length);
-            view.terminator_length = static_cast<uint32_t>(term);
-            view.problems = found.mask;
-            view.checksum_column = column;
-            if (run.hooks->on_record(run.hooks->record_context, &view) != 0)
-                result.stopped = 1;
-        }
-    }
-    if (found.mask & (1u << NAACCR_CHECK_STRAY_CTRL_Z) && run.hooks != nullptr && run.hooks->on_record != nullptr) {
-        NaaccrRecordView view = {0, offset, reinterpret_cast<const char *>(bytes), 1, 0, found.mask, 0};
-        if (run.hooks->on_record(run.hooks->record_context, &view) != 0)
-            result.stopped = 1;
-    }
-
-    // In column order, the record as a whole (column 0) first.
-    for (int k = 1; k < found.count; ++k)
-        for (int m = k; m > 0 && found.items[m].column < found.items[m - 1].column; --m) {
-            const NaaccrProblem swap = found.items[m];
-            found.items[m] = found.items[m - 1];
-            found.items[m - 1] = swap;
-        }
-    for (int k = 0; k < found.count; ++k) {
-        ++result.problems;
-        ++result.counts[found.items[k].code];
-        if (result.stopped == 0 && sink_problem(run.sink, &found.items[k]) != 0)
-            result.stopped = 1;
-    }
-    return result.stopped == 0;
-}
-
-void note_byte(const CheckPlan &plan, Scan &scan, unsigned char c, uint64_t column, bool split)
-{
-    (void)plan;
-    if (split) {
-        if (scan.split_column == 0) {
-            scan.split_column = column;
-            scan.split_byte = c;
-        }
-        return;
-    }
-    if (scan.illegal_count++ == 0) {
-        scan.illegal_column = column;
-        scan.illegal_byte = c;
-    }
-}
-
-void start_scan(Scan &scan, int64_t offset)
-{
-    scan.offset = offset;
-    scan.dropped = 0;
-    scan.held_head = false;
-    scan.illegal_count = scan.illegal_column = 0;
-    scan.illegal_byte = 0;
-    scan.split_column = 0;
-    scan.split_byte = 0;
-    scan.head.count = 0;
-    scan.head.mask = 0;
-}
-
 bool cancelled(const Run &run)
 {
-    return run.hooks != nullptr && run.hooks->cancelled != nullptr && run.hooks->cancelled->load();
+    const RunHooks *hooks = run.out.hooks;
+    return hooks != nullptr && hooks->cancelled != nullptr && hooks->cancelled->load();
 }
 
 // Reports progress when another few megabytes have been read, also inside a
@@ -401,7 +47,7 @@ bool go_on_at(Run &run, int64_t offset)
         run.result->stopped = 3;
         return false;
     }
-    const RunHooks *hooks = run.hooks;
+    const RunHooks *hooks = run.out.hooks;
     if (hooks == nullptr || hooks->progress == nullptr || offset < run.next_progress)
         return true;
     run.next_progress = offset + progress_step;
@@ -412,86 +58,151 @@ bool go_on_at(Run &run, int64_t offset)
     return true;
 }
 
-// One record of a file with terminators, from buf[pos].  Returns the index
-// after it (after the shift that reading more may cause, given in *shifted),
-// or stops the run.
-bool terminated_record(Run &run, size_t &pos)
+// Whether the file's own terminator at buf[j], `before` bytes into the record
+// that starts at buf[rstart], splits the record rather than ending it: the
+// bytes after it hold no CR or LF up to a terminator of the file's form that
+// ends the record at exactly the reference length.
+bool joins_split(Run &run, size_t &rstart, size_t &j, uint64_t before)
 {
     const CheckPlan &plan = *run.plan;
+    Reader &r = run.r;
+    const size_t term = static_cast<size_t>(plan.nterm);
+    if (plan.reference < before + term)
+        return false;
+    const size_t piece = static_cast<size_t>(plan.reference - before) - term;
+    size_t *moved[] = {&j};
+    read_until(r, j + term + piece + term + 1, rstart, moved, 1);
+    const size_t k = j + term + piece;
+    if (k + term > r.len || memcmp(r.buf + k, plan.form, term) != 0)
+        return false;
+    return memchr(r.buf + j + term, '\r', piece) == nullptr && memchr(r.buf + j + term, '\n', piece) == nullptr;
+}
+
+// How a CR or LF at buf[j] is taken: the record's end in the file's form
+// (ENDED_BY_FORM), in another form (ENDED_BY_OTHER_FORM), or a split inside
+// the record (returns false).  Sets *term to the terminator's bytes.
+bool takes_as_end(Run &run, size_t &rstart, size_t &j, uint64_t before, const Scan &scan, int *term, Ending *ending)
+{
+    const CheckPlan &plan = *run.plan;
+    const Reader &r = run.r;
+    const unsigned char c = r.buf[j];
+    const int next = j + 1 < r.len ? r.buf[j + 1] : -1;
+    const bool pair = next == (c == '\r' ? '\n' : '\r');
+    const bool full = before >= plan.reference;
+    // In a file of one-byte terminators the same byte followed by the other is another form.
+    const bool own = plan.nterm == 2 ? c == plan.form[0] && next == plan.form[1]
+                                     : plan.nterm == 1 && c == plan.form[0] && !(pair && full);
+    if (own) {
+        *term = plan.nterm;
+        *ending = ENDED_BY_FORM;
+        return full || scan.joined || !joins_split(run, rstart, j, before);
+    }
+    if (!full)
+        return false;
+    *term = pair ? 2 : 1;
+    *ending = ENDED_BY_OTHER_FORM;
+    return true;
+}
+
+// What the reader does next within a record.
+enum Step { STEP_SCAN, STEP_ENDED, STEP_STOP };
+
+// The scan has reached the end of the buffer: a long record's bytes are
+// dropped, and more are read.  STEP_ENDED at the end of the source.
+Step read_on(Run &run, Scan &scan, size_t &rstart, size_t &i)
+{
+    Reader &r = run.r;
+    if (scan.long_record) {
+        feed_long_record(scan, r.buf + rstart, i - rstart);
+        scan.dropped += i - rstart;
+        rstart = i;
+    }
+    if (r.eof)
+        return STEP_ENDED;
+    if (!go_on_at(run, r.buf_offset + static_cast<int64_t>(i)))
+        return STEP_STOP;
+    const size_t shift = read_more(r, rstart);
+    rstart -= shift;
+    i -= shift;
+    return STEP_SCAN;
+}
+
+// A CR or LF at buf[at]: a split inside the record (the scan goes on at i),
+// or the record's end (reported; sets pos after its terminator).
+Step line_end(Run &run, Scan &scan, size_t &rstart, size_t &i, size_t at, size_t &pos)
+{
+    Reader &r = run.r;
+    const unsigned char c = r.buf[at];
+    const uint64_t before = scan.dropped + (at - rstart);
+    if (at + 1 >= r.len && !r.eof) {
+        // The byte after it decides between one and two terminator bytes.
+        size_t *moved[] = {&at};
+        read_until(r, at + 2, rstart, moved, 1);
+        i = at;
+        return STEP_SCAN;
+    }
+    int term = 0;
+    Ending ending = ENDED_BY_FORM;
+    if (!takes_as_end(run, rstart, at, before, scan, &term, &ending)) {
+        const bool joined = ending == ENDED_BY_FORM && term != 0;
+        note_byte(scan, c, before + 1, true, joined ? term : 1);
+        scan.joined = scan.joined || joined;
+        i = at + static_cast<size_t>(joined ? term : 1);
+        return STEP_SCAN;
+    }
+    if (scan.long_record) {
+        feed_long_record(scan, r.buf + rstart, at - rstart);
+        scan.dropped += at - rstart;
+        rstart = at;
+    }
+    pos = at + static_cast<size_t>(term);
+    const RecordEnd end = {scan.long_record ? nullptr : r.buf + rstart, before, r.buf + at, term, ending};
+    return finish_record(run.out, scan, end) ? STEP_ENDED : STEP_STOP;
+}
+
+// One record of a file with terminators, from buf[pos].  Sets pos after it;
+// false when the run must stop.
+bool terminated_record(Run &run, size_t &pos)
+{
     Reader &r = run.r;
     Scan scan;
     start_scan(scan, r.buf_offset + static_cast<int64_t>(pos));
     size_t rstart = pos, i = pos;
-    unsigned char type = 0;
-    bool have_type = false;
+    const unsigned char type = r.buf[pos];
     for (;;) {
         if (i >= r.len) {
-            if (r.eof) {
-                const uint64_t length = scan.dropped + (r.len - rstart);
-                const unsigned char *bytes = scan.dropped == 0 ? r.buf + rstart : nullptr;
-                pos = r.len;
-                return finish_record(run, scan, bytes, length, nullptr, 0, ENDED_AT_FILE_END);
-            }
-            // A long record is checked as it goes by: its head is checked now
-            // and the rest of its bytes are not held.
-            if (i - rstart > keep_limit && !scan.held_head && scan.dropped == 0) {
-                check_head(plan, r.buf + rstart, i - rstart, scan.offset == plan.data_start, run.result->records + 1,
-                           scan.offset, scan.head);
-                scan.held_head = true;
-            }
-            if (scan.held_head) {
-                scan.dropped += i - rstart;
-                rstart = i;
-            }
-            if (!go_on_at(run, r.buf_offset + static_cast<int64_t>(i)))
+            const Step step = read_on(run, scan, rstart, i);
+            if (step == STEP_STOP)
                 return false;
-            const size_t shift = read_more(r, rstart);
-            rstart -= shift;
-            i -= shift;
-            continue;
+            if (step == STEP_SCAN)
+                continue;
+            pos = r.len;
+            const RecordEnd end = {scan.long_record ? nullptr : r.buf + rstart, scan.dropped + (i - rstart), nullptr, 0,
+                                   ENDED_AT_FILE_END};
+            return finish_record(run.out, scan, end);
         }
-        if (!have_type) {
-            type = r.buf[rstart];
-            have_type = true;
-        }
-        const size_t j = skip_printable(r.buf, i, r.len);
-        if (j == r.len) {
+        // A record is held whole up to the longest view; past it, it is
+        // checked as it streams by, whatever the buffer could hold.
+        const size_t held_end = scan.long_record || r.len - rstart <= keep_limit ? r.len : rstart + keep_limit + 1;
+        const size_t j = skip_printable(r.buf, i, held_end);
+        if (j == held_end) {
+            if (!scan.long_record && j - rstart > keep_limit) {
+                hold_long_record(*run.plan, scan, r.buf + rstart, j - rstart, run.result->records + 1);
+                scan.dropped = j - rstart;
+                rstart = j;
+            }
             i = j;
-            continue;
+        } else if (r.buf[j] == '\r' || r.buf[j] == '\n') {
+            const Step step = line_end(run, scan, rstart, i, j, pos);
+            if (step != STEP_SCAN)
+                return step == STEP_ENDED;
+        } else {
+            // In a record of type U a NUL is data, as the recognizer takes it.
+            const uint64_t before = scan.dropped + (j - rstart);
+            if (!(r.buf[j] == 0 && type == 'U' && before > 0))
+                note_byte(scan, r.buf[j], before + 1, false, 1);
+            i = j + 1;
         }
-        const unsigned char c = r.buf[j];
-        const uint64_t before = scan.dropped + (j - rstart);
-        if (c == '\r' || c == '\n') {
-            if (j + 1 >= r.len && !r.eof) {
-                // The byte after it decides between one and two terminator bytes.
-                const size_t shift = read_more(r, rstart);
-                rstart -= shift;
-                i = j - shift;
-                continue;
-            }
-            const int next = j + 1 < r.len ? r.buf[j + 1] : -1;
-            int term = 0;
-            Ending ending = ENDED_BY_FORM;
-            if (plan.nterm == 2 && c == plan.form[0] && next == plan.form[1]) {
-                term = 2;
-            } else if (plan.nterm == 1 && c == plan.form[0]) {
-                term = 1;
-            } else if (before < plan.reference) {
-                note_byte(plan, scan, c, before + 1, true);
-                i = j + 1;
-                continue;
-            } else {
-                ending = ENDED_BY_OTHER_FORM;
-                term = plan.nterm == 1 && plan.form[0] == '\n' && c == '\r' && next == '\n' ? 2 : 1;
-            }
-            const unsigned char *bytes = scan.dropped == 0 ? r.buf + rstart : nullptr;
-            pos = j + static_cast<size_t>(term);
-            return finish_record(run, scan, bytes, before, r.buf + j, term, ending);
-        }
-        // In a record of type U a NUL is data, as the recognizer takes it.
-        if (!(c == 0 && type == 'U' && j > rstart))
-            note_byte(plan, scan, c, before + 1, false);
-        i = j + 1;
     }
 }
 
@@ -515,92 +226,16 @@ bool fixed_record(Run &run, size_t &pos)
             break;
         const unsigned char c = r.buf[j];
         if (!(c == 0 && type == 'U' && j > pos))
-            note_byte(plan, scan, c, j - pos + 1, c == '\r' || c == '\n');
+            note_byte(scan, c, j - pos + 1, c == '\r' || c == '\n', 1);
         i = j + 1;
     }
     const unsigned char *bytes = r.buf + pos;
     pos += have;
-    return finish_record(run, scan, bytes, have, nullptr, 0, have < want ? ENDED_AT_FILE_END : ENDED_BY_LENGTH);
-}
-
-// The first record boundary at or after `start` and before `limit`: after
-// the first whole terminator of the file's form that ends there or later, or
-// at the next multiple of the layout's length.  Leaves the reader there; false
-// when the limit or the file's end comes first.
-bool find_boundary(Run &run, int64_t start, int64_t limit, size_t &pos)
-{
-    const CheckPlan &plan = *run.plan;
-    Reader &r = run.r;
-    if (plan.nterm == 0) {
-        const int64_t length = plan.reference;
-        const int64_t records = (start - plan.data_start + length - 1) / length;
-        const int64_t boundary = plan.data_start + records * length;
-        r.source->next = boundary;
-        r.buf_offset = boundary;
-        pos = 0;
-        return true;
-    }
-    const int64_t from = start - plan.nterm > plan.data_start ? start - plan.nterm : plan.data_start;
-    r.source->next = from;
-    r.buf_offset = from;
-    size_t i = 0;
-    for (;;) {
-        if (r.buf_offset + static_cast<int64_t>(i) >= limit)
-            return false;
-        if (i + static_cast<size_t>(plan.nterm) > r.len) {
-            if (r.eof)
-                return false;
-            const size_t keep = i;
-            const size_t shift = read_more(r, keep);
-            i -= shift;
-            continue;
-        }
-        const void *hit = memchr(r.buf + i, plan.form[0], r.len - i);
-        if (hit == nullptr) {
-            i = r.len;
-            continue;
-        }
-        const size_t j = static_cast<size_t>(static_cast<const unsigned char *>(hit) - r.buf);
-        if (plan.nterm == 2 && j + 1 >= r.len) {
-            if (r.eof)
-                return false;
-            const size_t shift = read_more(r, j);
-            i = j - shift;
-            continue;
-        }
-        if (plan.nterm == 1 || r.buf[j + 1] == plan.form[1]) {
-            pos = j + static_cast<size_t>(plan.nterm);
-            return true;
-        }
-        i = j + 1;
-    }
+    const RecordEnd end = {bytes, have, nullptr, 0, have < want ? ENDED_AT_FILE_END : ENDED_BY_LENGTH};
+    return finish_record(run.out, scan, end);
 }
 
 } // namespace
-
-bool allocate_run_buffer(RunBuffer *buffer)
-{
-    buffer->capacity = keep_limit + 2 * check_block_size;
-    buffer->bytes = static_cast<unsigned char *>(malloc(buffer->capacity));
-    return buffer->bytes != nullptr;
-}
-
-void free_run_buffer(RunBuffer *buffer)
-{
-    free(buffer->bytes);
-    buffer->bytes = nullptr;
-}
-
-int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem)
-{
-    if (sink->deliver != nullptr)
-        return sink->deliver(sink->context, problem);
-    if (sink->count < sink->capacity)
-        sink->stored[sink->count++] = *problem;
-    else
-        sink->overflow = true;
-    return 0;
-}
 
 void check_record_run(const CheckPlan &plan, ByteSource *source, RunBuffer *buffer, size_t primed, int64_t start,
                       bool find_start, int64_t limit, ProblemSink *sink, const RunHooks *hooks, RunResult *result)
@@ -608,8 +243,7 @@ void check_record_run(const CheckPlan &plan, ByteSource *source, RunBuffer *buff
     memset(result, 0, sizeof *result);
     Run run;
     run.plan = &plan;
-    run.sink = sink;
-    run.hooks = hooks;
+    run.out = {&plan, sink, hooks, result};
     run.result = result;
     Reader &r = run.r;
     r.source = source;
@@ -627,7 +261,7 @@ void check_record_run(const CheckPlan &plan, ByteSource *source, RunBuffer *buff
         r.buf_offset = start;
         source->next = start;
     }
-    if (find_start && !find_boundary(run, start, limit, pos)) {
+    if (find_start && !find_boundary(plan, r, start, limit, pos)) {
         const int64_t reached = r.buf_offset + static_cast<int64_t>(r.len);
         result->start = result->end = reached < limit ? reached : limit;
         result->status = r.status;

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "console.h"
+#include "file_magic.h"
 #include "gzip_stream.h"
 #include "output_file.h"
 
@@ -30,8 +31,6 @@ int64_t CV_CALL read_plain(void *stream, void *buffer, uint32_t size)
     const size_t n = fread(buffer, 1, size, s.file);
     return n == 0 && ferror(s.file) ? -1 : static_cast<int64_t>(n);
 }
-
-bool is_gzip(const unsigned char *head, size_t n) { return n == 2 && head[0] == 0x1F && head[1] == 0x8B; }
 
 bool ends_with_gz(const char *path)
 {
@@ -61,7 +60,7 @@ int32_t check_input(const char *path, const NaaccrCheckOptions *options, NaaccrC
     if (strcmp(path, "-") == 0) {
         use_binary_stdin();
         const size_t n = fread(head, 1, sizeof head, stdin);
-        if (is_gzip(head, n))
+        if (file_magic(head, n) == MAGIC_GZIP)
             return check_gzip_stream(stdin, head, n, options, summary, error, capacity);
         PlainStream stream = {stdin, head, n};
         return cvCheckNaaccrStream(read_plain, &stream, options, summary);
@@ -75,7 +74,7 @@ int32_t check_input(const char *path, const NaaccrCheckOptions *options, NaaccrC
         return cvCheckNaaccrFile(path, options, summary);
     const size_t n = fread(head, 1, sizeof head, file);
     int32_t code;
-    if (is_gzip(head, n)) {
+    if (file_magic(head, n) == MAGIC_GZIP) {
         code = check_gzip_stream(file, head, n, options, summary, error, capacity);
     } else if (ends_with_gz(path) && n > 0) {
         clear_summary(summary);

@@ -18,6 +18,7 @@
 #include "check_input.h"
 #include "code_names.h"
 #include "commands.h"
+#include "console.h"
 #include "help.h"
 #include "output_file.h"
 #include "progress.h"
@@ -180,6 +181,9 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
 {
     if (!output_allowed(path, out))
         return 2;
+    // A reader that goes away (`| head`) makes writes fail rather than end
+    // the program with its temporary file left behind.
+    ignore_broken_pipe();
     Assignment a;
     a.path = path;
     a.out = out;
@@ -237,13 +241,19 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
         report_failure(out, "cannot write the copy");
         return 2;
     }
-    if (!commit_output(&a.file, out, error, sizeof error)) {
-        report_failure(out, error);
-        return 2;
-    }
+    // Every line about the records is out before OUT changes, so a report
+    // that cannot be written leaves OUT as it was.
     if (line.max_problems != 0 && a.not_assigned > a.listed && !line.quiet) {
         print_text(stdout, path);
         printf(": ... and %" PRIu64 " more records not assigned\n", a.not_assigned - a.listed);
+    }
+    if (fflush(stdout) != 0 || ferror(stdout)) {
+        discard_output(&a.file);
+        return 2;
+    }
+    if (!commit_output(&a.file, out, error, sizeof error)) {
+        report_failure(out, error);
+        return 2;
     }
     print_text(stdout, path);
     fputs(" -> ", stdout);

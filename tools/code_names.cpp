@@ -1,6 +1,7 @@
 // code_names.cpp -- the names of the library's result codes and kinds of problem.
 #include "code_names.h"
 
+#include "check_kinds.h"
 #include "cvnaaccr.h"
 
 const char *naaccr_code_name(int32_t code)
@@ -43,25 +44,8 @@ const char *naaccr_code_name(int32_t code)
 
 const char *check_kind_name(int32_t kind)
 {
-    static const char *const names[NAACCR_CHECK_KINDS] = {
-        "unknown",
-        "NAACCR_CHECK_RECORD_LENGTH",
-        "NAACCR_CHECK_LAYOUT_LENGTH",
-        "NAACCR_CHECK_RECORD_TYPE",
-        "NAACCR_CHECK_VERSION",
-        "NAACCR_CHECK_ILLEGAL_BYTE",
-        "NAACCR_CHECK_SPLIT_RECORD",
-        "NAACCR_CHECK_TERMINATOR_FORM",
-        "NAACCR_CHECK_TERMINATOR_OMITTED",
-        "NAACCR_CHECK_STRAY_CTRL_Z",
-        "NAACCR_CHECK_PARTIAL_RECORD",
-        "NAACCR_CHECK_BYTE_ORDER_MARK",
-        "NAACCR_CHECK_CHECKSUM_MISMATCH",
-        "NAACCR_CHECK_CHECKSUM_BLANK",
-        "NAACCR_CHECK_NO_CHECKSUM",
-        "NAACCR_CHECK_CHECKSUM_CUT",
-    };
-    return kind > 0 && kind < NAACCR_CHECK_KINDS ? names[kind] : "unknown";
+    const CheckKind *found = find_check_kind(kind);
+    return found != nullptr ? found->name : "unknown";
 }
 
 bool is_check_anomaly(int32_t kind)

@@ -9,7 +9,7 @@
 const char *naaccr_code_name(int32_t code);
 
 // "NAACCR_CHECK_RECORD_LENGTH" and so on for a kind of problem of the record
-// checker (1 to NAACCR_CHECK_KINDS - 1); "unknown" for any other value.
+// or item checker (check_kinds.h); "unknown" for any other value.
 const char *check_kind_name(int32_t kind);
 
 // True for the kinds that are insignificant anomalies at the end of a file

@@ -6,6 +6,10 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <string>
+
+#include "text_output.h"
+
 namespace
 {
 
@@ -53,17 +57,25 @@ const OptionSpec *find_long(const char *text, size_t length, unsigned accepted)
     return matches == 1 ? found : nullptr;
 }
 
+// A letter option as typed, escaped as names are: "-<27>" for an ESC.
+std::string letter_option(int letter)
+{
+    const char text[3] = {'-', static_cast<char>(letter), '\0'};
+    return printable_text(text, 2);
+}
+
 // Writes why getopt_long refused the option in `element` (the argument it
 // was looking at): `c` is ':' for a missing value, else '?' (BSD-derived
 // implementations also return ':' for a value given to a long option that
-// takes none, so long options are judged from their text).
+// takes none, so long options are judged from their text).  What the user
+// typed is escaped, so that it cannot drive the terminal.
 void report_option_error(const char *name, const char *element, int c, unsigned accepted)
 {
     if (strncmp(element, "--", 2) != 0) {
         if (c == ':')
-            fprintf(stderr, "cvnaaccr %s: option '-%c' needs a value\n", name, optopt);
+            fprintf(stderr, "cvnaaccr %s: option '%s' needs a value\n", name, letter_option(optopt).c_str());
         else
-            fprintf(stderr, "cvnaaccr %s: unknown option '-%c'\n", name, optopt);
+            fprintf(stderr, "cvnaaccr %s: unknown option '%s'\n", name, letter_option(optopt).c_str());
         return;
     }
     const char *body = element + 2;
@@ -75,7 +87,7 @@ void report_option_error(const char *name, const char *element, int c, unsigned 
     else if (spec != nullptr && spec->has_arg == required_argument)
         fprintf(stderr, "cvnaaccr %s: option '--%s' needs a value\n", name, spec->name);
     else
-        fprintf(stderr, "cvnaaccr %s: unknown option '--%.*s'\n", name, static_cast<int>(length), body);
+        fprintf(stderr, "cvnaaccr %s: unknown option '--%s'\n", name, printable_text(body, length).c_str());
 }
 
 bool take_count(const char *name, const char *option, const char *text, uint32_t *value)
@@ -83,7 +95,7 @@ bool take_count(const char *name, const char *option, const char *text, uint32_t
     if (parse_count(text, value))
         return true;
     fprintf(stderr, "cvnaaccr %s: option '--%s' needs a whole number from 0 to 4294967295, not '%s'\n", name, option,
-            text);
+            printable_text(text, strlen(text)).c_str());
     return false;
 }
 

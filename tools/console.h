@@ -11,4 +11,9 @@ bool stderr_is_terminal();
 // otherwise turn CR LF into LF and stop at a Ctrl-Z).
 void use_binary_stdin();
 
+// From now on a write to a pipe whose reader has gone fails (ferror) instead
+// of ending the program with SIGPIPE.  Nothing on Windows, which has no such
+// signal.
+void ignore_broken_pipe();
+
 #endif

@@ -2,9 +2,12 @@
 // always binary.
 #include "console.h"
 
+#include <signal.h>
 #include <stdio.h>
 #include <unistd.h>
 
 bool stderr_is_terminal() { return isatty(fileno(stderr)) != 0; }
 
 void use_binary_stdin() {}
+
+void ignore_broken_pipe() { signal(SIGPIPE, SIG_IGN); }

@@ -8,3 +8,5 @@
 bool stderr_is_terminal() { return _isatty(_fileno(stderr)) != 0; }
 
 void use_binary_stdin() { _setmode(_fileno(stdin), _O_BINARY); }
+
+void ignore_broken_pipe() {}

@@ -3,15 +3,11 @@
 #include "file_hint.h"
 
 #include <stdio.h>
-#include <string.h>
+
+#include "file_magic.h"
 
 namespace
 {
-
-bool starts_with(const unsigned char *head, size_t n, const char *magic, size_t length)
-{
-    return n >= length && memcmp(head, magic, length) == 0;
-}
 
 // The first byte that is neither a blank nor a line end, or -1.
 int first_non_blank(const unsigned char *head, size_t n)
@@ -48,11 +44,12 @@ bool file_hint(const char *path, const NaaccrFileInfo &info, int32_t code, char 
         n = fread(head, 1, sizeof head, file);
         fclose(file);
     }
-    if (starts_with(head, n, "\x1f\x8b", 2))
+    const FileMagic magic = file_magic(head, n);
+    if (magic == MAGIC_GZIP)
         snprintf(hint, capacity, "a gzip-compressed file");
-    else if (starts_with(head, n, "\xef\xbb\xbf", 3))
+    else if (magic == MAGIC_UTF8_BOM)
         snprintf(hint, capacity, "text that starts with a UTF-8 byte-order mark; record files have none");
-    else if (starts_with(head, n, "\xff\xfe", 2) || starts_with(head, n, "\xfe\xff", 2))
+    else if (magic == MAGIC_UTF16_BOM)
         snprintf(hint, capacity, "UTF-16 text (it starts with a byte-order mark), not single-byte records");
     else if (first_non_blank(head, n) == '<')
         snprintf(hint, capacity, "a NAACCR XML data file, not a fixed-length record file");

@@ -43,10 +43,10 @@ int main(int argc, char **argv)
             version = true;
         } else {
             const char *element = argv[optind > before ? optind - 1 : optind];
-            if (strncmp(element, "--", 2) == 0)
-                fprintf(stderr, "cvnaaccr: unknown option '%s'\n", element);
-            else
-                fprintf(stderr, "cvnaaccr: unknown option '-%c'\n", optopt);
+            const char letter[3] = {'-', static_cast<char>(optopt), '\0'};
+            fputs("cvnaaccr: unknown option '", stderr);
+            print_text(stderr, strncmp(element, "--", 2) == 0 ? element : letter);
+            fputs("'\n", stderr);
             return 2;
         }
     }

@@ -161,7 +161,7 @@ TEST(CheckJob, KeepsTheFirstTenThousandProblemsAndCountsTheRest)
     ASSERT_TRUE(PrepareCheckJob(&job, scripted_checker, "10005", NAACCR_CHECK_CHECKSUMS, &signals));
     RunCheckJob(&job);
     EXPECT_EQ(job.problem_count, (uint32_t)CHECK_LIST_LIMIT);
-    EXPECT_EQ(job.dropped, 5u);
+    EXPECT_EQ(job.summary.problems, 10005u);
     EXPECT_EQ(job.problems[CHECK_LIST_LIMIT - 1].record, (uint64_t)CHECK_LIST_LIMIT);
     // The options: the list's limit, every processor, the flags.
     EXPECT_EQ(job.summary.reported, (uint64_t)CHECK_LIST_LIMIT);
@@ -210,3 +210,38 @@ TEST(CheckJob, KeepsAPathTooLongForItsRoomCutAndTerminated)
 }
 
 } // namespace
+
+TEST(CheckJob, NewsHandsOverTheProblemsAndOnceDoneTheOutcome)
+{
+    const struct {
+        const char *label;
+        bool run;
+        uint32_t problem_count;
+        int done;
+        uint64_t records;
+    } cases[] = {
+        {"before the check", false, 0, 0, 0},
+        {"after the check", true, 7, 1, 7},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        FakeSignals fake;
+        CheckSignals signals = signals_of(&fake);
+        CheckJob job;
+        ASSERT_TRUE(PrepareCheckJob(&job, scripted_checker, "7", NAACCR_CHECK_CHECKSUMS, &signals));
+        if (c.run)
+            RunCheckJob(&job);
+        CheckNews news;
+        memset(&news, 0xA5, sizeof news);
+        TakeCheckNews(&job, &news);
+        EXPECT_EQ(news.problem_count, c.problem_count);
+        EXPECT_EQ(news.done, c.done);
+        if (c.done) {
+            EXPECT_EQ(news.result, NAACCR_REC_OK);
+            EXPECT_EQ(news.summary.records, c.records);
+            EXPECT_EQ(news.summary.counts[0], (uint64_t)NAACCR_CHECK_CHECKSUMS);
+            EXPECT_STREQ(news.problems[c.problem_count - 1].message, "problem 7");
+        }
+        ReleaseCheckJob(&job);
+    }
+}

@@ -29,6 +29,16 @@ std::string records(int count, const std::string &terminator)
     return bytes;
 }
 
+// One press of "Select NAACCR File" as the program makes it, writing to `log`; no checker is found, so
+// the record check is only withdrawn.
+void SelectAndInspect(const DialogUi *ui, InspectionLog *log)
+{
+    ProgramState state;
+    memset(&state, 0, sizeof state);
+    state.log = *log;
+    SelectInspectAndOfferCheck(ui, &state);
+}
+
 NaaccrFileInfo make_info(char type, const char *version, char first, char second, int32_t length, int32_t count,
                          int64_t size)
 {

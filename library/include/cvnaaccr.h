@@ -158,8 +158,11 @@ int32_t CV_CALL cvCompareCRC32(const char *record, uint32_t length, uint32_t col
    written, NAACCR_REC_BAD_VERSION, NAACCR_REC_BAD_TYPE,
    NAACCR_REC_ILLEGAL_CHAR, NAACCR_REC_NO_CHECKSUM (types R and U, versions 1
    to 5), or CV_FIELD_PAST_END when the record ends before the field's last
-   column.  On every refusal the record is unchanged.  Reads only the record
-   and its terminator byte. */
+   column.  On every refusal the record is unchanged.  Reads the record one
+   byte at a time up to the byte that ends it and nothing after that byte; so
+   the record must be followed by a CR, LF or NUL, or else the first
+   NAACCR_RECORD_BUFFER_SIZE bytes (for types A and M of version 180, its
+   layout's length) must be readable. */
 int32_t CV_CALL cvAssignChecksum(char *record);
 
 /* Verifies the NAACCR checksum field of one record in memory, which ends as
@@ -168,7 +171,12 @@ int32_t CV_CALL cvAssignChecksum(char *record);
    without them, as earlier releases wrote it), CV_FIELD_MISMATCH when it does
    not or when the record ends before the field's last column, or the
    recognizer's codes and NAACCR_REC_NO_CHECKSUM as cvAssignChecksum does.
-   Reads only the record and its terminator byte. */
+   Reads as cvAssignChecksum does, with the same precondition.  The field is
+   read as cvCompareCRC32 reads it, so only its last eight characters count;
+   this call keeps that for the callers that rely on it, while the record
+   checker (NAACCR_CHECK_CHECKSUMS) takes a field for a match only when it
+   holds "00" and then the eight hexadecimal digits of the checksum, in upper
+   or lower case. */
 int32_t CV_CALL cvCompareChecksum(const char *record);
 
 /* Copies the library's version, build date, build time and contact text, each
@@ -180,14 +188,23 @@ int32_t CV_CALL cvGet_cvnaaccr_dll_info(NaaccrLibraryInfo *info);
 
    cvCheckNaaccrFile and cvCheckNaaccrStream read a whole record file and
    report every problem of every record through a callback, then a summary.
-   The first record sets what every record is compared with: its record type,
-   version code, length and terminator form (CR LF, LF, CR, LF CR, or none:
-   records of the layout's length).  After a problem the check goes on at the
-   next record; no record is held in memory longer than it takes to check it.
-   A file whose first NAACCR_RECORD_BUFFER_SIZE bytes hold no CR or LF and
-   whose layout is not known cannot be cut into records: that is reported as
-   one NAACCR_CHECK_RECORD_LENGTH problem of record 1, no record is handed to
-   the record callback, and the check ends there.
+   The reference record sets what every record is compared with: its record
+   type, version code, length and terminator form (CR LF, LF, CR, LF CR, or
+   none: records of the layout's length).  It is the first record unless that
+   one has a problem of its own (no layout for its type and version, a length
+   not its layout's, or a terminator form that the next records do not share);
+   then it is the first of records 2 to 17 without one, and the first record
+   when none qualifies.  The first record's own problem is then reported once,
+   at record 1.  A record ends at its first CR or LF, looked for up to
+   NAACCR_CHECK_LONGEST_VIEW bytes from its start (file inspection keeps its
+   NAACCR_RECORD_BUFFER_SIZE window and may see the first record otherwise).
+   After a problem the check goes on at the next record; no record is held in
+   memory longer than it takes to check it.  A file whose first
+   NAACCR_CHECK_LONGEST_VIEW bytes hold no CR or LF and whose layout is not
+   known cannot be cut into records: that is reported as one
+   NAACCR_CHECK_RECORD_LENGTH problem of record 1, no record is handed to the
+   record callback, and the check ends there.  An empty record, and a file
+   without any record, are NAACCR_CHECK_RECORD_LENGTH problems too.
 
    Further result codes of the checker (file inspection never returns them). */
 #define NAACCR_REC_READ_FAILED 2048  /* a read failed after the file was opened */
@@ -197,13 +214,13 @@ int32_t CV_CALL cvGet_cvnaaccr_dll_info(NaaccrLibraryInfo *info);
    in NaaccrCheckSummary.counts.  Kinds 8 and 9 are insignificant anomalies at
    the end of a file, as NAACCR_REC_TERMINATOR_OMITTED and
    NAACCR_REC_STRAY_CTRL_Z are for file inspection. */
-#define NAACCR_CHECK_RECORD_LENGTH 1      /* the record's length differs from the first record's */
+#define NAACCR_CHECK_RECORD_LENGTH 1      /* the record's length differs from the reference's, or is 0 */
 #define NAACCR_CHECK_LAYOUT_LENGTH 2      /* the first record's length differs from its layout's */
-#define NAACCR_CHECK_RECORD_TYPE 3        /* column 1 holds no valid type, or another than the first record's */
-#define NAACCR_CHECK_VERSION 4            /* the version code is not valid, or differs from the first record's */
+#define NAACCR_CHECK_RECORD_TYPE 3        /* column 1 holds no valid type, or another than the reference's */
+#define NAACCR_CHECK_VERSION 4            /* the version code is not valid, or differs from the reference's */
 #define NAACCR_CHECK_ILLEGAL_BYTE 5       /* a byte outside 32 to 126 (NUL, TAB, 127 to 255) in a record */
 #define NAACCR_CHECK_SPLIT_RECORD 6       /* a lone CR or LF inside a record: the record is split in two */
-#define NAACCR_CHECK_TERMINATOR_FORM 7    /* the record ends in another terminator than the first record */
+#define NAACCR_CHECK_TERMINATOR_FORM 7    /* the record ends in another terminator than the reference */
 #define NAACCR_CHECK_TERMINATOR_OMITTED 8 /* the last record lacks its terminator (anomaly) */
 #define NAACCR_CHECK_STRAY_CTRL_Z 9       /* one Ctrl-Z (26) follows the last record (anomaly) */
 #define NAACCR_CHECK_PARTIAL_RECORD 10    /* the file ends inside a record */
@@ -252,14 +269,14 @@ typedef struct NaaccrCheckSummary {
     uint64_t reported;                   /* of them, handed to the problem callback */
     uint64_t counts[NAACCR_CHECK_KINDS]; /* problems by kind: counts[NAACCR_CHECK_VERSION], ... */
     uint64_t checksums_matched;          /* with NAACCR_CHECK_CHECKSUMS: records whose field holds the checksum */
-    int32_t record_length;               /* the first record's length with its terminators, as file
-                                            inspection reports it; 0 when the file holds none */
+    int32_t record_length;               /* the reference record's length with its terminators, as
+                                            file inspection reports it; 0 when the file holds none */
     int32_t layout_length;               /* its layout's length without terminators; 0 when unknown */
     int32_t stopped;                     /* 0: read to the end; 1: stopped by the problem or record
                                             callback; 2: by the progress callback */
-    char record_type;                    /* column 1 of the first record; a blank when none */
+    char record_type;                    /* column 1 of the reference record; a blank when none */
     char version[4];                     /* its version code as NaaccrFileInfo.version; " " when invalid */
-    char first_terminator;               /* the first record's terminator bytes, as NaaccrFileInfo */
+    char first_terminator;               /* the reference record's terminator bytes, as NaaccrFileInfo */
     char second_terminator;
     char reserved[5]; /* zero */
 } NaaccrCheckSummary;

@@ -4,6 +4,10 @@
 
 #include <stdio.h>
 #include <string.h>
+#ifndef _WIN32
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 #include <fstream>
 #include <random>
@@ -299,3 +303,36 @@ TEST(Checksum, PeerSampleFileVerifiesAfterAssign)
     EXPECT_EQ(text(buffer).substr(0, 1919) + text(buffer).substr(1929), bytes.substr(0, 1919) + bytes.substr(1929));
     EXPECT_EQ(cvCompareChecksum(buffer.data()), 0);
 }
+
+#ifndef _WIN32
+// A record whose terminator is the last readable byte before an unmapped page:
+// the record and the byte that ends it are read, nothing after.
+TEST(Checksum, ReadsNothingPastTheByteThatEndsTheRecord)
+{
+    const long page = sysconf(_SC_PAGESIZE);
+    struct Case {
+        const char *label;
+        std::string bytes;
+        int32_t code;
+    } cases[] = {
+        {"type I, LF", make_record('I', "180", 4048) + "\n", 0},
+        {"type I, NUL", make_record('I', "180", 4048) + '\0', 0},
+        {"type U, CR", make_record('U', "180", 1543).replace(1, 3, "180") + "\r", NAACCR_REC_NO_CHECKSUM},
+        {"type A of version 180, past the window", make_record('A', "180", 24194) + "\n", 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        const size_t pages = (c.bytes.size() + static_cast<size_t>(page) - 1) / static_cast<size_t>(page) + 1;
+        void *map = mmap(nullptr, pages * static_cast<size_t>(page), PROT_READ | PROT_WRITE,
+                         MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        ASSERT_NE(map, MAP_FAILED);
+        char *guard = static_cast<char *>(map) + (pages - 1) * static_cast<size_t>(page);
+        ASSERT_EQ(mprotect(guard, static_cast<size_t>(page), PROT_NONE), 0);
+        char *record = guard - c.bytes.size();
+        memcpy(record, c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(cvAssignChecksum(record), c.code);
+        EXPECT_EQ(cvCompareChecksum(record), c.code);
+        munmap(map, pages * static_cast<size_t>(page));
+    }
+}
+#endif

@@ -17,7 +17,8 @@ variable CVNAACCR_LIBRARY, else the installed one (see load_library).
 """
 
 from ._check_field import assign_checksum, assign_crc32, calc_crc32, compare_checksum, compare_crc32
-from ._checker import CheckResult, CheckRun, CheckSummary, Problem, check, check_file
+from ._check_results import CheckResult, CheckSummary, Problem, Stopped
+from ._checker import CheckRun, check, check_file
 from ._dictionary import ItemDef, dictionary
 from ._codes import (
     CV_FIELD_MISMATCH,
@@ -57,6 +58,7 @@ __all__ = [
     "Problem",
     "ProblemKind",
     "ResultCode",
+    "Stopped",
     "__version__",
     "assign_checksum",
     "assign_crc32",

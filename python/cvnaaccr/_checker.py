@@ -2,27 +2,16 @@
 
 from __future__ import annotations
 
-import collections
 import ctypes
 import io
 import operator
+import queue
 import threading
-from dataclasses import dataclass, field
-from typing import (
-    Any,
-    BinaryIO,
-    Callable,
-    Deque,
-    Dict,
-    Generator,
-    List,
-    NamedTuple,
-    Optional,
-    Tuple,
-    Union,
-)
+from dataclasses import dataclass
+from typing import Any, BinaryIO, Callable, Generator, List, NamedTuple, Optional, Union
 
-from . import _native
+from . import _header, _native
+from ._check_results import CheckResult, CheckSummary, Problem, summary_of
 from ._codes import CheckError, ProblemKind, ResultCode
 
 #: progress(bytes_done, bytes_total, records): bytes_total is None for a stream.
@@ -34,100 +23,6 @@ Source = Union[_native.PathArgument, BinaryIO, Any]
 # Problems waiting for the consumer of check(): enough to keep the checking
 # thread busy, few enough that memory stays small whatever the file.
 _QUEUE_SIZE = 1024
-
-@dataclass(frozen=True)
-class Problem:
-    """One problem of one record.
-
-    ``record`` counts from 1; ``offset`` is the byte offset of the record's
-    first byte in the file (or stream); ``column`` counts from 1, 0 meaning
-    the record as a whole.
-    """
-
-    record: int
-    offset: int
-    column: int
-    kind: ProblemKind
-    message: str
-
-    @property
-    def is_anomaly(self) -> bool:
-        """True for the insignificant anomalies at the end of a file."""
-        return self.kind.is_anomaly
-
-    def __str__(self) -> str:
-        where = f"record {self.record}" + (f", column {self.column}" if self.column else "")
-        return f"{where}: {self.message}"
-
-
-@dataclass(frozen=True)
-class CheckSummary:
-    """What a check found.
-
-    ``records`` and ``bytes`` were read (a partial last record counts);
-    ``problems`` were found, of which ``reported`` were handed on (the rest,
-    past ``max_problems``, only counted); ``counts`` holds the problems by
-    kind, every kind present.  ``checksums_matched`` counts the records whose
-    checksum field holds their checksum (with ``checksums=True``).
-    ``record_length`` is the first record's length with its terminators,
-    ``layout_length`` its layout's length without them (0 when unknown);
-    ``record_type``, ``version`` and ``terminators`` are the first record's.
-    ``stopped`` is 0 when the check read to the end, 1 when it was stopped
-    early, 2 when the progress function stopped it.
-    """
-
-    records: int
-    bytes: int
-    problems: int
-    reported: int
-    counts: Dict[ProblemKind, int] = field(hash=False)
-    checksums_matched: int
-    record_length: int
-    layout_length: int
-    record_type: str
-    version: str
-    terminators: str
-    stopped: int
-
-    @property
-    def significant_problems(self) -> int:
-        """Problems other than the insignificant anomalies at the end of the file."""
-        return self.problems - sum(n for kind, n in self.counts.items() if kind.is_anomaly)
-
-    @property
-    def ok(self) -> bool:
-        """True when the whole file was read and it has no significant problem."""
-        return self.stopped == 0 and self.significant_problems == 0
-
-
-class CheckResult(NamedTuple):
-    """check_file's answer: the summary and the problems reported, in file order."""
-
-    summary: CheckSummary
-    problems: List[Problem]
-
-
-def _summary(raw: _native.NaaccrCheckSummary) -> CheckSummary:
-    def text(value: bytes) -> str:
-        return "" if value in (b"", b"\0") else _native.decode_text(value)
-
-    return CheckSummary(
-        records=raw.records,
-        bytes=raw.bytes,
-        problems=raw.problems,
-        reported=raw.reported,
-        counts={kind: raw.counts[kind] for kind in ProblemKind},
-        checksums_matched=raw.checksums_matched,
-        record_length=raw.record_length,
-        layout_length=raw.layout_length,
-        record_type=text(raw.record_type),
-        version=text(raw.version),
-        terminators=text(raw.first_terminator) + text(raw.second_terminator),
-        stopped=raw.stopped,
-    )
-
-
-# ---- one call of the C checker ----
 
 
 @dataclass(frozen=True)
@@ -149,7 +44,7 @@ def _settings(source: Source, checksums: bool, threads: int, max_problems: Optio
         raise ValueError("max_problems must be at least 1, or None for every problem")
     # The C count is 32 bits, with 0 for "all": a larger limit is no limit.
     most = 0 if max_problems is None or max_problems > 0xFFFFFFFF else max_problems
-    flags = _native.NAACCR_CHECK_CHECKSUMS if checksums else 0
+    flags = _header.NAACCR_CHECK_CHECKSUMS if checksums else 0
     if hasattr(source, "read"):
         if isinstance(source, io.TextIOBase):
             raise TypeError("check needs a binary file object (open it with 'rb'), not a text file")
@@ -167,84 +62,6 @@ _FAILURES = {
 }
 
 
-def _run(
-    settings: _Settings,
-    on_problem: Callable[[Problem], bool],
-    on_progress: Callable[[int, Optional[int], int], bool],
-) -> Tuple[int, CheckSummary, Optional[BaseException]]:
-    """Runs the C check on this thread; returns its code, summary, and an exception raised in a callback.
-
-    An exception must not unwind through the C frames: each callback catches
-    it, keeps the first one, and stops the check.  ``on_problem`` and
-    ``on_progress`` return True to stop.
-    """
-    failures: List[BaseException] = []
-
-    def problem_callback(_context: Any, problem: Any) -> int:
-        try:
-            p = problem.contents
-            found = Problem(
-                record=p.record,
-                offset=p.offset,
-                column=p.column,
-                kind=ProblemKind(p.code),
-                message=_native.decode_text(p.message),
-            )
-            return 1 if on_problem(found) else 0
-        except BaseException as error:  # handed to the caller once the check has returned
-            failures.append(error)
-            return 1
-
-    def progress_callback(_context: Any, done: int, total: int, records: int) -> int:
-        try:
-            return 1 if on_progress(done, None if total < 0 else total, records) else 0
-        except BaseException as error:
-            failures.append(error)
-            return 1
-
-    options = _native.NaaccrCheckOptions()
-    options.size = ctypes.sizeof(_native.NaaccrCheckOptions)
-    options.flags = settings.flags
-    options.threads = settings.threads
-    options.max_reported = settings.max_reported
-    options.on_problem = _native.ProblemCallback(problem_callback)
-    options.on_progress = _native.ProgressCallback(progress_callback)
-    summary = _native.NaaccrCheckSummary()
-    library = _native.library()
-
-    if settings.path is not None:
-        code = library.cvCheckNaaccrFile(settings.path, ctypes.byref(options), ctypes.byref(summary))
-    else:
-        stream: Any = settings.stream
-        readinto = getattr(stream, "readinto", None)
-
-        def read_callback(_stream: Any, buffer: Any, size: int) -> int:
-            try:
-                # Straight into the library's buffer when the stream can.
-                if readinto is not None:
-                    target = (ctypes.c_ubyte * size).from_address(buffer)
-                    got = readinto(memoryview(target).cast("B"))
-                else:
-                    data = stream.read(size)
-                    got = None if data is None else len(data)
-                    if got is not None and not isinstance(data, (bytes, bytearray)):
-                        raise TypeError(f"the stream's read() gave {type(data).__name__}, not bytes")
-                if got is None:
-                    raise BlockingIOError("the stream has no data ready: check needs a blocking stream")
-                if not 0 <= got <= size:
-                    raise ValueError(f"the stream read {got} bytes into a buffer of {size}")
-                if readinto is None:
-                    ctypes.memmove(buffer, data, got)
-                return int(got)
-            except BaseException as error:
-                failures.append(error)
-                return -1
-
-        reader = _native.ReadCallback(read_callback)
-        code = library.cvCheckNaaccrStream(reader, None, ctypes.byref(options), ctypes.byref(summary))
-    return code, _summary(summary), failures[0] if failures else None
-
-
 def _outcome(settings: _Settings, code: int, summary: CheckSummary, error: Optional[BaseException]) -> CheckSummary:
     """The summary of a finished check, or the exception it ends in."""
     if error is not None:
@@ -256,47 +73,16 @@ def _outcome(settings: _Settings, code: int, summary: CheckSummary, error: Optio
     return summary
 
 
-def check_file(
-    source: Source,
-    *,
-    checksums: bool = False,
-    threads: int = 0,
-    max_problems: Optional[int] = None,
-    progress: Optional[ProgressFunction] = None,
-) -> CheckResult:
-    """Checks every record of a file and returns ``(summary, problems)`` as a CheckResult.
-
-    Runs on the calling thread (the library may read and check on ``threads``
-    threads of its own).  The problems are collected in a list: for a huge
-    file with many problems bound it with ``max_problems`` (the rest are
-    still counted in the summary), or iterate with check().  The arguments
-    and exceptions are those of check().
-    """
-    settings = _settings(source, checksums, threads, max_problems)
-    problems: List[Problem] = []
-
-    def on_problem(problem: Problem) -> bool:
-        problems.append(problem)
-        return False
-
-    def on_progress(done: int, total: Optional[int], records: int) -> bool:
-        return bool(progress(done, total, records)) if progress is not None else False
-
-    code, summary, error = _run(settings, on_problem, on_progress)
-    return CheckResult(_outcome(settings, code, summary, error), problems)
+# ---- the checking thread ----
 
 
-# ---- check(): a generator fed by a checking thread ----
+class _Ask(NamedTuple):
+    """A progress report waiting for the consumer's answer in ``reply``."""
 
-
-class _ProgressEvent:
-    __slots__ = ("done", "total", "records", "answer")
-
-    def __init__(self, done: int, total: Optional[int], records: int) -> None:
-        self.done = done
-        self.total = total
-        self.records = records
-        self.answer: Optional[bool] = None
+    done: int
+    total: Optional[int]
+    records: int
+    reply: "queue.Queue[bool]"
 
 
 class _Finished(NamedTuple):
@@ -305,78 +91,128 @@ class _Finished(NamedTuple):
     error: Optional[BaseException]
 
 
-class _Channel:
-    """A bounded queue from the checking thread to the consumer that either side can end.
+def _read_callback(stream: Any, failures: List[BaseException]) -> Any:
+    readinto = getattr(stream, "readinto", None)
 
-    Once the consumer closes it, every put and ask returns at once with
-    "closed", so the checking thread's callbacks tell the library to stop.
+    def read(_stream: Any, buffer: Any, size: int) -> int:
+        try:
+            # Straight into the library's buffer when the stream can.
+            if readinto is not None:
+                got = readinto(memoryview((ctypes.c_ubyte * size).from_address(buffer)).cast("B"))
+            else:
+                data = stream.read(size)
+                got = None if data is None else len(data)
+                if got is not None and not isinstance(data, (bytes, bytearray)):
+                    raise TypeError(f"the stream's read() gave {type(data).__name__}, not bytes")
+            if got is None:
+                raise BlockingIOError("the stream has no data ready: check needs a blocking stream")
+            if not 0 <= got <= size:
+                raise ValueError(f"the stream read {got} bytes into a buffer of {size}")
+            if readinto is None:
+                ctypes.memmove(buffer, data, got)
+            return int(got)
+        except BaseException as error:  # raised again to the consumer
+            failures.append(error)
+            return -1
+
+    return _header.ReadCallback(read)
+
+
+def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settings, asks: bool) -> None:
+    """The checking thread: runs the C check and puts its problems, progress and end on `items`.
+
+    No exception may unwind through the C frames, so each callback keeps the
+    first one and stops the check.  This thread is never the main one, so a
+    KeyboardInterrupt is never raised here but in the consumer, which then
+    sets `stop`.
     """
+    failures: List[BaseException] = []
 
-    def __init__(self, size: int) -> None:
-        self._items: Deque[Any] = collections.deque()
-        self._size = size
-        self._condition = threading.Condition()
-        self.closed = False
+    def on_problem(_context: Any, pointer: Any) -> int:
+        try:
+            p = pointer.contents
+            kind = ProblemKind(p.code)
+            items.put(Problem(p.record, p.offset, p.column, kind, _native.decode_text(p.message)))
+            return 1 if stop.is_set() else 0
+        except BaseException as error:
+            failures.append(error)
+            return 1
 
-    def put(self, item: Any, wait: bool = True) -> bool:
-        """Adds an item, waiting for room; False when the consumer has closed."""
-        with self._condition:
-            while wait and not self.closed and len(self._items) >= self._size:
-                self._condition.wait()
-            if self.closed:
-                return False
-            self._items.append(item)
-            self._condition.notify_all()
-            return True
-
-    def get(self) -> Any:
-        with self._condition:
-            while not self._items:
-                self._condition.wait()
-            item = self._items.popleft()
-            self._condition.notify_all()
-            return item
-
-    def ask(self, event: _ProgressEvent) -> Optional[bool]:
-        """Hands an event to the consumer and waits for its answer; None when closed."""
-        if not self.put(event):
-            return None
-        with self._condition:
-            while event.answer is None and not self.closed:
-                self._condition.wait()
-            return event.answer
-
-    def answer(self, event: _ProgressEvent, value: bool) -> None:
-        with self._condition:
-            event.answer = value
-            self._condition.notify_all()
-
-    def close(self) -> None:
-        with self._condition:
-            self.closed = True
-            self._items.clear()
-            self._condition.notify_all()
-
-
-def _produce(channel: _Channel, settings: _Settings, asks_progress: bool) -> None:
-    """The checking thread.  It holds no reference to the CheckRun, so dropping that closes it."""
-
-    def on_problem(problem: Problem) -> bool:
-        return not channel.put(problem)
-
-    def on_progress(done: int, total: Optional[int], records: int) -> bool:
+    def on_progress(_context: Any, done: int, total: int, records: int) -> int:
         # Also without a progress function: it is how a check of a file with
         # no problems learns that the consumer has gone.
-        if not asks_progress:
-            return channel.closed
-        answer = channel.ask(_ProgressEvent(done, total, records))
-        return True if answer is None else answer
+        if not asks or stop.is_set():
+            return 1 if stop.is_set() else 0
+        reply: "queue.Queue[bool]" = queue.Queue(1)
+        items.put(_Ask(done, None if total < 0 else total, records, reply))
+        return 1 if reply.get() else 0
 
     try:
-        code, summary, error = _run(settings, on_problem, on_progress)
-        channel.put(_Finished(code, summary, error), wait=False)
-    except BaseException as error:  # handed to the consumer
-        channel.put(_Finished(ResultCode.OK, None, error), wait=False)
+        options = _header.NaaccrCheckOptions(
+            size=ctypes.sizeof(_header.NaaccrCheckOptions),
+            flags=settings.flags,
+            threads=settings.threads,
+            max_reported=settings.max_reported,
+            on_problem=_header.ProblemCallback(on_problem),
+            on_progress=_header.ProgressCallback(on_progress),
+        )
+        raw = _header.NaaccrCheckSummary()
+        library = _native.library()
+        if settings.path is not None:
+            code = library.cvCheckNaaccrFile(settings.path, ctypes.byref(options), ctypes.byref(raw))
+        else:
+            reader = _read_callback(settings.stream, failures)
+            code = library.cvCheckNaaccrStream(reader, None, ctypes.byref(options), ctypes.byref(raw))
+        items.put(_Finished(code, summary_of(raw), failures[0] if failures else None))
+    except BaseException as error:
+        items.put(_Finished(ResultCode.OK, None, error))
+
+
+def _problems(
+    settings: _Settings, progress: Optional[ProgressFunction], box: List[CheckSummary]
+) -> Generator[Problem, None, CheckSummary]:
+    """The problems of one check in file order; returns the summary, also put in `box`.
+
+    However it ends (exhausted, closed, dropped, an exception thrown in or
+    raised by ``progress``), the checking thread is told to stop and joined.
+    """
+    items: "queue.Queue[Any]" = queue.Queue(_QUEUE_SIZE)
+    stop = threading.Event()
+    thread = threading.Thread(
+        target=_produce, args=(items, stop, settings, progress is not None), name="cvnaaccr check", daemon=True
+    )
+    thread.start()
+    finished: Optional[_Finished] = None
+    try:
+        while finished is None:
+            item = items.get()
+            if isinstance(item, Problem):
+                yield item
+            elif isinstance(item, _Ask):
+                assert progress is not None
+                answer = True
+                try:
+                    answer = bool(progress(item.done, item.total, item.records))
+                finally:
+                    item.reply.put(answer)
+            else:
+                finished = item
+    finally:
+        if finished is None:
+            # Drained to the end, so that a checking thread blocked on a full
+            # queue or waiting for an answer goes on, sees `stop` and returns.
+            stop.set()
+            item = items.get()
+            while not isinstance(item, _Finished):
+                if isinstance(item, _Ask):
+                    item.reply.put(True)
+                item = items.get()
+        thread.join()
+    if finished.summary is None:
+        assert finished.error is not None
+        raise finished.error
+    box.append(_outcome(settings, finished.code, finished.summary, finished.error))
+    return box[0]
 
 
 class CheckRun(Generator[Problem, None, CheckSummary]):
@@ -390,66 +226,27 @@ class CheckRun(Generator[Problem, None, CheckSummary]):
     """
 
     def __init__(self, settings: _Settings, progress: Optional[ProgressFunction]) -> None:
-        self._settings = settings
-        self._progress = progress
-        self._channel = _Channel(_QUEUE_SIZE)
-        self._thread: Optional[threading.Thread] = None
-        self._done = False
-        self.summary: Optional[CheckSummary] = None
+        # The summary comes back through a list, so that the inner generator
+        # holds no reference to this object and dropping it closes the check.
+        self._box: List[CheckSummary] = []
+        self._inner = _problems(settings, progress, self._box)
+
+    @property
+    def summary(self) -> Optional[CheckSummary]:
         """The CheckSummary once every problem has been yielded; None before, and after an early close."""
+        return self._box[0] if self._box else None
 
     def send(self, value: None) -> Problem:
-        if self._done:
-            raise StopIteration(self.summary)
-        if self._thread is None:
-            self._thread = threading.Thread(
-                target=_produce,
-                args=(self._channel, self._settings, self._progress is not None),
-                name="cvnaaccr check",
-                daemon=True,
-            )
-            self._thread.start()
-        try:
-            while True:
-                item = self._channel.get()
-                if isinstance(item, Problem):
-                    return item
-                if isinstance(item, _ProgressEvent):
-                    assert self._progress is not None
-                    self._channel.answer(item, bool(self._progress(item.done, item.total, item.records)))
-                    continue
-                self._finish(item)
-        except StopIteration:
-            raise
-        except BaseException:
-            self.close()
-            raise
-
-    def _finish(self, finished: _Finished) -> None:
-        assert self._thread is not None
-        self._thread.join()
-        self._done = True
-        if finished.summary is None:
-            assert finished.error is not None
-            raise finished.error
-        self.summary = _outcome(self._settings, finished.code, finished.summary, finished.error)
-        raise StopIteration(self.summary)
+        return self._inner.send(value)
 
     def throw(self, typ: Any = None, value: Any = None, traceback: Any = None) -> Problem:
-        self.close()
-        if value is None:
-            value = typ() if isinstance(typ, type) else typ
-        if traceback is not None:
-            value = value.with_traceback(traceback)
-        raise value
+        if value is None and traceback is None:
+            return self._inner.throw(typ)
+        return self._inner.throw(typ, value, traceback)
 
     def close(self) -> None:
         """Stops the check, if it is running, and waits for the checking thread to end."""
-        self._done = True
-        self._channel.close()
-        thread = self._thread
-        if thread is not None and thread is not threading.current_thread():
-            thread.join()
+        self._inner.close()
 
     def __enter__(self) -> "CheckRun":
         return self
@@ -457,11 +254,27 @@ class CheckRun(Generator[Problem, None, CheckSummary]):
     def __exit__(self, *exc: Any) -> None:
         self.close()
 
-    def __del__(self) -> None:
-        try:
-            self.close()
-        except Exception:  # nothing can be reported from a finalizer
-            pass
+
+def check_file(
+    source: Source,
+    *,
+    checksums: bool = False,
+    threads: int = 0,
+    max_problems: Optional[int] = None,
+    progress: Optional[ProgressFunction] = None,
+) -> CheckResult:
+    """Checks every record of a file and returns ``(summary, problems)`` as a CheckResult.
+
+    The problems are collected in a list: for a huge file with many problems
+    bound it with ``max_problems`` (the rest are still counted in the
+    summary), or iterate with check().  The arguments and exceptions are
+    those of check(); Ctrl-C (KeyboardInterrupt) stops the check and is
+    raised here.
+    """
+    run = check(source, checksums=checksums, threads=threads, max_problems=max_problems, progress=progress)
+    problems = list(run)
+    assert run.summary is not None
+    return CheckResult(run.summary, problems)
 
 
 def check(

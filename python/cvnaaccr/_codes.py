@@ -70,7 +70,10 @@ class ResultCode(_OpenIntEnum):
 
 
 class ProblemKind(_OpenIntEnum):
-    """The kinds of problem the record checker reports (NAACCR_CHECK_ kinds)."""
+    """The kinds of problem the record and item checkers report (NAACCR_CHECK_ kinds).
+
+    ``text`` says in a few words what a kind is about ("record length").
+    """
 
     RECORD_LENGTH = 1
     """The record's length differs from the first record's."""
@@ -102,6 +105,47 @@ class ProblemKind(_OpenIntEnum):
     """The layout has no checksum field (reported once, at record 1)."""
     CHECKSUM_CUT = 15
     """The record ends before the end of its checksum field."""
+    ITEM_DATA_TYPE = 16
+    """The value is not of the item's data type."""
+    ITEM_SHORT = 17
+    """The value is shorter than a fixed-length item."""
+    ITEM_DATE = 18
+    """Not a valid date or time."""
+    ITEM_PADDING = 19
+    """A blank inside a zero-padded value, or padding on the wrong side."""
+    NO_DICTIONARY = 20
+    """A record's type and version have no dictionary (once per file)."""
+    ITEM_TOO_LONG = 21
+    """The value is longer than the item (XML)."""
+    ITEM_BLANKS = 22
+    """The value starts or ends with a blank (XML)."""
+    ITEM_UNKNOWN = 23
+    """No loaded dictionary has the naaccrId (XML)."""
+    ITEM_NUMBER = 24
+    """The naaccrNum is not the naaccrId's (XML)."""
+    ITEM_RECORD_TYPE = 25
+    """The item is not defined for the file's record type (XML)."""
+    ITEM_LEVEL = 26
+    """The item stands at another level than its dictionary's (XML)."""
+    ITEM_REPEATED = 27
+    """The item stands twice in one element (XML)."""
+    XML_MALFORMED = 28
+    """Not well-formed XML, or a DOCTYPE."""
+    XML_STRUCTURE = 29
+    """An element or attribute out of place, unknown, or missing."""
+    XML_ROOT = 30
+    """A root attribute is missing or not valid."""
+    XML_ENCODING = 31
+    """The declared encoding is not supported."""
+    XML_TOKEN_TOO_LONG = 32
+    """A tag, attribute, comment or instruction over 16 MB."""
+    USER_DICTIONARY = 33
+    """A user dictionary cannot be read or is not valid."""
+
+    @property
+    def text(self) -> str:
+        """A few words on the kind ("record length"); "" for a kind this package does not know."""
+        return _KIND_TEXTS.get(self, "")
 
     @property
     def is_anomaly(self) -> bool:
@@ -109,14 +153,54 @@ class ProblemKind(_OpenIntEnum):
         return self in (ProblemKind.TERMINATOR_OMITTED, ProblemKind.STRAY_CTRL_Z)
 
 
+# A copy of common/check_kinds.cpp, the table of the command line and
+# veldrix; the package's tests compare the two.
+_KIND_TEXTS = {
+    ProblemKind.RECORD_LENGTH: "record length",
+    ProblemKind.LAYOUT_LENGTH: "layout length",
+    ProblemKind.RECORD_TYPE: "record type",
+    ProblemKind.VERSION: "version code",
+    ProblemKind.ILLEGAL_BYTE: "illegal byte",
+    ProblemKind.SPLIT_RECORD: "split record",
+    ProblemKind.TERMINATOR_FORM: "terminator form",
+    ProblemKind.TERMINATOR_OMITTED: "last terminator omitted",
+    ProblemKind.STRAY_CTRL_Z: "stray Ctrl-Z",
+    ProblemKind.PARTIAL_RECORD: "partial record",
+    ProblemKind.BYTE_ORDER_MARK: "byte-order mark",
+    ProblemKind.CHECKSUM_MISMATCH: "checksum mismatch",
+    ProblemKind.CHECKSUM_BLANK: "blank checksum",
+    ProblemKind.NO_CHECKSUM: "no checksum field",
+    ProblemKind.CHECKSUM_CUT: "checksum field cut",
+    ProblemKind.ITEM_DATA_TYPE: "item data type",
+    ProblemKind.ITEM_SHORT: "item too short",
+    ProblemKind.ITEM_DATE: "not a valid date",
+    ProblemKind.ITEM_PADDING: "padding",
+    ProblemKind.NO_DICTIONARY: "no dictionary",
+    ProblemKind.ITEM_TOO_LONG: "item too long",
+    ProblemKind.ITEM_BLANKS: "leading or trailing blank",
+    ProblemKind.ITEM_UNKNOWN: "unknown item",
+    ProblemKind.ITEM_NUMBER: "item number",
+    ProblemKind.ITEM_RECORD_TYPE: "item record type",
+    ProblemKind.ITEM_LEVEL: "item level",
+    ProblemKind.ITEM_REPEATED: "repeated item",
+    ProblemKind.XML_MALFORMED: "malformed XML",
+    ProblemKind.XML_STRUCTURE: "XML structure",
+    ProblemKind.XML_ROOT: "XML root attribute",
+    ProblemKind.XML_ENCODING: "XML encoding",
+    ProblemKind.XML_TOKEN_TOO_LONG: "XML token too long",
+    ProblemKind.USER_DICTIONARY: "user dictionary",
+}
+
+
 class CvnaaccrError(Exception):
     """Base of the errors this package raises for a code of the library.
 
     ``code`` is the library's code: a ResultCode, or one of the CV_FIELD_
-    numbers for the check-field functions.
+    numbers for the check-field functions; None when there is none (the
+    library could not be loaded).
     """
 
-    def __init__(self, message: str, code: int) -> None:
+    def __init__(self, message: str, code: Optional[int] = None) -> None:
         super().__init__(message)
         self.code = code
 
@@ -147,5 +231,5 @@ class CheckError(CvnaaccrError, OSError):
         return str(self.args[0])
 
 
-class LibraryNotFoundError(OSError):
-    """The cvnaaccr shared library could not be found or loaded."""
+class LibraryNotFoundError(CvnaaccrError, OSError):
+    """The cvnaaccr shared library could not be found or loaded; ``code`` is None."""

@@ -5,7 +5,7 @@ from __future__ import annotations
 import ctypes
 from dataclasses import dataclass
 
-from . import _native
+from . import _header, _native
 from ._codes import ResultCode
 
 
@@ -74,11 +74,11 @@ def inspect(path: _native.PathArgument) -> FileInfo:
     than inspecting a cut one.  A NUL in the path also raises ValueError.
     """
     raw = _native.encode_path(path)
-    if len(raw) > _native.FILE_INFO_PATH_BYTES:
+    if len(raw) > _header.FILE_INFO_PATH_BYTES:
         raise ValueError(
-            f"path of {len(raw)} bytes: inspection takes at most {_native.FILE_INFO_PATH_BYTES}"
+            f"path of {len(raw)} bytes: inspection takes at most {_header.FILE_INFO_PATH_BYTES}"
         )
-    info = _native.NaaccrFileInfo()
+    info = _header.NaaccrFileInfo()
     info.directory = raw
     code = _native.library().cvGet_naaccr_file_info(ctypes.byref(info))
     return FileInfo(
@@ -109,7 +109,7 @@ class LibraryInfo:
 
 def library_info() -> LibraryInfo:
     """Identifies the loaded cvnaaccr library (cvGet_cvnaaccr_dll_info)."""
-    info = _native.NaaccrLibraryInfo()
+    info = _header.NaaccrLibraryInfo()
     _native.library().cvGet_cvnaaccr_dll_info(ctypes.byref(info))
     return LibraryInfo(
         library_version=_native.decode_text(info.library_version),

@@ -11,114 +11,22 @@ import threading
 from typing import Any, List, Optional, Tuple, Union
 
 from ._codes import LibraryNotFoundError
-
-WINDOWS = sys.platform == "win32"
+from ._header import (
+    WINDOWS,
+    NaaccrCheckOptions,
+    NaaccrCheckSummary,
+    NaaccrFileInfo,
+    NaaccrLibraryInfo,
+    ReadCallback,
+)
 
 #: The environment variable that names the library file to load.
 LIBRARY_VARIABLE = "CVNAACCR_LIBRARY"
 
-# The library's functions are __stdcall on Windows, so are its callbacks.  On
-# x86_64 both conventions are the same; on x86 a mismatch corrupts the stack.
-if WINDOWS:
-    _Library: Any = getattr(ctypes, "WinDLL")
-    _FUNCTYPE: Any = getattr(ctypes, "WINFUNCTYPE")
-else:
-    _Library = ctypes.CDLL
-    _FUNCTYPE = ctypes.CFUNCTYPE
+# The library's functions are __stdcall on Windows (see _header for the callbacks).
+_Library: Any = getattr(ctypes, "WinDLL") if WINDOWS else ctypes.CDLL
 
 PathArgument = Union[str, bytes, "os.PathLike[str]", "os.PathLike[bytes]"]
-
-# ---- structs, as laid out in cvnaaccr.h ----
-
-NAACCR_CHECK_KINDS = 16
-NAACCR_CHECK_CHECKSUMS = 1
-FILE_INFO_PATH_BYTES = 1023  # NaaccrFileInfo.directory, without its NUL
-
-
-class NaaccrFileInfo(ctypes.Structure):
-    _fields_ = [
-        ("directory", ctypes.c_char * 1024),
-        ("file_name", ctypes.c_char * 1024),
-        ("extension", ctypes.c_char * 256),
-        ("record_type", ctypes.c_char),
-        ("version", ctypes.c_char * 4),
-        ("first_terminator", ctypes.c_char),
-        ("second_terminator", ctypes.c_char),
-        ("record_length", ctypes.c_int32),
-        ("record_count", ctypes.c_int32),
-        ("file_size", ctypes.c_int64),
-        ("message", ctypes.c_char * 1024),
-    ]
-
-
-class NaaccrLibraryInfo(ctypes.Structure):
-    _fields_ = [
-        ("library_version", ctypes.c_char * 16),
-        ("build_date", ctypes.c_char * 16),
-        ("build_time", ctypes.c_char * 16),
-        ("contact", ctypes.c_char * 64),
-    ]
-
-
-class NaaccrProblem(ctypes.Structure):
-    _fields_ = [
-        ("record", ctypes.c_uint64),
-        ("offset", ctypes.c_int64),
-        ("column", ctypes.c_int32),
-        ("code", ctypes.c_int32),
-        ("message", ctypes.c_char * 256),
-    ]
-
-
-class NaaccrRecordView(ctypes.Structure):
-    _fields_ = [
-        ("number", ctypes.c_uint64),
-        ("offset", ctypes.c_int64),
-        ("bytes", ctypes.c_void_p),
-        ("length", ctypes.c_uint32),
-        ("terminator_length", ctypes.c_uint32),
-        ("problems", ctypes.c_uint32),
-        ("checksum_column", ctypes.c_uint32),
-    ]
-
-
-class NaaccrCheckSummary(ctypes.Structure):
-    _fields_ = [
-        ("records", ctypes.c_uint64),
-        ("bytes", ctypes.c_uint64),
-        ("problems", ctypes.c_uint64),
-        ("reported", ctypes.c_uint64),
-        ("counts", ctypes.c_uint64 * NAACCR_CHECK_KINDS),
-        ("checksums_matched", ctypes.c_uint64),
-        ("record_length", ctypes.c_int32),
-        ("layout_length", ctypes.c_int32),
-        ("stopped", ctypes.c_int32),
-        ("record_type", ctypes.c_char),
-        ("version", ctypes.c_char * 4),
-        ("first_terminator", ctypes.c_char),
-        ("second_terminator", ctypes.c_char),
-        ("reserved", ctypes.c_char * 5),
-    ]
-
-
-ProblemCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.POINTER(NaaccrProblem))
-RecordCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.POINTER(NaaccrRecordView))
-ProgressCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.c_uint64, ctypes.c_int64, ctypes.c_uint64)
-ReadCallback = _FUNCTYPE(ctypes.c_int64, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_uint32)
-
-
-class NaaccrCheckOptions(ctypes.Structure):
-    _fields_ = [
-        ("size", ctypes.c_uint32),
-        ("flags", ctypes.c_uint32),
-        ("threads", ctypes.c_uint32),
-        ("max_reported", ctypes.c_uint32),
-        ("on_problem", ProblemCallback),
-        ("on_record", RecordCallback),
-        ("on_progress", ProgressCallback),
-        ("context", ctypes.c_void_p),
-    ]
-
 
 _c_char_p = ctypes.c_char_p
 _c_void_p = ctypes.c_void_p

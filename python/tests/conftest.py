@@ -22,10 +22,19 @@ if not os.environ.get("CVNAACCR_LIBRARY"):
 
 
 def header_defines(prefix):
-    """The integer #defines of the public header whose names start with `prefix`."""
+    """The integer #defines of the public header whose names start with `prefix`.
+
+    A value is a number, negative or unsigned ("1u"), or a shift of numbers
+    ("(1u << 20)"); other macros (CV_CALL, the version string) are left out.
+    """
     text = HEADER.read_text()
-    pattern = r"^#define (" + re.escape(prefix) + r"\w+)\s+\(?(-?\d+)u?\)?"
-    return {name: int(value) for name, value in re.findall(pattern, text, re.MULTILINE)}
+    pattern = r"^#define (" + re.escape(prefix) + r"\w*)[ \t]+(.*?)\s*(?:/\*.*)?$"
+    defines = {}
+    for name, value in re.findall(pattern, text, re.MULTILINE):
+        value = re.sub(r"(\d+)u\b", r"\1", value)
+        if re.fullmatch(r"[-\d ()<]+", value) and re.search(r"\d", value):
+            defines[name] = int(eval(value))  # digits, parentheses and shifts only
+    return defines
 
 
 def peer_file(name):

@@ -9,38 +9,55 @@ import sys
 import pytest
 
 import cvnaaccr
-from cvnaaccr import _native
+from cvnaaccr import _header
 from conftest import HEADER, REPOSITORY, header_defines
 
 STRUCTS = {
-    "NaaccrFileInfo": _native.NaaccrFileInfo,
-    "NaaccrLibraryInfo": _native.NaaccrLibraryInfo,
-    "NaaccrProblem": _native.NaaccrProblem,
-    "NaaccrRecordView": _native.NaaccrRecordView,
-    "NaaccrCheckSummary": _native.NaaccrCheckSummary,
-    "NaaccrCheckOptions": _native.NaaccrCheckOptions,
+    "NaaccrFileInfo": _header.NaaccrFileInfo,
+    "NaaccrLibraryInfo": _header.NaaccrLibraryInfo,
+    "NaaccrProblem": _header.NaaccrProblem,
+    "NaaccrRecordView": _header.NaaccrRecordView,
+    "NaaccrCheckSummary": _header.NaaccrCheckSummary,
+    "NaaccrCheckOptions": _header.NaaccrCheckOptions,
+    "NaaccrItemDef": _header.NaaccrItemDef,
+    "NaaccrItemProblem": _header.NaaccrItemProblem,
+    "NaaccrItemCheckOptions": _header.NaaccrItemCheckOptions,
+    "NaaccrItemCheckSummary": _header.NaaccrItemCheckSummary,
 }
+
+
+def c_value(expression):
+    """A constant expression of the header's static asserts, for this interpreter's pointer size."""
+    defines = header_defines("NAACCR_")
+    text = expression.replace("sizeof(void *)", str(ctypes.sizeof(ctypes.c_void_p)))
+    text = re.sub(r"\bNAACCR_\w+", lambda name: str(defines[name.group(0)]), text)
+    text = re.sub(r"(\d+) > (\d+) \? (\d+) : (\d+)", r"\3 if \1 > \2 else \4", text)
+    assert re.fullmatch(r"[\d\s+*()<>ifelse]+", text), expression
+    return eval(text)  # numbers and arithmetic only, as the assertion above makes sure
 
 
 def test_struct_layouts_match_the_headers_static_asserts():
     text = HEADER.read_text()
-    sizes = re.findall(r"sizeof\((\w+)\) == (\d+)\b(?!\s*\+)", text)
-    offsets = re.findall(r"offsetof\((\w+), (\w+)\) == (\d+)\s*,", text)
-    assert len(sizes) >= 5 and len(offsets) >= 15
-    for name, size in sizes:
-        assert ctypes.sizeof(STRUCTS[name]) == int(size), name
-    for name, field, offset in offsets:
-        assert getattr(STRUCTS[name], field).offset == int(offset), f"{name}.{field}"
-    pointer = ctypes.sizeof(ctypes.c_void_p)
-    assert ctypes.sizeof(_native.NaaccrCheckOptions) == 16 + 4 * pointer
-    assert _native.NaaccrRecordView.length.offset == 16 + pointer
+    asserts = re.findall(r"CV_STATIC_ASSERT\((sizeof|offsetof)\((\w+)(?:, (\w+))?\) == ([^,]+),", text)
+    assert len([a for a in asserts if a[0] == "sizeof"]) >= 10 and len(asserts) >= 30
+    assert {a[1] for a in asserts} == set(STRUCTS)
+    for what, name, field, expression in asserts:
+        expected = c_value(expression)
+        if what == "sizeof":
+            assert ctypes.sizeof(STRUCTS[name]) == expected, name
+        else:
+            assert getattr(STRUCTS[name], field).offset == expected, f"{name}.{field}"
+
+
+# NAACCR_CHECK_ numbers that are no kind of problem.
+NOT_KINDS = {"KINDS", "ALL_KINDS", "CHECKSUMS", "ITEMS", "LONGEST_VIEW"}
 
 
 @pytest.mark.parametrize(
     "prefix, enum, skipped",
     [
         ("NAACCR_REC_", cvnaaccr.ResultCode, set()),
-        ("NAACCR_CHECK_", cvnaaccr.ProblemKind, {"KINDS", "CHECKSUMS", "LONGEST_VIEW"}),
+        ("NAACCR_CHECK_", cvnaaccr.ProblemKind, NOT_KINDS),
     ],
     ids=["result codes", "problem kinds"],
 )
@@ -48,6 +65,30 @@ def test_enums_name_every_code_of_the_header(prefix, enum, skipped):
     defined = {name[len(prefix):]: value for name, value in header_defines(prefix).items()}
     expected = {name: value for name, value in defined.items() if name not in skipped}
     assert {member.name: member.value for member in enum} == expected
+
+
+def test_every_number_of_the_header_has_its_python_name():
+    defines = header_defines("")
+    assert len(defines) > 75 and defines["NAACCR_CHECK_LONGEST_VIEW"] == 1 << 20
+    for name, value in defines.items():
+        if name.startswith("CVNAACCR_VERSION_"):
+            continue  # the version is compared as a whole below
+        elif name.startswith("NAACCR_REC_"):
+            assert cvnaaccr.ResultCode[name[len("NAACCR_REC_"):]] == value, name
+        elif name.startswith("NAACCR_CHECK_") and name[len("NAACCR_CHECK_"):] not in NOT_KINDS:
+            assert cvnaaccr.ProblemKind[name[len("NAACCR_CHECK_"):]] == value, name
+        elif name.startswith("CV_FIELD_"):
+            assert getattr(cvnaaccr, name) == value, name
+        else:
+            assert getattr(_header, name, None) == value, name
+
+
+def test_kind_texts_are_those_of_the_table_of_the_command_line_and_veldrix():
+    table = (REPOSITORY / "common" / "check_kinds.cpp").read_text()
+    texts = dict(re.findall(r'^\s*KIND\((\w+), "([^"]*)"\),', table, re.MULTILINE))
+    assert len(texts) == len(cvnaaccr.ProblemKind)
+    assert {kind.name: kind.text for kind in cvnaaccr.ProblemKind} == texts
+    assert cvnaaccr.ProblemKind(47).text == ""
 
 
 def test_field_constants_match_the_header():

@@ -2,6 +2,9 @@
 
 import gzip
 import io
+import os
+import subprocess
+import sys
 import threading
 
 import pytest
@@ -198,3 +201,69 @@ REFUSED = {
 def test_arguments_are_refused_before_anything_is_read(make, options, error):
     with pytest.raises(error):
         cvnaaccr.check(make(), **options)
+
+
+# Ctrl-C during a check, in a Python of its own: a helper thread sends SIGINT
+# once the check runs.  The stream case holds the check inside the stream's
+# read until the signal has been sent, so the check is surely running then.
+INTERRUPT = """
+import os, signal, sys, threading, time
+import cvnaaccr
+path, call = sys.argv[1], sys.argv[2]
+running, sent = threading.Event(), threading.Event()
+
+def interrupt():
+    running.wait()
+    time.sleep(0.005)
+    os.kill(os.getpid(), signal.SIGINT)
+    sent.set()
+
+class HeldStream:
+    def __init__(self):
+        self.file = open(path, "rb")
+    def read(self, size):
+        running.set()
+        sent.wait()
+        return self.file.read(size)
+
+def progress(done, total, records):
+    running.set()
+
+threading.Thread(target=interrupt, daemon=True).start()
+try:
+    if call == "check_file":
+        cvnaaccr.check_file(path, threads=1, progress=progress)
+    elif call == "check":
+        list(cvnaaccr.check(path, threads=1, progress=progress))
+    else:
+        cvnaaccr.check_file(HeldStream())
+    print("returned")
+except KeyboardInterrupt:
+    print("interrupted", [t.name for t in threading.enumerate() if t.name == "cvnaaccr check"])
+"""
+
+
+@pytest.mark.parametrize("call", ["check_file", "check", "check_file of a stream"])
+def test_ctrl_c_stops_the_check_and_reaches_the_caller(many_problems_file, call):
+    env = dict(os.environ, PYTHONPATH=os.pathsep.join(sys.path))
+    result = subprocess.run(
+        [sys.executable, "-c", INTERRUPT, str(many_problems_file), call],
+        env=env, capture_output=True, text=True, timeout=60,
+    )
+    assert result.stdout.strip() == "interrupted []", result.stdout + result.stderr
+    assert "Exception ignored" not in result.stderr, result.stderr
+
+
+def test_stopped_is_an_int_enum_equal_to_the_librarys_numbers(many_problems_file):
+    summary, _ = cvnaaccr.check_file(SAMPLES / "i-140-crlf.txt")
+    assert summary.stopped is cvnaaccr.Stopped.NO and summary.stopped == 0
+    run = cvnaaccr.check(many_problems_file, progress=lambda done, total, records: True)
+    list(run)
+    assert run.summary.stopped is cvnaaccr.Stopped.BY_PROGRESS and run.summary.stopped == 2
+    assert [int(s) for s in cvnaaccr.Stopped] == [0, 1, 2]
+
+
+def test_library_not_found_is_a_cvnaaccr_error_and_an_os_error():
+    error = cvnaaccr.LibraryNotFoundError("no library")
+    assert isinstance(error, cvnaaccr.CvnaaccrError) and isinstance(error, OSError)
+    assert str(error) == "no library" and error.code is None

@@ -31,19 +31,20 @@ problems() { sed -n 's/^.*: record \([0-9]*\) (offset \([0-9]*\)), column [0-9]*
 mkdir files && "$make_check_files" files || exit 1
 for expected in files/*.expected; do
   file=${expected%.expected}
+  want=$(<"$expected")
   flags=(--max-problems 0)
   [[ $file == *checksums* ]] && flags+=(--checksums)
   for threads in 1 2 8; do
     got=$("$cli" check "${flags[@]}" --threads "$threads" "$file" | problems)
-    [[ $got == "$(cat "$expected")" ]] || fail "$file, $threads threads: $(diff <(echo "$got") "$expected" | head -3)"
+    [[ $got == "$want" ]] || fail "$file, $threads threads: $(diff <(echo "$got") "$expected" | head -3)"
   done
   gzip -1 -c "$file" >"$file.gz"
   got=$("$cli" check "${flags[@]}" "$file.gz" | problems)
-  [[ $got == "$(cat "$expected")" ]] || fail "$file.gz: $(diff <(echo "$got") "$expected" | head -3)"
+  [[ $got == "$want" ]] || fail "$file.gz: $(diff <(echo "$got") "$expected" | head -3)"
   got=$("$cli" check "${flags[@]}" - <"$file" | problems)
-  [[ $got == "$(cat "$expected")" ]] || fail "$file on standard input: $(diff <(echo "$got") "$expected" | head -3)"
-  got=$(gzip -1 -c "$file" | "$cli" check "${flags[@]}" - | problems)
-  [[ $got == "$(cat "$expected")" ]] || fail "$file gzipped on standard input"
+  [[ $got == "$want" ]] || fail "$file on standard input: $(diff <(echo "$got") "$expected" | head -3)"
+  got=$("$cli" check "${flags[@]}" - <"$file.gz" | problems)
+  [[ $got == "$want" ]] || fail "$file gzipped on standard input"
 done
 
 # ---- check's exit status, limits and summary.
@@ -85,14 +86,21 @@ done
 # ---- check agrees with inspection on the first record of every generated
 # sample (inspection reports the column of an illegal byte as the length, and
 # nothing for too short or empty files, by design).
+# One run checks every sample: one JSON line per file, in the order given.
 mkdir samples && "$make_samples" samples >/dev/null || exit 1
+names=() types=() versions=() lengths=()
 while IFS=$'\t' read -r name code type version length count size; do
   [[ $name == file || $code == 512 || $code == 16 || $code == 32 ]] && continue
-  json=$("$cli" check --json --quiet "samples/$name")
-  for field in "\"record_type\":\"$type\"" "\"version\":\"$version\"" "\"record_length\":$length"; do
-    grep -qF -- "$field" <<<"$json" || fail "samples/$name: check says $(grep -o "${field%%:*}:[^,]*" <<<"$json")"
-  done
+  names+=("samples/$name") types+=("$type") versions+=("$version") lengths+=("$length")
 done <samples/expected.tsv
+mapfile -t answers < <("$cli" check --json --quiet "${names[@]}")
+[[ ${#answers[@]} -eq ${#names[@]} ]] || fail "check --json of ${#names[@]} samples gave ${#answers[@]} lines"
+for i in "${!answers[@]}"; do
+  json=${answers[i]}
+  for field in "\"record_type\":\"${types[i]}\"" "\"version\":\"${versions[i]}\"" "\"record_length\":${lengths[i]}"; do
+    [[ $json == *"$field"* ]] || fail "${names[i]}: check says $(grep -o "${field%%:*}:[^,]*" <<<"$json")"
+  done
+done
 
 # ---- checksum verify and assign.
 # Twenty NAACCR 18 abstracts with CR LF and blank checksum fields: the peer
@@ -202,6 +210,38 @@ for sig in INT TERM HUP; do
   [[ ! -e signalled.txt ]] || fail "SIG$sig: OUT was written"
 done
 
+# (6b) A report that cannot be written: every line about the records is
+# written before OUT is replaced, so a failure there leaves OUT as it was and
+# no temporary file; only the final summary line comes after it (status 2,
+# OUT replaced).  A pipe whose reader has gone is made without a race: the
+# FIFO is opened for reading and writing, then for writing, then the first
+# end is closed.  Each case: label, input, where stdout goes, OUT replaced.
+while IFS=: read -r label input sink replaced; do
+  rm -f sunk.txt && echo old >sunk.txt
+  if [[ $sink == pipe ]]; then
+    rm -f gone && mkfifo gone && exec 4<>gone 5>gone 4<&-
+    "$cli" checksum assign "$input" -o sunk.txt >&5 2>sunk.err
+    rc=$?
+    exec 5>&-
+  else
+    "$cli" checksum assign "$input" -o sunk.txt >/dev/full 2>sunk.err
+    rc=$?
+  fi
+  [[ $rc -eq 2 ]] || fail "$label: exit $rc, expected 2"
+  grep -q "write error on standard output" sunk.err || fail "$label: no write error reported"
+  ! compgen -G '.cvnaaccr-*.tmp' >/dev/null || fail "$label left $(compgen -G '.cvnaaccr-*.tmp')"
+  if [[ $replaced == yes ]]; then
+    cmp -s sunk.txt from-gzip.txt || fail "$label: OUT was not replaced by the copy"
+  else
+    [[ $(cat sunk.txt) == old ]] || fail "$label: OUT was changed"
+  fi
+done <<'CASES'
+closed pipe, a record not assigned:first-bad.txt:pipe:no
+closed pipe, only the summary line:files/checksums-crlf.txt:pipe:yes
+full disk, a record not assigned:first-bad.txt:full:no
+full disk, only the summary line:files/checksums-crlf.txt:full:yes
+CASES
+
 # ---- names exactly as given.
 # (7) Leading blanks: the file named is the file inspected, checked, assigned.
 cp files/checksums-crlf.txt "  blank.txt"
@@ -232,6 +272,25 @@ expect "-- ends options" 2 "'--quiet'|--quiet: cannot be opened" "$cli" check --
 expect "unknown option named" 2 "cvnaaccr inspect: unknown option '--jsno'" "$cli" inspect --jsno x
 expect "unknown letter named" 2 "cvnaaccr check: unknown option '-z'" "$cli" check -z x
 expect "missing value" 2 "option '--max-problems' needs a value" "$cli" check x --max-problems
+# What the user typed is escaped in every message about an option, as names
+# are: no control byte reaches the terminal.  Each case: label, what the
+# message shows, then the command's arguments.
+while IFS='|' read -r label shown args; do
+  eval "set -- $args"
+  out=$("$cli" "$@" 2>&1)
+  rc=$?
+  [[ $rc -eq 2 ]] || fail "$label: exit $rc, expected 2"
+  [[ $out != *$'\e'* && $out != *$'\a'* ]] || fail "$label: a raw control byte in: $(od -c <<<"$out" | head -2)"
+  grep -qF -- "$shown" <<<"$out" || fail "$label: output lacks $shown: $out"
+done <<'CASES'
+value of --max-problems|not '<27>[7mX'|check --max-problems $'\e[7mX' files/crlf-small.txt
+value of --threads|not '<7>'|check --threads=$'\a' files/crlf-small.txt
+unknown long option|unknown option '--<27>[2J'|check $'--\e[2J' files/crlf-small.txt
+unknown long option with a value|unknown option '--x<27>'|checksum verify $'--x\e=1' files/crlf-small.txt
+unknown letter|unknown option '-<27>'|inspect $'-\e' files/crlf-small.txt
+unknown option of the program|unknown option '--<27>[7m'|$'--\e[7m' check
+unknown letter of the program|unknown option '-<7>'|$'-\a' check
+CASES
 expect "no files" 2 "Usage: cvnaaccr check" "$cli" check
 expect "no command" 2 "Usage:" "$cli"
 expect "unknown command" 2 "unknown command 'chek'" "$cli" chek

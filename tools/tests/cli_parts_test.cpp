@@ -1,5 +1,6 @@
 // cli_parts_test.cpp -- the command line's pure parts: option parsing,
-// escaping of names for text and JSON, the progress line, the output file.
+// escaping of names for text and JSON, the progress line, the output file,
+// what an input's first bytes say, the names of the kinds of problem.
 #include <gtest/gtest.h>
 
 #include <stdio.h>
@@ -8,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "code_names.h"
 #include "command_line.h"
+#include "cvnaaccr.h"
+#include "file_magic.h"
 #include "output_file.h"
 #include "progress.h"
 #include "text_output.h"
@@ -164,6 +168,50 @@ TEST(TextOutput, EscapesControlBytesAndBytesThatAreNoUtf8)
         SCOPED_TRACE(c.label);
         EXPECT_EQ(printable_text(c.bytes.data(), c.bytes.size()), c.text);
         EXPECT_EQ(json_string(c.bytes.data(), c.bytes.size()), c.json);
+    }
+}
+
+TEST(FileMagic, TellsGzipAndByteOrderMarksFromTheFirstBytes)
+{
+    const struct {
+        const char *label;
+        std::string head;
+        FileMagic magic;
+    } cases[] = {
+        {"gzip", "\x1f\x8b\x08", MAGIC_GZIP},
+        {"gzip, two bytes read", "\x1f\x8b", MAGIC_GZIP},
+        {"one byte of gzip", "\x1f", MAGIC_NONE},
+        {"UTF-8 mark", "\xef\xbb\xbfI", MAGIC_UTF8_BOM},
+        {"UTF-8 mark cut short", "\xef\xbb", MAGIC_NONE},
+        {"UTF-16 little-endian", "\xff\xfeI\0", MAGIC_UTF16_BOM},
+        {"UTF-16 big-endian", "\xfe\xff", MAGIC_UTF16_BOM},
+        {"a record", "I 180", MAGIC_NONE},
+        {"nothing", "", MAGIC_NONE},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(file_magic(reinterpret_cast<const unsigned char *>(c.head.data()), c.head.size()), c.magic);
+    }
+}
+
+TEST(CodeNames, NamesEveryKindOfTheRecordAndItemCheckers)
+{
+    const struct {
+        int32_t kind;
+        const char *name;
+    } cases[] = {
+        {NAACCR_CHECK_RECORD_LENGTH, "NAACCR_CHECK_RECORD_LENGTH"},
+        {NAACCR_CHECK_CHECKSUM_CUT, "NAACCR_CHECK_CHECKSUM_CUT"},
+        {NAACCR_CHECK_ITEM_DATA_TYPE, "NAACCR_CHECK_ITEM_DATA_TYPE"},
+        {NAACCR_CHECK_USER_DICTIONARY, "NAACCR_CHECK_USER_DICTIONARY"},
+        {0, "unknown"},
+        {NAACCR_CHECK_USER_DICTIONARY + 1, "unknown"},
+        {NAACCR_CHECK_ALL_KINDS, "unknown"},
+        {-1, "unknown"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.kind);
+        EXPECT_STREQ(check_kind_name(c.kind), c.name);
     }
 }
 

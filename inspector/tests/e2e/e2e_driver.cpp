@@ -16,6 +16,7 @@
 //          runs; then another file is chosen and checked to the end; ends through "Quit"
 //   older  FOLDER holds a cvnaaccr.dll without the record checker: the program works and offers no check
 // Exit status: 0 when every check passed, 1 when a check failed, 2 when the run could not go on.
+#include "check_kinds.h"
 #include "cvnaaccr.h"
 #include "sample_files.h"
 #include "window_driver.h"
@@ -549,11 +550,12 @@ static void ShowRun(const std::string &folder, const std::string &shot, int *fai
 
 // ---- the record check ----
 
-// The kinds of problem as the check dialog names them, by their NAACCR_CHECK_ numbers.
-static const char *const KIND_NAMES[NAACCR_CHECK_KINDS] = {
-    "UNKNOWN",           "RECORD_LENGTH",   "LAYOUT_LENGTH",      "RECORD_TYPE",  "VERSION",        "ILLEGAL_BYTE",
-    "SPLIT_RECORD",      "TERMINATOR_FORM", "TERMINATOR_OMITTED", "STRAY_CTRL_Z", "PARTIAL_RECORD", "BYTE_ORDER_MARK",
-    "CHECKSUM_MISMATCH", "CHECKSUM_BLANK",  "NO_CHECKSUM",        "CHECKSUM_CUT"};
+// A kind of problem as the check dialog names it: without "NAACCR_CHECK_".
+static std::string KindName(int32_t kind)
+{
+    const CheckKind *found = find_check_kind(kind);
+    return found != nullptr ? found->name + CHECK_KIND_PREFIX_LENGTH : "UNKNOWN";
+}
 
 // What the library itself finds in a file.
 struct LibraryCheck {
@@ -604,7 +606,7 @@ static std::string ExpectedSummary(const NaaccrCheckSummary &summary, bool check
         const char *separator = "";
         for (int kind = 1; kind < NAACCR_CHECK_KINDS; ++kind)
             if (summary.counts[kind] != 0) {
-                text += separator + std::to_string(summary.counts[kind]) + " " + KIND_NAMES[kind];
+                text += separator + std::to_string(summary.counts[kind]) + " " + KindName(kind);
                 separator = ", ";
             }
         text += ")";
@@ -618,7 +620,7 @@ static std::string ExpectedSummary(const NaaccrCheckSummary &summary, bool check
 static std::vector<std::string> ProblemCells(const NaaccrProblem &problem)
 {
     return {std::to_string(problem.record), std::to_string(problem.offset),
-            problem.column == 0 ? "" : std::to_string(problem.column), KIND_NAMES[problem.code], problem.message};
+            problem.column == 0 ? "" : std::to_string(problem.column), KindName(problem.code), problem.message};
 }
 
 static std::string ExpectedReport(const std::string &path, const LibraryCheck &check, bool checksums)

@@ -1,0 +1,44 @@
+/* check_texts.h -- the texts of a record check, as the check dialog, its
+   report and the log show them: the names of the kinds of problem, the
+   summary, the log line and the progress line.  Plain functions over what
+   the check job hands over (check_job.h). */
+#ifndef CHECK_TEXTS_H
+#define CHECK_TEXTS_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "check_job.h"
+#include "cvnaaccr.h"
+
+/* The name of a kind of problem (NAACCR_CHECK_...) without its prefix:
+   "RECORD_LENGTH", ...; "UNKNOWN" for another value. */
+const char *CheckKindName(int32_t code);
+
+/* The summary of a check that ended with `result` and `summary`, run with
+   `flags`: "1000 records, 4 problems (3 RECORD_LENGTH, 1 ILLEGAL_BYTE)",
+   "1000 records, no problems", "cancelled after 200 records, 1 problem so
+   far (1 VERSION)", ", 998 checksums match" added when checksum fields were
+   verified, or what kept the check from reading the file ("the file could
+   not be opened", ...). */
+void FormatCheckSummary(int32_t result, const NaaccrCheckSummary *summary, uint32_t flags, char *text, size_t capacity);
+
+/* The log's line for that check: "Check: " or, with checksum fields,
+   "Check with checksums: ", then FormatCheckSummary. */
+void FormatCheckLogLine(int32_t result, const NaaccrCheckSummary *summary, uint32_t flags, char *text, size_t capacity);
+
+/* The status line while a check runs, after `elapsed_ms` of it: "Starting
+   the check..." before the first progress report, then "42% - 12345 records
+   checked - about 2 min 5 s left" (the time left is estimated from the
+   bytes read so far once the check has run a second, "estimating the time
+   left" before). */
+void FormatCheckProgress(const CheckNews *news, uint64_t elapsed_ms, char *text, size_t capacity);
+
+/* "a few seconds left" below 10 s, "about 45 s left", "about 3 min 20 s
+   left", "about 2 h 5 min left". */
+void FormatTimeLeft(uint64_t seconds, char *text, size_t capacity);
+
+/* Thousandths of the file read, 0 to 1000 (0 when the size is unknown). */
+uint32_t ProgressPermille(uint64_t bytes_done, int64_t bytes_total);
+
+#endif
