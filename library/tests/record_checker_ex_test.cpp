@@ -31,7 +31,10 @@ std::string file_of(size_t count, const std::vector<std::pair<size_t, size_t>> &
 
 // The first record whose type and version have no dictionary, as a record of
 // a layout without one reports it.
-bool has_dictionary() { return layout_dictionary(find_naaccr_layout('I', "180")) != nullptr; }
+bool has_dictionary()
+{
+    return layout_dictionary(find_naaccr_layout('I', "180"), reinterpret_cast<const unsigned char *>("180")) != nullptr;
+}
 
 } // namespace
 
