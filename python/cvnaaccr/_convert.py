@@ -65,7 +65,9 @@ def _function() -> Any:
     try:
         function = _native.library().cvConvertNaaccrFile
     except AttributeError as error:
-        raise LibraryNotFoundError("the loaded cvnaaccr library cannot convert: it is older than this package") from error
+        raise LibraryNotFoundError(
+            "the loaded cvnaaccr library cannot convert: it is older than this package"
+        ) from error
     function.restype = ctypes.c_int32
     function.argtypes = [
         ctypes.c_char_p,
@@ -92,7 +94,8 @@ def _run(name: bytes, target: str, sink: BinaryIO, flags: int, items: Optional[s
         if p.code in (ProblemKind.TERMINATOR_OMITTED, ProblemKind.STRAY_CTRL_Z, ProblemKind.BYTE_ORDER_MARK):
             return 0
         text = p.message.decode("utf-8", "replace") if p.message else ""
-        problems.append(ConvertProblem(ProblemKind(p.code), p.record, (p.item_id or b"").decode("ascii", "replace"), text))
+        item_id = (p.item_id or b"").decode("ascii", "replace")
+        problems.append(ConvertProblem(ProblemKind(p.code), p.record, item_id, text))
         return 0
 
     options = _header.NaaccrConvertOptions()

@@ -18,7 +18,9 @@ def read_function(name: str, stream: bool = False) -> Any:
     try:
         function = getattr(_native.library(), name)
     except AttributeError as error:
-        raise LibraryNotFoundError(f"the loaded cvnaaccr library has no {name}: it is older than this package") from error
+        raise LibraryNotFoundError(
+            f"the loaded cvnaaccr library has no {name}: it is older than this package"
+        ) from error
     first = [_header.ReadCallback, ctypes.c_void_p] if stream else [ctypes.c_char_p]
     function.restype = ctypes.c_int32
     function.argtypes = first + [

@@ -36,7 +36,9 @@ def test_csv_quotes_commas_quotes_and_holds_what_records_yields(tmp_path):
     assert [{k: v for k, v in r.items() if v} for r in rows] == expected
 
 
-@pytest.mark.parametrize("name", ["werth-naaccr__synthetic-naaccr-18-incidence.txt", "werth-naaccr__synthetic-naaccr-16-abstract.txt"])
+@pytest.mark.parametrize(
+    "name", ["werth-naaccr__synthetic-naaccr-18-incidence.txt", "werth-naaccr__synthetic-naaccr-16-abstract.txt"]
+)
 def test_a_peer_file_written_as_flat_records_comes_back_with_its_checksums(tmp_path, name):
     source = PEERDATA / name
     if not source.exists():
