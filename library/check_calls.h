@@ -16,6 +16,7 @@ struct Delivery {
     uint64_t base;              // records of the pieces before the current one
     bool no_dictionary_handed;  // the file's one NAACCR_CHECK_NO_DICTIONARY went on
     bool no_dictionary_counted; // ... and was counted
+    bool item_calls;            // an Ex call: NAACCR XML is checked, not only named
 };
 
 // Hand a run's problem to the caller (numbered from the file's start) while

@@ -33,9 +33,16 @@ void describe_byte(unsigned char c, char *text, size_t size)
 // XML: a value longer than the item or with blanks around it.
 int32_t check_xml_text(const NaaccrItemDef &item, const unsigned char *value, size_t n, ItemFault *fault)
 {
-    if (n > static_cast<size_t>(item.length) && item.unlimited == 0)
-        return set_item_fault(fault, NAACCR_CHECK_ITEM_TOO_LONG, static_cast<size_t>(item.length),
-                              "%u characters, longer than the item's %d", static_cast<unsigned>(n), item.length);
+    // XML text is UTF-8, and an item's length counts characters, not bytes.
+    if (n > static_cast<size_t>(item.length) && item.unlimited == 0) {
+        size_t characters = 0;
+        for (size_t k = 0; k < n; ++k)
+            characters += (value[k] & 0xC0) != 0x80;
+        if (characters > static_cast<size_t>(item.length))
+            return set_item_fault(fault, NAACCR_CHECK_ITEM_TOO_LONG, static_cast<size_t>(item.length),
+                                  "%u characters, longer than the item's %d", static_cast<unsigned>(characters),
+                                  item.length);
+    }
     if (item.trim_none != 0)
         return 0;
     size_t blanks = 0;

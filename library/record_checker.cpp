@@ -8,6 +8,7 @@
 
 #include "check_calls.h"
 #include "threads.h"
+#include "xml_check.h"
 
 namespace
 {
@@ -117,13 +118,44 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
     return status;
 }
 
-// The plan from the head, then the rest.  A file whose first byte after a
-// byte-order mark and white space is '<' is NAACCR XML: this is where the Ex
-// calls would hand it to the XML checker.
+// The bytes of a file after its head, read in order for the XML check.
+int64_t CV_CALL read_file_on(void *stream, void *buffer, uint32_t size)
+{
+    ByteSource *source = static_cast<ByteSource *>(stream);
+    size_t got = 0;
+    if (!read_file_at(*source->file, source->next, buffer, size, &got))
+        return -1;
+    source->next += static_cast<int64_t>(got);
+    return static_cast<int64_t>(got);
+}
+
+// NAACCR XML: checked by the Ex calls; the 1.2 calls, whose callers know
+// nothing of items, learn only what the file is.
+int32_t check_xml(ByteSource *source, const RunBuffer &buffer, size_t head, Delivery &delivery)
+{
+    if (!delivery.item_calls) {
+        delivery.summary->records.bytes = head;
+        if (deliver_alone(delivery, 0, 0, NAACCR_CHECK_RECORD_TYPE, "NAACCR XML file") != 0)
+            delivery.summary->records.stopped = 1;
+        return NAACCR_REC_OK;
+    }
+    if (source->file != nullptr) {
+        source->next = static_cast<int64_t>(head);
+        return check_naaccr_xml(read_file_on, source, source->file_size, buffer.bytes, head, *delivery.options,
+                                delivery.summary);
+    }
+    return check_naaccr_xml(source->ended ? nullptr : source->read, source->stream, -1, buffer.bytes, head,
+                            *delivery.options, delivery.summary);
+}
+
+// The plan from the head, then the rest; or NAACCR XML, whose first byte
+// after a byte-order mark and white space is '<' as no record's is.
 int32_t check_from_head(ByteSource *source, RunBuffer *buffer, size_t head, Delivery &delivery)
 {
     const NaaccrItemCheckOptions &options = *delivery.options;
     NaaccrItemCheckSummary &summary = *delivery.summary;
+    if (looks_like_xml(buffer->bytes, head))
+        return check_xml(source, *buffer, head, delivery);
     CheckPlan plan;
     make_check_plan(buffer->bytes, head, (options.flags & NAACCR_CHECK_CHECKSUMS) != 0, &plan, &summary.records);
     plan.items = (options.flags & NAACCR_CHECK_ITEMS) != 0;
@@ -225,63 +257,64 @@ bool take_options(const NaaccrItemCheckOptions *given, NaaccrItemCheckOptions *o
     return true;
 }
 
+// One call of either form: a file at `path`, or else the stream.
+int32_t check_input(const char *path, NaaccrReadCallback read, void *stream, const NaaccrItemCheckOptions &options,
+                    NaaccrItemCheckSummary *summary, bool item_calls)
+{
+    Delivery delivery = {&options, summary, 0, false, false, item_calls};
+    return path != nullptr ? check_file(path, delivery) : check_stream(read, stream, delivery);
+}
+
+// The Ex calls: `path` or `read` is the input, the other null.
+int32_t check_wide(const char *path, NaaccrReadCallback read, void *stream, const NaaccrItemCheckOptions *given,
+                   NaaccrItemCheckSummary *summary)
+{
+    if (summary == nullptr)
+        return NAACCR_REC_BAD_ARGUMENT;
+    clear_summary(summary);
+    NaaccrItemCheckOptions options;
+    if ((path == nullptr && read == nullptr) || !take_options(given, &options))
+        return NAACCR_REC_BAD_ARGUMENT;
+    return check_input(path, read, stream, options, summary, true);
+}
+
+// The 1.2 calls: their options widened, their summary the 1.2 part of the larger one.
+int32_t check_narrow(const char *path, NaaccrReadCallback read, void *stream, const NaaccrCheckOptions *given,
+                     NaaccrCheckSummary *summary)
+{
+    if (summary == nullptr)
+        return NAACCR_REC_BAD_ARGUMENT;
+    NaaccrItemCheckSummary wide;
+    clear_summary(&wide);
+    NaaccrItemCheckOptions options;
+    int32_t status = NAACCR_REC_BAD_ARGUMENT;
+    if ((path != nullptr || read != nullptr) && widen_options(given, &options))
+        status = check_input(path, read, stream, options, &wide, false);
+    *summary = wide.records;
+    return status;
+}
+
 } // namespace
 
 int32_t CV_CALL cvCheckNaaccrFileEx(const char *path, const NaaccrItemCheckOptions *given,
                                     NaaccrItemCheckSummary *summary)
 {
-    if (summary == nullptr)
-        return NAACCR_REC_BAD_ARGUMENT;
-    clear_summary(summary);
-    NaaccrItemCheckOptions options;
-    if (path == nullptr || !take_options(given, &options))
-        return NAACCR_REC_BAD_ARGUMENT;
-    Delivery delivery = {&options, summary, 0, false, false};
-    return check_file(path, delivery);
+    return check_wide(path, nullptr, nullptr, given, summary);
 }
 
 int32_t CV_CALL cvCheckNaaccrStreamEx(NaaccrReadCallback read, void *stream, const NaaccrItemCheckOptions *given,
                                       NaaccrItemCheckSummary *summary)
 {
-    if (summary == nullptr)
-        return NAACCR_REC_BAD_ARGUMENT;
-    clear_summary(summary);
-    NaaccrItemCheckOptions options;
-    if (read == nullptr || !take_options(given, &options))
-        return NAACCR_REC_BAD_ARGUMENT;
-    Delivery delivery = {&options, summary, 0, false, false};
-    return check_stream(read, stream, delivery);
+    return check_wide(nullptr, read, stream, given, summary);
 }
 
 int32_t CV_CALL cvCheckNaaccrFile(const char *path, const NaaccrCheckOptions *given, NaaccrCheckSummary *summary)
 {
-    if (summary == nullptr)
-        return NAACCR_REC_BAD_ARGUMENT;
-    NaaccrItemCheckSummary wide;
-    clear_summary(&wide);
-    NaaccrItemCheckOptions options;
-    int32_t status = NAACCR_REC_BAD_ARGUMENT;
-    if (path != nullptr && widen_options(given, &options)) {
-        Delivery delivery = {&options, &wide, 0, false, false};
-        status = check_file(path, delivery);
-    }
-    *summary = wide.records;
-    return status;
+    return check_narrow(path, nullptr, nullptr, given, summary);
 }
 
 int32_t CV_CALL cvCheckNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrCheckOptions *given,
                                     NaaccrCheckSummary *summary)
 {
-    if (summary == nullptr)
-        return NAACCR_REC_BAD_ARGUMENT;
-    NaaccrItemCheckSummary wide;
-    clear_summary(&wide);
-    NaaccrItemCheckOptions options;
-    int32_t status = NAACCR_REC_BAD_ARGUMENT;
-    if (read != nullptr && widen_options(given, &options)) {
-        Delivery delivery = {&options, &wide, 0, false, false};
-        status = check_stream(read, stream, delivery);
-    }
-    *summary = wide.records;
-    return status;
+    return check_narrow(nullptr, read, stream, given, summary);
 }

@@ -14,33 +14,11 @@
 #include <vector>
 
 #include "cvnaaccr.h"
+#include "fuzz_helpers.h"
 #include "layouts.h"
 
 namespace
 {
-
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        fprintf(stderr, "broken invariant: %s\n", what);
-        abort();
-    }
-}
-
-struct Stream {
-    const unsigned char *data;
-    size_t size, at, piece;
-};
-
-int64_t CV_CALL read_piece(void *stream, void *buffer, uint32_t size)
-{
-    Stream *s = static_cast<Stream *>(stream);
-    size_t n = s->piece < size ? s->piece : size;
-    n = n < s->size - s->at ? n : s->size - s->at;
-    memcpy(buffer, s->data + s->at, n);
-    s->at += n;
-    return static_cast<int64_t>(n);
-}
 
 struct Outcome {
     int32_t code;

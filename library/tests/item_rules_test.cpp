@@ -106,6 +106,8 @@ const RuleCase rule_cases[] = {
     {"xml digits", DG, RB, 3, 0, X, "123", OK, -1},
     {"xml too long", DG, RB, 3, 0, X, "1234", LONG, 3},
     {"xml text too long", T_, RB, 3, 0, X, "abcd", LONG, 3},
+    {"xml text of three accented letters", T_, RB, 3, 0, X, "\xc3\xa9\xc3\xa9\xc3\xa9", OK, -1},
+    {"xml text of four accented letters", T_, RB, 3, 0, X, "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9", LONG, 3},
     {"xml unlimited text", T_, RB, 3, 2, X, "abcdefgh", OK, -1},
     {"xml leading blank", DG, RB, 3, 0, X, " 12", BLANKS, 0},
     {"xml trailing blank", T_, RB, 5, 0, X, "ab ", BLANKS, 2},

@@ -197,7 +197,7 @@ TEST(RecordCheckerEx, StoredItemProblemsKeepTheirValueAndMessage)
     };
     NaaccrItemCheckSummary summary;
     memset(&summary, 0, sizeof summary);
-    Delivery delivery = {&options, &summary, 100, false, false};
+    Delivery delivery = {&options, &summary, 100, false, false, true};
     for (uint32_t k = 0; k < store.count; ++k)
         EXPECT_EQ(deliver_stored(delivery, store, k), 0);
     EXPECT_EQ(taken.seen, given);

@@ -56,6 +56,18 @@ expect "show without a dictionary" 1 "no data dictionary for its type and versio
 expect "show a missing file" 2 "absent.txt: cannot be read" "$cli" show absent.txt
 expect "show: no file" 2 "Usage: cvnaaccr show" "$cli" show
 
+# ---- inspect names a NAACCR XML file by its root, read by the library's XML check.
+root='<NaaccrData baseDictionaryUri="http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml" specificationVersion="1.8" xmlns="http://naaccr.org/naaccrxml"'
+printf '<?xml version="1.0"?>\n%s recordType="I">\n<Patient/>\n' "$root" >cut.xml
+printf '\xef\xbb\xbf<?xml version="1.0"?>\n%s>\n</NaaccrData>\n' "$root" >bom.xml
+printf '<NaaccrDat/>\n' >other.xml
+expect "inspect: XML root, a file cut short" 1 "hint: +NAACCR XML, version 250, record type I; check it with .check." \
+  "$cli" inspect cut.xml
+expect "inspect: XML after a byte-order mark, no record type" 1 "hint: +NAACCR XML, version 250, without a valid record type" \
+  "$cli" inspect bom.xml
+expect "inspect: XML of another root" 1 "hint: +a NAACCR XML data file, not a fixed-length record file" \
+  "$cli" inspect other.xml
+
 # ---- help and the manual page.
 for command in items show; do
   expect "help of $command" 0 "^Usage: cvnaaccr $command" "$cli" $command --help
