@@ -1,0 +1,126 @@
+// xml_check_state.h -- what the parts of the NAACCR XML check share while one
+// file streams through expat: the file's root, where the parser stands in
+// the NaaccrData > Patient > Tumor tree, and the Item being read.
+#ifndef XML_CHECK_STATE_H
+#define XML_CHECK_STATE_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <expat.h>
+
+#include "cvnaaccr.h"
+#include "dictionary.h"
+#include "xml_user_dictionary.h"
+
+// expat joins an element's namespace and local name with this character; an
+// attribute value cannot hold it (a newline there becomes a blank).
+const char xml_name_separator = '\n';
+extern const char naaccr_namespace[28]; // "http://naaccr.org/naaccrxml"
+
+// Where a problem stands in the file.
+struct XmlPlace {
+    uint64_t line;
+    int32_t column; // from 1
+    int64_t offset;
+};
+
+// The item a problem is about: its definition when known, its id as written.
+struct XmlItemRef {
+    const NaaccrItemDef *def; // or null
+    const char *id;           // NUL-terminated; "" when none
+    const char *value;        // or null
+    size_t value_length;
+};
+
+// The Item element being read.
+struct XmlItem {
+    const NaaccrItemDef *def; // null: unknown, or nothing to check
+    bool read;                // its text is kept: known, or unknown to a dictionary
+    unsigned faults;          // what its start tag showed, reported with its value
+    XmlPlace place;           // its start tag
+    char id[64];              // naaccrId as written, cut to fit
+    char number[16];          // naaccrNum as written, cut to fit
+    size_t limit;             // characters kept: one more than the item holds
+    unsigned char *value;     // what is kept of its text: at most `capacity` bytes
+    size_t capacity, length;
+    uint64_t characters; // characters of its whole text
+    size_t kept_characters;
+    bool cut; // more text came than was kept
+};
+
+struct XmlCheck {
+    XML_Parser parser;
+    const NaaccrItemCheckOptions *options;
+    NaaccrItemCheckSummary *summary;
+    int stopped;           // 0, or NaaccrCheckSummary.stopped's value
+    bool encoding_refused; // reported: expat's own error about it is not
+
+    // The root.
+    const NaaccrDictionary *dictionary; // null: items are not checked
+    UserItems user;                     // loaded once the dictionary is known
+    bool no_memory;
+    uint8_t type_bit;  // NAACCR_ITEM_IN_... of recordType; 0 when unknown
+    bool no_namespace; // the root has none: neither have the format's elements
+
+    // The tree: level -1 before the root, then NAACCR_LEVEL_ROOT, _PATIENT, _TUMOR.
+    int level;
+    int phase[3];              // per open level: 0 items, 1 extensions, 2 children
+    bool text_reported[3];     // text outside Items already reported in the open element
+    bool text_pending;         // text outside Items seen, reported at the next tag
+    uint64_t skip_depth;       // > 0 inside an extension or an element passed over
+    uint64_t tumor_in_patient; // the open Tumor's number within its Patient
+    bool in_item;
+    XmlItem item;
+
+    // Items seen in each open element, by index into the dictionary.
+    uint8_t *seen[3];
+    uint16_t *seen_list[3];
+    size_t seen_count[3];
+
+    // Bounds on a token: the byte index of the last event, and bytes fed.
+    int64_t last_event;
+    uint64_t fed;
+};
+
+// ---- xml_report.cpp ----
+XmlPlace current_place(const XmlCheck *check);
+// Counts a problem and hands it on (within max_reported); a non-zero return
+// of the callback stops the parser.  `message` is made printable.
+void report_xml(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message);
+// The same, with the message made by printf from `format`.
+void report_xmlf(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 5, 6)))
+#endif
+    ;
+// Records that the parser moved on: the last completed token ends before here.
+inline void mark_event(XmlCheck *check) { check->last_event = XML_GetCurrentByteIndex(check->parser); }
+
+// ---- xml_elements.cpp ----
+void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes);
+void XMLCALL xml_end_element(void *user, const XML_Char *name);
+void XMLCALL xml_text(void *user, const XML_Char *text, int length);
+
+// ---- xml_root.cpp ----
+// Checks the root element NaaccrData's attributes and sets the dictionary,
+// the record type and the summary's description of the file.
+void check_root_attributes(XmlCheck *check, const XML_Char **attributes);
+// True for an xsd:dateTime: [-]YYYY-MM-DDThh:mm:ss[.s+][Z|(+|-)hh:mm].
+bool is_xsd_date_time(const char *text, size_t n);
+
+// ---- xml_items.cpp ----
+bool allocate_item_state(XmlCheck *check);
+void free_item_state(XmlCheck *check);
+// Forgets the items seen at `level` (a new element of that level opened).
+void clear_seen_items(XmlCheck *check, int level);
+void start_item(XmlCheck *check, const XML_Char **attributes);
+void add_item_text(XmlCheck *check, const char *text, size_t n);
+void end_item(XmlCheck *check);
+
+// ---- xml_encoding.cpp ----
+// expat's handler for encodings it does not know: windows-1252 is mapped,
+// any other is one NAACCR_CHECK_XML_ENCODING problem.
+int XMLCALL xml_unknown_encoding(void *data, const XML_Char *name, XML_Encoding *info);
+
+#endif

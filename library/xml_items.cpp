@@ -1,0 +1,245 @@
+// xml_items.cpp -- one Item of a NAACCR XML file: its attributes against the
+// dictionary, then its text, of which no more is kept than the item can hold
+// (one character more shows it too long), so a value of any size streams past.
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "xml_check_state.h"
+
+namespace
+{
+
+// Items a dictionary may hold (indices are 16-bit), and the bytes kept of a value.
+const size_t most_items = 4096;
+const size_t value_capacity = 64u << 10;
+
+const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
+
+bool is_blank_value(const unsigned char *value, size_t n)
+{
+    for (size_t i = 0; i < n; ++i)
+        if (value[i] != ' ')
+            return false;
+    return true;
+}
+
+// Marks the item seen in the open element; false when it was seen before.
+bool first_in_element(XmlCheck *check, const NaaccrItemDef *def)
+{
+    const NaaccrDictionary &base = *check->dictionary;
+    const bool in_base = def >= base.items && def < base.items + base.count;
+    const size_t index =
+        in_base ? static_cast<size_t>(def - base.items) : base.count + static_cast<size_t>(def - check->user.items);
+    if (index >= most_items)
+        return true;
+    const int level = check->level;
+    if (check->seen[level][index] != 0)
+        return false;
+    check->seen[level][index] = 1;
+    check->seen_list[level][check->seen_count[level]++] = static_cast<uint16_t>(index);
+    return true;
+}
+
+// What an Item's start tag shows, reported with its value.
+const unsigned unknown_item = 1, wrong_number = 2, wrong_type = 4, wrong_level = 8, repeated_item = 16;
+// Characters of an unknown item's value kept for its problem.
+const size_t unknown_kept = 64;
+
+void copy_cut(char *to, size_t size, const char *from)
+{
+    const size_t n = strlen(from) < size - 1 ? strlen(from) : size - 1;
+    memcpy(to, from, n);
+    to[n] = '\0';
+}
+
+// The item an Item's attributes name, and the faults they show.
+void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
+{
+    XmlItem &item = check->item;
+    const char *id = nullptr, *number = nullptr;
+    for (const XML_Char **a = attributes; *a != nullptr; a += 2) {
+        if (strcmp(a[0], "naaccrId") == 0)
+            id = a[1];
+        else if (strcmp(a[0], "naaccrNum") == 0)
+            number = a[1];
+        else
+            report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, item.place, nullptr, "Item has an attribute %.64s",
+                        strchr(a[0], xml_name_separator) != nullptr ? strchr(a[0], xml_name_separator) + 1 : a[0]);
+    }
+    if (id == nullptr) {
+        report_xml(check, NAACCR_CHECK_XML_STRUCTURE, item.place, nullptr, "Item without its naaccrId");
+        return;
+    }
+    copy_cut(item.id, sizeof item.id, id);
+    copy_cut(item.number, sizeof item.number, number != nullptr ? number : "");
+    if (check->dictionary == nullptr)
+        return;
+    item.read = true;
+    const NaaccrItemDef *def = find_item_by_id(*check->dictionary, id, strlen(id));
+    if (def == nullptr)
+        def = find_user_item(check->user, id, strlen(id));
+    if (def == nullptr) {
+        item.faults = unknown_item;
+        return;
+    }
+    item.def = def;
+    if (number != nullptr) {
+        char *end = nullptr;
+        const long given = strtol(number, &end, 10);
+        if (end == number || *end != '\0' || given != def->number)
+            item.faults |= wrong_number;
+    }
+    if (check->type_bit != 0 && (def->record_types & check->type_bit) == 0)
+        item.faults |= wrong_type;
+    if (def->level != check->level && def->level <= NAACCR_LEVEL_TUMOR)
+        item.faults |= wrong_level;
+    if (!first_in_element(check, def))
+        item.faults |= repeated_item;
+}
+
+// The root's userDictionaryUri entries that no loaded dictionary has.
+void unloaded_dictionaries(const XmlCheck *check, char *out, size_t size)
+{
+    size_t used = 0;
+    out[0] = '\0';
+    const char *uris = check->summary->user_dictionaries;
+    while (*uris != '\0') {
+        const size_t skip = strspn(uris, " \t\r\n");
+        const size_t n = strcspn(uris + skip, " \t\r\n");
+        const char *uri = uris + skip;
+        uris += skip + n;
+        bool loaded = false;
+        for (const char *l = check->user.uris; n > 0 && *l != '\0' && !loaded;) {
+            const size_t m = strcspn(l, " ");
+            loaded = m == n && memcmp(l, uri, n) == 0;
+            l += m + (l[m] == ' ' ? 1 : 0);
+        }
+        if (n > 0 && !loaded && used + n + 2 < size)
+            used += static_cast<size_t>(
+                snprintf(out + used, size - used, "%s%.*s", used > 0 ? " " : "", static_cast<int>(n), uri));
+    }
+}
+
+void report_item_faults(XmlCheck *check, const XmlItemRef &ref)
+{
+    const XmlItem &item = check->item;
+    const char *level = level_names[check->level];
+    if ((item.faults & unknown_item) != 0) {
+        char unloaded[160];
+        unloaded_dictionaries(check, unloaded, sizeof unloaded);
+        report_xmlf(check, NAACCR_CHECK_ITEM_UNKNOWN, item.place, &ref, "unknown item %s: not in dictionary %d%s%s%s",
+                    item.id, check->dictionary->version, check->user.count > 0 ? " nor a loaded user dictionary" : "",
+                    unloaded[0] != '\0' ? "; not loaded: " : "", unloaded);
+        return;
+    }
+    if ((item.faults & wrong_number) != 0)
+        report_xmlf(check, NAACCR_CHECK_ITEM_NUMBER, item.place, &ref, "%s has naaccrNum %s, not %d", item.id,
+                    item.number, item.def->number);
+    if ((item.faults & wrong_type) != 0)
+        report_xmlf(check, NAACCR_CHECK_ITEM_RECORD_TYPE, item.place, &ref,
+                    "%s is not an item of the file's record type", item.id);
+    if ((item.faults & wrong_level) != 0)
+        report_xmlf(check, NAACCR_CHECK_ITEM_LEVEL, item.place, &ref, "%s stands in %s; it belongs in %s", item.id,
+                    level, level_names[item.def->level]);
+    if ((item.faults & repeated_item) != 0)
+        report_xmlf(check, NAACCR_CHECK_ITEM_REPEATED, item.place, &ref, "%s stands twice in this %s", item.id, level);
+}
+
+} // namespace
+
+bool allocate_item_state(XmlCheck *check)
+{
+    check->item.value = static_cast<unsigned char *>(malloc(value_capacity));
+    bool ok = check->item.value != nullptr;
+    for (int level = 0; level < 3; ++level) {
+        check->seen[level] = static_cast<uint8_t *>(calloc(most_items, 1));
+        check->seen_list[level] = static_cast<uint16_t *>(malloc(most_items * sizeof(uint16_t)));
+        check->seen_count[level] = 0;
+        ok = ok && check->seen[level] != nullptr && check->seen_list[level] != nullptr;
+    }
+    return ok;
+}
+
+void free_item_state(XmlCheck *check)
+{
+    free(check->item.value);
+    check->item.value = nullptr;
+    for (int level = 0; level < 3; ++level) {
+        free(check->seen[level]);
+        free(check->seen_list[level]);
+        check->seen[level] = nullptr;
+        check->seen_list[level] = nullptr;
+    }
+}
+
+void clear_seen_items(XmlCheck *check, int level)
+{
+    for (size_t i = 0; i < check->seen_count[level]; ++i)
+        check->seen[level][check->seen_list[level][i]] = 0;
+    check->seen_count[level] = 0;
+}
+
+void start_item(XmlCheck *check, const XML_Char **attributes)
+{
+    XmlItem &item = check->item;
+    item.place = current_place(check);
+    item.def = nullptr;
+    item.read = false;
+    item.faults = 0;
+    item.id[0] = '\0';
+    item.length = 0;
+    item.characters = 0;
+    item.kept_characters = 0;
+    item.cut = false;
+    read_item_attributes(check, attributes);
+    // Characters of up to four bytes.
+    item.limit = item.def != nullptr ? static_cast<size_t>(item.def->length) + 1 : unknown_kept;
+    item.capacity = 4 * item.limit < value_capacity ? 4 * item.limit : value_capacity;
+    check->in_item = true;
+}
+
+void add_item_text(XmlCheck *check, const char *text, size_t n)
+{
+    XmlItem &item = check->item;
+    if (!item.read)
+        return;
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const bool starts_character = (c & 0xC0) != 0x80;
+        item.characters += starts_character ? 1 : 0;
+        if (item.cut)
+            continue;
+        if ((starts_character && item.kept_characters == item.limit) || item.length == item.capacity) {
+            item.cut = true;
+            continue;
+        }
+        item.kept_characters += starts_character ? 1 : 0;
+        item.value[item.length++] = c;
+    }
+}
+
+void end_item(XmlCheck *check)
+{
+    check->in_item = false;
+    XmlItem &item = check->item;
+    if (!item.read)
+        return;
+    const NaaccrItemDef *def = item.def;
+    XmlItemRef ref = {def, item.id, reinterpret_cast<const char *>(item.value), item.length};
+    report_item_faults(check, ref);
+    if (def == nullptr || is_blank_value(item.value, item.length))
+        return;
+    check->summary->items += 1;
+    if (item.cut) {
+        // An unlimited item's rules see only its kept head; a long value is allowed.
+        if (!def->unlimited)
+            report_xmlf(check, NAACCR_CHECK_ITEM_TOO_LONG, item.place, &ref,
+                        "%s: a value of %llu characters; the item holds %d", item.id,
+                        static_cast<unsigned long long>(item.characters), def->length);
+        return;
+    }
+    ItemFault fault;
+    if (check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) != 0)
+        report_xmlf(check, fault.code, item.place, &ref, "%s: %.96s", item.id, fault.reason);
+}
