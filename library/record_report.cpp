@@ -91,11 +91,8 @@ void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, u
 {
     if (!out.plan->items || end.bytes == nullptr || layout == nullptr || out.result->stopped != 0)
         return;
-    // One layout serves versions 120 to 160: the record's own version code picks the dictionary.
-    const size_t code_end = static_cast<size_t>(layout->version_column - 1 + layout->version_width);
-    const NaaccrDictionary *dictionary = static_cast<size_t>(end.length) >= code_end
-                                             ? layout_dictionary(layout, end.bytes + layout->version_column - 1)
-                                             : nullptr;
+    // One layout serves several versions: the record's own code names its dictionary.
+    const NaaccrDictionary *dictionary = layout_dictionary(layout, end.bytes + layout->version_column - 1);
     if (dictionary != nullptr) {
         RunOutput to = out;
         ItemProblemSink sink = {take_item_problem, &to};

@@ -187,6 +187,10 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
         case opt_record:
             if (!take_count(name, "record", optarg, &line->record))
                 return 2;
+            if (line->record == 0) {
+                fprintf(stderr, "cvnaaccr %s: option '--record' counts records from 1\n", name);
+                return 2;
+            }
             break;
         case opt_all:
             line->all = true;

@@ -28,7 +28,7 @@ struct CommandLine {
     uint32_t threads;      // 0 unless given: as many as the processor has
     const char *output;    // -o OUT, or null
     const char *type;      // --type T, or null
-    uint32_t record;       // --record N; 0 unless given
+    uint32_t record;       // --record N (1 or more); 0 unless given
     bool all;              // --all
     std::vector<const char *> files;
 };

@@ -502,7 +502,8 @@ typedef struct NaaccrItemCheckSummary {
     NaaccrCheckSummary records;              /* as cvCheckNaaccrFile fills it; its problems count
                                                 every kind, its counts the record kinds */
     uint64_t counts[NAACCR_CHECK_ALL_KINDS]; /* problems by kind, every kind */
-    uint64_t items;                          /* item values checked (given, not blank) */
+    uint64_t items;                          /* item values checked (given, not blank); in flat records
+                                                the text items kept as they stand are not counted */
     uint64_t patients;                       /* XML: Patient elements */
     uint64_t tumors;                         /* XML: Tumor elements */
     int32_t format;                          /* NAACCR_FORMAT_...; 0 when nothing was read */

@@ -92,6 +92,7 @@ std::string valid_record(const NaaccrDictionary &dictionary, char type, size_t *
         *given += free_text ? 0 : 1;
     }
     record[0] = type;
+    record.replace(16, 3, std::to_string(dictionary.version)); // the version code is a digits item too
     return record;
 }
 
@@ -271,6 +272,94 @@ TEST(RecordItems, ThePeersFilesGiveWhatTheyHold)
         EXPECT_EQ(found.size(), f.type_problems + f.date_problems);
         if (!found.empty()) {
             EXPECT_EQ(found[0], f.first);
+        }
+    }
+}
+
+namespace
+{
+
+struct ItemSeen {
+    uint64_t record;
+    int32_t column, code, number;
+    bool operator==(const ItemSeen &o) const
+    {
+        return record == o.record && column == o.column && code == o.code && number == o.number;
+    }
+};
+
+std::ostream &operator<<(std::ostream &out, const ItemSeen &s)
+{
+    return out << "{record " << s.record << ", column " << s.column << ", kind " << s.code << ", item " << s.number
+               << "}";
+}
+
+int32_t CV_CALL collect_item(void *context, const NaaccrItemProblem *p)
+{
+    static_cast<std::vector<ItemSeen> *>(context)->push_back({p->record, p->column, p->code, p->item_number});
+    return 0;
+}
+
+std::vector<ItemSeen> check_file_items(const std::string &path, uint32_t threads, NaaccrItemCheckSummary *summary)
+{
+    std::vector<ItemSeen> seen;
+    NaaccrItemCheckOptions options;
+    memset(&options, 0, sizeof options);
+    options.size = sizeof options;
+    options.flags = NAACCR_CHECK_ITEMS;
+    options.threads = threads;
+    options.on_item_problem = collect_item;
+    options.context = &seen;
+    EXPECT_EQ(cvCheckNaaccrFileEx(path.c_str(), &options, summary), NAACCR_REC_OK);
+    return seen;
+}
+
+} // namespace
+
+TEST(RecordItems, FaultsPutIntoLargeFilesAreFoundAtTheirRecordsOnAnyNumberOfThreads)
+{
+    // Files of more than one 8 MB piece, so that several workers share them.
+    const struct {
+        int32_t version;
+        char type;
+        size_t records;
+    } files[] = {{160, 'A', 1000}, {180, 'I', 5000}};
+    for (const auto &f : files) {
+        SCOPED_TRACE(std::to_string(f.version) + " " + f.type);
+        const NaaccrDictionary &d = *find_dictionary(f.version);
+        size_t given = 0;
+        const std::string valid = valid_record(d, f.type, &given);
+        const struct {
+            size_t record;
+            const char *id, *value;
+            int32_t offset, code;
+        } faults[] = {
+            {1, "dateOfDiagnosis", "20191345", 4, NAACCR_CHECK_ITEM_DATE},
+            {2, "sex", "X", 0, NAACCR_CHECK_ITEM_DATA_TYPE},
+            {f.records / 2, "censusTract2010", " 12345", 0, NAACCR_CHECK_ITEM_PADDING},
+            {f.records / 2, "dateOfBirth", "20190230", 6, NAACCR_CHECK_ITEM_DATE},
+            {f.records - 1, "addrAtDxState", "P ", 1, NAACCR_CHECK_ITEM_SHORT},
+            {f.records, "registryType", "/", 0, NAACCR_CHECK_ITEM_DATA_TYPE},
+        };
+        std::vector<std::string> records(f.records, valid);
+        std::vector<ItemSeen> wanted;
+        for (const auto &fault : faults) {
+            put(d, &records[fault.record - 1], fault.id, fault.value);
+            const NaaccrItemDef *item = find_item_by_id(d, fault.id, strlen(fault.id));
+            wanted.push_back({fault.record, item->start_column + fault.offset, fault.code, item->number});
+        }
+        std::sort(wanted.begin(), wanted.end(), [](const ItemSeen &a, const ItemSeen &b) {
+            return a.record != b.record ? a.record < b.record : a.column < b.column;
+        });
+        std::string bytes;
+        for (const std::string &r : records)
+            bytes += r + "\r\n";
+        const std::string path = write_test_file("faults.txt", bytes);
+        for (uint32_t threads : {1u, 2u, 8u}) {
+            SCOPED_TRACE(std::to_string(threads) + " threads");
+            NaaccrItemCheckSummary summary;
+            EXPECT_EQ(check_file_items(path, threads, &summary), wanted);
+            EXPECT_EQ(summary.items, f.records * given); // a faulty value is given all the same
         }
     }
 }

@@ -4,13 +4,39 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
+#include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
+
+namespace
+{
+
+// This process's folder: the process id keeps test runs of two builds on one
+// machine apart.  It is removed when the process ends.
+struct ProcessFolder {
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("cvnaaccr-tests-" + std::to_string(getpid()));
+    ~ProcessFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+const ProcessFolder process_folder;
+
+} // namespace
 
 std::string test_folder()
 {
     const testing::TestInfo *test = testing::UnitTest::GetInstance()->current_test_info();
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "cvnaaccr-tests";
+    std::filesystem::path folder = process_folder.path;
     if (test != nullptr)
         folder /= std::string(test->test_suite_name()) + "." + test->name();
     std::filesystem::create_directories(folder);

@@ -9,29 +9,11 @@ from typing import Any, Dict, List, Tuple, Union
 
 from . import _native
 from ._codes import LibraryNotFoundError
+from ._header import NaaccrItemDef
 
 _DATA_TYPES = ("text", "digits", "alpha", "mixed", "numeric", "date", "dateTime")
 _PADDINGS = ("rightBlank", "leftBlank", "rightZero", "leftZero")
 _LEVELS = ("NaaccrData", "Patient", "Tumor")
-
-
-class NaaccrItemDef(ctypes.Structure):
-    _fields_ = [
-        ("id", ctypes.c_char_p),
-        ("name", ctypes.c_char_p),
-        ("number", ctypes.c_int32),
-        ("start_column", ctypes.c_int32),
-        ("length", ctypes.c_int32),
-        ("record_types", ctypes.c_uint8),
-        ("level", ctypes.c_uint8),
-        ("data_type", ctypes.c_uint8),
-        ("padding", ctypes.c_uint8),
-        ("trim_none", ctypes.c_uint8),
-        ("unlimited", ctypes.c_uint8),
-        ("grouped", ctypes.c_uint8),
-        ("user", ctypes.c_uint8),
-        ("reserved", ctypes.c_uint8 * 4),
-    ]
 
 
 @dataclass(frozen=True)

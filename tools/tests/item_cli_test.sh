@@ -46,6 +46,7 @@ expect "show the given items" 0 \
 [[ $("$cli" show two.txt | wc -l) -eq 5 ]] || fail "show lists other than the 4 given items"
 [[ $("$cli" show --all two.txt | grep -c '"  *"$') -gt 100 ]] || fail "show --all lists no blank items"
 expect "show the second record" 0 "record 2 \(offset 4049\)" "$cli" show --record 2 two.txt
+expect "show record 0" 2 "option '--record' counts records from 1" "$cli" show --record 0 two.txt
 expect "show past the end" 1 "two.txt: no record 3 \(it has 2\)" "$cli" show --record 3 two.txt
 gzip -c two.txt >two.txt.gz
 expect "show gzip input" 0 "\"20191345\"" "$cli" show two.txt.gz
