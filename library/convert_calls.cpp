@@ -15,13 +15,6 @@ namespace
 const size_t output_buffer_size = 1u << 20;
 const size_t longest_record = 24200 + 2;
 
-// Reading problems that leave every record whole: anomalies at the end of a file.
-bool is_harmless(int32_t code)
-{
-    return code == NAACCR_CHECK_TERMINATOR_OMITTED || code == NAACCR_CHECK_STRAY_CTRL_Z ||
-           code == NAACCR_CHECK_BYTE_ORDER_MARK;
-}
-
 struct Conversion {
     WriterContext writer;
     const NaaccrConvertOptions *options;
@@ -50,11 +43,57 @@ int32_t deliver_writer_problem(void *host, const NaaccrItemProblem *problem)
     return hand_on(c, problem);
 }
 
+// What a reading problem does to a conversion.
+enum ProblemEffect {
+    EFFECT_NONE,  // reported, nothing lost
+    EFFECT_QUIET, // a value's own fault, which the check reports: not the conversion's business
+    EFFECT_LOSSY, // something is left out: refused unless lossy
+    EFFECT_REFUSE // the file cannot be converted
+};
+
+ProblemEffect effect_of(int32_t code)
+{
+    switch (code) {
+    case NAACCR_CHECK_TERMINATOR_OMITTED:
+    case NAACCR_CHECK_STRAY_CTRL_Z:
+    case NAACCR_CHECK_BYTE_ORDER_MARK:
+    case NAACCR_CHECK_XML_ROOT: // what the conversion needs of the root is settled at the first tumour
+        return EFFECT_NONE;
+    case NAACCR_CHECK_ITEM_DATA_TYPE:
+    case NAACCR_CHECK_ITEM_SHORT:
+    case NAACCR_CHECK_ITEM_DATE:
+    case NAACCR_CHECK_ITEM_PADDING:
+    case NAACCR_CHECK_ITEM_BLANKS:
+    case NAACCR_CHECK_ITEM_NUMBER:
+    case NAACCR_CHECK_ITEM_RECORD_TYPE:
+    case NAACCR_CHECK_ITEM_LEVEL:
+        return EFFECT_QUIET;
+    case NAACCR_CHECK_ITEM_TOO_LONG:
+    case NAACCR_CHECK_ITEM_UNKNOWN:
+    case NAACCR_CHECK_ITEM_REPEATED:
+    case NAACCR_CHECK_NOT_WRITABLE:
+        return EFFECT_LOSSY;
+    default:
+        return EFFECT_REFUSE;
+    }
+}
+
 int32_t CV_CALL on_read_problem(void *context, const NaaccrItemProblem *problem)
 {
     Conversion &c = *static_cast<Conversion *>(context);
-    if (!is_harmless(problem->code))
+    switch (effect_of(problem->code)) {
+    case EFFECT_QUIET:
+        return 0;
+    case EFFECT_LOSSY:
+        ++c.writer.left_out;
+        c.writer.refused = c.writer.refused || !c.writer.lossy;
+        break;
+    case EFFECT_REFUSE:
         c.writer.refused = true;
+        break;
+    case EFFECT_NONE:
+        break;
+    }
     return hand_on(c, problem);
 }
 
@@ -68,8 +107,13 @@ int32_t CV_CALL on_read_progress(void *context, uint64_t done, int64_t total, ui
 int32_t start_target(Conversion &c, const NaaccrTumorView &view)
 {
     c.dictionary = find_dictionary(view.version);
-    if (c.dictionary == nullptr)
+    if (c.dictionary == nullptr || item_record_type_bit(view.record_type) == 0) {
+        c.writer.refused = true;
+        writer_problem(&c.writer, NAACCR_CHECK_NOT_WRITABLE, &view, nullptr,
+                       c.dictionary == nullptr ? "The file names no known NAACCR version: its items cannot be read."
+                                               : "The file names no record type (A, M, C or I).");
         return 1;
+    }
     if (c.options->target != NAACCR_FORMAT_CSV)
         return 0;
     char unknown[80];

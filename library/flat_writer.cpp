@@ -3,6 +3,7 @@
 // says, the rest blank, the checksum field assigned.  What a record cannot
 // hold is a problem that refuses the file, or with lossy conversion is left
 // out.
+#include <stdio.h>
 #include <string.h>
 
 #include "record_model.h"
@@ -90,6 +91,14 @@ int32_t write_flat_tumor(WriterContext *context, const NaaccrDictionary &diction
             return 1;
     if (context->refused)
         return 0; // the output is not to be used: no need to write it
+    // NAACCR XML may give the record type and version on its root only.
+    if (context->record[0] == ' ')
+        context->record[0] = view.record_type;
+    if (memcmp(context->record + 16, "   ", 3) == 0) {
+        char code[8];
+        snprintf(code, sizeof code, "%03d", static_cast<int>(view.version % 1000));
+        memcpy(context->record + 16, code, 3);
+    }
     const NaaccrItemDef *checksum = find_item_by_number(dictionary, checksum_number);
     if (checksum != nullptr && checksum->start_column > 0)
         cvAssignCRC32(context->record, static_cast<uint32_t>(length), static_cast<uint32_t>(checksum->start_column),

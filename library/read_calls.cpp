@@ -118,12 +118,12 @@ int32_t read_stream(HeadStream &s, const NaaccrReadOptions *options, ReadReport 
 
 } // namespace
 
-int32_t report_item_problem(ReadReport *report, const NaaccrItemProblem *problem)
+int32_t report_item_problem(ReadReport *report, const NaaccrItemProblem *problem, bool count_kind)
 {
     ++report->problems;
-    if (problem->code > 0 && problem->code < NAACCR_CHECK_ALL_KINDS)
+    if (count_kind && problem->code > 0 && problem->code < NAACCR_CHECK_ALL_KINDS)
         ++report->summary->counts[problem->code];
-    if (problem->code > 0 && problem->code < NAACCR_CHECK_KINDS)
+    if (count_kind && problem->code > 0 && problem->code < NAACCR_CHECK_KINDS)
         ++report->summary->records.counts[problem->code];
     if (report->on_problem == nullptr || (report->max_reported != 0 && report->reported >= report->max_reported))
         return 0;

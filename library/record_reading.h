@@ -26,8 +26,9 @@ int32_t report_problem(ReadReport *report, int32_t code, uint64_t record, int64_
 #endif
     ;
 
-// Hands an item problem made elsewhere on, counted.
-int32_t report_item_problem(ReadReport *report, const NaaccrItemProblem *problem);
+// Hands an item problem made elsewhere on; counts it in the summary's
+// counts too unless the one who made it did (`count_kind` false).
+int32_t report_item_problem(ReadReport *report, const NaaccrItemProblem *problem, bool count_kind = true);
 
 // Reads flat records from the file `path`, or when it is null from `read`.
 int32_t read_flat_tumors(const char *path, NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,

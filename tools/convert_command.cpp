@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "check_kinds.h"
 #include "code_names.h"
 #include "command_line.h"
 #include "commands.h"
@@ -135,26 +136,11 @@ int32_t target_of(const ConvertLine &line)
     return has_suffix(line.output, n, ".csv") ? NAACCR_FORMAT_CSV : 0;
 }
 
+// A few words on a kind of problem ("patient split").
 const char *kind_name(int32_t code)
 {
-    switch (code) {
-    case NAACCR_CHECK_ITEM_TOO_LONG:
-        return "value too long";
-    case NAACCR_CHECK_ITEM_UNKNOWN:
-        return "unknown item";
-    case NAACCR_CHECK_NO_DICTIONARY:
-        return "no data dictionary";
-    case NAACCR_CHECK_PATIENT_SPLIT:
-        return "patient split";
-    case NAACCR_CHECK_ROOT_CONFLICT:
-        return "file-level items differ";
-    case NAACCR_CHECK_NOT_WRITABLE:
-        return "cannot be written";
-    case NAACCR_CHECK_NOT_READABLE:
-        return "cannot be read";
-    default:
-        return code < NAACCR_CHECK_KINDS ? check_kind_name(code) : "problem";
-    }
+    const CheckKind *kind = find_check_kind(code);
+    return kind != nullptr ? kind->text : "problem";
 }
 
 struct Conversion {
@@ -302,7 +288,11 @@ int run_conversion(const ConvertLine &line, int32_t target)
         return 2;
     }
     print_summary(line, target, summary);
-    return summary.patient_splits != 0 || summary.left_out != 0 ? 1 : 0;
+    // Anomalies at the end of a file lose nothing and are not listed.
+    const NaaccrItemCheckSummary &read = summary.input;
+    const uint64_t anomalies = read.counts[NAACCR_CHECK_TERMINATOR_OMITTED] + read.counts[NAACCR_CHECK_STRAY_CTRL_Z] +
+                               read.counts[NAACCR_CHECK_BYTE_ORDER_MARK];
+    return summary.problems > anomalies || summary.patient_splits != 0 || summary.left_out != 0 ? 1 : 0;
 }
 
 } // namespace

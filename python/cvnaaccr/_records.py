@@ -42,8 +42,28 @@ def tumor_items(view: Any) -> Dict[str, str]:
     return values
 
 
+# Problems that lose no item: anomalies at the end of a flat file, a value's
+# own faults (check reports them), the root's attributes.
+_HARMLESS = frozenset(
+    (
+        ProblemKind.TERMINATOR_OMITTED,
+        ProblemKind.STRAY_CTRL_Z,
+        ProblemKind.BYTE_ORDER_MARK,
+        ProblemKind.ITEM_DATA_TYPE,
+        ProblemKind.ITEM_SHORT,
+        ProblemKind.ITEM_DATE,
+        ProblemKind.ITEM_PADDING,
+        ProblemKind.ITEM_BLANKS,
+        ProblemKind.ITEM_NUMBER,
+        ProblemKind.ITEM_RECORD_TYPE,
+        ProblemKind.ITEM_LEVEL,
+        ProblemKind.XML_ROOT,
+    )
+)
+
+
 def _is_harmless(code: int) -> bool:
-    return code in (ProblemKind.TERMINATOR_OMITTED, ProblemKind.STRAY_CTRL_Z, ProblemKind.BYTE_ORDER_MARK)
+    return code in _HARMLESS
 
 
 def records(path: _native.PathArgument) -> Iterator[Dict[str, str]]:
@@ -59,9 +79,12 @@ def records(path: _native.PathArgument) -> Iterator[Dict[str, str]]:
 
     The file is read by the library on another thread, a few tumours ahead.
     Raises CheckError when the file cannot be read, and ValueError at the
-    first record that cannot be taken apart into items (a record problem that
-    ``check`` reports, or a record type and version without a data
-    dictionary: versions 120 and 130, types R and U, the old layouts).
+    first problem that loses an item: a flat record problem that ``check``
+    reports, a record type and version without a data dictionary (versions
+    120 and 130, types R and U, the old layouts), XML that is not well formed
+    or out of structure, an unknown, repeated or too long item, an extension,
+    a Patient without Tumors.  A value's own faults (a bad date, ...) are
+    ``check``'s business and raise nothing here.
     """
     name = _native.encode_path(path)
     channel: "queue.Queue[Any]" = queue.Queue(maxsize=64)

@@ -103,3 +103,16 @@ def test_a_missing_source_raises_check_error(tmp_path):
     with pytest.raises(cvnaaccr.CheckError):
         cvnaaccr.convert(tmp_path / "absent.txt", tmp_path / "absent.xml")
     assert list(tmp_path.iterdir()) == []
+
+
+def test_xml_of_another_project_gives_the_records_and_bytes_of_its_flat_file(tmp_path):
+    xml = PEERDATA.parent / "xmldata" / "samples" / "werth-naaccr__synthetic-naaccr-18-incidence.xml"
+    flat = PEERDATA / "werth-naaccr__synthetic-naaccr-18-incidence.txt"
+    if not xml.exists() or not flat.exists():
+        pytest.skip("no shared samples")
+    assert list(cvnaaccr.records(xml)) == list(cvnaaccr.records(flat))
+    result = cvnaaccr.convert(xml, tmp_path / "back.txt", lf=True)
+    lines = flat.read_bytes().split(b"\n")[:-1]
+    assert (tmp_path / "back.txt").read_bytes() == b"".join(cvnaaccr.assign_checksum(line) + b"\n" for line in lines)
+    # Its root lacks recordType and has a timeGenerated that is no date: listed, nothing lost.
+    assert {p.kind for p in result.problems} == {cvnaaccr.ProblemKind.XML_ROOT}
