@@ -9,6 +9,7 @@
 
 #include "file_access.h"
 #include "record_reading.h"
+#include "xml_check.h"
 
 namespace
 {
@@ -67,18 +68,6 @@ bool read_head(HeadStream &s)
     return true;
 }
 
-bool is_xml(const unsigned char *head, size_t n)
-{
-    size_t i = 0;
-    if (n >= 2 && ((head[0] == 0xFE && head[1] == 0xFF) || (head[0] == 0xFF && head[1] == 0xFE)))
-        return true; // UTF-16: no flat record is
-    if (n >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF)
-        i = 3;
-    while (i < n && (head[i] == ' ' || head[i] == '\t' || head[i] == '\r' || head[i] == '\n'))
-        ++i;
-    return i < n && head[i] == '<';
-}
-
 bool valid_options(const NaaccrReadOptions *options)
 {
     return options == nullptr || options->size == sizeof(NaaccrReadOptions);
@@ -109,7 +98,7 @@ int32_t read_stream(HeadStream &s, const NaaccrReadOptions *options, ReadReport 
         return NAACCR_REC_READ_FAILED;
     if (s.length == 0)
         return NAACCR_REC_EMPTY_FILE;
-    if (is_xml(s.head, s.length)) {
+    if (looks_like_xml(s.head, s.length)) {
         report.summary->format = NAACCR_FORMAT_XML;
         return read_xml_tumors(read_with_head, &s, options, &report);
     }
@@ -170,7 +159,7 @@ int32_t CV_CALL cvReadNaaccrFile(const char *path, const NaaccrReadOptions *opti
         s->read = read_file;
         s->stream = &f;
         s->length = s->taken = 0;
-        if (read_head(*s) && is_xml(s->head, s->length)) {
+        if (read_head(*s) && looks_like_xml(s->head, s->length)) {
             report.summary->format = NAACCR_FORMAT_XML;
             code = read_xml_tumors(read_with_head, s, options, &report);
         } else {
