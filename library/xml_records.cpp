@@ -53,8 +53,8 @@ int32_t on_item(void *context, int level, const NaaccrItemDef *def, const unsign
         return 0; // a value longer than its item: the check's problem
     if (def->unlimited != 0 && (cut || characters(value, n) > text_limit)) {
         return report_problem(r.report, NAACCR_CHECK_ITEM_TOO_LONG, r.tumors + 1, r.tumor_offset, 0,
-                              "%s (item %d): unlimited text longer than the %zu characters held.", def->name,
-                              def->number, text_limit);
+                              "%s (item %d): unlimited text longer than the %u characters held.", def->name,
+                              def->number, static_cast<unsigned>(text_limit));
     }
     const int at = level < 0 ? 0 : level > 2 ? 2 : level;
     uint32_t &count = r.tumor->view.counts[at];
