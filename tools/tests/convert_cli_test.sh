@@ -56,6 +56,17 @@ if [[ -d $peerdata ]]; then
   done
 fi
 
+# ---- NAACCR 25 XML: CSV, never flat records (no layout after 180).
+v25=$peerdata/../xmldata/samples/naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz
+if [[ -f $v25 ]]; then
+  expect "NAACCR 25 XML to CSV" 0 "944 patients, 1000 tumours; 1000 rows written" "$cli" convert "$v25" -o v25.csv
+  [[ $(wc -l <v25.csv) -eq 1001 ]] || fail "v25.csv: not a header and 1000 rows"
+  expect "NAACCR 25 XML to flat" 2 "no flat record layout.* refused" "$cli" convert "$v25" -o v25.txt
+  expect "NAACCR 25 XML to XML" 0 "1000 tumours written" "$cli" convert "$v25" -o v25.xml
+  expect "and back to CSV" 0 "" "$cli" convert v25.xml -o v25again.csv
+  cmp -s v25.csv v25again.csv || fail "NAACCR 25 XML through XML gives another CSV"
+fi
+
 # ---- CSV: header of naaccrIds, a row per tumour, --items, gzip on the way out.
 expect "to CSV with items" 0 "3 rows written" "$cli" convert three.txt -o three.csv --items patientIdNumber,sex,primarySite
 [[ $(cat three.csv) == $'patientIdNumber,sex,primarySite\r\n00000001,1,C619\r\n00000001,1,C500\r\n00000002,2,C341\r' ]] ||
