@@ -662,7 +662,8 @@ CV_STATIC_ASSERT(sizeof(NaaccrItemValue) == 8 + 2 * sizeof(void *), "NaaccrItemV
 CV_STATIC_ASSERT(sizeof(NaaccrTumorView) == 24 + 4 * sizeof(void *) + 24, "NaaccrTumorView size");
 CV_STATIC_ASSERT(sizeof(NaaccrReadOptions) == 24 + 5 * sizeof(void *), "NaaccrReadOptions size");
 CV_STATIC_ASSERT(sizeof(NaaccrConvertOptions) == 24 + 7 * sizeof(void *), "NaaccrConvertOptions size");
-CV_STATIC_ASSERT(sizeof(NaaccrConvertSummary) == 192 + 8 * NAACCR_CHECK_ALL_KINDS + 24 + 8 + 8 + 512 + 40, "NaaccrConvertSummary size");
+CV_STATIC_ASSERT(sizeof(NaaccrConvertSummary) == 192 + 8 * NAACCR_CHECK_ALL_KINDS + 24 + 8 + 8 + 512 + 40,
+                 "NaaccrConvertSummary size");
 
 /* Converts the file at `path` into options->target.  A flat file becomes
    NAACCR XML of its version (the root's items from its first record, one
