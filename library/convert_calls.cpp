@@ -153,8 +153,13 @@ int32_t CV_CALL on_tumor(void *context, const NaaccrTumorView *view)
     Conversion &c = *static_cast<Conversion *>(context);
     if (c.dictionary == nullptr && start_target(c, *view) != 0)
         return 1;
-    if (view->version != c.dictionary->version)
-        return 1; // the reader keeps one version to a file
+    if (view->version != c.dictionary->version) {
+        // The readers keep one version to a file; should that ever fail, nothing half-done is used.
+        c.writer.refused = true;
+        writer_problem(&c.writer, NAACCR_CHECK_NOT_READABLE, view, nullptr,
+                       "Tumour of version %d in a file of version %d.", view->version, c.dictionary->version);
+        return 1;
+    }
     if (c.options->target == NAACCR_FORMAT_XML && note_xml_conflicts(c, *view) != 0)
         return 1;
     if (c.writer.refused && c.options->target != NAACCR_FORMAT_FLAT)
@@ -215,8 +220,9 @@ int32_t finish_conversion(Conversion &c, int32_t code)
     if (code == NAACCR_REC_OK && c.options->target == NAACCR_FORMAT_XML && !c.writer.refused)
         finish_xml(&c.writer);
     const bool written = flush_output_buffer(&c.writer.out);
-    if (code == NAACCR_REC_OK && s.input.tumors == 0) {
-        c.writer.refused = true; // nothing could be read as items
+    if (code == NAACCR_REC_OK && c.dictionary == nullptr && !c.writer.refused) {
+        c.writer.refused = true;
+        writer_problem(&c.writer, NAACCR_CHECK_NOT_WRITABLE, nullptr, nullptr, "The file holds no tumour to write.");
     }
     if (code == NAACCR_REC_OK && c.writer.refused)
         code = NAACCR_REC_REFUSED;
