@@ -16,6 +16,18 @@
 // `error`, when the data is damaged, cut short or followed by other bytes, when
 // `file` cannot be read, or when this program was built without zlib.
 // `error` is left empty otherwise.
+// What reads the decompressed data: `read` and `stream` as a
+// NaaccrReadCallback takes them; returns a NAACCR_REC_ code.
+typedef int32_t (*GzipConsumer)(NaaccrReadCallback read, void *stream, void *context);
+
+// Decompresses the gzip data read from `file` (its first `head_length` bytes
+// already read into `head`) on a thread of its own and hands it to `consume`.
+// Returns what `consume` returns; NAACCR_REC_READ_FAILED with the reason in
+// `error` as check_gzip_stream; NAACCR_REC_NO_MEMORY when the buffers cannot
+// be had (`consume` is then not called).
+int32_t read_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, GzipConsumer consume, void *context,
+                         char *error, size_t capacity);
+
 int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, const NaaccrCheckOptions *options,
                           NaaccrCheckSummary *summary, char *error, size_t capacity);
 
