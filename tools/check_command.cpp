@@ -1,13 +1,16 @@
-// check_command.cpp -- `cvnaaccr check [--json] [--checksums] [--max-problems N]
-// [--threads N] [--quiet] FILE...`: every record of each file checked by the
-// library's record checker, one line per problem and a summary per file, or
-// one JSON object per file.  `cvnaaccr checksum verify` is the same check
+// check_command.cpp -- `cvnaaccr check [--json] [--checksums] [--items]
+// [--max-problems N] [--threads N] [--quiet] FILE...`: every record of each
+// file checked by the library's record checker (with --items every data item
+// too), one line per problem and a summary per file, or one JSON object per
+// file.  `cvnaaccr checksum verify` is the same check
 // with the checksum fields verified and blank fields counted, not listed.
 #include <inttypes.h>
 #include <stdio.h>
 #include <string.h>
 
 #include "check_input.h"
+#include "check_item_output.h"
+#include "check_kinds.h"
 #include "code_names.h"
 #include "commands.h"
 #include "help.h"
@@ -23,6 +26,7 @@ struct Report {
     bool verify;     // checksum verify: blank fields are counted, never listed
     uint64_t listed; // problems written
     ProgressLine progress;
+    ItemTallies tallies; // with --items
 };
 
 void print_problem_text(const char *path, const NaaccrProblem &p)
@@ -43,20 +47,42 @@ void print_problem_json(const NaaccrProblem &p, bool first)
     fputc('}', stdout);
 }
 
+// True when the problem is to be written (the progress line is then gone).
+bool take_listing(Report &r)
+{
+    if (r.line->quiet || (r.line->max_problems != 0 && r.listed >= r.line->max_problems))
+        return false;
+    end_progress(&r.progress);
+    return true;
+}
+
 int32_t CV_CALL on_problem(void *context, const NaaccrProblem *problem)
 {
     Report &r = *static_cast<Report *>(context);
     if (r.verify && problem->code == NAACCR_CHECK_CHECKSUM_BLANK)
         return 0;
-    if (r.line->quiet || (r.line->max_problems != 0 && r.listed >= r.line->max_problems))
+    if (!take_listing(r))
         return 0;
-    end_progress(&r.progress);
     if (r.line->json)
         print_problem_json(*problem, r.listed == 0);
     else
         print_problem_text(r.path, *problem);
     ++r.listed;
     // Output that cannot be written ends the check; the exit status tells.
+    return ferror(stdout) ? 1 : 0;
+}
+
+int32_t CV_CALL on_item_problem(void *context, const NaaccrItemProblem *problem)
+{
+    Report &r = *static_cast<Report *>(context);
+    count_item_problem(&r.tallies, *problem);
+    if (!take_listing(r))
+        return 0;
+    if (r.line->json)
+        print_item_problem_json(*problem, r.listed == 0);
+    else
+        print_item_problem_text(r.path, *problem);
+    ++r.listed;
     return ferror(stdout) ? 1 : 0;
 }
 
@@ -68,10 +94,10 @@ int32_t CV_CALL on_progress(void *context, uint64_t done, int64_t total, uint64_
 }
 
 // Problems that count for the exit status: all but the end-of-file anomalies.
-uint64_t significant_problems(const NaaccrCheckSummary &s)
+uint64_t significant_problems(const NaaccrItemCheckSummary &s)
 {
     uint64_t n = 0;
-    for (int32_t kind = 1; kind < NAACCR_CHECK_KINDS; ++kind)
+    for (int32_t kind = 1; kind < NAACCR_CHECK_ALL_KINDS; ++kind)
         if (!is_check_anomaly(kind))
             n += s.counts[kind];
     return n;
@@ -102,16 +128,16 @@ const char *failure_text(int32_t code)
     }
 }
 
-// "4 problems (1 NAACCR_CHECK_RECORD_TYPE, 3 NAACCR_CHECK_RECORD_LENGTH)", the
-// kinds in `skip` left out.
-void print_kind_counts(const NaaccrCheckSummary &s, uint64_t total, uint32_t skip, const char *noun)
+// "4 problems (1 NAACCR_CHECK_RECORD_TYPE, 3 NAACCR_CHECK_RECORD_LENGTH)", of
+// every kind (the record kinds are the first), those in `skip` left out.
+void print_kind_counts(const NaaccrItemCheckSummary &s, uint64_t total, uint32_t skip, const char *noun)
 {
     printf("%" PRIu64 " %s%s", total, noun, total == 1 ? "" : "s");
     if (total == 0)
         return;
     const char *separator = " (";
-    for (int32_t kind = 1; kind < NAACCR_CHECK_KINDS; ++kind) {
-        if (s.counts[kind] == 0 || (skip & (1u << kind)))
+    for (int32_t kind = 1; kind < NAACCR_CHECK_ALL_KINDS; ++kind) {
+        if (s.counts[kind] == 0 || (kind < 32 && (skip & (1u << kind))))
             continue;
         printf("%s%" PRIu64 " %s", separator, s.counts[kind], check_kind_name(kind));
         separator = ", ";
@@ -119,8 +145,9 @@ void print_kind_counts(const NaaccrCheckSummary &s, uint64_t total, uint32_t ski
     fputc(')', stdout);
 }
 
-void print_summary_text(const Report &r, const NaaccrCheckSummary &s, int32_t code, const char *error)
+void print_summary_text(const Report &r, const NaaccrItemCheckSummary &all, int32_t code, const char *error)
 {
+    const NaaccrCheckSummary &s = all.records;
     print_text(stdout, r.path);
     if (code != NAACCR_REC_OK) {
         printf(": %s (%s)\n", error[0] != '\0' ? error : failure_text(code), naaccr_code_name(code));
@@ -136,18 +163,25 @@ void print_summary_text(const Report &r, const NaaccrCheckSummary &s, int32_t co
             s.problems - s.counts[NAACCR_CHECK_CHECKSUM_MISMATCH] - s.counts[NAACCR_CHECK_CHECKSUM_BLANK];
         if (others > 0) {
             fputs(", ", stdout);
-            print_kind_counts(s, others, checksum_kinds, "other problem");
+            print_kind_counts(all, others, checksum_kinds, "other problem");
         }
     } else {
-        print_kind_counts(s, s.problems, 0, "problem");
+        print_kind_counts(all, s.problems, 0, "problem");
     }
+    if (r.line->items)
+        printf(", %" PRIu64 " item value%s checked", all.items, all.items == 1 ? "" : "s");
     if (s.stopped != 0)
         fputs(", stopped early", stdout);
     fputc('\n', stdout);
+    print_top_items_text(r.path, r.tallies);
 }
 
-void print_summary_json(const NaaccrCheckSummary &s, int32_t code, const char *error, bool checksums, uint64_t listed)
+void print_summary_json(const Report &r, const NaaccrItemCheckSummary &all, int32_t code, const char *error,
+                        bool checksums)
 {
+    const NaaccrCheckSummary &s = all.records;
+    // Schema 1 names the record kinds alone; schema 2 every kind.
+    const int32_t kinds = r.line->items ? NAACCR_CHECK_ALL_KINDS : NAACCR_CHECK_KINDS;
     printf("],\"code\":%" PRId32 ",\"code_name\":\"%s\",\"error\":", code, naaccr_code_name(code));
     if (code == NAACCR_REC_OK)
         fputs("null", stdout);
@@ -155,10 +189,16 @@ void print_summary_json(const NaaccrCheckSummary &s, int32_t code, const char *e
         print_json_string(stdout, error[0] != '\0' ? error : failure_text(code));
     printf(",\"records\":%" PRIu64 ",\"bytes\":%" PRIu64 ",\"problem_count\":%" PRIu64 ",\"unlisted\":%" PRIu64
            ",\"problems_by_kind\":{",
-           s.records, s.bytes, s.problems, s.problems - listed);
-    for (int32_t kind = 1; kind < NAACCR_CHECK_KINDS; ++kind)
-        printf("%s\"%s\":%" PRIu64, kind == 1 ? "" : ",", check_kind_name(kind), s.counts[kind]);
-    fputs("},\"record_type\":", stdout);
+           s.records, s.bytes, s.problems, s.problems - r.listed);
+    for (int32_t kind = 1; kind < kinds; ++kind)
+        if (find_check_kind(kind) != nullptr)
+            printf("%s\"%s\":%" PRIu64, kind == 1 ? "" : ",", check_kind_name(kind), all.counts[kind]);
+    fputc('}', stdout);
+    if (r.line->items) {
+        printf(",\"items_checked\":%" PRIu64, all.items);
+        print_items_json(r.tallies);
+    }
+    fputs(",\"record_type\":", stdout);
     const char type[2] = {s.record_type, '\0'};
     fputs(json_string(type, 1).c_str(), stdout);
     fputs(",\"version\":", stdout);
@@ -187,33 +227,35 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     start_progress(&report.progress, path);
 
     const bool checksums = verify || line.checksums;
-    NaaccrCheckOptions options;
+    NaaccrItemCheckOptions options;
     memset(&options, 0, sizeof options);
     options.size = sizeof options;
-    options.flags = checksums ? NAACCR_CHECK_CHECKSUMS : 0;
+    options.flags = (checksums ? NAACCR_CHECK_CHECKSUMS : 0) | (line.items ? NAACCR_CHECK_ITEMS : 0);
     options.threads = line.threads;
-    // Blank fields are not listed by verify, so it sorts every problem itself;
-    // check lets the library stop handing problems over at the limit.
-    options.max_reported = verify ? 0 : line.quiet ? 1 : line.max_problems;
-    options.on_problem = line.quiet && !verify ? nullptr : on_problem;
+    // Blank fields are not listed by verify, and every item problem is
+    // tallied by item, so those sort every problem themselves; a plain check
+    // lets the library stop handing problems over at the limit.
+    options.max_reported = verify || line.items ? 0 : line.quiet ? 1 : line.max_problems;
+    options.on_problem = line.quiet && !verify && !line.items ? nullptr : on_problem;
+    options.on_item_problem = line.items ? on_item_problem : nullptr;
     options.on_progress = on_progress;
     options.context = &report;
 
     if (line.json) {
-        fputs("{\"schema\":1,\"path\":", stdout);
+        printf("{\"schema\":%d,\"path\":", line.items ? 2 : 1);
         print_json_string(stdout, path);
         fputs(",\"problems\":[", stdout);
     }
-    NaaccrCheckSummary summary;
+    NaaccrItemCheckSummary summary;
     char error[256];
     const int32_t code = check_input(path, &options, &summary, error, sizeof error);
     end_progress(&report.progress);
 
     if (line.json) {
-        print_summary_json(summary, code, error, checksums, report.listed);
+        print_summary_json(report, summary, code, error, checksums);
     } else {
-        const uint64_t listable =
-            verify ? summary.problems - summary.counts[NAACCR_CHECK_CHECKSUM_BLANK] : summary.problems;
+        const NaaccrCheckSummary &s = summary.records;
+        const uint64_t listable = verify ? s.problems - s.counts[NAACCR_CHECK_CHECKSUM_BLANK] : s.problems;
         if (code == NAACCR_REC_OK && !line.quiet && listable > report.listed) {
             print_text(stdout, path);
             printf(": ... and %" PRIu64 " more problem%s\n", listable - report.listed,
@@ -247,7 +289,8 @@ int run_checks(const char *command, const CommandLine &line, bool verify)
 int check_command(int argc, char **argv)
 {
     CommandLine line;
-    const unsigned accepted = accept_json | accept_checksums | accept_max_problems | accept_threads | accept_quiet;
+    const unsigned accepted =
+        accept_json | accept_checksums | accept_items | accept_max_problems | accept_threads | accept_quiet;
     if (parse_command_line("check", argc, argv, accepted, &line) != 0)
         return 2;
     if (line.help)

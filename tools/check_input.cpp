@@ -38,10 +38,10 @@ bool ends_with_gz(const char *path)
     return n >= 3 && strcmp(path + n - 3, ".gz") == 0;
 }
 
-void clear_summary(NaaccrCheckSummary *summary)
+void clear_summary(NaaccrItemCheckSummary *summary)
 {
     memset(summary, 0, sizeof *summary);
-    summary->record_type = ' ';
+    summary->records.record_type = ' ';
 }
 
 } // namespace
@@ -52,8 +52,8 @@ bool is_read_failure(int32_t code)
            code == NAACCR_REC_BAD_ARGUMENT;
 }
 
-int32_t check_input(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary, char *error,
-                    size_t capacity)
+int32_t check_input(const char *path, const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary,
+                    char *error, size_t capacity)
 {
     error[0] = '\0';
     unsigned char head[2];
@@ -63,15 +63,15 @@ int32_t check_input(const char *path, const NaaccrCheckOptions *options, NaaccrC
         if (file_magic(head, n) == MAGIC_GZIP)
             return check_gzip_stream(stdin, head, n, options, summary, error, capacity);
         PlainStream stream = {stdin, head, n};
-        return cvCheckNaaccrStream(read_plain, &stream, options, summary);
+        return cvCheckNaaccrStreamEx(read_plain, &stream, options, summary);
     }
     // Only a regular file is opened here, so that a FIFO never blocks the
     // look at its first bytes; the checker refuses anything else anyway.
     if (path_kind(path, true) != PATH_REGULAR)
-        return cvCheckNaaccrFile(path, options, summary);
+        return cvCheckNaaccrFileEx(path, options, summary);
     FILE *file = fopen(path, "rb");
     if (file == nullptr)
-        return cvCheckNaaccrFile(path, options, summary);
+        return cvCheckNaaccrFileEx(path, options, summary);
     const size_t n = fread(head, 1, sizeof head, file);
     int32_t code;
     if (file_magic(head, n) == MAGIC_GZIP) {
@@ -82,8 +82,27 @@ int32_t check_input(const char *path, const NaaccrCheckOptions *options, NaaccrC
         code = NAACCR_REC_READ_FAILED;
     } else {
         fclose(file);
-        return cvCheckNaaccrFile(path, options, summary);
+        return cvCheckNaaccrFileEx(path, options, summary);
     }
     fclose(file);
+    return code;
+}
+
+int32_t check_input_records(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary,
+                            char *error, size_t capacity)
+{
+    NaaccrItemCheckOptions wide;
+    memset(&wide, 0, sizeof wide);
+    wide.size = sizeof wide;
+    wide.flags = options->flags & ~NAACCR_CHECK_ITEMS;
+    wide.threads = options->threads;
+    wide.max_reported = options->max_reported;
+    wide.on_problem = options->on_problem;
+    wide.on_record = options->on_record;
+    wide.on_progress = options->on_progress;
+    wide.context = options->context;
+    NaaccrItemCheckSummary wide_summary;
+    const int32_t code = check_input(path, &wide, &wide_summary, error, capacity);
+    *summary = wide_summary.records;
     return code;
 }

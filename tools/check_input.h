@@ -10,14 +10,20 @@
 // Checks the input `path`, taken exactly as given.  "-" is standard input,
 // read in binary mode.  A name ending in ".gz", or data that starts with the
 // gzip magic bytes 1F 8B, is decompressed (gzip_stream.h); other files are
-// checked by cvCheckNaaccrFile, on several threads, other standard input by
-// cvCheckNaaccrStream.  Returns the checker's result code; when the input
+// checked by cvCheckNaaccrFileEx, on several threads, other standard input by
+// cvCheckNaaccrStreamEx.  Returns the checker's result code; when the input
 // cannot be read for a reason the checker does not know (damaged compressed
 // data, a ".gz" file that is not compressed, a build without zlib), the code
 // is NAACCR_REC_READ_FAILED or NAACCR_REC_OPEN_FAILED and the reason stands in
 // `error`, which is otherwise left empty.
-int32_t check_input(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary, char *error,
-                    size_t capacity);
+int32_t check_input(const char *path, const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary,
+                    char *error, size_t capacity);
+
+// The same for the record checks alone: the options are carried over to the
+// larger ones (items unchecked) and the record summary handed back, so that
+// every command reads its input through one path.
+int32_t check_input_records(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary,
+                            char *error, size_t capacity);
 
 // True when the input failed in a way that makes the exit status 2 (it could
 // not be read), as opposed to problems found in it.

@@ -206,7 +206,7 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
     options.on_progress = on_assign_progress;
     options.context = &a;
     NaaccrCheckSummary summary;
-    const int32_t code = check_input(path, &options, &summary, error, sizeof error);
+    const int32_t code = check_input_records(path, &options, &summary, error, sizeof error);
     end_progress(&a.progress);
 
     if (is_read_failure(code) || a.write_failed || ferror(stdout)) {

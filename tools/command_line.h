@@ -18,6 +18,7 @@ const unsigned accept_output = 32u;      // -o OUT, --output OUT
 const unsigned accept_type = 64u;        // --type T
 const unsigned accept_record = 128u;     // --record N
 const unsigned accept_all = 256u;        // --all
+const unsigned accept_items = 512u;      // --items
 
 struct CommandLine {
     bool help; // -h or --help was given: print the help and do nothing else
@@ -30,6 +31,7 @@ struct CommandLine {
     const char *type;      // --type T, or null
     uint32_t record;       // --record N (1 or more); 0 unless given
     bool all;              // --all
+    bool items;            // --items
     std::vector<const char *> files;
 };
 

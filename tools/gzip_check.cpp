@@ -1,4 +1,4 @@
-// gzip_check.cpp -- the record checker run on decompressed gzip data.
+// gzip_check.cpp -- the record checker (cvCheckNaaccrStreamEx) run on decompressed gzip data.
 #include <string.h>
 
 #include "gzip_stream.h"
@@ -7,23 +7,24 @@ namespace
 {
 
 struct CheckCall {
-    const NaaccrCheckOptions *options;
-    NaaccrCheckSummary *summary;
+    const NaaccrItemCheckOptions *options;
+    NaaccrItemCheckSummary *summary;
 };
 
 int32_t run_check(NaaccrReadCallback read, void *stream, void *context)
 {
     CheckCall &call = *static_cast<CheckCall *>(context);
-    return cvCheckNaaccrStream(read, stream, call.options, call.summary);
+    return cvCheckNaaccrStreamEx(read, stream, call.options, call.summary);
 }
 
 } // namespace
 
-int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, const NaaccrCheckOptions *options,
-                          NaaccrCheckSummary *summary, char *error, size_t capacity)
+int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length,
+                          const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary, char *error,
+                          size_t capacity)
 {
     memset(summary, 0, sizeof *summary);
-    summary->record_type = ' ';
+    summary->records.record_type = ' ';
     CheckCall call = {options, summary};
     return read_gzip_stream(file, head, head_length, run_check, &call, error, capacity);
 }

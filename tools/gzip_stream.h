@@ -12,7 +12,7 @@
 
 // Checks the gzip data read from `file` (one member or several in a row),
 // whose first `head_length` bytes were already read into `head`.  Returns
-// cvCheckNaaccrStream's result; NAACCR_REC_READ_FAILED, with the reason in
+// cvCheckNaaccrStreamEx's result; NAACCR_REC_READ_FAILED, with the reason in
 // `error`, when the data is damaged, cut short or followed by other bytes, when
 // `file` cannot be read, or when this program was built without zlib.
 // `error` is left empty otherwise.
@@ -28,7 +28,8 @@ typedef int32_t (*GzipConsumer)(NaaccrReadCallback read, void *stream, void *con
 int32_t read_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, GzipConsumer consume, void *context,
                          char *error, size_t capacity);
 
-int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, const NaaccrCheckOptions *options,
-                          NaaccrCheckSummary *summary, char *error, size_t capacity);
+int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length,
+                          const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary, char *error,
+                          size_t capacity);
 
 #endif

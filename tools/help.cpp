@@ -25,7 +25,9 @@ const Help helps[] = {
      "\n"
      "  --json      one JSON object per file instead\n"
      "  -h, --help  show this help\n"},
-    {"check", "cvnaaccr check [--json] [--checksums] [--max-problems N] [--threads N] [--quiet] FILE...",
+    {"check",
+     "cvnaaccr check [--json] [--checksums] [--items] [--max-problems N] [--threads N] [--quiet]\n"
+     "       FILE...",
      "Checks every record of each file against its first record: length, terminator,\n"
      "record type, version code and bytes.  One line per problem, then a summary line.\n"
      "FILE may be - (standard input); gzip-compressed input (a name ending in .gz, or\n"
@@ -33,6 +35,9 @@ const Help helps[] = {
      "\n"
      "  --json            one JSON object per file instead\n"
      "  --checksums       also verify each record's NAACCR checksum field\n"
+     "  --items           also check every data item by the NAACCR data dictionary of\n"
+     "                    the record's type and version; the summary names the ten\n"
+     "                    items with most problems; JSON schema 2\n"
      "  --max-problems N  list at most N problems per file (default 100; 0: all)\n"
      "  --threads N       threads that read and check a file (default 0: one per\n"
      "                    processor, at most 8)\n"

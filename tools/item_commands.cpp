@@ -207,7 +207,7 @@ int show_command(int argc, char **argv)
     options.context = &wanted;
     NaaccrCheckSummary summary;
     char error[512] = "";
-    const int32_t code = check_input(path, &options, &summary, error, sizeof error);
+    const int32_t code = check_input_records(path, &options, &summary, error, sizeof error);
     if (!wanted.found) {
         fputs("cvnaaccr show: ", stderr);
         print_text(stderr, path);

@@ -18,7 +18,7 @@ variable CVNAACCR_LIBRARY, else the installed one (see load_library).
 """
 
 from ._check_field import assign_checksum, assign_crc32, calc_crc32, compare_checksum, compare_crc32
-from ._check_results import CheckResult, CheckSummary, Problem, Stopped
+from ._check_results import CheckResult, CheckSummary, Problem, ProblemItem, Stopped
 from ._checker import CheckRun, check, check_file
 from ._convert import ConvertError, ConvertProblem, ConvertResult, convert
 from ._dictionary import ItemDef, dictionary
@@ -61,6 +61,7 @@ __all__ = [
     "LibraryInfo",
     "LibraryNotFoundError",
     "Problem",
+    "ProblemItem",
     "ProblemKind",
     "ResultCode",
     "Stopped",

@@ -1,0 +1,109 @@
+// check_item_output.cpp -- item problems and their tally, as text and JSON.
+#include "check_item_output.h"
+
+#include <inttypes.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "code_names.h"
+#include "text_output.h"
+
+namespace
+{
+
+std::vector<const ItemTally *> by_count(const ItemTallies &tallies)
+{
+    std::vector<const ItemTally *> order;
+    for (const auto &entry : tallies)
+        order.push_back(&entry.second);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const ItemTally *a, const ItemTally *b) { return a->count > b->count; });
+    return order;
+}
+
+// The value as it stands in the record; an empty one has no pointer.
+std::string value_of(const NaaccrItemProblem &p)
+{
+    return p.value != nullptr ? std::string(p.value, p.value_length) : std::string();
+}
+
+const char *text_or_empty(const char *text) { return text != nullptr ? text : ""; }
+
+} // namespace
+
+void count_item_problem(ItemTallies *tallies, const NaaccrItemProblem &problem)
+{
+    if (problem.item_number <= 0)
+        return;
+    ItemTally &t = (*tallies)[problem.item_number];
+    if (t.count == 0) {
+        t.number = problem.item_number;
+        t.id = text_or_empty(problem.item_id);
+        t.name = text_or_empty(problem.item_name);
+    }
+    ++t.count;
+}
+
+void print_item_problem_text(const char *path, const NaaccrItemProblem &p)
+{
+    print_text(stdout, path);
+    printf(": record %" PRIu64 " (offset %" PRId64 "), column %" PRId32 ": %s: ", p.record, p.offset, p.column,
+           check_kind_name(p.code));
+    if (p.item_number > 0) {
+        const std::string value = value_of(p);
+        // The library's message names the item and its number and columns.
+        print_text(stdout, text_or_empty(p.item_id));
+        printf(" = \"%s\": ", printable_text(value.data(), value.size()).c_str());
+    }
+    print_text(stdout, text_or_empty(p.message));
+    fputc('\n', stdout);
+}
+
+void print_item_problem_json(const NaaccrItemProblem &p, bool first)
+{
+    printf("%s{\"record\":%" PRIu64 ",\"offset\":%" PRId64 ",\"column\":%" PRId32 ",\"code\":%" PRId32
+           ",\"code_name\":\"%s\",\"message\":",
+           first ? "" : ",", p.record, p.offset, p.column, p.code, check_kind_name(p.code));
+    print_json_string(stdout, text_or_empty(p.message));
+    if (p.item_number <= 0) {
+        fputs(",\"item\":null,\"value\":null}", stdout);
+        return;
+    }
+    printf(",\"item\":{\"number\":%" PRId32 ",\"id\":", p.item_number);
+    print_json_string(stdout, text_or_empty(p.item_id));
+    fputs(",\"name\":", stdout);
+    print_json_string(stdout, text_or_empty(p.item_name));
+    printf(",\"start\":%" PRId32 ",\"length\":%" PRId32 "},\"value\":", p.item_start, p.item_length);
+    const std::string value = value_of(p);
+    fputs(json_string(value.data(), value.size()).c_str(), stdout);
+    fputc('}', stdout);
+}
+
+void print_top_items_text(const char *path, const ItemTallies &tallies)
+{
+    if (tallies.empty())
+        return;
+    const std::vector<const ItemTally *> order = by_count(tallies);
+    print_text(stdout, path);
+    fputs(": items with most problems:", stdout);
+    for (size_t i = 0; i < order.size() && i < 10; ++i) {
+        printf("%s %" PRId32 " ", i == 0 ? "" : ",", order[i]->number);
+        print_text(stdout, order[i]->id.c_str());
+        printf(" %" PRIu64, order[i]->count);
+    }
+    fputc('\n', stdout);
+}
+
+void print_items_json(const ItemTallies &tallies)
+{
+    fputs(",\"problems_by_item\":[", stdout);
+    const char *separator = "";
+    for (const ItemTally *t : by_count(tallies)) {
+        printf("%s{\"number\":%" PRId32 ",\"id\":%s,\"name\":%s,\"count\":%" PRIu64 "}", separator, t->number,
+               json_string(t->id.data(), t->id.size()).c_str(), json_string(t->name.data(), t->name.size()).c_str(),
+               t->count);
+        separator = ",";
+    }
+    fputc(']', stdout);
+}

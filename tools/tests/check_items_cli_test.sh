@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# check_items_cli_test.sh -- `cvnaaccr check --items` end to end on Linux:
+#   check_items_cli_test.sh CLI WORK PEERDATA
+# A failed case names itself and the test goes on.
+set -uo pipefail
+cli=$1 work=$2 peerdata=$3
+rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# expect LABEL STATUS REGEX COMMAND...: the exit status, and output (stdout and
+# stderr, lines joined by blanks) matching the extended regular expression.
+expect() {
+  local label=$1 status=$2 pattern=$3
+  shift 3
+  local out rc
+  out=$("$@" 2>&1)
+  rc=$?
+  [[ $rc -eq $status ]] || { fail "$label: exit $rc, expected $status"; echo "$out" | head -5; return; }
+  [[ -z $pattern ]] || tr '\n' ' ' <<<"$out" | grep -Eq -- "$pattern" || { fail "$label: output lacks /$pattern/"; echo "$out" | head -5; }
+}
+
+# The problems of a check's text output as "record column CODE_NAME id value" lines.
+problems() { sed -n 's/^.*: record \([0-9]*\) (offset [0-9]*), column \([0-9]*\): \([A-Z_]*\): \([A-Za-z0-9]*\) = \("[^"]*"\):.*$/\1 \2 \3 \4 \5/p'; }
+
+# ---- a NAACCR 18 incidence file: record 2 of 3 holds four item faults, the
+# others valid values of the same items.
+record() { # record DIAGNOSIS SEX TRACT BIRTH
+  local r
+  r=$(printf '%-4048s' I)
+  put() { r="${r:0:$(($1 - 1))}$2${r:$(($1 - 1 + ${#2}))}"; }
+  put 17 180; put 544 "$1"; put 222 "$2"; put 185 "$3"; put 226 "$4"
+  printf '%s\n' "$r"
+}
+{ record 20190101 2 012345 19500228; record 20191345 X " 12345" 20190230; record 2019 1 000000 20000229; } >faults.txt
+want='2 185 NAACCR_CHECK_ITEM_PADDING censusTract2010 " 12345"
+2 222 NAACCR_CHECK_ITEM_DATA_TYPE sex "X"
+2 232 NAACCR_CHECK_ITEM_DATE dateOfBirth "20190230"
+2 548 NAACCR_CHECK_ITEM_DATE dateOfDiagnosis "20191345"'
+gzip -c faults.txt >faults.txt.gz
+while IFS='|' read -r label command; do
+  got=$(eval "$command" | problems)
+  [[ $got == "$want" ]] || fail "$label: $(diff <(echo "$got") <(echo "$want") | head -4)"
+done <<CASES
+one thread|"$cli" check --items --threads 1 faults.txt
+two threads|"$cli" check --items --threads 2 faults.txt
+gzip|"$cli" check --items faults.txt.gz
+standard input|"$cli" check --items - <faults.txt
+gzip on standard input|"$cli" check --items - <faults.txt.gz
+CASES
+expect "summary and the items with most problems" 1 \
+  "faults.txt: 3 records, 4 problems \(1 NAACCR_CHECK_ITEM_DATA_TYPE, 2 NAACCR_CHECK_ITEM_DATE, 1 NAACCR_CHECK_ITEM_PADDING\), 15 item values checked faults.txt: items with most problems: 135 censusTract2010 1, 220 sex 1, 240 dateOfBirth 1, 390 dateOfDiagnosis 1 $" \
+  "$cli" check --items faults.txt
+expect "without --items: no item is looked at" 0 "^faults.txt: 3 records, 0 problems $" "$cli" check faults.txt
+expect "--quiet: the summary lines alone" 1 "^faults.txt: 3 records, 4 problems .* items with most problems: 135 " \
+  "$cli" check --items --quiet faults.txt
+[[ $("$cli" check --items --quiet faults.txt | wc -l) -eq 2 ]] || fail "--items --quiet writes other than two lines"
+expect "--max-problems limits the list, not the tally" 1 "\.\.\. and 3 more problems .*items with most problems: 135 censusTract2010 1, 220 sex 1, 240 dateOfBirth 1, 390 dateOfDiagnosis 1" \
+  "$cli" check --items --max-problems 1 faults.txt
+
+# JSON: schema 2 with --items, schema 1 (no item fields) without.
+json=$("$cli" check --items --json --max-problems 3 faults.txt)
+while IFS= read -r field; do
+  [[ $json == *"$field"* ]] || fail "check --items --json lacks $field"
+done <<'FIELDS'
+{"schema":2,"path":"faults.txt","problems":[{"record":2,"offset":4049,"column":185,"code":19,"code_name":"NAACCR_CHECK_ITEM_PADDING","message":"Census Tract 2010 (item 135, columns 185-190): a blank inside a zero-filled value.","item":{"number":135,"id":"censusTract2010","name":"Census Tract 2010","start":185,"length":6},"value":" 12345"}
+"item":{"number":220,"id":"sex","name":"Sex","start":222,"length":1},"value":"X"}
+"item":{"number":240,"id":"dateOfBirth","name":"Date of Birth","start":226,"length":8},"value":"20190230"}],
+"problem_count":4,"unlisted":1,
+"NAACCR_CHECK_ITEM_DATA_TYPE":1,"NAACCR_CHECK_ITEM_SHORT":0,"NAACCR_CHECK_ITEM_DATE":2,"NAACCR_CHECK_ITEM_PADDING":1,"NAACCR_CHECK_NO_DICTIONARY":0
+"NAACCR_CHECK_USER_DICTIONARY":0,
+},"items_checked":15,"problems_by_item"
+"problems_by_item":[{"number":135,"id":"censusTract2010","name":"Census Tract 2010","count":1},{"number":220,"id":"sex","name":"Sex","count":1},{"number":240,"id":"dateOfBirth","name":"Date of Birth","count":1},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":1}],"record_type":"I"
+FIELDS
+[[ $(grep -o '"code":' <<<"$json" | wc -l) -eq 4 ]] || fail "check --items --json --max-problems 3 lists other than 3 problems"
+json=$("$cli" check --json faults.txt)
+[[ $json == '{"schema":1,"path":"faults.txt","problems":[],'* ]] || fail "check --json without --items is not schema 1"
+[[ $json != *ITEM* && $json != *items_checked* ]] || fail "check --json without --items names items"
+printf 'I%015s130%-3320s\n' "" "" >v130.txt
+expect "JSON: a record problem has no item" 1 '"problems":\[\{"record":1,"offset":0,"column":0,"code":20,"code_name":"NAACCR_CHECK_NO_DICTIONARY","message":"[^"]*","item":null,"value":null\}\]' \
+  "$cli" check --items --json v130.txt
+
+# ---- the peers' real files, every item checked (their outcome is in the README).
+if [[ -d $peerdata ]]; then
+  while IFS='|' read -r file status summary top; do
+    expect "$file" "$status" "$summary${top:+ .*$top}" "$cli" check --items --quiet "$peerdata/$file"
+  done <<'CASES'
+werth-naaccr__synthetic-naaccr-16-abstract.txt|0|: 10 records, 0 problems, 844 item values checked|
+werth-naaccr__synthetic-naaccr-16-incidence.txt|0|: 10 records, 0 problems, 884 item values checked|
+werth-naaccr__synthetic-naaccr-18-abstract.txt|0|: 20 records, 0 problems, 1685 item values checked|
+werth-naaccr__synthetic-naaccr-18-incidence.txt|0|: 20 records, 0 problems, 1828 item values checked|
+layout__fake-naaccr15-1-rec.txt|1|: 1 record, 65 problems \(38 NAACCR_CHECK_ITEM_DATA_TYPE, 27 NAACCR_CHECK_ITEM_DATE\), 264 item values checked|items with most problems: 21 patientSystemIdHosp 1, 240 dateOfBirth 1,
+naaccr-xml__fake-naaccr14inc-2-rec.txt|1|: 2 records, 132 problems \(1 NAACCR_CHECK_TERMINATOR_OMITTED, 77 NAACCR_CHECK_ITEM_DATA_TYPE, 54 NAACCR_CHECK_ITEM_DATE\), 517 item values checked|items with most problems: 21 patientSystemIdHosp 2,
+layout__fake-naaccr13-1000-recs.txt.gz|1|: 1000 records, 1 problem \(1 NAACCR_CHECK_NO_DICTIONARY\), 0 item values checked|
+layout__fake-naaccr-1-rec.txt|1|: 1 record, 1 problem \(1 NAACCR_CHECK_NO_DICTIONARY\), 0 item values checked|
+CASES
+else
+  fail "no peer data at $peerdata"
+fi
+
+echo "$failures failures"
+[[ $failures -eq 0 ]]
