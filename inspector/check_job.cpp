@@ -50,6 +50,18 @@ static int32_t CV_CALL take_problem(void *context, const NaaccrProblem *problem)
     return 0;
 }
 
+// Stores the outcome, sets `done` and sends the last notice.
+static void finish_job(CheckJob *job, int32_t result, const NaaccrCheckSummary *summary)
+{
+    job->signals.lock(job->signals.context);
+    job->result = result;
+    job->summary = *summary;
+    job->done = 1;
+    int due = notice_due(job);
+    job->signals.unlock(job->signals.context);
+    send_notice(job, due);
+}
+
 static int32_t CV_CALL take_progress(void *context, uint64_t bytes_done, int64_t bytes_total, uint64_t records)
 {
     CheckJob *job = static_cast<CheckJob *>(context);
@@ -65,27 +77,78 @@ static int32_t CV_CALL take_progress(void *context, uint64_t bytes_done, int64_t
     return stop;
 }
 
-void RunCheckJob(CheckJob *job)
+void CheckItemsToo(CheckJob *job, CheckFileExFunction check_items)
 {
-    NaaccrCheckOptions options;
+    job->check_items = check_items;
+    job->flags |= NAACCR_CHECK_ITEMS;
+}
+
+void ItemProblemRow(const NaaccrItemProblem *item, NaaccrProblem *row)
+{
+    memset(row, 0, sizeof *row);
+    row->record = item->record;
+    row->offset = item->offset;
+    row->column = item->column;
+    row->code = item->code;
+    char value[64];
+    uint32_t n = 0;
+    for (; n < item->value_length && n + 1 < sizeof value; ++n) {
+        unsigned char c = static_cast<unsigned char>(item->value[n]);
+        value[n] = c >= 32 && c < 127 ? static_cast<char>(c) : '?';
+    }
+    value[n] = '\0';
+    const char *message = item->message != NULL ? item->message : "";
+    if (item->item_number > 0)
+        snprintf(row->message, sizeof row->message, "Item %d %s, value \"%s\": %s", static_cast<int>(item->item_number),
+                 item->item_name != NULL ? item->item_name : "", value, message);
+    else
+        snprintf(row->message, sizeof row->message, "%s", message);
+}
+
+static int32_t CV_CALL take_item_problem(void *context, const NaaccrItemProblem *problem)
+{
+    NaaccrProblem row;
+    ItemProblemRow(problem, &row);
+    return take_problem(context, &row);
+}
+
+// The item checker, with the same callbacks; the record summary is what the window shows.
+static int32_t run_item_check(CheckJob *job, NaaccrCheckSummary *summary)
+{
+    NaaccrItemCheckOptions options;
     memset(&options, 0, sizeof options);
     options.size = sizeof options;
     options.flags = job->flags;
+    options.max_reported = CHECK_LIST_LIMIT;
+    options.on_problem = take_problem;
+    options.on_item_problem = take_item_problem;
+    options.on_progress = take_progress;
+    options.context = job;
+    NaaccrItemCheckSummary wide;
+    int32_t result = job->check_items(job->path, &options, &wide);
+    *summary = wide.records;
+    return result;
+}
+
+void RunCheckJob(CheckJob *job)
+{
+    NaaccrCheckSummary summary;
+    if ((job->flags & NAACCR_CHECK_ITEMS) && job->check_items != NULL) {
+        int32_t result = run_item_check(job, &summary);
+        finish_job(job, result, &summary);
+        return;
+    }
+    NaaccrCheckOptions options;
+    memset(&options, 0, sizeof options);
+    options.size = sizeof options;
+    options.flags = job->flags & NAACCR_CHECK_CHECKSUMS;
     options.threads = 0;
     options.max_reported = CHECK_LIST_LIMIT;
     options.on_problem = take_problem;
     options.on_progress = take_progress;
     options.context = job;
-    NaaccrCheckSummary summary;
     int32_t result = job->check(job->path, &options, &summary);
-
-    job->signals.lock(job->signals.context);
-    job->result = result;
-    job->summary = summary;
-    job->done = 1;
-    int due = notice_due(job);
-    job->signals.unlock(job->signals.context);
-    send_notice(job, due);
+    finish_job(job, result, &summary);
 }
 
 void CancelCheckJob(CheckJob *job)

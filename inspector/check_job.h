@@ -38,8 +38,9 @@ typedef struct CheckSignals {
 typedef struct CheckJob {
     /* Set by PrepareCheckJob, read-only while the thread runs. */
     char path[CHECK_PATH_CAPACITY];
-    uint32_t flags; /* NAACCR_CHECK_CHECKSUMS or 0 */
+    uint32_t flags; /* NAACCR_CHECK_CHECKSUMS, NAACCR_CHECK_ITEMS, or 0 */
     CheckFileFunction check;
+    CheckFileExFunction check_items; /* used instead of `check` when flags has NAACCR_CHECK_ITEMS */
     CheckSignals signals;
     NaaccrProblem *problems; /* CHECK_LIST_LIMIT entries */
 
@@ -77,6 +78,15 @@ typedef struct CheckNews {
    (nothing is then held). */
 int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, uint32_t flags,
                     const CheckSignals *signals);
+
+/* With the item checker: "also check data items" (flags gains
+   NAACCR_CHECK_ITEMS) through `check_items`, which must not be null. */
+void CheckItemsToo(CheckJob *job, CheckFileExFunction check_items);
+
+/* An item problem as a row of the list: the record problem's fields, the
+   message "Item 390 Date of Diagnosis, value "20191345": " and the library's
+   message, cut to fit, the value's unprintable bytes as '?'. */
+void ItemProblemRow(const NaaccrItemProblem *item, NaaccrProblem *row);
 
 /* The body of the checking thread: runs the checker with at most
    CHECK_LIST_LIMIT problems reported, as many threads as the processor

@@ -64,12 +64,18 @@ void FormatCheckSummary(int32_t result, const NaaccrCheckSummary *summary, uint3
         append(text, capacity, &used, "%" PRIu64 " %s%s (", summary->problems,
                plural(summary->problems, "problem", "problems"), partial ? " so far" : "");
         const char *separator = "";
+        uint64_t record_problems = 0;
         for (int kind = 1; kind < NAACCR_CHECK_KINDS; ++kind) {
             if (summary->counts[kind] == 0)
                 continue;
             append(text, capacity, &used, "%s%" PRIu64 " %s", separator, summary->counts[kind], CheckKindName(kind));
             separator = ", ";
+            record_problems += summary->counts[kind];
         }
+        // The record summary counts item problems in `problems` alone.
+        if (summary->problems > record_problems)
+            append(text, capacity, &used, "%s%" PRIu64 " %s", separator, summary->problems - record_problems,
+                   plural(summary->problems - record_problems, "item problem", "item problems"));
         append(text, capacity, &used, ")");
     }
     if ((flags & NAACCR_CHECK_CHECKSUMS) != 0)

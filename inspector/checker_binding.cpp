@@ -3,12 +3,19 @@
 
 #include <stddef.h>
 
-CheckFileFunction BindRecordChecker(const LibrarySystem *system)
+static LibraryEntry find_checker_entry(const LibrarySystem *system, const char *name)
 {
     void *module = system->find_loaded_module(system->context, CHECKER_MODULE_NAME);
-    if (module == NULL)
-        return NULL;
-    LibraryEntry entry = system->find_entry(system->context, module, CHECKER_ENTRY_NAME);
-    // A function pointer of no particular type may be cast to the real one.
-    return reinterpret_cast<CheckFileFunction>(entry);
+    return module != NULL ? system->find_entry(system->context, module, name) : NULL;
+}
+
+// A function pointer of no particular type may be cast to the real one.
+CheckFileFunction BindRecordChecker(const LibrarySystem *system)
+{
+    return reinterpret_cast<CheckFileFunction>(find_checker_entry(system, CHECKER_ENTRY_NAME));
+}
+
+CheckFileExFunction BindItemChecker(const LibrarySystem *system)
+{
+    return reinterpret_cast<CheckFileExFunction>(find_checker_entry(system, ITEM_CHECKER_ENTRY_NAME));
 }

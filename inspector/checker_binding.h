@@ -14,10 +14,16 @@
 
 #define CHECKER_MODULE_NAME "cvnaaccr.dll"
 #define CHECKER_ENTRY_NAME "_cvCheckNaaccrFile@12"
+/* The checker that also checks data items (1.3 on). */
+#define ITEM_CHECKER_ENTRY_NAME "_cvCheckNaaccrFileEx@12"
 
 /* cvCheckNaaccrFile as the program calls it. */
 typedef int32_t(CV_CALL *CheckFileFunction)(const char *path, const NaaccrCheckOptions *options,
                                             NaaccrCheckSummary *summary);
+
+/* cvCheckNaaccrFileEx as the program calls it. */
+typedef int32_t(CV_CALL *CheckFileExFunction)(const char *path, const NaaccrItemCheckOptions *options,
+                                              NaaccrItemCheckSummary *summary);
 
 /* Any exported function, before it is given its real type. */
 typedef void (*LibraryEntry)(void);
@@ -36,5 +42,9 @@ typedef struct LibrarySystem {
    checker, or null when the module is not loaded or lacks the export (an
    older library): the program then offers no record check. */
 CheckFileFunction BindRecordChecker(const LibrarySystem *system);
+
+/* Looks up ITEM_CHECKER_ENTRY_NAME the same way.  Returns it, or null when the
+   loaded library has no item check: "Also check data items" is then greyed. */
+CheckFileExFunction BindItemChecker(const LibrarySystem *system);
 
 #endif

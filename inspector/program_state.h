@@ -19,10 +19,13 @@ typedef struct ProgramState {
     /* The record check: the library's checker, found at start (none with an
        older cvnaaccr.dll); the file last selected that can be checked, or ""
        while the check is not offered; the choice "Also verify checksum
-       fields", kept from one check to the next. */
+       fields", kept from one check to the next; the item checker (none with
+       a library before 1.3) and the choice "Also check data items". */
     CheckFileFunction checker;
     char check_path[PATH_CAPACITY];
     int check_checksums;
+    CheckFileExFunction item_checker;
+    int check_items;
 } ProgramState;
 
 #endif

@@ -20,10 +20,11 @@ static const struct {
 
 static const char *plural(uint64_t count, const char *one, const char *more) { return count == 1 ? one : more; }
 
-static void show_idle_controls(const DialogUi *ui, int ended)
+static void show_idle_controls(const DialogUi *ui, const CheckDialog *dialog, int ended)
 {
     ui->enable(ui->window, IDC_CHECK_START, 1);
     ui->enable(ui->window, IDC_CHECK_CHECKSUMS, 1);
+    ui->enable(ui->window, IDC_CHECK_ITEMS, dialog->item_checker != NULL);
     ui->enable(ui->window, IDC_CHECK_STOP, 0);
     ui->enable(ui->window, IDC_CHECK_SAVE, ended);
 }
@@ -35,6 +36,8 @@ void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *prog
     dialog->checker = program->checker;
     dialog->log = &program->log;
     dialog->checksums_choice = &program->check_checksums;
+    dialog->item_checker = program->item_checker;
+    dialog->items_choice = &program->check_items;
     dialog->phase = CHECK_IDLE;
 
     ui->set_text(ui->window, IDC_CHECK_PATH, dialog->path);
@@ -42,7 +45,8 @@ void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *prog
         ui->add_list_column(ui->window, IDC_CHECK_LIST, column, columns[column].title, columns[column].width,
                             columns[column].align_right);
     ui->set_check(ui->window, IDC_CHECK_CHECKSUMS, program->check_checksums != 0);
-    show_idle_controls(ui, 0);
+    ui->set_check(ui->window, IDC_CHECK_ITEMS, program->check_items != 0 && dialog->item_checker != NULL);
+    show_idle_controls(ui, dialog, 0);
     ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 0);
     ui->set_list_count(ui->window, IDC_CHECK_LIST, 0);
     ui->set_text(ui->window, IDC_CHECK_STATUS, "Press Start to check every record.");
@@ -62,6 +66,9 @@ int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *sign
     ReleaseCheckJob(&dialog->job);
     const int checksums = ui->get_check(ui->window, IDC_CHECK_CHECKSUMS) != 0;
     *dialog->checksums_choice = checksums;
+    const int items = dialog->item_checker != NULL && ui->get_check(ui->window, IDC_CHECK_ITEMS) != 0;
+    if (dialog->item_checker != NULL)
+        *dialog->items_choice = items;
     dialog->listed = 0;
     memset(&dialog->news, 0, sizeof dialog->news);
     ui->set_list_count(ui->window, IDC_CHECK_LIST, 0);
@@ -70,9 +77,13 @@ int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *sign
     dialog->flags = checksums ? NAACCR_CHECK_CHECKSUMS : 0;
     if (!PrepareCheckJob(&dialog->job, dialog->checker, dialog->path, dialog->flags, signals)) {
         dialog->phase = CHECK_IDLE;
-        show_idle_controls(ui, 0);
+        show_idle_controls(ui, dialog, 0);
         ui->set_text(ui->window, IDC_CHECK_STATUS, "Not enough memory to start the check.");
         return 0;
+    }
+    if (items) {
+        CheckItemsToo(&dialog->job, dialog->item_checker);
+        dialog->flags = dialog->job.flags;
     }
     dialog->phase = CHECK_RUNNING;
     dialog->started_ms = ui->clock_ms(ui->window);
@@ -80,6 +91,7 @@ int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *sign
     ui->enable(ui->window, IDC_CHECK_STOP, 1);
     ui->enable(ui->window, IDC_CHECK_START, 0);
     ui->enable(ui->window, IDC_CHECK_CHECKSUMS, 0);
+    ui->enable(ui->window, IDC_CHECK_ITEMS, 0);
     ui->enable(ui->window, IDC_CHECK_SAVE, 0);
     ui->set_text(ui->window, IDC_CHECK_STATUS, "Starting the check...");
     return 1;
@@ -89,7 +101,7 @@ void AbandonCheck(const DialogUi *ui, CheckDialog *dialog)
 {
     ReleaseCheckJob(&dialog->job);
     dialog->phase = CHECK_IDLE;
-    show_idle_controls(ui, 0);
+    show_idle_controls(ui, dialog, 0);
     ui->set_text(ui->window, IDC_CHECK_STATUS, "The check could not be started.");
 }
 
@@ -171,7 +183,7 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     else
         snprintf(text, sizeof text, "%s", line);
     ui->set_text(ui->window, IDC_CHECK_SUMMARY, text);
-    show_idle_controls(ui, 1);
+    show_idle_controls(ui, dialog, 1);
 
     FormatCheckLogLine(result, summary, dialog->flags, line, sizeof line);
     WriteCheckLine(dialog->log, line);
@@ -223,6 +235,8 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
     fprintf(stream, "Corvella VELDRIX " PROGRAM_VERSION " - record check\n");
     fprintf(stream, "File: %s\n", dialog->path);
     fprintf(stream, "Checksum fields: %s\n", (flags & NAACCR_CHECK_CHECKSUMS) != 0 ? "verified" : "not verified");
+    if ((flags & NAACCR_CHECK_ITEMS) != 0)
+        fprintf(stream, "Data items: checked\n");
     fprintf(stream, "Result: %s\n", line);
     if (summary->problems > dialog->listed)
         fprintf(stream, "The list holds the first %" PRIu32 " problems; %" PRIu64 " more are only counted.\n",

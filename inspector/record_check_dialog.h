@@ -38,13 +38,15 @@ typedef struct CheckDialog {
     char path[PATH_CAPACITY];
     CheckFileFunction checker;
     InspectionLog *log;
-    int *checksums_choice; /* ProgramState.check_checksums */
-    int phase;             /* CHECK_IDLE ... CHECK_ENDED */
-    uint32_t flags;        /* of the current or last check: NAACCR_CHECK_CHECKSUMS or 0 */
-    CheckJob job;          /* the current or last check, run by the window's thread; read only through `news` */
-    uint64_t started_ms;   /* ui->clock_ms at the start */
-    uint32_t listed;       /* rows the list shows */
-    CheckNews news;        /* the last news taken: the problems, the progress, the outcome */
+    int *checksums_choice;            /* ProgramState.check_checksums */
+    CheckFileExFunction item_checker; /* or null: "Also check data items" greyed */
+    int *items_choice;                /* ProgramState.check_items */
+    int phase;                        /* CHECK_IDLE ... CHECK_ENDED */
+    uint32_t flags;                   /* of the current or last check: NAACCR_CHECK_CHECKSUMS or 0 */
+    CheckJob job;        /* the current or last check, run by the window's thread; read only through `news` */
+    uint64_t started_ms; /* ui->clock_ms at the start */
+    uint32_t listed;     /* rows the list shows */
+    CheckNews news;      /* the last news taken: the problems, the progress, the outcome */
 } CheckDialog;
 
 /* Dialog initialisation for the file program->check_path: the path, the

@@ -38,5 +38,6 @@
 #define IDC_CHECK_SUMMARY 1106
 #define IDC_CHECK_STOP 1107
 #define IDC_CHECK_SAVE 1108
+#define IDC_CHECK_ITEMS 1109
 
 #endif

@@ -31,6 +31,25 @@ bool looks_like_xml(const unsigned char *head, size_t n);
 int32_t check_naaccr_xml(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
                          size_t head_length, const NaaccrItemCheckOptions &options, NaaccrItemCheckSummary *summary);
 
+// What a reader of tumours learns from the check as the file streams past.
+// Pointers live only during the call; a non-zero return stops the check.
+struct XmlTumorHook {
+    void *context;
+    // A given (not blank) Item of a known item, at the element `level` it
+    // stands in, as kept: up to one character more than its length (4001
+    // characters for unlimited text); `cut` when more came.
+    int32_t (*item)(void *context, int level, const NaaccrItemDef *def, const unsigned char *value, size_t n, bool cut);
+    // A Patient (level 1) or Tumor (level 2) opened or closed; `offset` of the tag.
+    int32_t (*element)(void *context, int level, bool opened, int64_t offset);
+    // An extension (an element of another namespace) passed over at `level`.
+    int32_t (*extension)(void *context, int level, int64_t offset);
+};
+
+// check_naaccr_xml, and the file's content handed to `hook` as it goes.
+int32_t check_naaccr_xml_hooked(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
+                                size_t head_length, const NaaccrItemCheckOptions &options,
+                                NaaccrItemCheckSummary *summary, const XmlTumorHook *hook);
+
 // Stops a check once this many bytes were fed without a completed tag,
 // attribute, comment or processing instruction.
 const uint64_t xml_longest_token = 16u << 20;

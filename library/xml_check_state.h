@@ -11,6 +11,7 @@
 
 #include "cvnaaccr.h"
 #include "dictionary.h"
+#include "xml_check.h"
 #include "xml_user_dictionary.h"
 
 // expat joins an element's namespace and local name with this character; an
@@ -52,6 +53,7 @@ struct XmlItem {
 struct XmlCheck {
     XML_Parser parser;
     const NaaccrItemCheckOptions *options;
+    const XmlTumorHook *hook; // or null
     NaaccrItemCheckSummary *summary;
     int stopped;           // 0, or NaaccrCheckSummary.stopped's value
     bool encoding_refused; // reported: expat's own error about it is not
@@ -96,6 +98,9 @@ void report_xmlf(XmlCheck *check, int32_t code, const XmlPlace &place, const Xml
     ;
 // Records that the parser moved on: the last completed token ends before here.
 inline void mark_event(XmlCheck *check) { check->last_event = XML_GetCurrentByteIndex(check->parser); }
+
+// Hands the hook's return on: a non-zero one stops the check.
+void hook_result(XmlCheck *check, int32_t result);
 
 // ---- xml_elements.cpp ----
 void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes);

@@ -158,8 +158,23 @@ int32_t read_and_check(XmlCheck *check, NaaccrReadCallback read, void *stream, i
 
 } // namespace
 
+void hook_result(XmlCheck *check, int32_t result)
+{
+    if (result == 0 || check->stopped != 0)
+        return;
+    check->stopped = 1;
+    XML_StopParser(check->parser, XML_FALSE);
+}
+
 int32_t check_naaccr_xml(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
                          size_t head_length, const NaaccrItemCheckOptions &options, NaaccrItemCheckSummary *summary)
+{
+    return check_naaccr_xml_hooked(read, stream, total, head, head_length, options, summary, nullptr);
+}
+
+int32_t check_naaccr_xml_hooked(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
+                                size_t head_length, const NaaccrItemCheckOptions &options,
+                                NaaccrItemCheckSummary *summary, const XmlTumorHook *hook)
 {
     memset(summary, 0, sizeof *summary);
     summary->format = NAACCR_FORMAT_XML;
@@ -169,6 +184,7 @@ int32_t check_naaccr_xml(NaaccrReadCallback read, void *stream, int64_t total, c
     XmlCheck check;
     memset(&check, 0, sizeof check);
     check.options = &options;
+    check.hook = hook;
     check.summary = summary;
     check.level = -1;
     check.last_event = 0;

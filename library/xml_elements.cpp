@@ -87,6 +87,8 @@ void open_child(XmlCheck *check, const XML_Char **attributes)
         check->tumor_in_patient += 1;
     }
     check_no_attributes(check, level_names[level], attributes);
+    if (check->hook != nullptr)
+        hook_result(check, check->hook->element(check->hook->context, level, true, current_place(check).offset));
 }
 
 void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attributes)
@@ -130,6 +132,8 @@ void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attrib
                     level == 0 ? "Patients" : "Tumors", level_names[level]);
     } else {
         check->phase[level] = 1;
+        if (check->hook != nullptr)
+            hook_result(check, check->hook->extension(check->hook->context, level, current_place(check).offset));
     }
     check->skip_depth = 1;
 }
@@ -177,6 +181,9 @@ void XMLCALL xml_end_element(void *user, const XML_Char *)
     }
     if (check->text_pending)
         report_pending_text(check);
+    if (check->hook != nullptr && check->level > NAACCR_LEVEL_ROOT)
+        hook_result(check,
+                    check->hook->element(check->hook->context, check->level, false, current_place(check).offset));
     check->level -= 1;
 }
 

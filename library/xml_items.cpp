@@ -45,6 +45,8 @@ bool first_in_element(XmlCheck *check, const NaaccrItemDef *def)
 const unsigned unknown_item = 1, wrong_number = 2, wrong_type = 4, wrong_level = 8, repeated_item = 16;
 // Characters of an unknown item's value kept for its problem.
 const size_t unknown_kept = 64;
+// Characters of unlimited text kept for a reader of tumours, and one more.
+const size_t hooked_text_limit = 4001;
 
 void copy_cut(char *to, size_t size, const char *from)
 {
@@ -195,6 +197,9 @@ void start_item(XmlCheck *check, const XML_Char **attributes)
     read_item_attributes(check, attributes);
     // Characters of up to four bytes.
     item.limit = item.def != nullptr ? static_cast<size_t>(item.def->length) + 1 : unknown_kept;
+    // A reader of tumours keeps unlimited text up to 4000 characters.
+    if (check->hook != nullptr && item.def != nullptr && item.def->unlimited != 0 && item.limit < hooked_text_limit)
+        item.limit = hooked_text_limit;
     item.capacity = 4 * item.limit < value_capacity ? 4 * item.limit : value_capacity;
     check->in_item = true;
 }
@@ -231,6 +236,9 @@ void end_item(XmlCheck *check)
     if (def == nullptr || is_blank_value(item.value, item.length))
         return;
     check->summary->items += 1;
+    if (check->hook != nullptr)
+        hook_result(check,
+                    check->hook->item(check->hook->context, check->level, def, item.value, item.length, item.cut));
     if (item.cut) {
         // An unlimited item's rules see only its kept head; a long value is allowed.
         if (!def->unlimited)

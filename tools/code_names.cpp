@@ -33,6 +33,10 @@ const char *naaccr_code_name(int32_t code)
         return "NAACCR_REC_READ_FAILED";
     case NAACCR_REC_BAD_ARGUMENT:
         return "NAACCR_REC_BAD_ARGUMENT";
+    case NAACCR_REC_REFUSED:
+        return "NAACCR_REC_REFUSED";
+    case NAACCR_REC_WRITE_FAILED:
+        return "NAACCR_REC_WRITE_FAILED";
     case NAACCR_REC_TERMINATOR_OMITTED:
         return "NAACCR_REC_TERMINATOR_OMITTED";
     case NAACCR_REC_STRAY_CTRL_Z:

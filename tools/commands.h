@@ -25,6 +25,9 @@ int items_command(int argc, char **argv);
 // cvnaaccr show FILE [--record N] [--all]
 int show_command(int argc, char **argv);
 
+// cvnaaccr convert IN -o OUT [--to xml|flat|csv] [--items ID,...] [--lf] [--lossy] [--dictionary FILE]...
+int convert_command(int argc, char **argv);
+
 // Checks every file of `line` as check does, or, with `verify`, as checksum
 // verify does; `command` ("cvnaaccr check") names the program in messages.
 int run_checks(const char *command, const CommandLine &line, bool verify);

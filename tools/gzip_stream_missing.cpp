@@ -4,11 +4,8 @@
 
 #include <string.h>
 
-int32_t check_gzip_stream(FILE *, const unsigned char *, size_t, NaaccrItemCheckOptions *,
-                          NaaccrItemCheckSummary *summary, char *error, size_t capacity, const InputHook *)
+int32_t read_gzip_stream(FILE *, const unsigned char *, size_t, GzipConsumer, void *, char *error, size_t capacity)
 {
-    memset(summary, 0, sizeof *summary);
-    summary->records.record_type = ' ';
     snprintf(error, capacity, "gzip-compressed input cannot be read: this cvnaaccr was built without zlib");
     return NAACCR_REC_READ_FAILED;
 }

@@ -10,7 +10,6 @@
 
 #include <condition_variable>
 #include <mutex>
-#include <new>
 #include <thread>
 
 #include <zlib.h>
@@ -164,8 +163,8 @@ int64_t CV_CALL read_decompressed(void *stream, void *buffer, uint32_t size)
 
 } // namespace
 
-int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, NaaccrItemCheckOptions *options,
-                          NaaccrItemCheckSummary *summary, char *error, size_t capacity, const InputHook *hook)
+int32_t read_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, GzipConsumer consume, void *context,
+                         char *error, size_t capacity)
 {
     error[0] = '\0';
     Decompression d;
@@ -186,16 +185,7 @@ int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_len
     int32_t code = NAACCR_REC_NO_MEMORY;
     if (made == slot_count) {
         std::thread worker(decompress, &d);
-        HeadFirstStream *ahead = new (std::nothrow) HeadFirstStream;
-        if (ahead != nullptr) {
-            read_input_head(ahead, read_decompressed, &ring);
-            tell_head(hook, ahead->head, ahead->length, options);
-            code = cvCheckNaaccrStreamEx(read_head_first, ahead, options, summary);
-            delete ahead;
-        } else {
-            memset(summary, 0, sizeof *summary);
-            summary->records.record_type = ' ';
-        }
+        code = consume(read_decompressed, &ring, context);
         {
             std::lock_guard<std::mutex> hold(ring.lock);
             ring.cancelled = true;
@@ -204,9 +194,6 @@ int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_len
         worker.join();
         if (ring.failed && code == NAACCR_REC_READ_FAILED)
             snprintf(error, capacity, "%s", ring.error);
-    } else {
-        memset(summary, 0, sizeof *summary);
-        summary->records.record_type = ' ';
     }
     for (unsigned k = 0; k < made; ++k)
         free(ring.slots[k]);

@@ -92,6 +92,24 @@ const Help helps[] = {
      "  --record N  the record to show, from 1 (the default)\n"
      "  --all       blank items too\n"
      "  -h, --help  show this help\n"},
+    {"convert",
+     "cvnaaccr convert IN -o OUT [--to xml|flat|csv] [--items ID,...] [--lf] [--lossy] [--dictionary FILE]...",
+     "Writes IN (flat records of NAACCR 14 to 18, or NAACCR XML) as NAACCR XML, as flat\n"
+     "records or as CSV (one row per tumour, a header of naaccrIds).  The target comes\n"
+     "from OUT's extension (.xml, .txt or .dat, .csv) unless --to gives it; a further\n"
+     ".gz compresses OUT.  IN may be - or gzip-compressed.  OUT is replaced only by a\n"
+     "complete conversion, flushed to the disk; a refused one leaves it untouched.\n"
+     "Exit status: 0 written, 1 written with problems listed (patient splits, what\n"
+     "--lossy left out), 2 refused or not written.\n"
+     "\n"
+     "  -o, --output OUT     where the conversion goes\n"
+     "  --to FORMAT          xml, flat or csv\n"
+     "  --items ID,...       CSV: these items' columns, in this order\n"
+     "  --lf                 flat and CSV: lines end in LF instead of CR LF\n"
+     "  --lossy              write what the target can hold and list the rest\n"
+     "  --dictionary FILE    a user dictionary for XML input (repeatable)\n"
+     "  --max-problems N     list at most N problems (default 100; 0: all)\n"
+     "  -h, --help           show this help\n"},
     {"version", "cvnaaccr version",
      "Prints the library's version, build date and time, and contact text.\n"
      "\n"
@@ -107,6 +125,7 @@ const char program_help[] = "cvnaaccr recognises and checks NAACCR fixed-length 
                             "  checksum  verify or assign the NAACCR checksum field of every record\n"
                             "  items     the data items of a NAACCR version's dictionary\n"
                             "  show      the data items of one record\n"
+                            "  convert   a file written as NAACCR XML, flat records or CSV\n"
                             "  version   the library's identification\n"
                             "\n"
                             "Options:\n"

@@ -19,6 +19,7 @@ struct Command {
 const Command commands[] = {
     {"inspect", inspect_command}, {"check", check_command}, {"checksum", checksum_command},
     {"version", version_command}, {"items", items_command}, {"show", show_command},
+    {"convert", convert_command},
 };
 
 } // namespace

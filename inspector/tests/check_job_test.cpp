@@ -245,3 +245,93 @@ TEST(CheckJob, NewsHandsOverTheProblemsAndOnceDoneTheOutcome)
         ReleaseCheckJob(&job);
     }
 }
+
+namespace
+{
+
+// A NAACCR 18 incidence record with Sex, Date of Birth and Date of Diagnosis put in, then LF.
+std::string incidence_record(const char *sex, const char *birth, const char *diagnosis)
+{
+    std::string record = "I" + std::string(4047, ' ');
+    record.replace(16, 3, "180");
+    record.replace(221, 1, sex);
+    record.replace(225, 8, birth);
+    record.replace(543, 8, diagnosis);
+    return record + "\n";
+}
+
+} // namespace
+
+TEST(CheckJob, ItemProblemsAreListedWithTheirItemWhenAsked)
+{
+    const std::string path = write_test_file("items.dat", incidence_record("2", "19500228", "20190101") +
+                                                              incidence_record("X", "20190230", "20191345"));
+    const struct {
+        const char *label;
+        bool items;
+        std::vector<std::string> rows; // record, column, code, message start
+    } cases[] = {
+        {"records alone: the items are not looked at", false, {}},
+        {"also the data items",
+         true,
+         {"2 222 16 Item 220 Sex, value \"X\": Sex (item 220",
+          "2 232 18 Item 240 Date of Birth, value \"20190230\": Date of Birth (item 240",
+          "2 548 18 Item 390 Date of Diagnosis, value \"20191345\": Date of Diagnosis (item 390"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        FakeSignals fake;
+        CheckSignals signals = signals_of(&fake);
+        CheckJob job;
+        ASSERT_TRUE(PrepareCheckJob(&job, cvCheckNaaccrFile, path.c_str(), 0, &signals));
+        if (c.items)
+            CheckItemsToo(&job, cvCheckNaaccrFileEx);
+        RunCheckJob(&job);
+        EXPECT_EQ(job.result, NAACCR_REC_OK);
+        EXPECT_EQ(job.summary.records, 2u);
+        EXPECT_EQ(job.summary.problems, c.rows.size());
+        ASSERT_EQ(job.problem_count, c.rows.size());
+        for (size_t i = 0; i < c.rows.size(); ++i) {
+            const NaaccrProblem &p = job.problems[i];
+            const std::string row = std::to_string(p.record) + " " + std::to_string(p.column) + " " +
+                                    std::to_string(p.code) + " " + p.message;
+            EXPECT_EQ(row.compare(0, c.rows[i].size(), c.rows[i]), 0) << row;
+        }
+        ReleaseCheckJob(&job);
+    }
+}
+
+TEST(CheckJob, AnItemRowKeepsItsValuePrintableAndCut)
+{
+    const std::string long_value(300, '7');
+    const struct {
+        const char *label;
+        int32_t number;
+        std::string value;
+        const char *want;
+    } cases[] = {
+        {"a control byte and a high byte become '?'", 220, std::string("\x01\xe9", 2),
+         "Item 220 Name, value \"??\": why"},
+        {"no item: the message alone", 0, "", "why"},
+        {"a long value is cut to the row", 10, long_value, "Item 10 Name, value \"777"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        NaaccrItemProblem item;
+        memset(&item, 0, sizeof item);
+        item.record = 4;
+        item.column = 9;
+        item.code = NAACCR_CHECK_ITEM_DATA_TYPE;
+        item.item_number = c.number;
+        item.item_name = "Name";
+        item.message = "why";
+        item.value = c.value.data();
+        item.value_length = static_cast<uint32_t>(c.value.size());
+        NaaccrProblem row;
+        ItemProblemRow(&item, &row);
+        EXPECT_EQ(std::string(row.message).compare(0, strlen(c.want), c.want), 0) << row.message;
+        EXPECT_LT(strlen(row.message), sizeof row.message);
+        EXPECT_EQ(row.record, 4u);
+        EXPECT_EQ(row.code, NAACCR_CHECK_ITEM_DATA_TYPE);
+    }
+}

@@ -85,6 +85,33 @@ TEST(CheckerBinding, FindsTheDecoratedExportOfTheLoadedLibraryOrNothing)
     }
 }
 
+TEST(CheckerBinding, FindsTheItemCheckerOnlyInALibraryThatHasIt)
+{
+    const struct {
+        const char *label;
+        bool loaded;
+        std::vector<std::string> exports;
+        bool found;
+    } cases[] = {
+        {"a library with the item check", true, {"_cvCheckNaaccrFile@12", "_cvCheckNaaccrFileEx@12"}, true},
+        {"a 1.2 library: records only, the box greyed", true, {"_cvCheckNaaccrFile@12"}, false},
+        {"only the plain name is not enough", true, {"cvCheckNaaccrFileEx"}, false},
+        {"the library is not loaded", false, {"_cvCheckNaaccrFileEx@12"}, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        FakeLoader fake;
+        fake.module_loaded = c.loaded;
+        fake.exports = c.exports;
+        LibrarySystem system = {&fake, find_loaded_module, find_entry};
+        CheckFileExFunction checker = BindItemChecker(&system);
+        EXPECT_EQ(checker != nullptr, c.found);
+        if (c.found) {
+            EXPECT_EQ(reinterpret_cast<LibraryEntry>(checker), &entry_point);
+        }
+    }
+}
+
 TEST(CheckOffer, OnlyFilesThatCanBeReadAreChecked)
 {
     const struct {

@@ -520,3 +520,60 @@ TEST(CheckReport, WithoutProblemsHasNoTable)
 }
 
 } // namespace
+
+TEST(CheckDialog, ItemChoiceIsOfferedByALibraryThatHasItAndListsTheItem)
+{
+    std::string record = "I" + std::string(4047, ' ');
+    record.replace(16, 3, "180");
+    record.replace(221, 1, "X"); // Sex: digits only
+    const std::string path = write_test_file("items.dat", record + "\n" + record + "\n");
+    const struct {
+        const char *label;
+        CheckFileExFunction item_checker;
+        int ticked;
+        const char *enabled; // the item box while idle
+        uint32_t flags;
+        uint32_t rows;
+    } cases[] = {
+        {"a 1.2 library: the box greyed, records alone", nullptr, 1, "0", 0, 0},
+        {"the box left empty", cvCheckNaaccrFileEx, 0, "1", 0, 0},
+        {"the box ticked", cvCheckNaaccrFileEx, 1, "1", NAACCR_CHECK_ITEMS, 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        UiRecorder r;
+        DialogUi ui = r.ui();
+        ProgramState program;
+        memset(&program, 0, sizeof program);
+        snprintf(program.check_path, sizeof program.check_path, "%s", path.c_str());
+        program.checker = cvCheckNaaccrFile;
+        program.item_checker = c.item_checker;
+        program.check_items = 1;
+        const std::string log_path = test_folder() + "/items.log";
+        ASSERT_TRUE(OpenInspectionLog(&program.log, &ui, log_path.c_str()));
+        CheckDialog dialog;
+        InitCheckDialog(&ui, &dialog, &program);
+        EXPECT_EQ(std::to_string(r.enabled[IDC_CHECK_ITEMS]), c.enabled);
+        EXPECT_EQ(r.checks[IDC_CHECK_ITEMS], c.item_checker != nullptr ? 1 : 0) << "the kept choice";
+        r.check_answers[IDC_CHECK_ITEMS] = c.ticked;
+        ASSERT_TRUE(StartCheck(&ui, &dialog, &signals));
+        EXPECT_EQ(r.enabled[IDC_CHECK_ITEMS], 0) << "greyed while the check runs";
+        RunCheckJob(&dialog.job);
+        ASSERT_EQ(ShowCheckNews(&ui, &dialog), 1);
+        FinishCheck(&ui, &dialog);
+        EXPECT_EQ(dialog.job.flags, c.flags);
+        EXPECT_EQ(r.list_counts[IDC_CHECK_LIST], c.rows);
+        EXPECT_EQ(r.fields[IDC_CHECK_SUMMARY],
+                  c.rows > 0 ? "2 records, 2 problems (2 item problems)" : "2 records, no problems");
+        if (c.rows > 0) {
+            char text[300];
+            CheckCellText(&dialog, 1, 4, text, sizeof text);
+            EXPECT_EQ(std::string(text).rfind("Item 220 Sex, value \"X\": Sex (item 220", 0), 0u) << text;
+            CheckCellText(&dialog, 1, 0, text, sizeof text);
+            EXPECT_STREQ(text, "2");
+        }
+        EXPECT_EQ(program.check_items, c.item_checker != nullptr ? c.ticked : 1);
+        ReleaseCheckDialog(&dialog);
+        ReleaseInspectionLog(&program.log);
+    }
+}

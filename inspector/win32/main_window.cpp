@@ -40,6 +40,7 @@ static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam,
         // The record check is offered only by a library that has it, with the controls its window
         // needs, and only once a file is selected.
         program->checker = RegisterCommonControls() ? BindRecordChecker(&loaded_library_system) : NULL;
+        program->item_checker = program->checker != NULL ? BindItemChecker(&loaded_library_system) : NULL;
         AddCheckMenuItem(window);
         OfferRecordCheck(&ui, program, "", NAACCR_REC_OPEN_FAILED);
         return TRUE;

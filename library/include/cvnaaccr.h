@@ -532,6 +532,162 @@ int32_t CV_CALL cvCheckNaaccrFileEx(const char *path, const NaaccrItemCheckOptio
 int32_t CV_CALL cvCheckNaaccrStreamEx(NaaccrReadCallback read, void *stream, const NaaccrItemCheckOptions *options,
                                       NaaccrItemCheckSummary *summary);
 
+/* ---- Records as items, and conversion between flat, NAACCR XML and CSV (1.3) ----
+
+   cvReadNaaccrFile and cvReadNaaccrStream read a file one tumour at a time
+   (a flat record is one tumour) and hand each over as its given items, split
+   by level: the file's (NaaccrData), its patient's and its own.  A value is
+   given when it is not wholly blank; a flat field's padding is cut as its
+   item says: trailing blanks of right-blank items, leading blanks of
+   left-blank items; left-zero and right-zero values and trim="none" items
+   are kept as they stand.  Grouped items are never handed over.
+
+   Consecutive flat records with the same, non-blank Patient ID Number and
+   the same patient-level items belong to one patient; a record whose Patient
+   ID Number is the previous record's but whose patient items differ starts
+   a new patient (a "patient split").
+
+   cvConvertNaaccrFile and cvConvertNaaccrStream write what they read as
+   NAACCR XML, as flat records (versions 140 to 180) or as CSV, through a
+   write callback; the caller decides where the bytes go and throws them away
+   when the conversion is refused. */
+
+/* Further result codes of reading and conversion. */
+#define NAACCR_REC_REFUSED 8192       /* the conversion was refused: throw the output away */
+#define NAACCR_REC_WRITE_FAILED 16384 /* the write callback failed */
+
+/* Further kinds of problem (NaaccrItemProblem.code) of reading and conversion. */
+#define NAACCR_CHECK_PATIENT_SPLIT 40 /* same Patient ID Number as the previous record, other patient items */
+#define NAACCR_CHECK_ROOT_CONFLICT 41 /* a file-level item differs from the first record's */
+#define NAACCR_CHECK_NOT_WRITABLE 42  /* the target cannot hold the item, extension or element */
+#define NAACCR_CHECK_NOT_READABLE 43  /* a record the reader cannot take apart into items */
+
+/* One given item of a tumour. */
+typedef struct NaaccrItemValue {
+    const NaaccrItemDef *item; /* its definition, the library's own: lives as long as the library */
+    const char *value;         /* its value (ASCII for flat records, UTF-8 for XML), not NUL-terminated */
+    uint32_t length;           /* bytes at value, at least 1 */
+    uint32_t reserved;         /* zero */
+} NaaccrItemValue;
+
+/* One tumour with its patient's and its file's items; it and everything it
+   points to live only during the callback. */
+typedef struct NaaccrTumorView {
+    uint64_t tumor;                  /* tumour number in the file from 1 (flat: the record number) */
+    uint64_t patient;                /* patient number in the file from 1 */
+    int64_t offset;                  /* flat: byte offset of the record; XML: of the Tumor element */
+    const NaaccrItemValue *items[3]; /* given items by level: [NAACCR_LEVEL_ROOT], [..._PATIENT], [..._TUMOR] */
+    const void *reserved_pointer;    /* null */
+    uint32_t counts[3];              /* entries of items[level] */
+    int32_t version;                 /* NAACCR version: 140 ... 270 */
+    char record_type;                /* 'A', 'M', 'C' or 'I' */
+    uint8_t first_of_patient;        /* 1 for the patient's first tumour */
+    uint8_t patient_split;           /* 1 when a patient split made this tumour's patient */
+    uint8_t root_differs;            /* 1 when a file-level item differs from the first tumour's */
+    uint32_t reserved;               /* zero */
+} NaaccrTumorView;
+
+/* Called for each tumour in file order on the calling thread.  Return 0 to
+   go on, anything else to stop. */
+typedef int32_t(CV_CALL *NaaccrTumorCallback)(void *context, const NaaccrTumorView *tumor);
+
+typedef struct NaaccrReadOptions {
+    uint32_t size;                        /* sizeof(NaaccrReadOptions) */
+    uint32_t flags;                       /* 0 */
+    uint32_t max_reported;                /* problems handed to on_problem; 0 for all */
+    uint32_t reserved;                    /* zero */
+    NaaccrTumorCallback on_tumor;         /* or null */
+    NaaccrItemProblemCallback on_problem; /* record and item problems that keep a record from being read */
+    NaaccrProgressCallback on_progress;   /* or null */
+    void *context;                        /* handed back to every callback */
+    const char *const *dictionaries;      /* XML: paths of user dictionaries to load; or null */
+    uint32_t dictionary_count;            /* entries of dictionaries */
+    uint32_t reserved2;                   /* zero */
+} NaaccrReadOptions;
+
+/* Reads the file at `path` and hands each tumour to options->on_tumor.  A
+   flat record with a record problem (its length, type, version, a byte
+   outside 32 to 126, a split: anomalies at the end of the file aside) or
+   whose type and version have no dictionary (NAACCR_CHECK_NO_DICTIONARY, once
+   per file) is not handed over; its problem goes to on_problem.  Fills
+   *summary (format, version, records, tumours, patients, problems, counts)
+   on every return.  Returns NAACCR_REC_OK when the file was read to its end
+   or a callback stopped it, NAACCR_REC_BAD_TYPE for NAACCR XML when this
+   build cannot read it, or cvCheckNaaccrFile's codes. */
+int32_t CV_CALL cvReadNaaccrFile(const char *path, const NaaccrReadOptions *options, NaaccrItemCheckSummary *summary);
+
+/* As cvReadNaaccrFile for a stream read through `read`. */
+int32_t CV_CALL cvReadNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,
+                                   NaaccrItemCheckSummary *summary);
+
+/* Writes `size` bytes of output.  Returns 0 when written, anything else on a failure. */
+typedef int32_t(CV_CALL *NaaccrWriteCallback)(void *output, const void *bytes, uint32_t size);
+
+/* NaaccrConvertOptions.flags */
+#define NAACCR_CONVERT_LF 1u    /* flat and CSV: end lines with LF alone instead of CR LF */
+#define NAACCR_CONVERT_LOSSY 2u /* write what the target can hold and list the rest, instead of refusing */
+
+/* NaaccrConvertOptions.target: NAACCR_FORMAT_FLAT, NAACCR_FORMAT_XML, or this */
+#define NAACCR_FORMAT_CSV 3
+
+typedef struct NaaccrConvertOptions {
+    uint32_t size;                        /* sizeof(NaaccrConvertOptions) */
+    uint32_t flags;                       /* NAACCR_CONVERT_... */
+    int32_t target;                       /* NAACCR_FORMAT_XML, NAACCR_FORMAT_FLAT or NAACCR_FORMAT_CSV */
+    uint32_t max_reported;                /* problems handed to on_problem; 0 for all */
+    const char *items;                    /* CSV: the columns' naaccrIds separated by commas; null for
+                                             every item of the version and record type */
+    NaaccrWriteCallback write;            /* where the output goes */
+    void *output;                         /* handed to write */
+    NaaccrItemProblemCallback on_problem; /* or null */
+    NaaccrProgressCallback on_progress;   /* or null */
+    void *context;                        /* handed to on_problem and on_progress */
+    const char *const *dictionaries;      /* XML input: paths of user dictionaries to load; or null */
+    uint32_t dictionary_count;            /* entries of dictionaries */
+    uint32_t reserved2;                   /* zero */
+} NaaccrConvertOptions;
+
+/* What a conversion did. */
+typedef struct NaaccrConvertSummary {
+    NaaccrItemCheckSummary input; /* what was read; its counts hold every problem by kind */
+    uint64_t written;             /* records (flat), tumours (XML) or rows (CSV) written */
+    uint64_t patient_splits;      /* patients started by a patient split */
+    uint64_t left_out;            /* items, values or elements the target could not hold */
+    uint64_t problems;            /* problems found, of every kind */
+    int32_t refused;              /* 1: the output is not to be used (NAACCR_REC_REFUSED was returned) */
+    int32_t reserved;             /* zero */
+} NaaccrConvertSummary;
+
+CV_STATIC_ASSERT(sizeof(NaaccrItemValue) == 8 + 2 * sizeof(void *), "NaaccrItemValue size");
+CV_STATIC_ASSERT(sizeof(NaaccrTumorView) == 24 + 4 * sizeof(void *) + 24, "NaaccrTumorView size");
+CV_STATIC_ASSERT(sizeof(NaaccrReadOptions) == 24 + 5 * sizeof(void *), "NaaccrReadOptions size");
+CV_STATIC_ASSERT(sizeof(NaaccrConvertOptions) == 24 + 7 * sizeof(void *), "NaaccrConvertOptions size");
+CV_STATIC_ASSERT(sizeof(NaaccrConvertSummary) == 192 + 8 * NAACCR_CHECK_ALL_KINDS + 24 + 8 + 8 + 512 + 40,
+                 "NaaccrConvertSummary size");
+
+/* Converts the file at `path` into options->target.  A flat file becomes
+   NAACCR XML of its version (the root's items from its first record, one
+   Patient per patient as told above), flat records of its version (each
+   padded by its items, lines ended by CR LF or LF, the checksum field
+   assigned), or CSV (RFC 4180, UTF-8: a header of naaccrIds, then one row
+   per tumour).  Refuses (NAACCR_REC_REFUSED, summary->refused) a file with
+   a problem that cvReadNaaccrFile reports, whose file-level items differ
+   between records (NAACCR_CHECK_ROOT_CONFLICT naming both records), or
+   whose items the target cannot hold, unless NAACCR_CONVERT_LOSSY: then what
+   cannot be held is listed and left out.  Patient splits are listed, never
+   refused.  Returns NAACCR_REC_OK when everything was written,
+   NAACCR_REC_REFUSED, NAACCR_REC_WRITE_FAILED, NAACCR_REC_BAD_ARGUMENT (null
+   pointers, a wrong size, an unknown target, an unknown naaccrId in items,
+   items for a target other than CSV, a flat target for a version after 180),
+   or cvReadNaaccrFile's codes.  Holds one record and a few buffers whatever
+   the size of the file. */
+int32_t CV_CALL cvConvertNaaccrFile(const char *path, const NaaccrConvertOptions *options,
+                                    NaaccrConvertSummary *summary);
+
+/* As cvConvertNaaccrFile for a stream read through `read`. */
+int32_t CV_CALL cvConvertNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrConvertOptions *options,
+                                      NaaccrConvertSummary *summary);
+
 #ifdef __cplusplus
 }
 #endif

@@ -10,15 +10,17 @@ fields and the NAACCR checksum field of records held in memory::
     for problem in cvnaaccr.check("incidence.txt", checksums=True):
         print(problem)
     items = cvnaaccr.dictionary(180)          # NAACCR's data items of version 18
-    rows = list(cvnaaccr.records("incidence.txt"))  # {naaccrId: value} per record
+    rows = list(cvnaaccr.records("incidence.txt"))  # {naaccrId: value} per tumour
+    cvnaaccr.convert("incidence.txt", "incidence.xml")   # or .csv, .txt; .gz compresses
 
 The shared library is loaded on first use: the file named by the environment
 variable CVNAACCR_LIBRARY, else the installed one (see load_library).
 """
 
 from ._check_field import assign_checksum, assign_crc32, calc_crc32, compare_checksum, compare_crc32
-from ._check_results import CheckResult, CheckSummary, Problem, Stopped
+from ._check_results import CheckResult, CheckSummary, Problem, ProblemItem, Stopped
 from ._checker import CheckRun, check, check_file
+from ._convert import ConvertError, ConvertProblem, ConvertResult, convert
 from ._dictionary import ItemDef, dictionary
 from ._codes import (
     CV_FIELD_MISMATCH,
@@ -49,6 +51,9 @@ __all__ = [
     "CheckResult",
     "CheckRun",
     "CheckSummary",
+    "ConvertError",
+    "ConvertProblem",
+    "ConvertResult",
     "CvnaaccrError",
     "FileInfo",
     "ItemDef",
@@ -56,6 +61,7 @@ __all__ = [
     "LibraryInfo",
     "LibraryNotFoundError",
     "Problem",
+    "ProblemItem",
     "ProblemKind",
     "ResultCode",
     "Stopped",
@@ -67,6 +73,7 @@ __all__ = [
     "check_file",
     "compare_checksum",
     "compare_crc32",
+    "convert",
     "dictionary",
     "inspect",
     "library_info",

@@ -2,9 +2,10 @@
 
 from __future__ import annotations
 
+import ctypes
 import enum
 from dataclasses import dataclass, field
-from typing import Dict, List, NamedTuple
+from typing import Dict, List, NamedTuple, Optional
 
 from . import _header, _native
 from ._codes import ProblemKind
@@ -22,12 +23,27 @@ class Stopped(enum.IntEnum):
 
 
 @dataclass(frozen=True)
+class ProblemItem:
+    """The data item an item problem is about: its naaccrNum, naaccrId, naaccrName and columns."""
+
+    number: int
+    id: str
+    name: str
+    start: int
+    """First column in the record."""
+    length: int
+
+
+@dataclass(frozen=True)
 class Problem:
     """One problem of one record.
 
     ``record`` counts from 1; ``offset`` is the byte offset of the record's
     first byte in the file (or stream); ``column`` counts from 1, 0 meaning
-    the record as a whole.
+    the record as a whole.  A problem of a data item (``check(...,
+    items=True)``) has ``item``, the item, and ``value``, its value as it
+    stands in the record (padding blanks included); both are None for a
+    problem of the record.
     """
 
     record: int
@@ -35,6 +51,8 @@ class Problem:
     column: int
     kind: ProblemKind
     message: str
+    item: Optional[ProblemItem] = None
+    value: Optional[str] = None
 
     @property
     def is_anomaly(self) -> bool:
@@ -61,6 +79,9 @@ class CheckSummary:
     ``record_type``, ``version`` and ``terminators`` are the first record's.
     ``stopped`` is a Stopped: 0 when the check read to the end, 1 when it
     was stopped early, 2 when the progress function stopped it.
+    With a library that has the item check, ``counts`` holds every kind of
+    ProblemKind, the item kinds included, and ``items`` counts the item
+    values checked (given, not blank; 0 without ``items=True``).
     """
 
     records: int
@@ -75,6 +96,7 @@ class CheckSummary:
     version: str
     terminators: str
     stopped: Stopped
+    items: int = 0
 
     @property
     def significant_problems(self) -> int:
@@ -94,16 +116,37 @@ class CheckResult(NamedTuple):
     problems: List[Problem]
 
 
-def summary_of(raw: _header.NaaccrCheckSummary) -> CheckSummary:
+def item_problem_of(p: _header.NaaccrItemProblem) -> Problem:
+    """The Problem an item problem of the library stands for; its texts copied, as they live only during the call."""
+
+    def text(raw: Optional[bytes]) -> str:
+        return _native.decode_text(raw) if raw else ""
+
+    item = value = None
+    if p.item_number > 0:
+        item = ProblemItem(p.item_number, text(p.item_id), text(p.item_name), p.item_start, p.item_length)
+        value = text(ctypes.string_at(p.value, p.value_length)) if p.value and p.value_length else ""
+    return Problem(p.record, p.offset, p.column, ProblemKind(p.code), text(p.message), item, value)
+
+
+def summary_of(
+    raw: _header.NaaccrCheckSummary, wide: Optional[_header.NaaccrItemCheckSummary] = None
+) -> CheckSummary:
+    """The CheckSummary of a record check's summary, or of an Ex check's (`wide`, whose records are `raw`)."""
+
     def text(value: bytes) -> str:
         return "" if value in (b"", b"\0") else _native.decode_text(value)
 
+    if wide is not None:
+        counts = {kind: wide.counts[kind] for kind in ProblemKind if kind < _header.NAACCR_CHECK_ALL_KINDS}
+    else:
+        counts = {kind: raw.counts[kind] for kind in ProblemKind if kind < _header.NAACCR_CHECK_KINDS}
     return CheckSummary(
         records=raw.records,
         bytes=raw.bytes,
         problems=raw.problems,
         reported=raw.reported,
-        counts={kind: raw.counts[kind] for kind in ProblemKind if kind < _header.NAACCR_CHECK_KINDS},
+        counts=counts,
         checksums_matched=raw.checksums_matched,
         record_length=raw.record_length,
         layout_length=raw.layout_length,
@@ -111,4 +154,5 @@ def summary_of(raw: _header.NaaccrCheckSummary) -> CheckSummary:
         version=text(raw.version),
         terminators=text(raw.first_terminator) + text(raw.second_terminator),
         stopped=Stopped(raw.stopped),
+        items=wide.items if wide is not None else 0,
     )

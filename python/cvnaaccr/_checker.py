@@ -11,7 +11,8 @@ from dataclasses import dataclass
 from typing import Any, BinaryIO, Callable, Generator, List, NamedTuple, Optional, Union
 
 from . import _header, _native
-from ._check_results import CheckResult, CheckSummary, Problem, summary_of
+from ._check_call import run_check
+from ._check_results import CheckResult, CheckSummary, Problem, item_problem_of
 from ._codes import CheckError, ProblemKind, ResultCode
 
 #: progress(bytes_done, bytes_total, records): bytes_total is None for a stream.
@@ -35,7 +36,7 @@ class _Settings:
     name: str
 
 
-def _settings(source: Source, checksums: bool, threads: int, max_problems: Optional[int]) -> _Settings:
+def _settings(source: Source, checksums: bool, items: bool, threads: int, max_problems: Optional[int]) -> _Settings:
     threads = operator.index(threads)
     max_problems = None if max_problems is None else operator.index(max_problems)
     if threads < 0 or threads > 0xFFFFFFFF:
@@ -44,7 +45,7 @@ def _settings(source: Source, checksums: bool, threads: int, max_problems: Optio
         raise ValueError("max_problems must be at least 1, or None for every problem")
     # The C count is 32 bits, with 0 for "all": a larger limit is no limit.
     most = 0 if max_problems is None or max_problems > 0xFFFFFFFF else max_problems
-    flags = _header.NAACCR_CHECK_CHECKSUMS if checksums else 0
+    flags = (_header.NAACCR_CHECK_CHECKSUMS if checksums else 0) | (_header.NAACCR_CHECK_ITEMS if items else 0)
     if hasattr(source, "read"):
         if isinstance(source, io.TextIOBase):
             raise TypeError("check needs a binary file object (open it with 'rb'), not a text file")
@@ -138,6 +139,14 @@ def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settin
             failures.append(error)
             return 1
 
+    def on_item_problem(_context: Any, pointer: Any) -> int:
+        try:
+            items.put(item_problem_of(pointer.contents))
+            return 1 if stop.is_set() else 0
+        except BaseException as error:
+            failures.append(error)
+            return 1
+
     def on_progress(_context: Any, done: int, total: int, records: int) -> int:
         # Also without a progress function: it is how a check of a file with
         # no problems learns that the consumer has gone.
@@ -148,22 +157,18 @@ def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settin
         return 1 if reply.get() else 0
 
     try:
-        options = _header.NaaccrCheckOptions(
-            size=ctypes.sizeof(_header.NaaccrCheckOptions),
-            flags=settings.flags,
-            threads=settings.threads,
-            max_reported=settings.max_reported,
-            on_problem=_header.ProblemCallback(on_problem),
-            on_progress=_header.ProgressCallback(on_progress),
+        reader = None if settings.path is not None else _read_callback(settings.stream, failures)
+        code, summary = run_check(
+            settings.path,
+            reader,
+            settings.flags,
+            settings.threads,
+            settings.max_reported,
+            _header.ProblemCallback(on_problem),
+            _header.ItemProblemCallback(on_item_problem),
+            _header.ProgressCallback(on_progress),
         )
-        raw = _header.NaaccrCheckSummary()
-        library = _native.library()
-        if settings.path is not None:
-            code = library.cvCheckNaaccrFile(settings.path, ctypes.byref(options), ctypes.byref(raw))
-        else:
-            reader = _read_callback(settings.stream, failures)
-            code = library.cvCheckNaaccrStream(reader, None, ctypes.byref(options), ctypes.byref(raw))
-        items.put(_Finished(code, summary_of(raw), failures[0] if failures else None))
+        items.put(_Finished(code, summary, failures[0] if failures else None))
     except BaseException as error:
         items.put(_Finished(ResultCode.OK, None, error))
 
@@ -259,6 +264,7 @@ def check_file(
     source: Source,
     *,
     checksums: bool = False,
+    items: bool = False,
     threads: int = 0,
     max_problems: Optional[int] = None,
     progress: Optional[ProgressFunction] = None,
@@ -271,7 +277,9 @@ def check_file(
     those of check(); Ctrl-C (KeyboardInterrupt) stops the check and is
     raised here.
     """
-    run = check(source, checksums=checksums, threads=threads, max_problems=max_problems, progress=progress)
+    run = check(
+        source, checksums=checksums, items=items, threads=threads, max_problems=max_problems, progress=progress
+    )
     problems = list(run)
     assert run.summary is not None
     return CheckResult(run.summary, problems)
@@ -281,6 +289,7 @@ def check(
     source: Source,
     *,
     checksums: bool = False,
+    items: bool = False,
     threads: int = 0,
     max_problems: Optional[int] = None,
     progress: Optional[ProgressFunction] = None,
@@ -291,7 +300,11 @@ def check(
     binary file object (``sys.stdin.buffer``, ``gzip.open(...)``) read
     through its ``readinto`` or ``read`` on the checking thread.  The first
     record sets what every record is compared with.  With ``checksums`` each
-    record's NAACCR checksum field is verified too.  ``threads`` is the
+    record's NAACCR checksum field is verified too.  With ``items`` every
+    data item of every record is checked by the NAACCR data dictionary of
+    the record's type and version, and its problems (their ``item`` and
+    ``value`` set) come in file order among the record problems; it needs a
+    library of 1.3 or later (LibraryNotFoundError otherwise).  ``threads`` is the
     number of threads the library reads and checks a file with (0: one per
     processor, at most 8); the problems and their order do not depend on it.
     ``max_problems`` bounds the problems yielded; the rest are still counted
@@ -315,5 +328,5 @@ def check(
     the stream stops the check and is raised again here.  Nothing is read
     until the first item is asked for.
     """
-    return CheckRun(_settings(source, checksums, threads, max_problems), progress)
+    return CheckRun(_settings(source, checksums, items, threads, max_problems), progress)
 

@@ -55,6 +55,8 @@ class ResultCode(_OpenIntEnum):
     NO_CHECKSUM = 1024
     READ_FAILED = 2048
     BAD_ARGUMENT = 4096
+    REFUSED = 8192
+    WRITE_FAILED = 16384
     TERMINATOR_OMITTED = -1
     STRAY_CTRL_Z = -2
 
@@ -141,6 +143,14 @@ class ProblemKind(_OpenIntEnum):
     """A tag, attribute, comment or instruction over 16 MB."""
     USER_DICTIONARY = 33
     """A user dictionary cannot be read or is not valid."""
+    PATIENT_SPLIT = 40
+    """Same Patient ID Number as the previous record, other patient items: a new Patient."""
+    ROOT_CONFLICT = 41
+    """A file-level item differs from the first record's."""
+    NOT_WRITABLE = 42
+    """The conversion's target cannot hold the item, extension or element."""
+    NOT_READABLE = 43
+    """A record the reader cannot take apart into items."""
 
     @property
     def text(self) -> str:
@@ -189,6 +199,10 @@ _KIND_TEXTS = {
     ProblemKind.XML_ENCODING: "XML encoding",
     ProblemKind.XML_TOKEN_TOO_LONG: "XML token too long",
     ProblemKind.USER_DICTIONARY: "user dictionary",
+    ProblemKind.PATIENT_SPLIT: "patient split",
+    ProblemKind.ROOT_CONFLICT: "file-level items differ",
+    ProblemKind.NOT_WRITABLE: "cannot be written",
+    ProblemKind.NOT_READABLE: "cannot be read as items",
 }
 
 

@@ -43,6 +43,9 @@ NAACCR_LEVEL_PATIENT = 1
 NAACCR_LEVEL_TUMOR = 2
 NAACCR_FORMAT_FLAT = 1
 NAACCR_FORMAT_XML = 2
+NAACCR_FORMAT_CSV = 3  # NaaccrConvertOptions.target
+NAACCR_CONVERT_LF = 1
+NAACCR_CONVERT_LOSSY = 2
 
 
 class NaaccrFileInfo(ctypes.Structure):
@@ -200,4 +203,80 @@ class NaaccrItemCheckSummary(ctypes.Structure):
         ("version", ctypes.c_int32),
         ("specification_version", ctypes.c_char * 8),
         ("user_dictionaries", ctypes.c_char * 512),
+    ]
+
+
+class NaaccrItemValue(ctypes.Structure):
+    _fields_ = [
+        ("item", ctypes.POINTER(NaaccrItemDef)),
+        ("value", ctypes.c_void_p),  # length bytes, no NUL after them
+        ("length", ctypes.c_uint32),
+        ("reserved", ctypes.c_uint32),
+    ]
+
+
+class NaaccrTumorView(ctypes.Structure):
+    _fields_ = [
+        ("tumor", ctypes.c_uint64),
+        ("patient", ctypes.c_uint64),
+        ("offset", ctypes.c_int64),
+        ("items", ctypes.POINTER(NaaccrItemValue) * 3),
+        ("reserved_pointer", ctypes.c_void_p),
+        ("counts", ctypes.c_uint32 * 3),
+        ("version", ctypes.c_int32),
+        ("record_type", ctypes.c_char),
+        ("first_of_patient", ctypes.c_uint8),
+        ("patient_split", ctypes.c_uint8),
+        ("root_differs", ctypes.c_uint8),
+        ("reserved", ctypes.c_uint32),
+    ]
+
+
+TumorCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.POINTER(NaaccrTumorView))
+WriteCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_uint32)
+
+
+class NaaccrReadOptions(ctypes.Structure):
+    _fields_ = [
+        ("size", ctypes.c_uint32),
+        ("flags", ctypes.c_uint32),
+        ("max_reported", ctypes.c_uint32),
+        ("reserved", ctypes.c_uint32),
+        ("on_tumor", TumorCallback),
+        ("on_problem", ItemProblemCallback),
+        ("on_progress", ProgressCallback),
+        ("context", ctypes.c_void_p),
+        ("dictionaries", ctypes.POINTER(ctypes.c_char_p)),
+        ("dictionary_count", ctypes.c_uint32),
+        ("reserved2", ctypes.c_uint32),
+    ]
+
+
+class NaaccrConvertOptions(ctypes.Structure):
+    _fields_ = [
+        ("size", ctypes.c_uint32),
+        ("flags", ctypes.c_uint32),
+        ("target", ctypes.c_int32),
+        ("max_reported", ctypes.c_uint32),
+        ("items", ctypes.c_char_p),
+        ("write", WriteCallback),
+        ("output", ctypes.c_void_p),
+        ("on_problem", ItemProblemCallback),
+        ("on_progress", ProgressCallback),
+        ("context", ctypes.c_void_p),
+        ("dictionaries", ctypes.POINTER(ctypes.c_char_p)),
+        ("dictionary_count", ctypes.c_uint32),
+        ("reserved2", ctypes.c_uint32),
+    ]
+
+
+class NaaccrConvertSummary(ctypes.Structure):
+    _fields_ = [
+        ("input", NaaccrItemCheckSummary),
+        ("written", ctypes.c_uint64),
+        ("patient_splits", ctypes.c_uint64),
+        ("left_out", ctypes.c_uint64),
+        ("problems", ctypes.c_uint64),
+        ("refused", ctypes.c_int32),
+        ("reserved", ctypes.c_int32),
     ]

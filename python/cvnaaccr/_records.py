@@ -1,82 +1,90 @@
-"""records(): each record of a flat file as a dict of its given data items, read by the library's record checker."""
+"""records(): each tumour of a file as a dict of its given data items, read by the library's record model."""
 
 from __future__ import annotations
 
 import ctypes
 import queue
 import threading
-from typing import Any, Dict, Iterator, List, Optional, Tuple
+from typing import Any, Dict, Iterator, List, Optional
 
-from . import _native
-from ._codes import CheckError, ResultCode
-from ._dictionary import dictionary
-from ._header import NaaccrCheckOptions, NaaccrCheckSummary, RecordCallback
-
-# How a record's type and version cut it: (id, first byte, end, padding, kept as it stands).
-_Cut = Tuple[str, int, int, str, bool]
-
-
-def _cuts(record_type: str, version: int) -> List[_Cut]:
-    try:
-        items = dictionary(version)
-    except ValueError:
-        return []
-    return [
-        (item.id, item.start_column - 1, item.end_column, item.padding, item.trim == "none")
-        for item in items
-        if item.start_column and not item.grouped and record_type in item.record_types
-    ]
-
-
-class _Decoder:
-    """Record bytes to {naaccrId: value} by the record's own type and version."""
-
-    def __init__(self) -> None:
-        self._layouts: Dict[bytes, List[_Cut]] = {}
-
-    def decode(self, number: int, data: bytes) -> Dict[str, str]:
-        key = data[0:1] + data[16:19]
-        cuts = self._layouts.get(key)
-        if cuts is None:
-            version = data[16:19]
-            cuts = _cuts(_native.decode_text(data[0:1]), int(version)) if version.isdigit() else []
-            self._layouts[key] = cuts
-        if not cuts:
-            raise ValueError(
-                f"record {number}: record type {_native.decode_text(data[0:1])!r} and version "
-                f"{_native.decode_text(data[16:19])!r} have no data dictionary"
-            )
-        values: Dict[str, str] = {}
-        for item_id, start, end, padding, verbatim in cuts:
-            field = data[start:end]
-            if len(field) < end - start or not field.strip(b" "):
-                continue  # beyond a record cut short, or not given
-            if not verbatim:
-                if padding == "rightBlank":
-                    field = field.rstrip(b" ")
-                elif padding == "leftBlank":
-                    field = field.lstrip(b" ")
-            values[item_id] = _native.decode_text(field)
-        return values
-
+from . import _header, _native
+from ._codes import CheckError, LibraryNotFoundError, ProblemKind, ResultCode
 
 _FINISHED = object()
 
 
+def read_function(name: str, stream: bool = False) -> Any:
+    """cvReadNaaccrFile or cvReadNaaccrStream with its prototype set."""
+    try:
+        function = getattr(_native.library(), name)
+    except AttributeError as error:
+        raise LibraryNotFoundError(
+            f"the loaded cvnaaccr library has no {name}: it is older than this package"
+        ) from error
+    first = [_header.ReadCallback, ctypes.c_void_p] if stream else [ctypes.c_char_p]
+    function.restype = ctypes.c_int32
+    function.argtypes = first + [
+        ctypes.POINTER(_header.NaaccrReadOptions),
+        ctypes.POINTER(_header.NaaccrItemCheckSummary),
+    ]
+    return function
+
+
+def tumor_items(view: Any) -> Dict[str, str]:
+    """{naaccrId: value} of a NaaccrTumorView: the file's, the patient's and the tumour's items."""
+    values: Dict[str, str] = {}
+    for level in range(3):
+        items = view.items[level]
+        for i in range(view.counts[level]):
+            entry = items[i]
+            raw = ctypes.string_at(entry.value, entry.length)
+            values[entry.item.contents.id.decode("ascii")] = raw.decode("utf-8", "surrogateescape")
+    return values
+
+
+# Problems that lose no item: anomalies at the end of a flat file, a value's
+# own faults (check reports them), the root's attributes.
+_HARMLESS = frozenset(
+    (
+        ProblemKind.TERMINATOR_OMITTED,
+        ProblemKind.STRAY_CTRL_Z,
+        ProblemKind.BYTE_ORDER_MARK,
+        ProblemKind.ITEM_DATA_TYPE,
+        ProblemKind.ITEM_SHORT,
+        ProblemKind.ITEM_DATE,
+        ProblemKind.ITEM_PADDING,
+        ProblemKind.ITEM_BLANKS,
+        ProblemKind.ITEM_NUMBER,
+        ProblemKind.ITEM_RECORD_TYPE,
+        ProblemKind.ITEM_LEVEL,
+        ProblemKind.XML_ROOT,
+    )
+)
+
+
+def _is_harmless(code: int) -> bool:
+    return code in _HARMLESS
+
+
 def records(path: _native.PathArgument) -> Iterator[Dict[str, str]]:
-    """Yields each record of the flat file ``path`` as a dict of its given data items.
+    """Yields each tumour of the file ``path`` as a dict of its given data items.
 
-    Keys are the items' naaccrIds, values their text with the padding blanks
-    cut (trailing blanks of right-blank items, leading blanks of left-blank
-    ones) and zeros kept; blank items are left out, and text kept as it
-    stands (trim="none", such as the state-requestor block) keeps its blanks.
-    Each record is read by its own type and version, so
-    ``pandas.DataFrame(cvnaaccr.records(path))`` gives one row per record.
+    A flat record is one tumour; a NAACCR XML Tumor comes with its Patient's
+    and the file's items.  Keys are the items' naaccrIds, values their text
+    with the padding blanks cut (trailing blanks of right-blank items, leading
+    blanks of left-blank ones) and zeros kept; blank items are left out, and
+    text kept as it stands (trim="none", such as the state-requestor block)
+    keeps its blanks.  So ``pandas.DataFrame(cvnaaccr.records(path))`` gives
+    one row per tumour.
 
-    The file is read by the library's record checker on another thread, a
-    few records ahead.  Raises CheckError when the file cannot be read, and
-    ValueError for a record whose type and version have no data dictionary
-    (versions 120 and 130, types R and U, the old layouts).
+    The file is read by the library on another thread, a few tumours ahead.
+    Raises CheckError when the file cannot be read, and ValueError at the
+    first problem that loses an item: a flat record problem that ``check``
+    reports, a record type and version without a data dictionary (versions
+    120 and 130, types R and U, the old layouts), XML that is not well formed
+    or out of structure, an unknown, repeated or too long item, an extension,
+    a Patient without Tumors.  A value's own faults (a bad date, ...) are
+    ``check``'s business and raise nothing here.
     """
     name = _native.encode_path(path)
     channel: "queue.Queue[Any]" = queue.Queue(maxsize=64)
@@ -93,30 +101,30 @@ def records(path: _native.PathArgument) -> Iterator[Dict[str, str]]:
         return False
 
     def run() -> None:
-        decoder = _Decoder()
-
-        def on_record(_context: Any, view: Any) -> int:
+        def on_tumor(_context: Any, view: Any) -> int:
             try:
-                v = view.contents
-                if v.number == 0:
-                    return 0
-                if not v.bytes:
-                    raise ValueError(f"record {v.number} is too long to be handed over whole")
-                values = decoder.decode(v.number, ctypes.string_at(v.bytes, v.length))
-                return 0 if hand_over(values) else 1
+                return 0 if hand_over(tumor_items(view.contents)) else 1
             except BaseException as error:  # raised in the caller's thread, not through the C frames
                 failures.append(error)
                 return 1
 
-        options = NaaccrCheckOptions()
-        options.size = ctypes.sizeof(NaaccrCheckOptions)
-        options.threads = 1
-        options.max_reported = 1
-        options.on_record = RecordCallback(on_record)
-        summary = NaaccrCheckSummary()
+        def on_problem(_context: Any, problem: Any) -> int:
+            p = problem.contents
+            if _is_harmless(p.code):
+                return 0
+            message = p.message.decode("utf-8", "replace") if p.message else ""
+            where = f"record {p.record}: " if p.record else ""
+            failures.append(ValueError(f"{where}{message}"))
+            return 1
+
+        options = _header.NaaccrReadOptions()
+        options.size = ctypes.sizeof(_header.NaaccrReadOptions)
+        options.on_tumor = _header.TumorCallback(on_tumor)
+        options.on_problem = _header.ItemProblemCallback(on_problem)
+        summary = _header.NaaccrItemCheckSummary()
         code: Optional[int] = None
         try:
-            code = _native.library().cvCheckNaaccrFile(name, ctypes.byref(options), ctypes.byref(summary))
+            code = read_function("cvReadNaaccrFile")(name, ctypes.byref(options), ctypes.byref(summary))
         except BaseException as error:
             failures.append(error)
         hand_over((_FINISHED, code))

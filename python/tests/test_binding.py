@@ -23,6 +23,11 @@ STRUCTS = {
     "NaaccrItemProblem": _header.NaaccrItemProblem,
     "NaaccrItemCheckOptions": _header.NaaccrItemCheckOptions,
     "NaaccrItemCheckSummary": _header.NaaccrItemCheckSummary,
+    "NaaccrItemValue": _header.NaaccrItemValue,
+    "NaaccrTumorView": _header.NaaccrTumorView,
+    "NaaccrReadOptions": _header.NaaccrReadOptions,
+    "NaaccrConvertOptions": _header.NaaccrConvertOptions,
+    "NaaccrConvertSummary": _header.NaaccrConvertSummary,
 }
 
 
@@ -97,8 +102,8 @@ def test_field_constants_match_the_header():
 
 
 def test_a_code_without_a_name_keeps_its_number():
-    code = cvnaaccr.ResultCode(8192)
-    assert code == 8192 and code.name == "CODE_8192" and code.is_problem
+    code = cvnaaccr.ResultCode(1 << 20)
+    assert code == 1 << 20 and code.name == "CODE_1048576" and code.is_problem
 
 
 def test_package_version_is_the_librarys():

@@ -5,8 +5,10 @@
 # terminators (about 1000 MB by default; FOLDER/check_speed.txt), reads it once
 # so it is in the page cache, then times each command five times and keeps the
 # best run.  The gzip comparison uses a tenth of the file.  Prints the rates and
-# the ratios to cat's (or zcat's) time.  Not a test: the machine is shared and
-# the numbers move.
+# the ratios to cat's (or zcat's) time.  Then `check --items` on files of the
+# same size made by repeating the peers' real v16 abstract and v18 incidence
+# records (PEERDATA, default ../shared/peerdata beside the repository), whose
+# items all pass.  Not a test: the machine is shared and the numbers move.
 set -euo pipefail
 cli=${1:-build/native/tools/cvnaaccr}
 folder=${2:-${TMPDIR:-/tmp}}
@@ -14,6 +16,7 @@ megabytes=${3:-1000}
 file=$folder/check_speed.txt
 small=$folder/check_speed_small.txt
 runs=5
+peerdata=${PEERDATA:-$(cd "$(dirname "$0")/../../.." && pwd)/shared/peerdata}
 
 make_file() {
   local seed=$folder/check_speed_seed.txt
@@ -65,3 +68,21 @@ report "cvnaaccr checksum verify" "$(best cv "$cli" checksum verify "$file")" "$
 echo "gzip: $small.gz, $((small_size / 1000000)) MB uncompressed"
 report "zcat FILE.gz >/dev/null" "$zcat_time" "$zcat_time" "$small_size"
 report "cvnaaccr check FILE.gz" "$(best cz "$cli" check "$small.gz")" "$zcat_time" "$small_size"
+
+# check --items on repeated real records: every item given is a valid value.
+for sample in synthetic-naaccr-16-abstract synthetic-naaccr-18-incidence; do
+  seed=$peerdata/werth-naaccr__$sample.txt
+  [[ -f $seed ]] || { echo "no $seed: check --items not measured"; continue; }
+  items_file=$folder/check_speed_$sample.txt
+  if [[ ! -f $items_file || $(stat -c %s "$items_file") -lt $((megabytes * 1000000)) ]]; then
+    copies=$((megabytes * 1000000 / $(stat -c %s "$seed") + 1))
+    for ((i = 0; i < copies; i++)); do cat "$seed"; done >"$items_file"
+  fi
+  cat "$items_file" >/dev/null
+  items_size=$(stat -c %s "$items_file")
+  items_cat=$(best cat cat "$items_file")
+  echo "items: $items_file, $((items_size / 1000000)) MB, page-cached"
+  report "cat FILE >/dev/null" "$items_cat" "$items_cat" "$items_size"
+  report "cvnaaccr check --items -t 1" "$(best i1 "$cli" check --items --threads 1 "$items_file")" "$items_cat" "$items_size"
+  report "cvnaaccr check --items -t 2" "$(best i2 "$cli" check --items --threads 2 "$items_file")" "$items_cat" "$items_size"
+done

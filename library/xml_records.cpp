@@ -1,0 +1,180 @@
+// xml_records.cpp -- NAACCR XML read as tumours: the XML check runs as it
+// always does and hands each item, Patient, Tumor and extension to this
+// reader, which keeps the file's, the open Patient's and the open Tumor's
+// items and hands each Tumor over when it closes.  What a tumour-by-tumour
+// model cannot hold (a Patient without Tumors, an extension, unlimited text
+// over 4000 characters) is a problem of its own.
+#include <stdlib.h>
+#include <string.h>
+
+#include "record_model.h"
+#include "record_reading.h"
+#include "xml_check.h"
+
+namespace
+{
+
+// Bytes of values kept at each level: far more than any dictionary's items hold.
+const size_t level_capacity = 1u << 20;
+const size_t text_limit = 4000;
+const int32_t record_type_number = 10;
+
+struct XmlReading {
+    ReadReport *report;
+    const NaaccrReadOptions *options;
+    const NaaccrItemCheckSummary *summary;
+    TumorItems *tumor;
+    char *values[3];
+    size_t used[3];
+    uint64_t tumors, patients, tumors_in_patient;
+    int64_t tumor_offset;
+};
+
+void clear_level(XmlReading &r, int level)
+{
+    for (int l = level; l < 3; ++l) {
+        r.tumor->view.counts[l] = 0;
+        r.used[l] = 0;
+    }
+}
+
+size_t characters(const unsigned char *utf8, size_t n)
+{
+    size_t count = 0;
+    for (size_t i = 0; i < n; ++i)
+        count += (utf8[i] & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
+int32_t on_item(void *context, int level, const NaaccrItemDef *def, const unsigned char *value, size_t n, bool cut)
+{
+    XmlReading &r = *static_cast<XmlReading *>(context);
+    if (cut && def->unlimited == 0)
+        return 0; // a value longer than its item: the check's problem
+    if (def->unlimited != 0 && (cut || characters(value, n) > text_limit)) {
+        return report_problem(r.report, NAACCR_CHECK_ITEM_TOO_LONG, r.tumors + 1, r.tumor_offset, 0,
+                              "%s (item %d): unlimited text longer than the %u characters held.", def->name,
+                              def->number, static_cast<unsigned>(text_limit));
+    }
+    const int at = level < 0 ? 0 : level > 2 ? 2 : level;
+    uint32_t &count = r.tumor->view.counts[at];
+    if (count >= most_tumor_items || r.used[at] + n > level_capacity)
+        return report_problem(r.report, NAACCR_CHECK_NOT_READABLE, r.tumors + 1, r.tumor_offset, 0,
+                              "More items in one element than can be held.");
+    char *copy = r.values[at] + r.used[at];
+    memcpy(copy, value, n);
+    r.used[at] += n;
+    r.tumor->values[at][count++] = {def, copy, static_cast<uint32_t>(n), 0};
+    return 0;
+}
+
+int32_t hand_over(XmlReading &r)
+{
+    NaaccrTumorView &view = r.tumor->view;
+    view.tumor = ++r.tumors;
+    view.patient = r.patients;
+    view.offset = r.tumor_offset;
+    view.version = r.summary->version;
+    view.record_type = r.summary->records.record_type;
+    // Without a recordType attribute, the file's recordType item says it.
+    for (uint32_t i = 0; view.record_type == ' ' && i < view.counts[NAACCR_LEVEL_ROOT]; ++i) {
+        const NaaccrItemValue &v = r.tumor->values[NAACCR_LEVEL_ROOT][i];
+        if (v.item->number == record_type_number && v.length == 1)
+            view.record_type = v.value[0];
+    }
+    view.first_of_patient = r.tumors_in_patient == 1 ? 1 : 0;
+    view.patient_split = view.root_differs = 0;
+    view.reserved = 0;
+    for (int level = 0; level < 3; ++level)
+        view.items[level] = r.tumor->values[level];
+    const NaaccrReadOptions *o = r.options;
+    return o != nullptr && o->on_tumor != nullptr ? o->on_tumor(o->context, &view) : 0;
+}
+
+int32_t on_element(void *context, int level, bool opened, int64_t offset)
+{
+    XmlReading &r = *static_cast<XmlReading *>(context);
+    if (opened) {
+        clear_level(r, level);
+        if (level == NAACCR_LEVEL_PATIENT) {
+            ++r.patients;
+            r.tumors_in_patient = 0;
+        } else {
+            ++r.tumors_in_patient;
+            r.tumor_offset = offset;
+        }
+        return 0;
+    }
+    if (level == NAACCR_LEVEL_TUMOR)
+        return hand_over(r);
+    if (r.tumors_in_patient == 0)
+        return report_problem(r.report, NAACCR_CHECK_NOT_WRITABLE, 0, offset, 0,
+                              "Patient %llu has no Tumor: its items have no tumour to go with.",
+                              static_cast<unsigned long long>(r.patients));
+    return 0;
+}
+
+int32_t on_extension(void *context, int level, int64_t offset)
+{
+    XmlReading &r = *static_cast<XmlReading *>(context);
+    static const char *const names[] = {"NaaccrData", "Patient", "Tumor"};
+    return report_problem(r.report, NAACCR_CHECK_NOT_WRITABLE, level == NAACCR_LEVEL_TUMOR ? r.tumors + 1 : 0, offset,
+                          0, "An extension in %s is left out: items are all that is read.",
+                          names[level < 0 || level > 2 ? 0 : level]);
+}
+
+int32_t CV_CALL on_check_problem(void *context, const NaaccrItemProblem *problem)
+{
+    // The check counts its own problems in the summary.
+    return report_item_problem(static_cast<XmlReading *>(context)->report, problem, false);
+}
+
+int32_t CV_CALL on_check_progress(void *context, uint64_t done, int64_t total, uint64_t tumors)
+{
+    const NaaccrReadOptions &o = *static_cast<XmlReading *>(context)->options;
+    return o.on_progress(o.context, done, total, tumors);
+}
+
+int32_t run_check(XmlReading &r, NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options)
+{
+    NaaccrItemCheckOptions check;
+    memset(&check, 0, sizeof check);
+    check.size = sizeof check;
+    check.flags = NAACCR_CHECK_ITEMS;
+    check.threads = 1;
+    check.on_item_problem = on_check_problem;
+    check.on_progress = options != nullptr && options->on_progress != nullptr ? on_check_progress : nullptr;
+    check.context = &r;
+    if (options != nullptr) {
+        check.dictionaries = options->dictionaries;
+        check.dictionary_count = options->dictionary_count;
+    }
+    const XmlTumorHook hook = {&r, on_item, on_element, on_extension};
+    return check_naaccr_xml_hooked(read, stream, -1, nullptr, 0, check, r.report->summary, &hook);
+}
+
+} // namespace
+
+int32_t read_xml_tumors(NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options, ReadReport *report)
+{
+    XmlReading r;
+    memset(&r, 0, sizeof r);
+    r.report = report;
+    r.options = options;
+    r.summary = report->summary;
+    r.tumor = static_cast<TumorItems *>(malloc(sizeof(TumorItems)));
+    bool ok = r.tumor != nullptr;
+    for (int level = 0; level < 3; ++level) {
+        r.values[level] = static_cast<char *>(malloc(level_capacity));
+        ok = ok && r.values[level] != nullptr;
+    }
+    int32_t code = NAACCR_REC_NO_MEMORY;
+    if (ok) {
+        clear_tumor_items(r.tumor);
+        code = run_check(r, read, stream, options);
+    }
+    free(r.tumor);
+    for (int level = 0; level < 3; ++level)
+        free(r.values[level]);
+    return code;
+}

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# convert_speed.sh -- how fast cvnaaccr converts a page-cached flat file to
+# NAACCR XML and to CSV, against cat copying it.
+#   tools/benchmarks/convert_speed.sh [CLI [FOLDER [MEGABYTES [XML_PROGRAM]]]]
+# Makes FOLDER/convert_speed.txt (about 1000 MB by default) by repeating the
+# peers' synthetic NAACCR 16 abstract file, reads it once so it is in the page
+# cache, then times `cat IN > OUT` and each conversion three times, writing to
+# FOLDER, and keeps the best run.  Prints the rates (of the input) and each
+# conversion's time as a multiple of cat's.  Then, with XML_PROGRAM (the
+# native build's xml_check_speed, default
+# build/native/library/benchmarks/xml_check_speed) present: the XML written is
+# turned back into flat records, and the NAACCR 25 XML file of
+# xml_check_speed.sh (made if missing) into CSV, each against a bare expat
+# pass over its input.  Not a test: the machine is shared and the numbers move.
+set -euo pipefail
+cli=${1:-build/native/tools/cvnaaccr}
+folder=${2:-${TMPDIR:-/tmp}}
+megabytes=${3:-1000}
+xml_program=${4:-build/native/library/benchmarks/xml_check_speed}
+seed=$(dirname "$0")/../../../shared/peerdata/werth-naaccr__synthetic-naaccr-16-abstract.txt
+file=$folder/convert_speed.txt
+runs=3
+
+make_file() {
+  local copies=$((megabytes * 1000000 / $(stat -c %s "$seed") + 1))
+  : >"$file"
+  for ((i = 0; i < copies; i++)); do cat "$seed"; done >>"$file"
+}
+
+# best COMMAND...: the shortest wall time of $runs runs, in seconds.
+best() {
+  local fastest=
+  for ((i = 0; i < runs; i++)); do
+    local start end
+    start=$(date +%s.%N)
+    "$@" >/dev/null 2>&1 || [[ $? -eq 1 ]]
+    end=$(date +%s.%N)
+    fastest=$(echo "$start $end ${fastest:-1e9}" | awk '{ t = $2 - $1; print (t < $3 ? t : $3) }')
+  done
+  echo "$fastest"
+}
+
+copy() { cat "$1" >"$2"; }
+
+[[ -f $file && $(stat -c %s "$file") -ge $((megabytes * 1000000)) ]] || make_file
+cat "$file" >/dev/null
+size=$(stat -c %s "$file")
+report() { # LABEL SECONDS BASE_SECONDS OUTPUT
+  awk -v label="$1" -v t="$2" -v base="$3" -v bytes="$size" -v out="$(stat -c %s "$4")" \
+    'BEGIN { printf "%-34s %7.3f s %6.0f MB/s in, %6.0f MB out   %.2fx cat\n", label, t, bytes / t / 1e6, out / 1e6, t / base }'
+}
+echo "file: $file, $((size / 1000000)) MB of NAACCR 16 abstracts, page-cached; best of $runs runs"
+cat_time=$(best copy "$file" "$folder/convert_speed.copy")
+report "cat IN > OUT" "$cat_time" "$cat_time" "$folder/convert_speed.copy"
+rm -f "$folder/convert_speed.copy"
+xml_time=$(best "$cli" convert "$file" -o "$folder/convert_speed.xml")
+report "cvnaaccr convert IN -o OUT.xml" "$xml_time" "$cat_time" "$folder/convert_speed.xml"
+rm -f "$folder/convert_speed.xml"
+csv_time=$(best "$cli" convert "$file" -o "$folder/convert_speed.csv")
+report "cvnaaccr convert IN -o OUT.csv" "$csv_time" "$cat_time" "$folder/convert_speed.csv"
+rm -f "$folder/convert_speed.csv"
+
+[[ -x $xml_program ]] || exit 0
+# The XML side: each conversion against expat alone over the same input.
+xml=$folder/convert_speed.xml
+"$cli" convert "$file" -o "$xml" >/dev/null
+cat "$xml" >/dev/null
+xml_report() { # LABEL SECONDS BARE_SECONDS INPUT
+  awk -v label="$1" -v t="$2" -v base="$3" -v bytes="$(stat -c %s "$4")" \
+    'BEGIN { printf "%-34s %7.3f s %6.0f MB/s in   %.2f of the bare pass rate\n", label, t, bytes / t / 1e6, base / t }'
+}
+bare_time=$(best "$xml_program" bare "$xml")
+echo "file: $xml, $(($(stat -c %s "$xml") / 1000000)) MB of NAACCR 16 XML written above"
+xml_report "expat alone (empty handlers)" "$bare_time" "$bare_time" "$xml"
+xml_report "cvnaaccr convert XML -o OUT.txt" "$(best "$cli" convert "$xml" -o "$folder/convert_speed.back.txt")" "$bare_time" "$xml"
+rm -f "$folder/convert_speed.back.txt" "$xml"
+v25=$folder/xml_check_speed.xml
+[[ -f $v25 ]] || bash "$(dirname "$0")/xml_check_speed.sh" "$xml_program" "$folder" >/dev/null
+cat "$v25" >/dev/null
+bare_time=$(best "$xml_program" bare "$v25")
+echo "file: $v25, $(($(stat -c %s "$v25") / 1000000)) MB of NAACCR 25 XML (no flat layout)"
+xml_report "expat alone (empty handlers)" "$bare_time" "$bare_time" "$v25"
+xml_report "cvnaaccr convert XML -o OUT.csv" "$(best "$cli" convert "$v25" -o "$folder/convert_speed.v25.csv")" "$bare_time" "$v25"
+rm -f "$folder/convert_speed.v25.csv"
