@@ -1,6 +1,7 @@
 // check_job.cpp -- one run of the record checker on its own thread: problems and progress handed to the window.
 #include "check_job.h"
 
+#include <inttypes.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -83,6 +84,23 @@ void CheckItemsToo(CheckJob *job, CheckFileExFunction check_items)
     job->flags |= NAACCR_CHECK_ITEMS;
 }
 
+void UseItemChecker(CheckJob *job, CheckFileExFunction check_items) { job->check_items = check_items; }
+
+// "Line 12, patient 1, tumour 2: " for a NAACCR XML problem; "" for a record's.
+static void xml_place(const NaaccrItemProblem *item, char *text, size_t capacity)
+{
+    text[0] = '\0';
+    if (item->line == 0)
+        return;
+    int n = snprintf(text, capacity, "Line %" PRIu64, item->line);
+    if (item->patient > 0 && n > 0 && static_cast<size_t>(n) < capacity)
+        n += snprintf(text + n, capacity - n, ", patient %" PRIu64, item->patient);
+    if (item->tumor > 0 && n > 0 && static_cast<size_t>(n) < capacity)
+        n += snprintf(text + n, capacity - n, ", tumour %" PRIu64, item->tumor);
+    if (n > 0 && static_cast<size_t>(n) < capacity)
+        snprintf(text + n, capacity - n, ": ");
+}
+
 void ItemProblemRow(const NaaccrItemProblem *item, NaaccrProblem *row)
 {
     memset(row, 0, sizeof *row);
@@ -98,11 +116,16 @@ void ItemProblemRow(const NaaccrItemProblem *item, NaaccrProblem *row)
     }
     value[n] = '\0';
     const char *message = item->message != NULL ? item->message : "";
+    char place[80];
+    xml_place(item, place, sizeof place);
     if (item->item_number > 0)
-        snprintf(row->message, sizeof row->message, "Item %d %s, value \"%s\": %s", static_cast<int>(item->item_number),
-                 item->item_name != NULL ? item->item_name : "", value, message);
+        snprintf(row->message, sizeof row->message, "%sItem %d %s, value \"%s\": %s", place,
+                 static_cast<int>(item->item_number), item->item_name != NULL ? item->item_name : "", value, message);
+    else if (item->item_id != NULL && item->item_id[0] != '\0')
+        snprintf(row->message, sizeof row->message, "%sItem %.40s, value \"%s\": %s", place, item->item_id, value,
+                 message);
     else
-        snprintf(row->message, sizeof row->message, "%s", message);
+        snprintf(row->message, sizeof row->message, "%s%s", place, message);
 }
 
 static int32_t CV_CALL take_item_problem(void *context, const NaaccrItemProblem *problem)
@@ -124,16 +147,15 @@ static int32_t run_item_check(CheckJob *job, NaaccrCheckSummary *summary)
     options.on_item_problem = take_item_problem;
     options.on_progress = take_progress;
     options.context = job;
-    NaaccrItemCheckSummary wide;
-    int32_t result = job->check_items(job->path, &options, &wide);
-    *summary = wide.records;
+    int32_t result = job->check_items(job->path, &options, &job->details);
+    *summary = job->details.records;
     return result;
 }
 
 void RunCheckJob(CheckJob *job)
 {
     NaaccrCheckSummary summary;
-    if ((job->flags & NAACCR_CHECK_ITEMS) && job->check_items != NULL) {
+    if (job->check_items != NULL) {
         int32_t result = run_item_check(job, &summary);
         finish_job(job, result, &summary);
         return;
@@ -171,6 +193,7 @@ void TakeCheckNews(CheckJob *job, CheckNews *news)
     if (job->done) {
         news->result = job->result;
         news->summary = job->summary;
+        news->details = job->details;
     }
     job->notified = 0;
     job->signals.unlock(job->signals.context);

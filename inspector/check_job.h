@@ -57,6 +57,7 @@ typedef struct CheckJob {
     /* Written by the checking thread before `done`, read after it. */
     int32_t result;
     NaaccrCheckSummary summary;
+    NaaccrItemCheckSummary details; /* the item checker's whole summary; zero after the record checker */
 } CheckJob;
 
 /* What the window learns from one TakeCheckNews: all it reads of a check. */
@@ -66,10 +67,11 @@ typedef struct CheckNews {
     int64_t bytes_total;
     uint64_t records;
     int progressed;
-    int done;                      /* the checker has returned: */
-    int32_t result;                /* its result, once done */
-    NaaccrCheckSummary summary;    /* its summary, once done */
-    const NaaccrProblem *problems; /* the job's array */
+    int done;                       /* the checker has returned: */
+    int32_t result;                 /* its result, once done */
+    NaaccrCheckSummary summary;     /* its summary, once done */
+    NaaccrItemCheckSummary details; /* the item checker's, once done: format, version, patients, ... */
+    const NaaccrProblem *problems;  /* the job's array */
 } CheckNews;
 
 /* Readies `job` for one check of `path` with `flags`: copies the path (at
@@ -83,9 +85,17 @@ int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, ui
    NAACCR_CHECK_ITEMS) through `check_items`, which must not be null. */
 void CheckItemsToo(CheckJob *job, CheckFileExFunction check_items);
 
+/* With the item checker, but without "also check data items": the file is
+   checked through `check_items` all the same, so that a NAACCR XML file (which
+   the record checker only names) is checked whole; fixed-length records are
+   checked as the record checker does. */
+void UseItemChecker(CheckJob *job, CheckFileExFunction check_items);
+
 /* An item problem as a row of the list: the record problem's fields, the
    message "Item 390 Date of Diagnosis, value "20191345": " and the library's
-   message, cut to fit, the value's unprintable bytes as '?'. */
+   message, cut to fit, the value's unprintable bytes as '?'.  A NAACCR XML
+   problem's message starts with its place, "Line 12, patient 1, tumour 2: ",
+   and an unknown item is named by its id ("Item noSuchItem, value ..."). */
 void ItemProblemRow(const NaaccrItemProblem *item, NaaccrProblem *row);
 
 /* The body of the checking thread: runs the checker with at most

@@ -142,3 +142,20 @@ void FormatCheckProgress(const CheckNews *news, uint64_t elapsed_ms, char *text,
     snprintf(text, capacity, "%" PRIu32 "%% - %" PRIu64 " %s checked - %s",
              ProgressPermille(news->bytes_done, news->bytes_total) / 10, records, noun, left);
 }
+
+void FormatCheckedFile(const NaaccrItemCheckSummary *details, char *text, size_t capacity)
+{
+    if (capacity == 0)
+        return;
+    text[0] = '\0';
+    if (details->format != NAACCR_FORMAT_XML)
+        return;
+    char version[24] = "";
+    if (details->version != 0)
+        snprintf(version, sizeof version, ", version %d", static_cast<int>(details->version));
+    const char type = details->records.record_type;
+    if (type == 'A' || type == 'M' || type == 'C' || type == 'I')
+        snprintf(text, capacity, "NAACCR XML%s, record type %c", version, type);
+    else
+        snprintf(text, capacity, "NAACCR XML%s, without a record type", version);
+}

@@ -38,6 +38,12 @@ void FormatCheckProgress(const CheckNews *news, uint64_t elapsed_ms, char *text,
    left", "about 2 h 5 min left". */
 void FormatTimeLeft(uint64_t seconds, char *text, size_t capacity);
 
+/* What the checked file is, from the item checker's summary: "NAACCR XML,
+   version 250, record type I" ("without a record type" when the root has
+   none, no version when it names no known dictionary); "" for fixed-length
+   records and when the record checker alone ran. */
+void FormatCheckedFile(const NaaccrItemCheckSummary *details, char *text, size_t capacity);
+
 /* Thousandths of the file read, 0 to 1000 (0 when the size is unknown). */
 uint32_t ProgressPermille(uint64_t bytes_done, int64_t bytes_total);
 

@@ -81,6 +81,8 @@ int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *sign
         ui->set_text(ui->window, IDC_CHECK_STATUS, "Not enough memory to start the check.");
         return 0;
     }
+    if (dialog->item_checker != NULL)
+        UseItemChecker(&dialog->job, dialog->item_checker);
     if (items) {
         CheckItemsToo(&dialog->job, dialog->item_checker);
         dialog->flags = dialog->job.flags;
@@ -152,12 +154,16 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     const NaaccrCheckSummary *summary = &dialog->news.summary;
     const int32_t result = dialog->news.result;
     const uint64_t records = summary->records;
-    const char *noun = plural(records, "record", "records");
+    // A NAACCR XML file's records are its tumours, and the status says what the file is.
+    char heading[80];
+    FormatCheckedFile(&dialog->news.details, heading, sizeof heading);
+    const char *noun = heading[0] != '\0' ? plural(records, "tumour", "tumours") : plural(records, "record", "records");
 
     char text[LINE_CAPACITY];
     if (result == NAACCR_REC_OK && summary->stopped == 0) {
         ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 1000);
-        snprintf(text, sizeof text, "100%% - %" PRIu64 " %s checked", records, noun);
+        snprintf(text, sizeof text, "100%% - %" PRIu64 " %s checked%s%s", records, noun, heading[0] ? " - " : "",
+                 heading);
     } else {
         const uint32_t permille = ProgressPermille(summary->bytes, dialog->news.bytes_total);
         ui->set_progress(ui->window, IDC_CHECK_PROGRESS, permille);

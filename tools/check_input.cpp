@@ -53,43 +53,46 @@ bool is_read_failure(int32_t code)
 }
 
 int32_t check_input(const char *path, const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary,
-                    char *error, size_t capacity)
+                    char *error, size_t capacity, const InputHook *hook)
 {
     error[0] = '\0';
-    unsigned char head[2];
+    NaaccrItemCheckOptions chosen = *options;
+    unsigned char head[input_head_size];
     if (strcmp(path, "-") == 0) {
         use_binary_stdin();
         const size_t n = fread(head, 1, sizeof head, stdin);
         if (file_magic(head, n) == MAGIC_GZIP)
-            return check_gzip_stream(stdin, head, n, options, summary, error, capacity);
+            return check_gzip_stream(stdin, head, n, &chosen, summary, error, capacity, hook);
+        tell_head(hook, head, n, &chosen);
         PlainStream stream = {stdin, head, n};
-        return cvCheckNaaccrStreamEx(read_plain, &stream, options, summary);
+        return cvCheckNaaccrStreamEx(read_plain, &stream, &chosen, summary);
     }
     // Only a regular file is opened here, so that a FIFO never blocks the
     // look at its first bytes; the checker refuses anything else anyway.
     if (path_kind(path, true) != PATH_REGULAR)
-        return cvCheckNaaccrFileEx(path, options, summary);
+        return cvCheckNaaccrFileEx(path, &chosen, summary);
     FILE *file = fopen(path, "rb");
     if (file == nullptr)
-        return cvCheckNaaccrFileEx(path, options, summary);
+        return cvCheckNaaccrFileEx(path, &chosen, summary);
     const size_t n = fread(head, 1, sizeof head, file);
     int32_t code;
     if (file_magic(head, n) == MAGIC_GZIP) {
-        code = check_gzip_stream(file, head, n, options, summary, error, capacity);
+        code = check_gzip_stream(file, head, n, &chosen, summary, error, capacity, hook);
     } else if (ends_with_gz(path) && n > 0) {
         clear_summary(summary);
         snprintf(error, capacity, "not in gzip format, though its name ends in .gz");
         code = NAACCR_REC_READ_FAILED;
     } else {
         fclose(file);
-        return cvCheckNaaccrFileEx(path, options, summary);
+        tell_head(hook, head, n, &chosen);
+        return cvCheckNaaccrFileEx(path, &chosen, summary);
     }
     fclose(file);
     return code;
 }
 
 int32_t check_input_records(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary,
-                            char *error, size_t capacity)
+                            char *error, size_t capacity, const InputHook *hook)
 {
     NaaccrItemCheckOptions wide;
     memset(&wide, 0, sizeof wide);
@@ -102,7 +105,7 @@ int32_t check_input_records(const char *path, const NaaccrCheckOptions *options,
     wide.on_progress = options->on_progress;
     wide.context = options->context;
     NaaccrItemCheckSummary wide_summary;
-    const int32_t code = check_input(path, &wide, &wide_summary, error, capacity);
+    const int32_t code = check_input(path, &wide, &wide_summary, error, capacity, hook);
     *summary = wide_summary.records;
     return code;
 }

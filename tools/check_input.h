@@ -6,6 +6,7 @@
 #include <stddef.h>
 
 #include "cvnaaccr.h"
+#include "input_head.h"
 
 // Checks the input `path`, taken exactly as given.  "-" is standard input,
 // read in binary mode.  A name ending in ".gz", or data that starts with the
@@ -15,15 +16,17 @@
 // cannot be read for a reason the checker does not know (damaged compressed
 // data, a ".gz" file that is not compressed, a build without zlib), the code
 // is NAACCR_REC_READ_FAILED or NAACCR_REC_OPEN_FAILED and the reason stands in
-// `error`, which is otherwise left empty.
+// `error`, which is otherwise left empty.  `hook` (or null) is told whether
+// the input is NAACCR XML before the check starts, and may change a copy of
+// the options for it.
 int32_t check_input(const char *path, const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary,
-                    char *error, size_t capacity);
+                    char *error, size_t capacity, const InputHook *hook);
 
 // The same for the record checks alone: the options are carried over to the
 // larger ones (items unchecked) and the record summary handed back, so that
 // every command reads its input through one path.
 int32_t check_input_records(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary,
-                            char *error, size_t capacity);
+                            char *error, size_t capacity, const InputHook *hook = nullptr);
 
 // True when the input failed in a way that makes the exit status 2 (it could
 // not be read), as opposed to problems found in it.

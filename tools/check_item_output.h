@@ -9,6 +9,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 #include "cvnaaccr.h"
 
@@ -19,19 +20,24 @@ struct ItemTally {
     uint64_t count;
 };
 
-// Problems by item number; problems without an item (a missing dictionary)
+// Problems by item number and id (an unknown XML item has no number);
+// problems without an item (a missing dictionary, an XML structure problem)
 // are not in it.
-typedef std::map<int32_t, ItemTally> ItemTallies;
+typedef std::pair<int32_t, std::string> ItemKey;
+typedef std::map<ItemKey, ItemTally> ItemTallies;
 
 void count_item_problem(ItemTallies *tallies, const NaaccrItemProblem &problem);
 
 // "PATH: record 1 (offset 0), column 548: NAACCR_CHECK_ITEM_DATE:
 // dateOfDiagnosis = "20191345": MESSAGE", the message naming the item's
-// name, number and columns.
+// name, number and columns.  An XML problem stands at its line and column,
+// in its patient and tumour: "PATH: line 12, column 9 (patient 1, tumour 2):
+// NAACCR_CHECK_ITEM_DATE: dateOfDiagnosis (item 390) = "20191345": MESSAGE".
 void print_item_problem_text(const char *path, const NaaccrItemProblem &problem);
 
-// One element of schema 2's "problems": the record problem's fields, then
-// "item" (number, id, name, start, length) and "value".
+// One element of schema 2's "problems": the record problem's fields (an XML
+// one's also "line", "patient", "tumor"), then "item" (number, id, name,
+// start, length; number 0 for an unknown XML item) and "value".
 void print_item_problem_json(const NaaccrItemProblem &problem, bool first);
 
 // "PATH: items with most problems: 390 dateOfDiagnosis 2, 220 sex 1", at most

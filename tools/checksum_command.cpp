@@ -49,6 +49,7 @@ struct Assignment {
     std::vector<char> pending; // bytes not yet written to the file
     std::vector<char> record;  // the copy of the record being assigned
     uint64_t records, assigned, not_assigned, listed;
+    bool xml;          // the input is NAACCR XML, which has no checksum fields
     bool unsplittable; // a record's bounds are in doubt ...
     bool have_reason;  // ... for the reason in `reason`
     NaaccrProblem reason;
@@ -148,6 +149,16 @@ int32_t CV_CALL on_assign_progress(void *context, uint64_t done, int64_t total, 
     return 0;
 }
 
+int32_t CV_CALL stop_at_once(void *, uint64_t, int64_t, uint64_t) { return 1; }
+
+// NAACCR XML has no checksum fields: the file is refused, unread.
+void note_xml(void *context, bool xml, NaaccrItemCheckOptions *options)
+{
+    static_cast<Assignment *>(context)->xml = xml;
+    if (xml)
+        options->on_progress = stop_at_once;
+}
+
 void report_failure(const char *path, const char *what)
 {
     fputs("cvnaaccr checksum assign: ", stderr);
@@ -190,7 +201,7 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
     a.line = &line;
     a.pending.reserve(write_buffer_size);
     a.records = a.assigned = a.not_assigned = a.listed = 0;
-    a.unsplittable = a.have_reason = a.write_failed = false;
+    a.xml = a.unsplittable = a.have_reason = a.write_failed = false;
     start_progress(&a.progress, path);
     char error[256];
     if (!create_output(out, strcmp(path, "-") == 0 ? nullptr : path, &a.file, error, sizeof error)) {
@@ -206,7 +217,8 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
     options.on_progress = on_assign_progress;
     options.context = &a;
     NaaccrCheckSummary summary;
-    const int32_t code = check_input_records(path, &options, &summary, error, sizeof error);
+    const InputHook hook = {note_xml, &a};
+    const int32_t code = check_input_records(path, &options, &summary, error, sizeof error, &hook);
     end_progress(&a.progress);
 
     if (is_read_failure(code) || a.write_failed || ferror(stdout)) {
@@ -219,11 +231,13 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
             report_failure(out, "cannot write the copy");
         return 2;
     }
-    if (code == NAACCR_REC_EMPTY_FILE || a.unsplittable) {
+    if (code == NAACCR_REC_EMPTY_FILE || a.unsplittable || a.xml) {
         discard_output(&a.file);
         print_text(stdout, path);
         if (code == NAACCR_REC_EMPTY_FILE) {
             fputs(": the input is empty; ", stdout);
+        } else if (a.xml) {
+            fputs(": NAACCR XML, which has no checksum fields; ", stdout);
         } else {
             printf(": record %" PRIu64 " (offset %" PRId64 "), column %" PRId32 ": %s: ", a.reason.record,
                    a.reason.offset, a.reason.column, check_kind_name(a.reason.code));

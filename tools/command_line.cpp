@@ -15,7 +15,7 @@ namespace
 
 // Values getopt_long returns for options without a one-letter form.
 const int opt_json = 256, opt_checksums = 257, opt_max_problems = 258, opt_threads = 259, opt_type = 260,
-          opt_record = 261, opt_all = 262, opt_items = 263;
+          opt_record = 261, opt_all = 262, opt_items = 263, opt_dictionary = 264;
 
 struct OptionSpec {
     unsigned accepted; // 0: every sub-command
@@ -36,6 +36,7 @@ const OptionSpec option_specs[] = {
     {accept_record, "record", required_argument, opt_record},
     {accept_all, "all", no_argument, opt_all},
     {accept_items, "items", no_argument, opt_items},
+    {accept_dictionary, "dictionary", required_argument, opt_dictionary},
 };
 const size_t option_spec_count = sizeof option_specs / sizeof option_specs[0];
 
@@ -128,6 +129,7 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
     line->record = 0;
     line->all = false;
     line->items = false;
+    line->dictionaries.clear();
     line->files.clear();
 
     // A leading '-' returns every file name in place (as option 1), whatever
@@ -199,6 +201,9 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
             break;
         case opt_items:
             line->items = true;
+            break;
+        case opt_dictionary:
+            line->dictionaries.push_back(optarg);
             break;
         default:
             report_option_error(name, argv[optind > before ? optind - 1 : optind], c, accepted);

@@ -9,29 +9,31 @@
 #include <vector>
 
 // The options a sub-command accepts, as bits for parse_command_line.
-const unsigned accept_json = 1u;         // --json
-const unsigned accept_checksums = 2u;    // --checksums
-const unsigned accept_max_problems = 4u; // --max-problems N
-const unsigned accept_threads = 8u;      // --threads N
-const unsigned accept_quiet = 16u;       // -q, --quiet
-const unsigned accept_output = 32u;      // -o OUT, --output OUT
-const unsigned accept_type = 64u;        // --type T
-const unsigned accept_record = 128u;     // --record N
-const unsigned accept_all = 256u;        // --all
-const unsigned accept_items = 512u;      // --items
+const unsigned accept_json = 1u;          // --json
+const unsigned accept_checksums = 2u;     // --checksums
+const unsigned accept_max_problems = 4u;  // --max-problems N
+const unsigned accept_threads = 8u;       // --threads N
+const unsigned accept_quiet = 16u;        // -q, --quiet
+const unsigned accept_output = 32u;       // -o OUT, --output OUT
+const unsigned accept_type = 64u;         // --type T
+const unsigned accept_record = 128u;      // --record N
+const unsigned accept_all = 256u;         // --all
+const unsigned accept_items = 512u;       // --items
+const unsigned accept_dictionary = 1024u; // --dictionary FILE, repeatable
 
 struct CommandLine {
     bool help; // -h or --help was given: print the help and do nothing else
     bool json;
     bool checksums;
     bool quiet;
-    uint32_t max_problems; // 100 unless given; 0 lists every problem
-    uint32_t threads;      // 0 unless given: as many as the processor has
-    const char *output;    // -o OUT, or null
-    const char *type;      // --type T, or null
-    uint32_t record;       // --record N (1 or more); 0 unless given
-    bool all;              // --all
-    bool items;            // --items
+    uint32_t max_problems;                  // 100 unless given; 0 lists every problem
+    uint32_t threads;                       // 0 unless given: as many as the processor has
+    const char *output;                     // -o OUT, or null
+    const char *type;                       // --type T, or null
+    uint32_t record;                        // --record N (1 or more); 0 unless given
+    bool all;                               // --all
+    bool items;                             // --items
+    std::vector<const char *> dictionaries; // --dictionary FILE, in the order given
     std::vector<const char *> files;
 };
 

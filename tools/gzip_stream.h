@@ -9,6 +9,7 @@
 #include <stdio.h>
 
 #include "cvnaaccr.h"
+#include "input_head.h"
 
 // Checks the gzip data read from `file` (one member or several in a row),
 // whose first `head_length` bytes were already read into `head`.  Returns
@@ -28,8 +29,9 @@ typedef int32_t (*GzipConsumer)(NaaccrReadCallback read, void *stream, void *con
 int32_t read_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, GzipConsumer consume, void *context,
                          char *error, size_t capacity);
 
-int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length,
-                          const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary, char *error,
-                          size_t capacity);
+// `hook` (or null) is told of the first decompressed bytes, as for
+// check_input, and may change `options`.
+int32_t check_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, NaaccrItemCheckOptions *options,
+                          NaaccrItemCheckSummary *summary, char *error, size_t capacity, const InputHook *hook);
 
 #endif

@@ -26,23 +26,27 @@ const Help helps[] = {
      "  --json      one JSON object per file instead\n"
      "  -h, --help  show this help\n"},
     {"check",
-     "cvnaaccr check [--json] [--checksums] [--items] [--max-problems N] [--threads N] [--quiet]\n"
-     "       FILE...",
+     "cvnaaccr check [--json] [--checksums] [--items] [--dictionary FILE]... [--max-problems N]\n"
+     "       [--threads N] [--quiet] FILE...",
      "Checks every record of each file against its first record: length, terminator,\n"
      "record type, version code and bytes.  One line per problem, then a summary line.\n"
-     "FILE may be - (standard input); gzip-compressed input (a name ending in .gz, or\n"
-     "data starting with the gzip magic bytes) is decompressed.\n"
+     "A NAACCR XML file (its first character after white space is <) is checked as\n"
+     "XML, every data item included: each problem with its line and column, patient\n"
+     "and tumour; the summary says what the file is.  FILE may be - (standard\n"
+     "input); gzip-compressed input (a name ending in .gz, or data starting with the\n"
+     "gzip magic bytes) is decompressed.\n"
      "\n"
-     "  --json            one JSON object per file instead\n"
-     "  --checksums       also verify each record's NAACCR checksum field\n"
-     "  --items           also check every data item by the NAACCR data dictionary of\n"
-     "                    the record's type and version; the summary names the ten\n"
-     "                    items with most problems; JSON schema 2\n"
-     "  --max-problems N  list at most N problems per file (default 100; 0: all)\n"
-     "  --threads N       threads that read and check a file (default 0: one per\n"
-     "                    processor, at most 8)\n"
-     "  -q, --quiet       only the summary line of each file\n"
-     "  -h, --help        show this help\n"},
+     "  --json             one JSON object per file instead\n"
+     "  --checksums        also verify each record's NAACCR checksum field\n"
+     "  --items            also check every data item by the NAACCR data dictionary of\n"
+     "                     the record's type and version; the summary names the ten\n"
+     "                     items with most problems; JSON schema 2 (always for XML)\n"
+     "  --dictionary FILE  NAACCR XML: load a user dictionary (may be repeated)\n"
+     "  --max-problems N   list at most N problems per file (default 100; 0: all)\n"
+     "  --threads N        threads that read and check a file (default 0: one per\n"
+     "                     processor, at most 8)\n"
+     "  -q, --quiet        only the summary line of each file\n"
+     "  -h, --help         show this help\n"},
     {"checksum verify", "cvnaaccr checksum verify [--json] [--max-problems N] [--threads N] [--quiet] FILE...",
      "Verifies the NAACCR checksum field of every record, as check --checksums does.\n"
      "Lists mismatches and every reason a record could not be verified; blank fields\n"
@@ -112,8 +116,8 @@ const Help helps[] = {
      "  -h, --help  show this help\n"},
 };
 
-const char program_help[] = "cvnaaccr recognises and checks NAACCR fixed-length record files and maintains\n"
-                            "their checksum fields.\n"
+const char program_help[] = "cvnaaccr recognises and checks NAACCR fixed-length record files and NAACCR XML\n"
+                            "files, and maintains the checksum fields of records.\n"
                             "\n"
                             "Commands:\n"
                             "  inspect   what the library's file inspection finds out about each file\n"

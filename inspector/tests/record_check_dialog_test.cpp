@@ -577,3 +577,86 @@ TEST(CheckDialog, ItemChoiceIsOfferedByALibraryThatHasItAndListsTheItem)
         ReleaseInspectionLog(&program.log);
     }
 }
+
+TEST(CheckDialog, NaaccrXmlIsCheckedWholeByALibraryThatHasTheItemChecker)
+{
+    const std::string path = write_test_file(
+        "faults.xml", "<?xml version=\"1.0\"?>\n"
+                      "<NaaccrData baseDictionaryUri=\"http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml\" "
+                      "recordType=\"I\" specificationVersion=\"1.8\" xmlns=\"http://naaccr.org/naaccrxml\">\n"
+                      "<Patient>\n<Item naaccrId=\"sex\">X</Item>\n"
+                      "<Tumor><Item naaccrId=\"noSuchItem\">1</Item></Tumor>\n<Tumor/>\n</Patient>\n</NaaccrData>\n");
+    const struct {
+        const char *label;
+        CheckFileExFunction item_checker;
+        int ticked;
+        std::vector<std::string> rows; // the message column
+        const char *status;
+    } cases[] = {
+        {"a 1.2 library: the file is only named", nullptr, 0, {"NAACCR XML file"}, "100% - 0 records checked"},
+        {"the box left empty",
+         cvCheckNaaccrFileEx,
+         0,
+         {"Line 4, patient 1: Item 220 Sex, value \"X\": sex: 'X' where only digits 0-9 may stand",
+          "Line 5, patient 1, tumour 1: Item noSuchItem, value \"1\": unknown item noSuchItem: not in dictionary 250"},
+         "100% - 2 tumours checked - NAACCR XML, version 250, record type I"},
+        {"the box ticked",
+         cvCheckNaaccrFileEx,
+         1,
+         {"Line 4, patient 1: Item 220 Sex, value \"X\": sex: 'X' where only digits 0-9 may stand",
+          "Line 5, patient 1, tumour 1: Item noSuchItem, value \"1\": unknown item noSuchItem: not in dictionary 250"},
+         "100% - 2 tumours checked - NAACCR XML, version 250, record type I"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        UiRecorder r;
+        DialogUi ui = r.ui();
+        ProgramState program;
+        memset(&program, 0, sizeof program);
+        snprintf(program.check_path, sizeof program.check_path, "%s", path.c_str());
+        program.checker = cvCheckNaaccrFile;
+        program.item_checker = c.item_checker;
+        CheckDialog dialog;
+        InitCheckDialog(&ui, &dialog, &program);
+        r.check_answers[IDC_CHECK_ITEMS] = c.ticked;
+        ASSERT_TRUE(StartCheck(&ui, &dialog, &signals));
+        RunCheckJob(&dialog.job);
+        ASSERT_EQ(ShowCheckNews(&ui, &dialog), 1);
+        FinishCheck(&ui, &dialog);
+        ASSERT_EQ(r.list_counts[IDC_CHECK_LIST], c.rows.size());
+        for (uint32_t row = 0; row < c.rows.size(); ++row) {
+            char text[300];
+            CheckCellText(&dialog, row, 4, text, sizeof text);
+            EXPECT_EQ(text, c.rows[row]) << "row " << row;
+        }
+        EXPECT_EQ(r.fields[IDC_CHECK_STATUS], c.status);
+        ReleaseCheckDialog(&dialog);
+    }
+}
+
+TEST(CheckTexts, SayWhatTheCheckedFileIs)
+{
+    const struct {
+        const char *label;
+        int32_t format, version;
+        char record_type;
+        const char *text;
+    } cases[] = {
+        {"XML of a known version and type", NAACCR_FORMAT_XML, 250, 'I', "NAACCR XML, version 250, record type I"},
+        {"XML without a record type", NAACCR_FORMAT_XML, 180, ' ', "NAACCR XML, version 180, without a record type"},
+        {"XML of no known dictionary", NAACCR_FORMAT_XML, 0, 'A', "NAACCR XML, record type A"},
+        {"fixed-length records", NAACCR_FORMAT_FLAT, 180, 'I', ""},
+        {"the record checker alone", 0, 0, '\0', ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        NaaccrItemCheckSummary details;
+        memset(&details, 0, sizeof details);
+        details.format = c.format;
+        details.version = c.version;
+        details.records.record_type = c.record_type;
+        char text[80];
+        FormatCheckedFile(&details, text, sizeof text);
+        EXPECT_STREQ(text, c.text);
+    }
+}

@@ -7,7 +7,7 @@ cvCheckNaaccrFile and cvCheckNaaccrStream; only the item check needs the Ex call
 from __future__ import annotations
 
 import ctypes
-from typing import Any, Optional, Tuple
+from typing import Any, Optional, Sequence, Tuple
 
 from . import _header, _native
 from ._check_results import CheckSummary, summary_of
@@ -29,15 +29,17 @@ def _ex_functions(library: Any) -> Optional[Tuple[Any, Any]]:
 
 
 def run_check(path: Optional[bytes], reader: Any, flags: int, threads: int, max_reported: int,
-              on_problem: Any, on_item_problem: Any, on_progress: Any) -> Tuple[int, CheckSummary]:
+              on_problem: Any, on_item_problem: Any, on_progress: Any,
+              dictionaries: Sequence[bytes] = ()) -> Tuple[int, CheckSummary]:
     """Checks the file at `path`, or the stream read by `reader`; returns the result code and summary.
 
     The callbacks are ctypes callbacks; they must outlive the call, which they do as arguments.
+    `dictionaries` are the paths of NAACCR XML user dictionaries to load, encoded.
     """
     library = _native.library()
     ex = _ex_functions(library)
     if ex is None:
-        if flags & _header.NAACCR_CHECK_ITEMS:
+        if flags & _header.NAACCR_CHECK_ITEMS or dictionaries:
             raise LibraryNotFoundError(
                 "the loaded cvnaaccr library cannot check data items: it is older than this package"
             )
@@ -56,6 +58,11 @@ def run_check(path: Optional[bytes], reader: Any, flags: int, threads: int, max_
         max_reported=max_reported, on_problem=on_problem, on_progress=on_progress,
         on_item_problem=on_item_problem,
     )
+    # The array and its bytes live in these locals until the call returns.
+    names = (ctypes.c_char_p * max(len(dictionaries), 1))(*dictionaries)
+    if dictionaries:
+        wide.dictionaries = ctypes.cast(names, ctypes.POINTER(ctypes.c_char_p))
+        wide.dictionary_count = len(dictionaries)
     wide_raw = _header.NaaccrItemCheckSummary()
     if path is not None:
         code = ex[0](path, ctypes.byref(wide), ctypes.byref(wide_raw))

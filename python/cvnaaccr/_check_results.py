@@ -44,6 +44,13 @@ class Problem:
     items=True)``) has ``item``, the item, and ``value``, its value as it
     stands in the record (padding blanks included); both are None for a
     problem of the record.
+
+    In a NAACCR XML file ``line`` and ``column`` (from 1) place the problem,
+    ``offset`` is its byte offset, ``patient`` is the patient's number in the
+    file and ``tumor`` the tumour's in its patient (0 outside them), and
+    ``record`` the tumour's number in the file (0 outside a tumour).  An
+    unknown item has number 0 and name "".  ``line``, ``patient`` and
+    ``tumor`` are 0 in fixed-length records.
     """
 
     record: int
@@ -53,6 +60,9 @@ class Problem:
     message: str
     item: Optional[ProblemItem] = None
     value: Optional[str] = None
+    line: int = 0
+    patient: int = 0
+    tumor: int = 0
 
     @property
     def is_anomaly(self) -> bool:
@@ -82,6 +92,14 @@ class CheckSummary:
     With a library that has the item check, ``counts`` holds every kind of
     ProblemKind, the item kinds included, and ``items`` counts the item
     values checked (given, not blank; 0 without ``items=True``).
+
+    ``format`` is "flat" for fixed-length records, "xml" for NAACCR XML
+    (checked item by item whatever ``items`` says) and "" when nothing was
+    read.  For XML, ``version`` and ``record_type`` are the root's
+    ("250", "I"; record_type " " when it has none), ``records`` counts the
+    tumours, and ``patients``, ``tumors``, ``specification_version`` ("1.8")
+    and ``user_dictionaries`` (the root's userDictionaryUri as given) are
+    filled; they are 0 and "" for flat records.
     """
 
     records: int
@@ -97,6 +115,11 @@ class CheckSummary:
     terminators: str
     stopped: Stopped
     items: int = 0
+    format: str = ""
+    patients: int = 0
+    tumors: int = 0
+    specification_version: str = ""
+    user_dictionaries: str = ""
 
     @property
     def significant_problems(self) -> int:
@@ -123,10 +146,13 @@ def item_problem_of(p: _header.NaaccrItemProblem) -> Problem:
         return _native.decode_text(raw) if raw else ""
 
     item = value = None
-    if p.item_number > 0:
+    # An unknown XML item has an id but no number.
+    if p.item_number > 0 or p.item_id:
         item = ProblemItem(p.item_number, text(p.item_id), text(p.item_name), p.item_start, p.item_length)
         value = text(ctypes.string_at(p.value, p.value_length)) if p.value and p.value_length else ""
-    return Problem(p.record, p.offset, p.column, ProblemKind(p.code), text(p.message), item, value)
+    return Problem(
+        p.record, p.offset, p.column, ProblemKind(p.code), text(p.message), item, value, p.line, p.patient, p.tumor
+    )
 
 
 def summary_of(
@@ -155,4 +181,19 @@ def summary_of(
         terminators=text(raw.first_terminator) + text(raw.second_terminator),
         stopped=Stopped(raw.stopped),
         items=wide.items if wide is not None else 0,
+        **(_format_of(wide) if wide is not None else {}),
+    )
+
+
+_FORMATS = {_header.NAACCR_FORMAT_FLAT: "flat", _header.NAACCR_FORMAT_XML: "xml"}
+
+
+def _format_of(wide: _header.NaaccrItemCheckSummary) -> Dict[str, object]:
+    """What an Ex check's summary says of the file's format."""
+    return dict(
+        format=_FORMATS.get(wide.format, ""),
+        patients=wide.patients,
+        tumors=wide.tumors,
+        specification_version=_native.decode_text(wide.specification_version),
+        user_dictionaries=_native.decode_text(wide.user_dictionaries),
     )

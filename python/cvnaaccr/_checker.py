@@ -5,10 +5,11 @@ from __future__ import annotations
 import ctypes
 import io
 import operator
+import os
 import queue
 import threading
 from dataclasses import dataclass
-from typing import Any, BinaryIO, Callable, Generator, List, NamedTuple, Optional, Union
+from typing import Any, BinaryIO, Callable, Generator, Iterable, List, NamedTuple, Optional, Tuple, Union
 
 from . import _header, _native
 from ._check_call import run_check
@@ -20,6 +21,7 @@ from ._codes import CheckError, ProblemKind, ResultCode
 ProgressFunction = Callable[[int, Optional[int], int], Any]
 
 Source = Union[_native.PathArgument, BinaryIO, Any]
+PathArgument = _native.PathArgument
 
 # Problems waiting for the consumer of check(): enough to keep the checking
 # thread busy, few enough that memory stays small whatever the file.
@@ -34,9 +36,18 @@ class _Settings:
     threads: int
     max_reported: int
     name: str
+    dictionaries: Tuple[bytes, ...] = ()
 
 
-def _settings(source: Source, checksums: bool, items: bool, threads: int, max_problems: Optional[int]) -> _Settings:
+def _dictionary_paths(dictionaries: Iterable[PathArgument]) -> Tuple[bytes, ...]:
+    """The user dictionaries' paths, encoded as the library opens them."""
+    if isinstance(dictionaries, (str, bytes, os.PathLike)):
+        raise TypeError("dictionaries must be a list of paths, not one path")
+    return tuple(_native.encode_path(path) for path in dictionaries)
+
+
+def _settings(source: Source, checksums: bool, items: bool, threads: int, max_problems: Optional[int],
+              dictionaries: Iterable[PathArgument] = ()) -> _Settings:
     threads = operator.index(threads)
     max_problems = None if max_problems is None else operator.index(max_problems)
     if threads < 0 or threads > 0xFFFFFFFF:
@@ -49,9 +60,11 @@ def _settings(source: Source, checksums: bool, items: bool, threads: int, max_pr
     if hasattr(source, "read"):
         if isinstance(source, io.TextIOBase):
             raise TypeError("check needs a binary file object (open it with 'rb'), not a text file")
-        return _Settings(None, source, flags, threads, most, repr(getattr(source, "name", source)))
+        return _Settings(
+            None, source, flags, threads, most, repr(getattr(source, "name", source)), _dictionary_paths(dictionaries)
+        )
     raw = _native.encode_path(source)
-    return _Settings(raw, None, flags, threads, most, repr(_native.decode_path(raw)))
+    return _Settings(raw, None, flags, threads, most, repr(_native.decode_path(raw)), _dictionary_paths(dictionaries))
 
 
 _FAILURES = {
@@ -167,6 +180,7 @@ def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settin
             _header.ProblemCallback(on_problem),
             _header.ItemProblemCallback(on_item_problem),
             _header.ProgressCallback(on_progress),
+            settings.dictionaries,
         )
         items.put(_Finished(code, summary, failures[0] if failures else None))
     except BaseException as error:
@@ -268,6 +282,7 @@ def check_file(
     threads: int = 0,
     max_problems: Optional[int] = None,
     progress: Optional[ProgressFunction] = None,
+    dictionaries: Iterable[PathArgument] = (),
 ) -> CheckResult:
     """Checks every record of a file and returns ``(summary, problems)`` as a CheckResult.
 
@@ -278,7 +293,13 @@ def check_file(
     raised here.
     """
     run = check(
-        source, checksums=checksums, items=items, threads=threads, max_problems=max_problems, progress=progress
+        source,
+        checksums=checksums,
+        items=items,
+        threads=threads,
+        max_problems=max_problems,
+        progress=progress,
+        dictionaries=dictionaries,
     )
     problems = list(run)
     assert run.summary is not None
@@ -293,6 +314,7 @@ def check(
     threads: int = 0,
     max_problems: Optional[int] = None,
     progress: Optional[ProgressFunction] = None,
+    dictionaries: Iterable[PathArgument] = (),
 ) -> CheckRun:
     """Checks every record of a file; yields each Problem in file order and returns the CheckSummary.
 
@@ -304,7 +326,13 @@ def check(
     data item of every record is checked by the NAACCR data dictionary of
     the record's type and version, and its problems (their ``item`` and
     ``value`` set) come in file order among the record problems; it needs a
-    library of 1.3 or later (LibraryNotFoundError otherwise).  ``threads`` is the
+    library of 1.3 or later (LibraryNotFoundError otherwise).  A NAACCR XML
+    file (its first character after a byte-order mark and white space is
+    "<") is checked item by item whether ``items`` is given or not: its
+    problems carry their ``line``, ``patient`` and ``tumor``, and the
+    summary its ``format``, root and counts.  ``dictionaries`` are the paths
+    of a registry's user dictionaries to load for XML (fixed-length records
+    do not use them); one that cannot be read is a USER_DICTIONARY problem.  ``threads`` is the
     number of threads the library reads and checks a file with (0: one per
     processor, at most 8); the problems and their order do not depend on it.
     ``max_problems`` bounds the problems yielded; the rest are still counted
@@ -328,5 +356,5 @@ def check(
     the stream stops the check and is raised again here.  Nothing is read
     until the first item is asked for.
     """
-    return CheckRun(_settings(source, checksums, items, threads, max_problems), progress)
+    return CheckRun(_settings(source, checksums, items, threads, max_problems, dictionaries), progress)
 

@@ -119,6 +119,47 @@ TEST(CommandLine, ParsesOptionsAnywhereAndKeepsFileNamesAsGiven)
     }
 }
 
+TEST(CommandLine, KeepsEveryUserDictionaryInTheOrderGiven)
+{
+    const unsigned with_dictionary = check_options | accept_dictionary;
+    const struct {
+        const char *label;
+        unsigned accepted;
+        std::vector<const char *> args;
+        int status;
+        std::vector<std::string> dictionaries, files;
+    } cases[] = {
+        {"none", with_dictionary, {"f"}, 0, {}, {"f"}},
+        {"repeated, both forms",
+         with_dictionary,
+         {"--dictionary", "a.xml", "f", "--dictionary=b.xml"},
+         0,
+         {"a.xml", "b.xml"},
+         {"f"}},
+        {"the same twice", with_dictionary, {"--dictionary=a", "--dictionary=a", "f"}, 0, {"a", "a"}, {"f"}},
+        {"a prefix, a name like an option", with_dictionary, {"--dict", "-q", "f"}, 0, {"-q"}, {"f"}},
+        {"missing value", with_dictionary, {"f", "--dictionary"}, 2, {}, {}},
+        {"not an option of this command", check_options, {"--dictionary", "a", "f"}, 2, {}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::vector<std::string> storage = {"check"};
+        for (const char *a : c.args)
+            storage.push_back(a);
+        std::vector<char *> argv;
+        for (std::string &s : storage)
+            argv.push_back(&s[0]);
+        argv.push_back(nullptr);
+        CommandLine line;
+        ASSERT_EQ(parse_command_line("check", static_cast<int>(storage.size()), argv.data(), c.accepted, &line),
+                  c.status);
+        if (c.status != 0)
+            continue;
+        EXPECT_EQ(std::vector<std::string>(line.dictionaries.begin(), line.dictionaries.end()), c.dictionaries);
+        EXPECT_EQ(std::vector<std::string>(line.files.begin(), line.files.end()), c.files);
+    }
+}
+
 TEST(CommandLine, CountsAreWholeNumbersThatFit)
 {
     const struct {

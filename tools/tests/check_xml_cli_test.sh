@@ -1,0 +1,191 @@
+#!/usr/bin/env bash
+# check_xml_cli_test.sh -- `cvnaaccr check` on NAACCR XML files end to end:
+#   check_xml_cli_test.sh CLI WORK XMLDATA
+# XMLDATA holds the shared NAACCR XML samples; their cases are skipped when it
+# is absent.  A failed case names itself and the test goes on.
+set -uo pipefail
+cli=$1 work=$2 xmldata=$3
+rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# expect LABEL STATUS REGEX COMMAND...: the exit status, and output (stdout and
+# stderr, lines joined by blanks) matching the extended regular expression.
+expect() {
+  local label=$1 status=$2 pattern=$3
+  shift 3
+  local out rc
+  out=$("$@" 2>&1)
+  rc=$?
+  [[ $rc -eq $status ]] || { fail "$label: exit $rc, expected $status"; echo "$out" | head -5; return; }
+  [[ -z $pattern ]] || tr '\n' ' ' <<<"$out" | grep -Eq -- "$pattern" || { fail "$label: output lacks /$pattern/"; echo "$out" | head -5; }
+}
+
+# The problems of a check's text output as "line column patient tumour CODE_NAME id value" lines.
+problems() {
+  perl -ne 'print join(" ", grep { defined && length } ($1, $2, $4, $5, $6, $7, $8)), "\n"
+    if /: line (\d+), column (\d+)( \(patient (\d+)(?:, tumour (\d+))?\))?: ([A-Z_]+): (?:(\w+)(?: \(item \d+\))? = ("[^"]*"):)?/'
+}
+
+root='baseDictionaryUri="http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml" recordType="I" specificationVersion="1.8"'
+# ---- a NAACCR 25 incidence file with one fault of each kind at a known place.
+cat >faults.xml <<EOF
+<?xml version="1.0" encoding="UTF-8"?>
+<NaaccrData $root xmlns="http://naaccr.org/naaccrxml">
+  <Item naaccrId="registryId">0000001234</Item>
+  <Patient>
+    <Item naaccrId="patientIdNumber">00000001</Item>
+    <Item naaccrId="sex">X</Item>
+    <Tumor>
+      <Item naaccrId="dateOfDiagnosis">20191345</Item>
+      <Item naaccrId="primarySite">C509</Item>
+      <Item naaccrId="noSuchItem">1</Item>
+    </Tumor>
+    <Tumor>
+      <Item naaccrId="primarySite" naaccrNum="401">C509</Item>
+      <Item naaccrId="primarySite">C509</Item>
+      <Item naaccrId="dateOfDiagnosis">2019 </Item>
+    </Tumor>
+  </Patient>
+  <Patient>
+    <Item naaccrId="dateOfBirth">20190230</Item>
+    <Tumor>
+      <Item naaccrId="sex">1</Item>
+      <Tumour/>
+    </Tumor>
+  </Patient>
+</NaaccrData>
+EOF
+want='6 5 1 NAACCR_CHECK_ITEM_DATA_TYPE sex "X"
+8 7 1 1 NAACCR_CHECK_ITEM_DATE dateOfDiagnosis "20191345"
+10 7 1 1 NAACCR_CHECK_ITEM_UNKNOWN noSuchItem "1"
+13 7 1 2 NAACCR_CHECK_ITEM_NUMBER primarySite "C509"
+14 7 1 2 NAACCR_CHECK_ITEM_REPEATED primarySite "C509"
+15 7 1 2 NAACCR_CHECK_ITEM_BLANKS dateOfDiagnosis "2019 "
+19 5 2 NAACCR_CHECK_ITEM_DATE dateOfBirth "20190230"
+21 7 2 1 NAACCR_CHECK_ITEM_LEVEL sex "1"
+22 7 2 1 NAACCR_CHECK_XML_STRUCTURE'
+gzip -c faults.xml >faults.xml.gz
+cp faults.xml.gz faults-gzip-without-suffix
+# The same file with a byte-order mark and CR LF line ends; without its
+# declaration and after two blank lines.
+{ printf '\xef\xbb\xbf'; sed 's/$/\r/' faults.xml; } >faults-bom-crlf.xml
+{ printf '\n\n'; sed 1d faults.xml; } >faults-blank-lines.xml
+while IFS='|' read -r label offset command; do
+  got=$(eval "$command" | problems | awk -v d="$offset" '{ $1 += d; print }')
+  [[ $got == "$want" ]] || fail "$label: $(diff <(echo "$got") <(echo "$want") | head -4)"
+done <<CASES
+file|0|"$cli" check faults.xml
+file, --items as well|0|"$cli" check --items faults.xml
+one thread|0|"$cli" check --threads 1 faults.xml
+gzip|0|"$cli" check faults.xml.gz
+gzip data without .gz|0|"$cli" check faults-gzip-without-suffix
+standard input|0|"$cli" check - <faults.xml
+gzip on standard input|0|"$cli" check - <faults.xml.gz
+byte-order mark, CR LF|0|"$cli" check faults-bom-crlf.xml
+blank lines before the root|-1|"$cli" check faults-blank-lines.xml
+CASES
+
+summary='faults.xml: NAACCR XML, version 250, record type I, specification 1.8: 2 patients, 3 tumours, 9 problems \(1 NAACCR_CHECK_ITEM_DATA_TYPE, 2 NAACCR_CHECK_ITEM_DATE, 1 NAACCR_CHECK_ITEM_BLANKS, 1 NAACCR_CHECK_ITEM_UNKNOWN, 1 NAACCR_CHECK_ITEM_NUMBER, 1 NAACCR_CHECK_ITEM_LEVEL, 1 NAACCR_CHECK_ITEM_REPEATED, 1 NAACCR_CHECK_XML_STRUCTURE\), [0-9]+ item values checked'
+top='faults.xml: items with most problems: 220 sex 2, 390 dateOfDiagnosis 2, 400 primarySite 2, 240 dateOfBirth 1, noSuchItem 1 $'
+expect "summary: what the file is, what it holds" 1 "$summary $top" "$cli" check faults.xml
+expect "--quiet: the summary lines alone" 1 "^$summary $top" "$cli" check --quiet faults.xml
+expect "--max-problems limits the list, not the tally" 1 "and 7 more problems $summary $top" \
+  "$cli" check --max-problems 2 faults.xml
+expect "a message names the item" 1 'line 6, column 5 \(patient 1\): NAACCR_CHECK_ITEM_DATA_TYPE: sex \(item 220\) = "X": ' \
+  "$cli" check faults.xml
+
+# JSON: schema 2 whether --items is given or not, each problem placed.
+for items in "" --items; do
+  json=$("$cli" check --json $items --max-problems 3 faults.xml)
+  while IFS= read -r field; do
+    [[ $json == *"$field"* ]] || fail "check --json $items lacks $field"
+  done <<'FIELDS'
+{"schema":2,"path":"faults.xml","problems":[{"record":0,"offset":
+"column":5,"line":6,"patient":1,"tumor":0,"code":16,"code_name":"NAACCR_CHECK_ITEM_DATA_TYPE","message":"sex: 'X' where only digits 0-9 may stand","item":{"number":220,"id":"sex","name":"Sex","start":0,"length":1},"value":"X"}
+{"record":1,"offset":
+"column":7,"line":10,"patient":1,"tumor":1,"code":23,"code_name":"NAACCR_CHECK_ITEM_UNKNOWN","message":"unknown item noSuchItem: not in dictionary 250","item":{"number":0,"id":"noSuchItem","name":"","start":0,"length":0},"value":"1"}],
+"records":3,
+"problem_count":9,"unlisted":6,
+"NAACCR_CHECK_XML_STRUCTURE":1,
+"problems_by_item":[{"number":220,"id":"sex","name":"Sex","count":2},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":2},{"number":400,"id":"primarySite","name":"Primary Site","count":2},
+{"number":0,"id":"noSuchItem","name":"","count":1}],"record_type":"I","version":"250",
+"stopped":0,"format":"xml","specification_version":"1.8","user_dictionaries":"","patients":2,"tumors":3}
+FIELDS
+done
+json=$("$cli" check --json --json faults.xml - <faults.xml.gz)
+[[ $(grep -c '"format":"xml"' <<<"$json") -eq 2 ]] || fail "JSON of a file and of gzip on standard input: other than two XML objects"
+printf 'I%015s180%-4029s\n' "" "" >flat.txt
+[[ $("$cli" check --json --items flat.txt) == *'"stopped":0,"format":"flat"}' ]] || fail "schema 2 of a flat file does not end in format flat"
+[[ $("$cli" check --json flat.txt) != *format* ]] || fail "schema 1 names a format"
+
+# ---- exit status and hostile or broken input.
+printf '<NaaccrData %s xmlns="http://naaccr.org/naaccrxml"><Patient><Tumor><Item naaccrId="primarySite">C509</Item></Tumor></Patient></NaaccrData>\n' "$root" >valid.xml
+printf '<NaaccrData %s xmlns="http://naaccr.org/naaccrxml"><Patient><Tumor><Item naaccrId="prim' "$root" >cut.xml
+printf '<?xml version="1.0"?>\n<!DOCTYPE x [<!ENTITY a "aaaa">]>\n<NaaccrData/>\n' >doctype.xml
+printf '<?xml version="1.0" encoding="EBCDIC-US"?>\n<NaaccrData/>\n' >ebcdic.xml
+head -c 100 faults.xml.gz >cut.xml.gz
+while IFS='|' read -r label status pattern command; do
+  expect "$label" "$status" "$pattern" bash -c "$command"
+done <<CASES
+valid: no problem|0|valid.xml: NAACCR XML, version 250, record type I, specification 1.8: 1 patient, 1 tumour, 0 problems, 1 item value checked $|"$cli" check valid.xml
+cut in the middle of a tag|1|NAACCR_CHECK_XML_MALFORMED|"$cli" check cut.xml
+DOCTYPE refused|1|line 2, column [0-9]+: NAACCR_CHECK_XML_MALFORMED: a DOCTYPE|"$cli" check doctype.xml
+encoding not supported|1|NAACCR_CHECK_XML_ENCODING|"$cli" check ebcdic.xml
+damaged gzip|2|cut.xml.gz: the compressed data is cut short|"$cli" check cut.xml.gz
+missing file|2|cannot be opened|"$cli" check missing.xml
+checksum assign refuses XML, writes nothing|1|valid.xml: NAACCR XML, which has no checksum fields; out.txt not written|"$cli" checksum assign valid.xml -o out.txt; s=\$?; [[ ! -e out.txt ]] && exit \$s
+checksum assign refuses gzip XML on standard input|1|-: NAACCR XML, which has no checksum fields|"$cli" checksum assign - -o out.txt <faults.xml.gz
+worst status of several|2|valid.xml: .* 0 problems.*missing.xml|"$cli" check valid.xml missing.xml
+CASES
+
+# ---- user dictionaries: an item of a registry's own, known only when loaded.
+cat >mine.xml <<'EOF'
+<?xml version="1.0"?>
+<NaaccrDictionary dictionaryUri="urn:mine" naaccrVersion="250" specificationVersion="1.8" xmlns="http://naaccr.org/naaccrxml">
+<ItemDefs>
+<ItemDef naaccrId="myItem" naaccrNum="9500" naaccrName="Mine" length="5" recordTypes="A,M,C,I" parentXmlElement="Tumor" dataType="digits"/>
+</ItemDefs>
+</NaaccrDictionary>
+EOF
+printf '<NaaccrData %s userDictionaryUri="urn:mine" xmlns="http://naaccr.org/naaccrxml"><Patient><Tumor>\n<Item naaccrId="myItem">12345</Item></Tumor></Patient></NaaccrData>\n' "$root" >uses-mine.xml
+printf '<NaaccrData %s userDictionaryUri="urn:mine" xmlns="http://naaccr.org/naaccrxml"><Patient><Tumor>\n<Item naaccrId="myItem">12x45</Item></Tumor></Patient></NaaccrData>\n' "$root" >bad-mine.xml
+sed 's/naaccrId="myItem" naaccrNum="9500"/naaccrId="sex" naaccrNum="220"/' mine.xml >clash.xml
+while IFS='|' read -r label status pattern command; do
+  expect "$label" "$status" "$pattern" bash -c "$command"
+done <<CASES
+not loaded: unknown, its dictionary named|1|NAACCR_CHECK_ITEM_UNKNOWN: myItem = "12345": unknown item myItem: .*not loaded: urn:mine.*user dictionaries "urn:mine"|"$cli" check uses-mine.xml
+loaded: known|0|1 tumour, 0 problems, 1 item value checked|"$cli" check --dictionary mine.xml uses-mine.xml
+loaded: its rules apply|1|line 2, column 1 \(patient 1, tumour 1\): NAACCR_CHECK_ITEM_DATA_TYPE: myItem \(item 9500\) = "12x45"|"$cli" check --dictionary mine.xml bad-mine.xml
+loaded, with JSON and from standard input|0|"problem_count":0,.*"user_dictionaries":"urn:mine"|"$cli" check --json --dictionary mine.xml - <uses-mine.xml
+twice, and a missing one|1|NAACCR_CHECK_USER_DICTIONARY: .*nothing.xml|"$cli" check --dictionary mine.xml --dictionary nothing.xml uses-mine.xml
+a dictionary that redefines a base item|1|NAACCR_CHECK_USER_DICTIONARY: .*clash.xml|"$cli" check --dictionary clash.xml valid.xml
+a flat file: not used, and said so|0|--dictionary is not used for fixed-length records.*flat.txt: 1 record, 0 problems|"$cli" check --dictionary mine.xml flat.txt
+--dictionary needs a value|2|option '--dictionary' needs a value|"$cli" check valid.xml --dictionary
+CASES
+
+# ---- the shared samples (what each holds: xmldata/README.md).
+if [[ -d $xmldata/samples ]]; then
+  while IFS='|' read -r file status pattern; do
+    expect "$file" "$status" "$pattern" "$cli" check --max-problems 1 "$xmldata/samples/$file"
+  done <<'CASES'
+naaccr-xml__valid_standard-file-1.xml|0|: NAACCR XML, version 240, record type I, specification 1.7: 2 patients, 1 tumour, 0 problems, 4 item values checked $
+naaccr-xml__valid_user-extensions-1.xml|0|: NAACCR XML, version 240, record type I, specification 1.7: 1 patient, 1 tumour, 0 problems
+naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz|0|: NAACCR XML, version 250, record type I, specification 1.7: 944 patients, 1000 tumours, 0 problems, 76334 item values checked $
+naaccr-xml__test-multi-line-cdata.xml|1|line 10, column 13 \(patient 1, tumour 1\): NAACCR_CHECK_ITEM_RECORD_TYPE: textRemarks \(item 2680\) = "Some<10>text"
+naaccr-xml__invalid_bad-tag-1.xml|1|line 5, column 1: NAACCR_CHECK_XML_STRUCTURE: the root element is NaaccrDat.*0 patients, 0 tumours, 1 problem
+naaccr-xml__invalid_value-to-long-1.xml|1|line 8, column 9 \(patient 1\): NAACCR_CHECK_ITEM_TOO_LONG: patientIdNumber \(item 20\)
+naaccr-xml__invalid_bad-data-item-2.xml|1|line 8, column 9 \(patient 1\): NAACCR_CHECK_ITEM_LEVEL: primarySite \(item 400\) = "C123"
+naaccr-xml__invalid_unknown-data-item-1.xml|1|line 10, column 13 \(patient 1, tumour 1\): NAACCR_CHECK_ITEM_UNKNOWN: unknown = "XXX": .*not loaded: whatever
+naaccr-xml__invalid_default-namespace-missing-1.xml|1|line 5, column 1: NAACCR_CHECK_XML_ROOT: NaaccrData has no namespace
+naaccr-xml__xml-reader-duplicate-items.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_ITEM_REPEATED, 1 NAACCR_CHECK_XML_ROOT\)
+naaccr-xml__xml-reader-special-characters.xml|1|line 1, column 1: NAACCR_CHECK_XML_ROOT: NaaccrData has no namespace.*1 problem \(1 NAACCR_CHECK_XML_ROOT\)
+naaccr-xml__test_ASCII_with_control_chars.xml|1|line 8, column 74 \(patient 1, tumour 1\): NAACCR_CHECK_XML_MALFORMED
+werth-naaccr__synthetic-naaccr-18-incidence.xml|1|NAACCR XML, version 180, specification 1.4: 17 patients, 20 tumours, 2 problems \(2 NAACCR_CHECK_XML_ROOT\), 1879 item values checked
+CASES
+else
+  echo "no NAACCR XML samples at $xmldata: their cases are skipped"
+fi
+
+echo "$failures failures"
+[[ $failures -eq 0 ]]
