@@ -21,6 +21,7 @@ struct Loading {
     const char *path;
     XML_Parser parser;
     bool no_memory;
+    bool started; // the root element has been seen
 };
 
 void dictionary_problem(Loading *loading, const char *what, const char *id)
@@ -127,6 +128,13 @@ void XMLCALL start_definition(void *data, const XML_Char *name, const XML_Char *
     XmlCheck *check = loading->check;
     const char *cut = strchr(name, xml_name_separator);
     const char *local = cut != nullptr ? cut + 1 : name;
+    // Any other root is some other XML file, whose elements define nothing.
+    if (!loading->started && strcmp(local, "NaaccrDictionary") != 0) {
+        dictionary_problem(loading, "no NAACCR dictionary, whose root is NaaccrDictionary; its root is", local);
+        XML_StopParser(loading->parser, XML_FALSE);
+        return;
+    }
+    loading->started = true;
     if (strcmp(local, "NaaccrDictionary") == 0) {
         const char *uri = attribute(attributes, "dictionaryUri");
         char *uris = check->user.uris;
@@ -192,7 +200,7 @@ bool parse_file(Loading *loading, const ReadableFile &file)
 
 bool load_one(XmlCheck *check, const char *path)
 {
-    Loading loading = {check, path, nullptr, false};
+    Loading loading = {check, path, nullptr, false, false};
     ReadableFile file;
     int64_t size = 0;
     if (!open_regular_file(path, &file, &size)) {

@@ -82,6 +82,7 @@ TEST(XmlUserDictionaries, LoadTheirItemsAndReportTheirFaults)
          {USER, TYPE}},
         {"a file that is not there", {"no-such-dictionary.xml"}, {USER, UNKNOWN, UNKNOWN}},
         {"not well-formed", {"<NaaccrDictionary><ItemDefs>"}, {USER, UNKNOWN, UNKNOWN}},
+        {"another XML file", {"<NaaccrData>" + mine + "</NaaccrData>"}, {USER, UNKNOWN, UNKNOWN}},
     };
     int file = 0;
     for (const auto &c : cases) {
