@@ -1,8 +1,10 @@
 /* cvnaaccr.h -- public interface of the cvnaaccr record-file library.
 
    cvnaaccr recognises NAACCR fixed-length record files (record type, NAACCR
-   version, record length with its terminators, record count) and maintains
-   CRC-32 check fields inside single records held in memory.
+   version, record length with its terminators, record count), maintains
+   CRC-32 check fields inside single records held in memory, checks every
+   record and every data item of a flat file or a NAACCR XML file by NAACCR's
+   data dictionaries, and converts between flat records, NAACCR XML and CSV.
 
    Every buffer that crosses this interface belongs to the caller and is used
    only for the duration of one call.  The library keeps no reference to it and
@@ -20,9 +22,9 @@
    version resource read all four from here.  The major number changes only
    when a release breaks callers built against an earlier one. */
 #define CVNAACCR_VERSION_MAJOR 1
-#define CVNAACCR_VERSION_MINOR 2
-#define CVNAACCR_VERSION_PATCH 2
-#define CVNAACCR_VERSION_STRING "1.2.2"
+#define CVNAACCR_VERSION_MINOR 3
+#define CVNAACCR_VERSION_PATCH 0
+#define CVNAACCR_VERSION_STRING "1.3.0"
 
 #ifdef _WIN32
 #define CV_CALL __stdcall
