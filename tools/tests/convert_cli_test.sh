@@ -47,6 +47,8 @@ if [[ -d $peerdata ]]; then
     else
       expect "$name to XML" 0 "" "$cli" convert "$f" -o "$name.xml"
     fi
+    # The R package's files hold no item problem: neither does the XML made of them.
+    [[ $name == werth-naaccr__* ]] && expect "$name as XML checked" 0 " 0 problems" "$cli" check "$name.xml"
     expect "$name to flat" 0 "" "$cli" convert "$f" -o "$name.flat" --to flat --lf
     # The peers' last record may lack its terminator; the conversion ends every record.
     cmp -s <(sed -e '$a\' "$name.assigned") "$name.flat" || fail "$name: flat -> flat with --lf gives other bytes"
