@@ -1,8 +1,8 @@
 # checksum_cli_test.cmake -- runs `cvnaaccr checksum` and `cvnaaccr version` on
 # generated record files.  Invoked as
-#   cmake -DCLI=<path of cvnaaccr> -DWORK=<scratch folder> -P checksum_cli_test.cmake
-if(NOT CLI OR NOT WORK)
-  message(FATAL_ERROR "CLI and WORK must be given")
+#   cmake -DCLI=<path of cvnaaccr> -DWORK=<scratch folder> -DVERSION=<the library's> -P checksum_cli_test.cmake
+if(NOT CLI OR NOT WORK OR NOT VERSION)
+  message(FATAL_ERROR "CLI, WORK and VERSION must be given")
 endif()
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -42,7 +42,8 @@ file(SHA256 "${WORK}/incidence.txt" input_hash)
 string(REPEAT "r" 2196 rest)
 file(WRITE "${WORK}/routine.txt" "R               120${rest}\n")
 
-expect_run(0 "1\\.2\\.2" version)
+string(REPLACE "." "\\." version_pattern "library ${VERSION},")
+expect_run(0 "${version_pattern}" version)
 expect_run(2 "Usage" checksum)
 expect_run(2 "Usage" checksum assign "${WORK}/incidence.txt")
 # Blank fields are counted, not listed.
