@@ -87,10 +87,11 @@ const Help helps[] = {
     {"show", "cvnaaccr show FILE [--record N] [--all]",
      "Prints the data items of one record that are given (not blank), one per line:\n"
      "number, id, name, columns and the value as it stands, in quotes.  FILE may be -\n"
-     "or gzip-compressed.\n"
+     "or gzip-compressed.  Of a NAACCR XML file (a file, not - or gzip), shows the N-th\n"
+     "tumour with its patient's and the file's items, and each item's level.\n"
      "\n"
-     "  --record N  the record to show, from 1 (the default)\n"
-     "  --all       blank items too\n"
+     "  --record N  the record (or XML tumour) to show, from 1 (the default)\n"
+     "  --all       blank items too (XML: the items not given)\n"
      "  -h, --help  show this help\n"},
     {"convert",
      "cvnaaccr convert IN -o OUT [--to xml|flat|csv] [--items ID,...] [--lf] [--lossy] [--dictionary FILE]...",

@@ -13,6 +13,7 @@
 #include "check_input.h"
 #include "commands.h"
 #include "help.h"
+#include "show_xml.h"
 #include "text_output.h"
 
 namespace
@@ -197,6 +198,10 @@ int show_command(int argc, char **argv)
     if (line.files.size() != 1)
         return usage_error("show");
     const char *path = line.files[0];
+    if (is_xml_file(path)) {
+        const int status = show_xml_tumour(path, line.record != 0 ? line.record : 1, line.all);
+        return status == 0 && !finish_output("cvnaaccr show") ? 2 : status;
+    }
     Wanted wanted = {line.record != 0 ? line.record : 1, false, 0, std::string(), 0};
     NaaccrCheckOptions options;
     memset(&options, 0, sizeof options);

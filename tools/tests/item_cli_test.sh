@@ -68,6 +68,19 @@ expect "inspect: XML after a byte-order mark, no record type" 1 "hint: +NAACCR X
 expect "inspect: XML of another root" 1 "hint: +a NAACCR XML data file, not a fixed-length record file" \
   "$cli" inspect other.xml
 
+# ---- show on NAACCR XML: the N-th tumour with its patient's and the file's items.
+{
+  printf '<?xml version="1.0"?>\n%s recordType="I">\n<Item naaccrId="registryId">0000000001</Item>\n' "$root"
+  printf '<Patient><Item naaccrId="patientIdNumber">00000001</Item><Tumor><Item naaccrId="primarySite">C123</Item></Tumor></Patient>\n'
+  printf '<Patient><Item naaccrId="patientIdNumber">00000002</Item><Tumor><Item naaccrId="primarySite">C456</Item></Tumor>\n'
+  printf '<Tumor><Item naaccrId="primarySite">C789</Item></Tumor></Patient>\n</NaaccrData>\n'
+} >three.xml
+expect "show XML: tumour 3 with its patient's and the file's items" 0 \
+  "tumour 3 \(patient 2\), NAACCR XML, type I, version 250 .* 40 +registryId .*NaaccrData +\"0000000001\" .* 20 +patientIdNumber .*\"00000002\" .* 400 +primarySite .*Tumor +\"C789\"" \
+  "$cli" show three.xml --record 3
+expect "show XML --all: the items not given too" 0 " 570 +abstractedBy .*\"\"" "$cli" show three.xml --all
+expect "show XML: no such tumour" 1 "no tumour 4 \(it has 3\)" "$cli" show three.xml --record 4
+
 # ---- help and the manual page.
 for command in items show; do
   expect "help of $command" 0 "^Usage: cvnaaccr $command" "$cli" $command --help
