@@ -9,15 +9,6 @@
 #include "gzip_stream.h"
 #include "output_file.h"
 
-namespace
-{
-
-struct PlainStream {
-    FILE *file;
-    const unsigned char *head; // bytes read already, handed out first
-    size_t head_length;
-};
-
 int64_t CV_CALL read_plain(void *stream, void *buffer, uint32_t size)
 {
     PlainStream &s = *static_cast<PlainStream *>(stream);
@@ -37,6 +28,9 @@ bool ends_with_gz(const char *path)
     const size_t n = strlen(path);
     return n >= 3 && strcmp(path + n - 3, ".gz") == 0;
 }
+
+namespace
+{
 
 void clear_summary(NaaccrItemCheckSummary *summary)
 {

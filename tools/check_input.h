@@ -4,9 +4,22 @@
 #define CHECK_INPUT_H
 
 #include <stddef.h>
+#include <stdio.h>
 
 #include "cvnaaccr.h"
 #include "input_head.h"
+
+// A plain (not compressed) input whose first bytes were read already: they
+// are handed out first, then the rest of `file`.
+struct PlainStream {
+    FILE *file;
+    const unsigned char *head;
+    size_t head_length;
+};
+int64_t CV_CALL read_plain(void *stream, void *buffer, uint32_t size);
+
+// True when `path` ends in ".gz".
+bool ends_with_gz(const char *path);
 
 // Checks the input `path`, taken exactly as given.  "-" is standard input,
 // read in binary mode.  A name ending in ".gz", or data that starts with the

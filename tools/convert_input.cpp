@@ -5,39 +5,13 @@
 #include <string.h>
 
 #include "console.h"
+#include "check_input.h"
+#include "file_magic.h"
 #include "gzip_stream.h"
 #include "output_file.h"
 
 namespace
 {
-
-struct PlainStream {
-    FILE *file;
-    const unsigned char *head; // bytes read already, handed out first
-    size_t head_length;
-};
-
-int64_t CV_CALL read_plain(void *stream, void *buffer, uint32_t size)
-{
-    PlainStream &s = *static_cast<PlainStream *>(stream);
-    if (s.head_length > 0) {
-        const size_t n = s.head_length < size ? s.head_length : size;
-        memcpy(buffer, s.head, n);
-        s.head += n;
-        s.head_length -= n;
-        return static_cast<int64_t>(n);
-    }
-    const size_t n = fread(buffer, 1, size, s.file);
-    return n == 0 && ferror(s.file) ? -1 : static_cast<int64_t>(n);
-}
-
-bool is_gzip(const unsigned char *head, size_t n) { return n == 2 && head[0] == 0x1F && head[1] == 0x8B; }
-
-bool ends_with_gz(const char *path)
-{
-    const size_t n = strlen(path);
-    return n >= 3 && strcmp(path + n - 3, ".gz") == 0;
-}
 
 struct ConvertCall {
     const NaaccrConvertOptions *options;
@@ -68,7 +42,7 @@ int32_t convert_input(const char *path, const NaaccrConvertOptions *options, Naa
     if (strcmp(path, "-") == 0) {
         use_binary_stdin();
         const size_t n = fread(head, 1, sizeof head, stdin);
-        if (is_gzip(head, n))
+        if (file_magic(head, n) == MAGIC_GZIP)
             return convert_gzip(stdin, head, n, options, summary, error, capacity);
         PlainStream stream = {stdin, head, n};
         return cvConvertNaaccrStream(read_plain, &stream, options, summary);
@@ -82,7 +56,7 @@ int32_t convert_input(const char *path, const NaaccrConvertOptions *options, Naa
         return cvConvertNaaccrFile(path, options, summary);
     const size_t n = fread(head, 1, sizeof head, file);
     int32_t code;
-    if (is_gzip(head, n)) {
+    if (file_magic(head, n) == MAGIC_GZIP) {
         code = convert_gzip(file, head, n, options, summary, error, capacity);
     } else if (ends_with_gz(path) && n > 0) {
         memset(summary, 0, sizeof *summary);
