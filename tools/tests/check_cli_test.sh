@@ -4,23 +4,10 @@
 # Each group of cases is a table; a failed case names itself and the test
 # goes on, so one run shows every failure.
 set -uo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/expect.sh"
 cli=$1 make_check_files=$2 make_samples=$3 work=$4 peerdata=$5 manpage=$6
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# expect LABEL STATUS REGEX COMMAND...: the exit status, and output (stdout and
-# stderr together, its lines joined by blanks) matching the extended regular
-# expression.
-expect() {
-  local label=$1 status=$2 pattern=$3
-  shift 3
-  local out rc
-  out=$("$@" 2>&1)
-  rc=$?
-  [[ $rc -eq $status ]] || { fail "$label: exit $rc, expected $status"; echo "$out" | head -5; return; }
-  [[ -z $pattern ]] || tr '\n' ' ' <<<"$out" | grep -Eq -- "$pattern" || { fail "$label: output lacks /$pattern/"; echo "$out" | head -5; }
-}
 
 # The problems of a check's text output as "record offset CODE_NAME" lines.
 problems() { sed -n 's/^.*: record \([0-9]*\) (offset \([0-9]*\)), column [0-9]*: \([A-Z_]*\):.*$/\1 \2 \3/p'; }

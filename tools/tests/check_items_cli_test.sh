@@ -3,22 +3,10 @@
 #   check_items_cli_test.sh CLI WORK PEERDATA
 # A failed case names itself and the test goes on.
 set -uo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/expect.sh"
 cli=$1 work=$2 peerdata=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# expect LABEL STATUS REGEX COMMAND...: the exit status, and output (stdout and
-# stderr, lines joined by blanks) matching the extended regular expression.
-expect() {
-  local label=$1 status=$2 pattern=$3
-  shift 3
-  local out rc
-  out=$("$@" 2>&1)
-  rc=$?
-  [[ $rc -eq $status ]] || { fail "$label: exit $rc, expected $status"; echo "$out" | head -5; return; }
-  [[ -z $pattern ]] || tr '\n' ' ' <<<"$out" | grep -Eq -- "$pattern" || { fail "$label: output lacks /$pattern/"; echo "$out" | head -5; }
-}
 
 # The problems of a check's text output as "record column CODE_NAME id value" lines.
 problems() { sed -n 's/^.*: record \([0-9]*\) (offset [0-9]*), column \([0-9]*\): \([A-Z_]*\): \([A-Za-z0-9]*\) = \("[^"]*"\):.*$/\1 \2 \3 \4 \5/p'; }

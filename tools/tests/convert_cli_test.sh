@@ -5,22 +5,10 @@
 # ways, standard input, what leaves OUT untouched, and the exit statuses.  A
 # failed case names itself and the test goes on.
 set -uo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/expect.sh"
 cli=$1 work=$2 peerdata=$3 manpage=$4
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# expect LABEL STATUS REGEX COMMAND...: the exit status, and output (stdout and
-# stderr, lines joined by blanks) matching the extended regular expression.
-expect() {
-  local label=$1 status=$2 pattern=$3
-  shift 3
-  local out rc
-  out=$("$@" 2>&1)
-  rc=$?
-  [[ $rc -eq $status ]] || { fail "$label: exit $rc, expected $status"; echo "$out" | head -5; return; }
-  [[ -z $pattern ]] || tr '\n' ' ' <<<"$out" | grep -Eq -- "$pattern" || { fail "$label: output lacks /$pattern/"; echo "$out" | head -5; }
-}
 
 # A NAACCR 18 incidence file of three records, two of one patient.
 record() { # PATIENT_ID SEX SITE

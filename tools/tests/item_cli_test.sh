@@ -3,22 +3,10 @@
 #   item_cli_test.sh CLI WORK MANPAGE
 # A failed case names itself and the test goes on.
 set -uo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/expect.sh"
 cli=$1 work=$2 manpage=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# expect LABEL STATUS REGEX COMMAND...: the exit status, and output (stdout and
-# stderr, lines joined by blanks) matching the extended regular expression.
-expect() {
-  local label=$1 status=$2 pattern=$3
-  shift 3
-  local out rc
-  out=$("$@" 2>&1)
-  rc=$?
-  [[ $rc -eq $status ]] || { fail "$label: exit $rc, expected $status"; echo "$out" | head -5; return; }
-  [[ -z $pattern ]] || tr '\n' ' ' <<<"$out" | grep -Eq -- "$pattern" || { fail "$label: output lacks /$pattern/"; echo "$out" | head -5; }
-}
 
 # ---- items: each flat layout's items, grouped ones aside, add up to its record length.
 for case in "160 A 22824" "160 I 3339" "180 A 24194" "180 C 6154" "18 I 4048" "140 M 22824"; do
