@@ -11,13 +11,18 @@
 
 #include "cvnaaccr.h"
 #include "dictionary.h"
+#include "item_index.h"
 #include "xml_check.h"
 #include "xml_user_dictionary.h"
 
 // expat joins an element's namespace and local name with this character; an
 // attribute value cannot hold it (a newline there becomes a blank).
 const char xml_name_separator = '\n';
-extern const char naaccr_namespace[28]; // "http://naaccr.org/naaccrxml"
+#define NAACCR_XML_NAMESPACE "http://naaccr.org/naaccrxml"
+extern const char naaccr_namespace[sizeof NAACCR_XML_NAMESPACE];
+// An Item of the NAACCR namespace as expat names it.
+#define NAACCR_XML_ITEM NAACCR_XML_NAMESPACE "\nItem"
+static_assert(NAACCR_XML_ITEM[sizeof NAACCR_XML_NAMESPACE - 1] == xml_name_separator, "expat's separator");
 
 // Where a problem stands in the file.
 struct XmlPlace {
@@ -40,7 +45,8 @@ struct XmlItem {
     bool read;                // its text is kept: known, or unknown to a dictionary
     unsigned faults;          // what its start tag showed, reported with its value
     XmlPlace place;           // its start tag
-    char id[64];              // naaccrId as written, cut to fit
+    const char *id;           // naaccrId as written: the item's own id, or `written_id`
+    char written_id[64];      // an id not found, cut to fit
     char number[16];          // naaccrNum as written, cut to fit
     size_t limit;             // characters kept: one more than the item holds
     unsigned char *value;     // what is kept of its text: at most `capacity` bytes
@@ -61,6 +67,7 @@ struct XmlCheck {
     // The root.
     const NaaccrDictionary *dictionary; // null: items are not checked
     UserItems user;                     // loaded once the dictionary is known
+    ItemIndex *index;                   // the dictionary's and the user items, by id
     bool no_memory;
     uint8_t type_bit;  // NAACCR_ITEM_IN_... of recordType; 0 when unknown
     bool no_namespace; // the root has none: neither have the format's elements
@@ -80,7 +87,8 @@ struct XmlCheck {
     uint16_t *seen_list[3];
     size_t seen_count[3];
 
-    // Bounds on a token: the byte index of the last event, and bytes fed.
+    // Bounds on a token: where the token expat has not seen whole starts
+    // (after the last block fed), and bytes fed.
     int64_t last_event;
     uint64_t fed;
 };
@@ -96,8 +104,6 @@ void report_xmlf(XmlCheck *check, int32_t code, const XmlPlace &place, const Xml
     __attribute__((format(printf, 5, 6)))
 #endif
     ;
-// Records that the parser moved on: the last completed token ends before here.
-inline void mark_event(XmlCheck *check) { check->last_event = XML_GetCurrentByteIndex(check->parser); }
 
 // Hands the hook's return on: a non-zero one stops the check.
 void hook_result(XmlCheck *check, int32_t result);

@@ -16,17 +16,6 @@ const uint32_t long_token_feed_size = 4u << 20;
 const uint64_t long_token = 1u << 20;
 const uint64_t progress_step = 4u << 20;
 
-void XMLCALL xml_comment(void *user, const XML_Char *) { mark_event(static_cast<XmlCheck *>(user)); }
-void XMLCALL xml_instruction(void *user, const XML_Char *, const XML_Char *)
-{
-    mark_event(static_cast<XmlCheck *>(user));
-}
-void XMLCALL xml_declaration(void *user, const XML_Char *, const XML_Char *, int)
-{
-    mark_event(static_cast<XmlCheck *>(user));
-}
-void XMLCALL xml_cdata_edge(void *user) { mark_event(static_cast<XmlCheck *>(user)); }
-
 // A DOCTYPE could declare entities that expand without bound: refused at once.
 void XMLCALL xml_doctype(void *user, const XML_Char *, const XML_Char *, const XML_Char *, int)
 {
@@ -44,10 +33,6 @@ XML_Parser make_parser(XmlCheck *check)
     XML_SetUserData(parser, check);
     XML_SetElementHandler(parser, xml_start_element, xml_end_element);
     XML_SetCharacterDataHandler(parser, xml_text);
-    XML_SetCommentHandler(parser, xml_comment);
-    XML_SetProcessingInstructionHandler(parser, xml_instruction);
-    XML_SetXmlDeclHandler(parser, xml_declaration);
-    XML_SetCdataSectionHandler(parser, xml_cdata_edge, xml_cdata_edge);
     XML_SetStartDoctypeDeclHandler(parser, xml_doctype);
     XML_SetUnknownEncodingHandler(parser, xml_unknown_encoding, check);
     XML_SetParamEntityParsing(parser, XML_PARAM_ENTITY_PARSING_NEVER);
@@ -74,7 +59,11 @@ bool feed(XmlCheck *check, size_t n, bool last)
         report_parse_error(check);
         return false;
     }
-    const uint64_t done = check->last_event > 0 ? static_cast<uint64_t>(check->last_event) : 0;
+    // expat stops at the start of the token it has not seen whole.
+    const XML_Index at = XML_GetCurrentByteIndex(check->parser);
+    if (at > check->last_event)
+        check->last_event = at;
+    const uint64_t done = static_cast<uint64_t>(check->last_event);
     if (!last && check->fed - done > xml_longest_token) {
         report_xmlf(check, NAACCR_CHECK_XML_TOKEN_TOO_LONG, current_place(check), nullptr,
                     "more than %llu MB without the end of a tag, attribute, comment or instruction: the file is not "

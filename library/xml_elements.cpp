@@ -10,6 +10,18 @@ namespace
 
 const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
 
+// 1 for every byte but the white space of XML.
+struct TextBytes {
+    unsigned char is_text[256];
+    constexpr TextBytes() : is_text()
+    {
+        for (int c = 0; c < 256; ++c)
+            is_text[c] = c != ' ' && c != '\t' && c != '\r' && c != '\n';
+    }
+};
+constexpr TextBytes text_bytes;
+const unsigned char *const text_byte = text_bytes.is_text;
+
 // An expat name split at the separator: namespace (may be empty) and local name.
 struct SplitName {
     const char *space;
@@ -91,6 +103,19 @@ void open_child(XmlCheck *check, const XML_Char **attributes)
         hook_result(check, check->hook->element(check->hook->context, level, true, current_place(check).offset));
 }
 
+void open_item(XmlCheck *check, const XML_Char **attributes)
+{
+    const int level = check->level;
+    if (check->phase[level] != 0)
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                    "an Item after the %s of %s; its Items come first",
+                    check->phase[level] == 1 ? "extensions"
+                    : level == 0             ? "Patients"
+                                             : "Tumors",
+                    level_names[level]);
+    start_item(check, attributes);
+}
+
 void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attributes)
 {
     const int level = check->level;
@@ -102,14 +127,7 @@ void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attrib
     }
     if (in_naaccr_namespace(check, name)) {
         if (strcmp(name.local, "Item") == 0) {
-            if (check->phase[level] != 0)
-                report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
-                            "an Item after the %s of %s; its Items come first",
-                            check->phase[level] == 1 ? "extensions"
-                            : level == 0             ? "Patients"
-                                                     : "Tumors",
-                            level_names[level]);
-            start_item(check, attributes);
+            open_item(check, attributes);
             return;
         }
         if ((level == NAACCR_LEVEL_ROOT && strcmp(name.local, "Patient") == 0) ||
@@ -152,7 +170,6 @@ void report_pending_text(XmlCheck *check)
 void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    mark_event(check);
     if (check->skip_depth > 0) {
         // Only a count: an extension 100,000 deep costs nothing more.
         check->skip_depth += 1;
@@ -160,6 +177,11 @@ void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char 
     }
     if (check->text_pending)
         report_pending_text(check);
+    // Most elements are Items, told from the whole name at once.
+    if (check->level >= 0 && !check->in_item && !check->no_namespace && strcmp(name, NAACCR_XML_ITEM) == 0) {
+        open_item(check, attributes);
+        return;
+    }
     const SplitName split = split_name(name);
     if (check->level < 0)
         start_root(check, split, attributes);
@@ -170,7 +192,6 @@ void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char 
 void XMLCALL xml_end_element(void *user, const XML_Char *)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    mark_event(check);
     if (check->skip_depth > 0) {
         check->skip_depth -= 1;
         return;
@@ -190,7 +211,6 @@ void XMLCALL xml_end_element(void *user, const XML_Char *)
 void XMLCALL xml_text(void *user, const XML_Char *text, int length)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    mark_event(check);
     if (check->skip_depth > 0 || check->level < 0)
         return;
     if (check->in_item) {
@@ -200,12 +220,13 @@ void XMLCALL xml_text(void *user, const XML_Char *text, int length)
     const int level = check->level;
     if (check->text_reported[level])
         return;
-    for (int i = 0; i < length; ++i) {
-        const char c = text[i];
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
-            check->text_reported[level] = true;
-            check->text_pending = true;
-            return;
-        }
+    // White space is what a file's layout puts between tags.
+    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(text);
+    unsigned other = 0;
+    for (int i = 0; i < length; ++i)
+        other |= text_byte[bytes[i]];
+    if (other != 0) {
+        check->text_reported[level] = true;
+        check->text_pending = true;
     }
 }

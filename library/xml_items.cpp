@@ -10,8 +10,7 @@
 namespace
 {
 
-// Items a dictionary may hold (indices are 16-bit), and the bytes kept of a value.
-const size_t most_items = 4096;
+// Bytes kept of a value.
 const size_t value_capacity = 64u << 10;
 
 const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
@@ -31,7 +30,7 @@ bool first_in_element(XmlCheck *check, const NaaccrItemDef *def)
     const bool in_base = def >= base.items && def < base.items + base.count;
     const size_t index =
         in_base ? static_cast<size_t>(def - base.items) : base.count + static_cast<size_t>(def - check->user.items);
-    if (index >= most_items)
+    if (index >= item_index_most)
         return true;
     const int level = check->level;
     if (check->seen[level][index] != 0)
@@ -48,9 +47,9 @@ const size_t unknown_kept = 64;
 // Characters of unlimited text kept for a reader of tumours, and one more.
 const size_t hooked_text_limit = 4001;
 
-void copy_cut(char *to, size_t size, const char *from)
+void copy_cut(char *to, size_t size, const char *from, size_t length)
 {
-    const size_t n = strlen(from) < size - 1 ? strlen(from) : size - 1;
+    const size_t n = length < size - 1 ? length : size - 1;
     memcpy(to, from, n);
     to[n] = '\0';
 }
@@ -61,9 +60,10 @@ void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
     XmlItem &item = check->item;
     const char *id = nullptr, *number = nullptr;
     for (const XML_Char **a = attributes; *a != nullptr; a += 2) {
-        if (strcmp(a[0], "naaccrId") == 0)
+        // Names of no namespace come as written; other names hold the separator.
+        if (a[0][0] == 'n' && strcmp(a[0], "naaccrId") == 0)
             id = a[1];
-        else if (strcmp(a[0], "naaccrNum") == 0)
+        else if (a[0][0] == 'n' && strcmp(a[0], "naaccrNum") == 0)
             number = a[1];
         else
             report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, item.place, nullptr, "Item has an attribute %.64s",
@@ -73,14 +73,19 @@ void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
         report_xml(check, NAACCR_CHECK_XML_STRUCTURE, item.place, nullptr, "Item without its naaccrId");
         return;
     }
-    copy_cut(item.id, sizeof item.id, id);
-    copy_cut(item.number, sizeof item.number, number != nullptr ? number : "");
+    const size_t id_length = strlen(id);
+    const NaaccrItemDef *def = check->dictionary != nullptr ? find_indexed_item(*check->index, id, id_length) : nullptr;
+    if (def != nullptr) {
+        item.id = def->id;
+    } else {
+        copy_cut(item.written_id, sizeof item.written_id, id, id_length);
+        item.id = item.written_id;
+    }
+    if (number != nullptr)
+        copy_cut(item.number, sizeof item.number, number, strlen(number));
     if (check->dictionary == nullptr)
         return;
     item.read = true;
-    const NaaccrItemDef *def = find_item_by_id(*check->dictionary, id, strlen(id));
-    if (def == nullptr)
-        def = find_user_item(check->user, id, strlen(id));
     if (def == nullptr) {
         item.faults = unknown_item;
         return;
@@ -153,10 +158,11 @@ void report_item_faults(XmlCheck *check, const XmlItemRef &ref)
 bool allocate_item_state(XmlCheck *check)
 {
     check->item.value = static_cast<unsigned char *>(malloc(value_capacity));
-    bool ok = check->item.value != nullptr;
+    check->index = static_cast<ItemIndex *>(malloc(sizeof *check->index));
+    bool ok = check->item.value != nullptr && check->index != nullptr;
     for (int level = 0; level < 3; ++level) {
-        check->seen[level] = static_cast<uint8_t *>(calloc(most_items, 1));
-        check->seen_list[level] = static_cast<uint16_t *>(malloc(most_items * sizeof(uint16_t)));
+        check->seen[level] = static_cast<uint8_t *>(calloc(item_index_most, 1));
+        check->seen_list[level] = static_cast<uint16_t *>(malloc(item_index_most * sizeof(uint16_t)));
         check->seen_count[level] = 0;
         ok = ok && check->seen[level] != nullptr && check->seen_list[level] != nullptr;
     }
@@ -167,6 +173,8 @@ void free_item_state(XmlCheck *check)
 {
     free(check->item.value);
     check->item.value = nullptr;
+    free(check->index);
+    check->index = nullptr;
     for (int level = 0; level < 3; ++level) {
         free(check->seen[level]);
         free(check->seen_list[level]);
@@ -189,7 +197,8 @@ void start_item(XmlCheck *check, const XML_Char **attributes)
     item.def = nullptr;
     item.read = false;
     item.faults = 0;
-    item.id[0] = '\0';
+    item.id = "";
+    item.number[0] = '\0';
     item.length = 0;
     item.characters = 0;
     item.kept_characters = 0;
@@ -209,6 +218,17 @@ void add_item_text(XmlCheck *check, const char *text, size_t n)
     XmlItem &item = check->item;
     if (!item.read)
         return;
+    // Characters begin at every byte but a UTF-8 continuation byte.
+    size_t starts = 0;
+    for (size_t i = 0; i < n; ++i)
+        starts += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    if (!item.cut && item.kept_characters + starts <= item.limit && item.length + n <= item.capacity) {
+        memcpy(item.value + item.length, text, n);
+        item.length += n;
+        item.kept_characters += starts;
+        item.characters += starts;
+        return;
+    }
     for (size_t i = 0; i < n; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         const bool starts_character = (c & 0xC0) != 0x80;

@@ -6,7 +6,7 @@
 
 #include "xml_check_state.h"
 
-const char naaccr_namespace[28] = "http://naaccr.org/naaccrxml";
+const char naaccr_namespace[sizeof NAACCR_XML_NAMESPACE] = NAACCR_XML_NAMESPACE;
 
 XmlPlace current_place(const XmlCheck *check)
 {

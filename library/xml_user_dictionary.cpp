@@ -240,11 +240,3 @@ void free_user_items(UserItems *user)
     user->items = nullptr;
     user->count = user->capacity = 0;
 }
-
-const NaaccrItemDef *find_user_item(const UserItems &user, const char *id, size_t n)
-{
-    for (size_t k = 0; k < user.count; ++k)
-        if (strncmp(user.items[k].id, id, n) == 0 && user.items[k].id[n] == '\0')
-            return &user.items[k];
-    return nullptr;
-}

@@ -26,7 +26,4 @@ struct XmlCheck;
 bool load_user_dictionaries(XmlCheck *check);
 void free_user_items(UserItems *items);
 
-// The user item with id `id` (`n` bytes), or null.
-const NaaccrItemDef *find_user_item(const UserItems &items, const char *id, size_t n);
-
 #endif

@@ -1,0 +1,73 @@
+// item_index.cpp -- naaccrId lookups by hash and linear probing: a
+// binary search of the sorted ids cost a NAACCR XML check a tenth of its time.
+#include "item_index.h"
+
+#include <string.h>
+
+namespace
+{
+
+// Up to eight bytes of `id` from `at`, as one number.
+uint64_t word_at(const char *id, size_t at, size_t n)
+{
+    uint64_t word = 0;
+    memcpy(&word, id + at, n - at < 8 ? n - at : 8);
+    return word;
+}
+
+// From the length and the first and last eight bytes: ids differ there.
+size_t hash_id(const char *id, size_t n)
+{
+    const uint64_t h = (word_at(id, 0, n) * 0x9E3779B97F4A7C15u) ^ (word_at(id, n > 8 ? n - 8 : 0, n) + n);
+    return static_cast<size_t>((h * 0xC2B2AE3D27D4EB4Fu) >> 51) & (item_index_slots - 1);
+}
+
+const NaaccrItemDef *item_at(const ItemIndex &index, size_t place)
+{
+    return place < index.base_count ? &index.base[place] : &index.user[place - index.base_count];
+}
+
+void add(ItemIndex *index, size_t place)
+{
+    const char *id = item_at(*index, place)->id;
+    const size_t n = strlen(id);
+    index->id_length[place] = static_cast<uint8_t>(n < 256 ? n : 0);
+    for (size_t s = hash_id(id, n);; s = (s + 1) & (item_index_slots - 1)) {
+        if (index->slot[s] == 0) {
+            index->slot[s] = static_cast<uint16_t>(place + 1);
+            return;
+        }
+        if (strcmp(item_at(*index, index->slot[s] - 1u)->id, id) == 0)
+            return;
+    }
+}
+
+} // namespace
+
+void build_item_index(ItemIndex *index, const NaaccrDictionary &dictionary, const NaaccrItemDef *user,
+                      size_t user_count)
+{
+    memset(index->slot, 0, sizeof index->slot);
+    index->base = dictionary.items;
+    index->base_count = dictionary.count;
+    index->user = user;
+    index->user_count = user_count;
+    const size_t total = dictionary.count + user_count;
+    for (size_t place = 0; place < total && place < item_index_most; ++place)
+        add(index, place);
+}
+
+const NaaccrItemDef *find_indexed_item(const ItemIndex &index, const char *id, size_t n)
+{
+    if (n == 0 || n > 255)
+        return nullptr;
+    for (size_t s = hash_id(id, n); index.slot[s] != 0; s = (s + 1) & (item_index_slots - 1)) {
+        const size_t place = index.slot[s] - 1u;
+        if (index.id_length[place] != n)
+            continue;
+        const NaaccrItemDef *item = item_at(index, place);
+        if (memcmp(item->id, id, n) == 0)
+            return item;
+    }
+    return nullptr;
+}
