@@ -48,6 +48,8 @@ void build_item_index(ItemIndex *index, const NaaccrDictionary &dictionary, cons
                       size_t user_count)
 {
     memset(index->slot, 0, sizeof index->slot);
+    memset(index->next, 0, sizeof index->next);
+    index->last = 0;
     index->base = dictionary.items;
     index->base_count = dictionary.count;
     index->user = user;
@@ -70,4 +72,25 @@ const NaaccrItemDef *find_indexed_item(const ItemIndex &index, const char *id, s
             return item;
     }
     return nullptr;
+}
+
+const NaaccrItemDef *find_next_item(ItemIndex *index, const char *id, size_t n)
+{
+    const size_t guess = index->next[index->last];
+    if (guess != 0 && index->id_length[guess - 1] == n) {
+        const NaaccrItemDef *item = item_at(*index, guess - 1);
+        if (memcmp(item->id, id, n) == 0) {
+            index->last = guess;
+            return item;
+        }
+    }
+    const NaaccrItemDef *item = find_indexed_item(*index, id, n);
+    if (item != nullptr) {
+        const size_t place = item >= index->base && item < index->base + index->base_count
+                                 ? static_cast<size_t>(item - index->base)
+                                 : index->base_count + static_cast<size_t>(item - index->user);
+        index->next[index->last] = static_cast<uint16_t>(place + 1);
+        index->last = place + 1;
+    }
+    return item;
 }

@@ -74,7 +74,7 @@ void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
         return;
     }
     const size_t id_length = strlen(id);
-    const NaaccrItemDef *def = check->dictionary != nullptr ? find_indexed_item(*check->index, id, id_length) : nullptr;
+    const NaaccrItemDef *def = check->dictionary != nullptr ? find_next_item(check->index, id, id_length) : nullptr;
     if (def != nullptr) {
         item.id = def->id;
     } else {
