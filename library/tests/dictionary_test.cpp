@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "dictionary.h"
+#include "item_index.h"
 #include "layouts.h"
 
 namespace
@@ -112,6 +113,34 @@ TEST(Dictionary, EveryItemIsFoundByItsNumberAndItsId)
     EXPECT_STREQ(d180->user_uri, "http://naaccr.org/naaccrxml/user-defined-naaccr-dictionary-180.xml");
     EXPECT_STREQ(d180->specification, "1.5");
     EXPECT_EQ(find_item_by_id(*d180, "sexX", 3)->number, 220); // only n bytes are compared
+}
+
+// Every id of every dictionary and of user items beside it is found, in the
+// order of the dictionary and again in reverse (where the guess of the next
+// item fails); near misses are not.
+TEST(ItemIndex, FindsEachIdAndNothingElse)
+{
+    static ItemIndex index;
+    static const NaaccrItemDef user[] = {{"registryOwnItem", "", 9900, 0, 4, 0, 0, 0, 0, 0, 0, 0, 1, {0}},
+                                         {"a", "", 9901, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, {0}}};
+    for (size_t d = 0; d < naaccr_dictionary_count; ++d) {
+        const NaaccrDictionary &dictionary = naaccr_dictionaries[d];
+        SCOPED_TRACE(dictionary.version);
+        build_item_index(&index, dictionary, user, 2);
+        for (int pass = 0; pass < 3; ++pass)
+            for (size_t k = 0; k < dictionary.count + 2; ++k) {
+                const size_t i = pass == 2 ? dictionary.count + 1 - k : k;
+                const NaaccrItemDef *item = i < dictionary.count ? &dictionary.items[i] : &user[i - dictionary.count];
+                ASSERT_EQ(find_next_item(&index, item->id, strlen(item->id)), item) << item->id;
+                ASSERT_EQ(find_indexed_item(index, item->id, strlen(item->id)), item) << item->id;
+            }
+        const struct {
+            const char *id;
+            size_t n;
+        } misses[] = {{"", 0}, {"sexX", 4}, {"se", 2}, {"sex\0", 4}, {"registryOwnIte", 14}, {"A", 1}};
+        for (const auto &miss : misses)
+            EXPECT_EQ(find_next_item(&index, miss.id, miss.n), nullptr) << miss.id;
+    }
 }
 
 TEST(Dictionary, FlatItemsTileEachRecordTypeExactly)
