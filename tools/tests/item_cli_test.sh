@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# item_cli_test.sh -- `cvnaaccr items` and `cvnaaccr show` end to end on Linux:
-#   item_cli_test.sh CLI WORK MANPAGE
+# item_cli_test.sh -- `cvnaaccr items` and `cvnaaccr show` end to end, on Linux
+# or, given a RUNNER (cmake/wine-run-lf), the Windows program under Wine:
+#   item_cli_test.sh CLI WORK MANPAGE [RUNNER]
 # A failed case names itself and the test goes on.
 set -uo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/expect.sh"
 cli=$1 work=$2 manpage=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+if [[ -n ${4:-} ]]; then
+  # One program to call, as the cases call it, from standard input too.
+  printf '#!/bin/sh\nexec "%s" "%s" "$@"\n' "$4" "$cli" >run-cli && chmod +x run-cli || exit 1
+  cli=$work/run-cli
+fi
 failures=0
 
 # ---- items: each flat layout's items, grouped ones aside, add up to its record length.
