@@ -38,14 +38,16 @@ bool allocate_columns(const NaaccrDictionary &dictionary, CsvColumns *columns)
 // The values RFC 4180 wants quoted: those with a comma, a quote or a line end.
 void put_field(OutputBuffer *out, const char *value, size_t n)
 {
-    if (value == nullptr || n == 0)
-        return;
-    if (memchr(value, ',', n) == nullptr && memchr(value, '"', n) == nullptr && memchr(value, '\n', n) == nullptr &&
-        memchr(value, '\r', n) == nullptr) {
+    bool quoted = false;
+    for (size_t i = 0; i < n; ++i) {
+        const char c = value[i];
+        quoted |= c == ',' || c == '"' || c == '\n' || c == '\r';
+    }
+    if (!quoted) {
         put_bytes(out, value, n);
         return;
     }
-    put_bytes(out, "\"", 1);
+    put_byte(out, '"');
     size_t plain = 0;
     for (size_t i = 0; i < n; ++i)
         if (value[i] == '"') {
@@ -53,7 +55,7 @@ void put_field(OutputBuffer *out, const char *value, size_t n)
             plain = i;
         }
     put_bytes(out, value + plain, n - plain);
-    put_bytes(out, "\"", 1);
+    put_byte(out, '"');
 }
 
 void end_line(WriterContext *context) { put_text(&context->out, context->lf ? "\n" : "\r\n"); }
@@ -127,8 +129,9 @@ int32_t write_csv_tumor(WriterContext *context, const NaaccrDictionary &dictiona
         }
     for (size_t c = 0; c < columns.count; ++c) {
         if (c > 0)
-            put_bytes(&context->out, ",", 1);
-        put_field(&context->out, columns.values[c], columns.values[c] != nullptr ? columns.lengths[c] : 0);
+            put_byte(&context->out, ',');
+        if (columns.values[c] != nullptr)
+            put_field(&context->out, columns.values[c], columns.lengths[c]);
     }
     end_line(context);
     ++context->written;

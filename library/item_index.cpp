@@ -7,18 +7,18 @@
 namespace
 {
 
-// Up to eight bytes of `id` from `at`, as one number.
-uint64_t word_at(const char *id, size_t at, size_t n)
-{
-    uint64_t word = 0;
-    memcpy(&word, id + at, n - at < 8 ? n - at : 8);
-    return word;
-}
-
 // From the length and the first and last eight bytes: ids differ there.
 size_t hash_id(const char *id, size_t n)
 {
-    const uint64_t h = (word_at(id, 0, n) * 0x9E3779B97F4A7C15u) ^ (word_at(id, n > 8 ? n - 8 : 0, n) + n);
+    uint64_t head = 0, tail = 0;
+    if (n >= 8) {
+        memcpy(&head, id, 8);
+        memcpy(&tail, id + n - 8, 8);
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            head |= static_cast<uint64_t>(static_cast<unsigned char>(id[i])) << (8 * i);
+    }
+    const uint64_t h = (head * 0x9E3779B97F4A7C15u) ^ (tail + n);
     return static_cast<size_t>((h * 0xC2B2AE3D27D4EB4Fu) >> 51) & (item_index_slots - 1);
 }
 

@@ -66,6 +66,14 @@ bool flush_output_buffer(OutputBuffer *out);
 void close_output_buffer(OutputBuffer *out);
 void put_bytes(OutputBuffer *out, const char *bytes, size_t n);
 void put_text(OutputBuffer *out, const char *text);
+// One byte: the common case without a call.
+inline void put_byte(OutputBuffer *out, char c)
+{
+    if (out->used < out->capacity)
+        out->bytes[out->used++] = c;
+    else
+        put_bytes(out, &c, 1);
+}
 
 // What a writer reports: a problem of `code` about `item` (or null) of the
 // tumour `view` (or null), with a message made as printf makes it.  Returns

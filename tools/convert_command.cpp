@@ -17,6 +17,7 @@
 #include "gzip_output.h"
 #include "help.h"
 #include "output_file.h"
+#include "output_ring.h"
 #include "progress.h"
 #include "text_output.h"
 
@@ -34,14 +35,21 @@ struct Conversion {
     const char *input;
     OutputFile file;
     GzipOutput *gzip;
+    OutputRing *ring; // or null: written on this thread
     ProgressLine progress;
     bool write_failed;
 };
 
+bool write_sink(void *output, const void *bytes, size_t size)
+{
+    Conversion &c = *static_cast<Conversion *>(output);
+    return c.gzip != nullptr ? write_gzip_output(c.gzip, bytes, size) : write_output(&c.file, bytes, size);
+}
+
 int32_t CV_CALL write_out(void *output, const void *bytes, uint32_t size)
 {
     Conversion &c = *static_cast<Conversion *>(output);
-    const bool ok = c.gzip != nullptr ? write_gzip_output(c.gzip, bytes, size) : write_output(&c.file, bytes, size);
+    const bool ok = c.ring != nullptr ? put_output_ring(c.ring, bytes, size) : write_sink(&c, bytes, size);
     c.write_failed = c.write_failed || !ok;
     return ok ? 0 : 1;
 }
@@ -145,6 +153,7 @@ int run_conversion(const ConvertLine &line, int32_t target)
     Conversion c;
     c.input = line.input;
     c.gzip = nullptr;
+    c.ring = nullptr;
     c.write_failed = false;
     start_progress(&c.progress, line.input);
     char error[512] = "";
@@ -160,8 +169,11 @@ int run_conversion(const ConvertLine &line, int32_t target)
     }
     NaaccrConvertOptions options;
     fill_options(line, target, &c, &options);
+    c.ring = start_output_ring(write_sink, &c);
     NaaccrConvertSummary summary;
     int32_t code = convert_input(line.input, &options, &summary, error, sizeof error);
+    if (c.ring != nullptr && !finish_output_ring(c.ring) && code == NAACCR_REC_OK)
+        code = NAACCR_REC_WRITE_FAILED;
     end_progress(&c.progress);
     if (c.gzip != nullptr && !close_gzip_output(c.gzip, code == NAACCR_REC_OK) && code == NAACCR_REC_OK)
         code = NAACCR_REC_WRITE_FAILED;

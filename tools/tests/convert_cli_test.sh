@@ -93,6 +93,16 @@ expect "unknown --to" 2 "--to takes xml, flat or csv" "$cli" convert three.txt -
 expect "no OUT" 2 "Usage: cvnaaccr convert" "$cli" convert three.txt
 expect "OUT is IN" 2 "must not be the input" "$cli" convert three.txt -o three.txt --to xml
 expect "missing input" 2 "absent.txt" "$cli" convert absent.txt -o absent.xml
+# A full disk, as a file size limit: the write fails on the writing thread, and
+# nothing is left behind, plain or compressed.
+big=$(ls "$peerdata"/werth-naaccr__*.txt 2>/dev/null | head -1)
+for out in full.xml full.txt full.csv.gz; do
+  [[ -n $big ]] || break
+  expect "write failure: $out" 2 "cannot write the output" \
+    bash -c "trap '' XFSZ; ulimit -f 1; '$cli' convert '$big' -o $out"
+  [[ -e $out ]] && fail "write failure: $out was left"
+  ls .cvnaaccr-* >/dev/null 2>&1 && fail "write failure: a temporary file of $out was left"
+done
 [[ ! -e x.xml && ! -e x.csv && ! -e x.out && ! -e absent.xml ]] || fail "a usage error left an OUT"
 
 # ---- help and the manual page.
