@@ -87,8 +87,9 @@ const Help helps[] = {
     {"show", "cvnaaccr show FILE [--record N] [--all]",
      "Prints the data items of one record that are given (not blank), one per line:\n"
      "number, id, name, columns and the value as it stands, in quotes.  FILE may be -\n"
-     "or gzip-compressed.  Of a NAACCR XML file (a file, not - or gzip), shows the N-th\n"
-     "tumour with its patient's and the file's items, and each item's level.\n"
+     "or gzip-compressed.  Of NAACCR XML (told by its first bytes, read from any of\n"
+     "these), shows the N-th tumour with its patient's and the file's items, and each\n"
+     "item's level.\n"
      "\n"
      "  --record N  the record (or XML tumour) to show, from 1 (the default)\n"
      "  --all       blank items too (XML: the items not given)\n"

@@ -13,6 +13,7 @@
 #include "check_input.h"
 #include "commands.h"
 #include "help.h"
+#include "show_input.h"
 #include "show_xml.h"
 #include "text_output.h"
 
@@ -198,11 +199,8 @@ int show_command(int argc, char **argv)
     if (line.files.size() != 1)
         return usage_error("show");
     const char *path = line.files[0];
-    if (is_xml_file(path)) {
-        const int status = show_xml_tumour(path, line.record != 0 ? line.record : 1, line.all);
-        return status == 0 && !finish_output("cvnaaccr show") ? 2 : status;
-    }
-    Wanted wanted = {line.record != 0 ? line.record : 1, false, 0, std::string(), 0};
+    const uint64_t number = line.record != 0 ? line.record : 1;
+    Wanted wanted = {number, false, 0, std::string(), 0};
     NaaccrCheckOptions options;
     memset(&options, 0, sizeof options);
     options.size = sizeof options;
@@ -210,9 +208,17 @@ int show_command(int argc, char **argv)
     options.max_reported = 1;
     options.on_record = catch_record;
     options.context = &wanted;
+    WantedTumour tumour;
+    NaaccrReadOptions tumour_options;
+    want_tumour(&tumour, number, &tumour_options);
+    ShowInput input = {&options, &tumour_options, false};
     NaaccrCheckSummary summary;
     char error[512] = "";
-    const int32_t code = check_input_records(path, &options, &summary, error, sizeof error);
+    const int32_t code = read_show_input(path, &input, &summary, error, sizeof error);
+    if (input.xml) {
+        const int status = print_xml_tumour(path, &tumour, code, error, line.all);
+        return status == 0 && !finish_output("cvnaaccr show") ? 2 : status;
+    }
     if (!wanted.found) {
         fputs("cvnaaccr show: ", stderr);
         print_text(stderr, path);

@@ -1,6 +1,6 @@
-// show_xml.cpp -- `cvnaaccr show` for a NAACCR XML file: the tumour is caught
-// by the library's record model, which hands it over with its patient's and
-// the file's items, and is printed one item a line as a flat record's are.
+// show_xml.cpp -- `cvnaaccr show` for NAACCR XML: the tumour is caught by the
+// library's record model, which hands it over with its patient's and the
+// file's items, and is printed one item a line as a flat record's are.
 #include "show_xml.h"
 
 #include <inttypes.h>
@@ -11,27 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "cvnaaccr.h"
-#include "input_head.h"
+#include "check_input.h"
 #include "text_output.h"
 
 namespace
 {
 
 const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
-
-struct Shown {
-    NaaccrItemDef def; // its texts are the library's own
-    std::string value;
-};
-
-struct WantedTumour {
-    uint64_t number, seen, patient;
-    bool found;
-    int32_t version;
-    char record_type;
-    std::vector<Shown> items;
-};
 
 int32_t CV_CALL catch_tumour(void *context, const NaaccrTumorView *view)
 {
@@ -71,47 +57,40 @@ void add_missing(WantedTumour &w)
     }
 }
 
-size_t widest(const std::vector<Shown> &items, bool names)
+size_t widest(const std::vector<ShownItem> &items, bool names)
 {
     size_t width = 0;
-    for (const Shown &s : items)
+    for (const ShownItem &s : items)
         width = std::max(width, strlen(names ? s.def.name : s.def.id));
     return width;
 }
 
 } // namespace
 
-bool is_xml_file(const char *path)
+void want_tumour(WantedTumour *wanted, uint64_t number, NaaccrReadOptions *options)
 {
-    if (strcmp(path, "-") == 0)
-        return false;
-    FILE *file = fopen(path, "rb");
-    if (file == nullptr)
-        return false;
-    unsigned char head[input_head_size];
-    const size_t n = fread(head, 1, sizeof head, file);
-    fclose(file);
-    return input_is_xml(head, n);
+    *wanted = {number, 0, 0, false, 0, ' ', {}};
+    memset(options, 0, sizeof *options);
+    options->size = sizeof *options;
+    options->on_tumor = catch_tumour;
+    options->context = wanted;
 }
 
-int show_xml_tumour(const char *path, uint64_t number, bool all)
+int print_xml_tumour(const char *path, WantedTumour *found, int32_t code, const char *error, bool all)
 {
-    WantedTumour wanted = {number, 0, 0, false, 0, ' ', {}};
-    NaaccrReadOptions options;
-    memset(&options, 0, sizeof options);
-    options.size = sizeof options;
-    options.on_tumor = catch_tumour;
-    options.context = &wanted;
-    NaaccrItemCheckSummary summary;
-    const int32_t code = cvReadNaaccrFile(path, &options, &summary);
+    WantedTumour &wanted = *found;
+    const uint64_t number = wanted.number;
     if (!wanted.found) {
         fputs("cvnaaccr show: ", stderr);
         print_text(stderr, path);
-        if (code != NAACCR_REC_OK)
+        // Worded as for a flat record file, whatever the input came through.
+        if (is_read_failure(code) || error[0] != '\0')
+            fprintf(stderr, ": cannot be read%s%s\n", error[0] != '\0' ? ": " : "", error);
+        else if (code != NAACCR_REC_OK)
             fprintf(stderr, ": cannot be read as NAACCR XML items (code %" PRId32 ")\n", code);
         else
             fprintf(stderr, ": no tumour %" PRIu64 " (it has %" PRIu64 ")\n", number, wanted.seen);
-        return code == NAACCR_REC_OPEN_FAILED || code == NAACCR_REC_READ_FAILED ? 2 : 1;
+        return is_read_failure(code) || error[0] != '\0' ? 2 : 1;
     }
     if (all)
         add_missing(wanted);
@@ -120,7 +99,7 @@ int show_xml_tumour(const char *path, uint64_t number, bool all)
            wanted.patient, wanted.record_type, wanted.version);
     const int id_width = static_cast<int>(widest(wanted.items, false));
     const int name_width = static_cast<int>(widest(wanted.items, true));
-    for (const Shown &s : wanted.items) {
+    for (const ShownItem &s : wanted.items) {
         printf("%5" PRId32 "  %-*s  %-*s  %-10s \"", s.def.number, id_width, s.def.id, name_width, s.def.name,
                level_names[s.def.level < 3 ? s.def.level : 2]);
         fputs(printable_text(s.value.data(), s.value.size()).c_str(), stdout);

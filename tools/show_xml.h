@@ -1,19 +1,42 @@
-// show_xml.h -- `cvnaaccr show` for a NAACCR XML file: one tumour's items with
-// its patient's and the file's, read by the library's record model.
+// show_xml.h -- `cvnaaccr show` for NAACCR XML: one tumour's items with its
+// patient's and the file's, caught by the library's record model.
 #ifndef SHOW_XML_H
 #define SHOW_XML_H
 
 #include <stdint.h>
 
-// True when `path` names a file the library reads as NAACCR XML ("-" and
-// compressed input are read as records).
-bool is_xml_file(const char *path);
+#include <string>
+#include <vector>
 
-// Prints tumour `number` (from 1) of the NAACCR XML file at `path`: its
-// place, then each given item (with `all`, also the items of the version and
-// record type that are not given, as ""), one per line.  Returns the exit
-// status: 0 shown, 1 no such tumour or the file cannot be read as items, 2 an
-// output or read error.
-int show_xml_tumour(const char *path, uint64_t number, bool all);
+#include "cvnaaccr.h"
+
+struct ShownItem {
+    NaaccrItemDef def; // its texts are the library's own
+    std::string value;
+};
+
+// The tumour looked for, and what the reader found.
+struct WantedTumour {
+    uint64_t number; // from 1
+    uint64_t seen;   // tumours read
+    uint64_t patient;
+    bool found;
+    int32_t version;
+    char record_type;
+    std::vector<ShownItem> items;
+};
+
+// Sets up `wanted` to look for tumour `number`, and `options` for the
+// library's reader (cvReadNaaccrFile or cvReadNaaccrStream) to catch it
+// into `wanted` and stop there.
+void want_tumour(WantedTumour *wanted, uint64_t number, NaaccrReadOptions *options);
+
+// Prints the tumour that the reader caught, read from the input named
+// `path` (its place, then each given item, with `all` also the items of the
+// version and record type that are not given, as ""), one per line; or why
+// there is none, on standard error, given the reader's result `code` and
+// the reason `error` of an input that could not be read.  Returns the exit
+// status: 0 shown, 1 no such tumour, 2 the input could not be read.
+int print_xml_tumour(const char *path, WantedTumour *wanted, int32_t code, const char *error, bool all);
 
 #endif

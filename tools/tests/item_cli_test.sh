@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# item_cli_test.sh -- `cvnaaccr items` and `cvnaaccr show` end to end on Linux:
-#   item_cli_test.sh CLI WORK MANPAGE
+# item_cli_test.sh -- `cvnaaccr items` and `cvnaaccr show` end to end, on Linux
+# or, given a RUNNER (cmake/wine-run-lf), the Windows program under Wine:
+#   item_cli_test.sh CLI WORK MANPAGE [RUNNER]
 # A failed case names itself and the test goes on.
 set -uo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/expect.sh"
 cli=$1 work=$2 manpage=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+if [[ -n ${4:-} ]]; then
+  # One program to call, as the cases call it, from standard input too.
+  printf '#!/bin/sh\nexec "%s" "%s" "$@"\n' "$4" "$cli" >run-cli && chmod +x run-cli || exit 1
+  cli=$work/run-cli
+fi
 failures=0
 
 # ---- items: each flat layout's items, grouped ones aside, add up to its record length.
@@ -68,6 +74,28 @@ expect "show XML: tumour 3 with its patient's and the file's items" 0 \
   "$cli" show three.xml --record 3
 expect "show XML --all: the items not given too" 0 " 570 +abstractedBy .*\"\"" "$cli" show three.xml --all
 expect "show XML: no such tumour" 1 "no tumour 4 \(it has 3\)" "$cli" show three.xml --record 4
+
+# ---- show on NAACCR XML through standard input and gzip data: the plain file's lines, its name aside.
+gzip -c three.xml >three.xml.gz
+head -c 60 three.xml.gz >short.xml.gz
+plain=$("$cli" show three.xml --record 3 --all | sed '1s/^three\.xml:/NAME:/')
+[[ $plain == NAME:\ tumour\ 3* ]] || fail "show XML --all from the plain file: $(head -1 <<<"$plain")"
+while IFS='|' read -r label command; do
+  out=$(bash -c "$command" 2>&1 | sed '1s/^[^:]*:/NAME:/') || fail "show XML through $label: exit status $?"
+  [[ $out == "$plain" ]] || fail "show XML through $label differs from the plain file: $(diff <(echo "$plain") <(echo "$out") | head -3)"
+done <<EOF
+a gzip file|'$cli' show three.xml.gz --record 3 --all
+standard input|'$cli' show - --record 3 --all <three.xml
+gzip data on standard input|'$cli' show - --record 3 --all <three.xml.gz
+EOF
+# Failures read from standard input are told as for a plain file.
+while IFS='|' read -r label status pattern input; do
+  expect "show XML on standard input: $label" "$status" "$pattern" bash -c "'$cli' show --record 4 - <$input"
+done <<'EOF'
+past the end|1|^cvnaaccr show: -: no tumour 4 \(it has 3\) *$|three.xml
+gzip data cut short|2|^cvnaaccr show: -: cannot be read: the compressed data is cut short *$|short.xml.gz
+not NAACCR XML|1|^cvnaaccr show: -: no tumour 4 \(it has 0\) *$|other.xml
+EOF
 
 # ---- help and the manual page.
 for command in items show; do
