@@ -22,6 +22,23 @@ size_t hash_id(const char *id, size_t n)
     return static_cast<size_t>((h * 0xC2B2AE3D27D4EB4Fu) >> 51) & (item_index_slots - 1);
 }
 
+// True when `own` starts with the `n` bytes of `id`: both hold at least `n`.
+bool same_bytes(const char *own, const char *id, size_t n)
+{
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t a, b;
+        memcpy(&a, own + i, 8);
+        memcpy(&b, id + i, 8);
+        if (a != b)
+            return false;
+    }
+    for (; i < n; ++i)
+        if (own[i] != id[i])
+            return false;
+    return true;
+}
+
 const NaaccrItemDef *item_at(const ItemIndex &index, size_t place)
 {
     return place < index.base_count ? &index.base[place] : &index.user[place - index.base_count];
@@ -68,7 +85,7 @@ const NaaccrItemDef *find_indexed_item(const ItemIndex &index, const char *id, s
         if (index.id_length[place] != n)
             continue;
         const NaaccrItemDef *item = item_at(index, place);
-        if (memcmp(item->id, id, n) == 0)
+        if (same_bytes(item->id, id, n))
             return item;
     }
     return nullptr;
@@ -79,7 +96,7 @@ const NaaccrItemDef *find_next_item(ItemIndex *index, const char *id, size_t n)
     const size_t guess = index->next[index->last];
     if (guess != 0 && index->id_length[guess - 1] == n) {
         const NaaccrItemDef *item = item_at(*index, guess - 1);
-        if (memcmp(item->id, id, n) == 0) {
+        if (same_bytes(item->id, id, n)) {
             index->last = guess;
             return item;
         }

@@ -218,16 +218,22 @@ void add_item_text(XmlCheck *check, const char *text, size_t n)
     XmlItem &item = check->item;
     if (!item.read)
         return;
-    // Characters begin at every byte but a UTF-8 continuation byte.
-    size_t starts = 0;
-    for (size_t i = 0; i < n; ++i)
-        starts += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-    if (!item.cut && item.kept_characters + starts <= item.limit && item.length + n <= item.capacity) {
-        memcpy(item.value + item.length, text, n);
-        item.length += n;
-        item.kept_characters += starts;
-        item.characters += starts;
-        return;
+    // Most text fits whole: copied while its characters are counted (they
+    // begin at every byte but a UTF-8 continuation byte).
+    if (!item.cut && item.length + n <= item.capacity) {
+        unsigned char *to = item.value + item.length;
+        size_t starts = 0;
+        for (size_t i = 0; i < n; ++i) {
+            const unsigned char c = static_cast<unsigned char>(text[i]);
+            to[i] = c;
+            starts += (c & 0xC0) != 0x80;
+        }
+        if (item.kept_characters + starts <= item.limit) {
+            item.length += n;
+            item.kept_characters += starts;
+            item.characters += starts;
+            return;
+        }
     }
     for (size_t i = 0; i < n; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
