@@ -5,9 +5,10 @@
 # PROGRAM is the native build's xml_check_speed (check or bare pass of one
 # file).  Makes FOLDER/xml_check_speed.xml from the patients of the shared
 # v250 sample repeated COPIES times (160: about 700 MB), reads it once so it
-# is in the page cache, then times each command five times and keeps the best
-# run.  Prints the rates and the ratios to the bare pass.  Not a test: the
-# machine is shared and the numbers move.
+# is in the page cache, then times each command five times, the commands
+# taking turns, and keeps each one's best run.  Prints the rates and the
+# ratios to the bare pass.  Not a test: the machine is shared and the numbers
+# move.
 set -euo pipefail
 program=${1:-build/native/library/benchmarks/xml_check_speed}
 folder=${2:-${TMPDIR:-/tmp}}
@@ -32,27 +33,29 @@ make_file() {
   rm -f "$unpacked" "$unpacked.patients"
 }
 
-# best COMMAND...: the shortest wall time of $runs runs, in seconds.
-best() {
-  local fastest=
-  for ((i = 0; i < runs; i++)); do
-    local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null
-    end=$(date +%s.%N)
-    fastest=$(echo "$start $end ${fastest:-1e9}" | awk '{ t = $2 - $1; print (t < $3 ? t : $3) }')
-  done
-  echo "$fastest"
+# once COMMAND...: its wall time, in seconds.
+once() {
+  local start end
+  start=$(date +%s.%N)
+  "$@" >/dev/null
+  end=$(date +%s.%N)
+  echo "$start $end" | awk '{ print $2 - $1 }'
 }
+less() { echo "$1 $2" | awk '{ print ($1 < $2 ? $1 : $2) }'; }
 
 [[ -f $file ]] || make_file
 cat "$file" >/dev/null
 size=$(stat -c %s "$file")
 "$program" check "$file"
 
-cat_time=$(best cat "$file")
-bare_time=$(best "$program" bare "$file")
-check_time=$(best "$program" check "$file")
+# The runs of each command take turns, so that a machine that slows down or
+# speeds up meanwhile does so for all of them.
+cat_time=1e9 bare_time=1e9 check_time=1e9
+for ((i = 0; i < runs; i++)); do
+  cat_time=$(less "$cat_time" "$(once cat "$file")")
+  bare_time=$(less "$bare_time" "$(once "$program" bare "$file")")
+  check_time=$(less "$check_time" "$(once "$program" check "$file")")
+done
 report() { # LABEL SECONDS
   awk -v label="$1" -v t="$2" -v base="$bare_time" -v bytes="$size" \
     'BEGIN { printf "%-36s %7.3f s %8.0f MB/s   %.2f of the bare pass rate\n", label, t, bytes / t / 1e6, base / t }'
