@@ -1,4 +1,4 @@
-// record_check_dialog.cpp -- what the record check dialog shows, its problem list and report.
+// record_check_dialog.cpp -- what the record check dialog shows before, during and after a check, and its file.
 #include "record_check_dialog.h"
 
 #include <inttypes.h>

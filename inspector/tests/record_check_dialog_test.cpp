@@ -726,18 +726,3 @@ TEST(CheckDialog, ChooseFilePutsAnotherFileInPlaceOrLeavesAllAsItWas)
         EXPECT_EQ(o.log(), c.log);
     }
 }
-
-TEST(CheckDialog, ChosenPathsOfEveryLengthStayWithinTheirRoom)
-{
-    for (size_t length : {(size_t)1, (size_t)CHECK_FILE_CAPACITY - 1, (size_t)CHECK_FILE_CAPACITY, (size_t)4000}) {
-        SCOPED_TRACE(length);
-        Opened o(write_test_file("before.dat", records(1)));
-        o.r.check_file_path = std::string(length, 'p');
-        ChooseCheckFile(&o.ui, &o.dialog);
-        const size_t kept = length < CHECK_FILE_CAPACITY ? length : CHECK_FILE_CAPACITY - 1;
-        EXPECT_EQ(o.r.fields[IDC_CHECK_PATH], std::string(kept, 'p'));
-        char suggested[REPORT_PATH_CAPACITY];
-        SuggestReportPath(o.dialog.path, suggested, sizeof suggested);
-        EXPECT_LT(strlen(suggested), sizeof suggested);
-    }
-}
