@@ -63,6 +63,10 @@ typedef struct DialogUi {
     void (*choose_save_file)(void *window, const char *suggested, char *path, size_t capacity);
     /* Milliseconds from some fixed moment; only differences are used. */
     uint64_t (*clock_ms)(void *window);
+    /* Runs the record check's open-file dialog, which offers NAACCR files
+       and NAACCR XML as well as all files, and leaves the chosen full path
+       in `path`; leaves `path` empty when no file was chosen. */
+    void (*choose_check_file)(void *window, char *path, size_t capacity);
 } DialogUi;
 
 #endif

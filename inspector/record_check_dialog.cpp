@@ -1,14 +1,10 @@
-// record_check_dialog.cpp -- what the record check dialog shows, its problem list and report.
+// record_check_dialog.cpp -- what the record check dialog shows before, during and after a check, and its file.
 #include "record_check_dialog.h"
 
 #include <inttypes.h>
 #include <string.h>
 
-#include "program_version.h"
 #include "resource.h"
-
-// Room for a line of the report or the log: the summary names at most every kind once.
-#define LINE_CAPACITY 1024
 
 static const struct {
     const char *title;
@@ -22,11 +18,23 @@ static const char *plural(uint64_t count, const char *one, const char *more) { r
 
 static void show_idle_controls(const DialogUi *ui, const CheckDialog *dialog, int ended)
 {
+    ui->enable(ui->window, IDC_CHECK_CHOOSE, 1);
     ui->enable(ui->window, IDC_CHECK_START, 1);
     ui->enable(ui->window, IDC_CHECK_CHECKSUMS, 1);
     ui->enable(ui->window, IDC_CHECK_ITEMS, dialog->item_checker != NULL);
     ui->enable(ui->window, IDC_CHECK_STOP, 0);
     ui->enable(ui->window, IDC_CHECK_SAVE, ended);
+}
+
+// The dialog idle before a first check of its file: the path, an empty list, bar and summary.
+static void show_ready(const DialogUi *ui, const CheckDialog *dialog)
+{
+    ui->set_text(ui->window, IDC_CHECK_PATH, dialog->path);
+    show_idle_controls(ui, dialog, 0);
+    ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 0);
+    ui->set_list_count(ui->window, IDC_CHECK_LIST, 0);
+    ui->set_text(ui->window, IDC_CHECK_STATUS, "Press Start to check every record.");
+    ui->set_text(ui->window, IDC_CHECK_SUMMARY, "");
 }
 
 void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *program)
@@ -40,23 +48,56 @@ void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *prog
     dialog->items_choice = &program->check_items;
     dialog->phase = CHECK_IDLE;
 
-    ui->set_text(ui->window, IDC_CHECK_PATH, dialog->path);
     for (int column = 0; column < CHECK_LIST_COLUMNS; ++column)
         ui->add_list_column(ui->window, IDC_CHECK_LIST, column, columns[column].title, columns[column].width,
                             columns[column].align_right);
     ui->set_check(ui->window, IDC_CHECK_CHECKSUMS, program->check_checksums != 0);
     ui->set_check(ui->window, IDC_CHECK_ITEMS, program->check_items != 0 && dialog->item_checker != NULL);
-    show_idle_controls(ui, dialog, 0);
-    ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 0);
-    ui->set_list_count(ui->window, IDC_CHECK_LIST, 0);
-    ui->set_text(ui->window, IDC_CHECK_STATUS, "Press Start to check every record.");
-    ui->set_text(ui->window, IDC_CHECK_SUMMARY, "");
+    show_ready(ui, dialog);
+}
+
+// 1 when `path` ends in ".gz", in any case.
+static int names_gzip_file(const char *path)
+{
+    const size_t length = strlen(path);
+    if (length < 3)
+        return 0;
+    const char *end = path + length - 3;
+    return end[0] == '.' && (end[1] == 'g' || end[1] == 'G') && (end[2] == 'z' || end[2] == 'Z');
 }
 
 // 1 while a check runs (also while it is being cancelled).
 static int check_is_running(const CheckDialog *dialog)
 {
     return dialog->phase == CHECK_RUNNING || dialog->phase == CHECK_STOPPING;
+}
+
+void ChooseCheckFile(const DialogUi *ui, CheckDialog *dialog)
+{
+    if (check_is_running(dialog))
+        return;
+    char path[CHECK_FILE_CAPACITY];
+    path[0] = '\0';
+    ui->choose_check_file(ui->window, path, sizeof path);
+    path[sizeof path - 1] = '\0';
+    if (path[0] == '\0')
+        return;
+    if (names_gzip_file(path)) {
+        ui->message_box(ui->window,
+                        "veldrix cannot check a gzip-compressed file. Decompress it first, or check it with "
+                        "\"cvnaaccr check\".",
+                        "PROBLEM", BOX_WARNING);
+        return;
+    }
+    // The last check's rows and report are of the file before: the list lets go of them first.
+    dialog->listed = 0;
+    ui->set_list_count(ui->window, IDC_CHECK_LIST, 0);
+    ReleaseCheckDialog(dialog);
+    memset(&dialog->news, 0, sizeof dialog->news);
+    dialog->phase = CHECK_IDLE;
+    dialog->chosen = 1;
+    memcpy(dialog->path, path, sizeof dialog->path);
+    show_ready(ui, dialog);
 }
 
 int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *signals)
@@ -92,6 +133,7 @@ int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *sign
     // "Cancel" is enabled first, so that the focus leaving "Start" has a place to go.
     ui->enable(ui->window, IDC_CHECK_STOP, 1);
     ui->enable(ui->window, IDC_CHECK_START, 0);
+    ui->enable(ui->window, IDC_CHECK_CHOOSE, 0);
     ui->enable(ui->window, IDC_CHECK_CHECKSUMS, 0);
     ui->enable(ui->window, IDC_CHECK_ITEMS, 0);
     ui->enable(ui->window, IDC_CHECK_SAVE, 0);
@@ -159,7 +201,7 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     FormatCheckedFile(&dialog->news.details, heading, sizeof heading);
     const char *noun = heading[0] != '\0' ? plural(records, "tumour", "tumours") : plural(records, "record", "records");
 
-    char text[LINE_CAPACITY];
+    char text[CHECK_LINE_CAPACITY];
     if (result == NAACCR_REC_OK && summary->stopped == 0) {
         ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 1000);
         snprintf(text, sizeof text, "100%% - %" PRIu64 " %s checked%s%s", records, noun, heading[0] ? " - " : "",
@@ -177,7 +219,7 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     }
     ui->set_text(ui->window, IDC_CHECK_STATUS, text);
 
-    char line[LINE_CAPACITY];
+    char line[CHECK_LINE_CAPACITY];
     FormatCheckSummary(result, summary, dialog->flags, line, sizeof line);
     // The summary starts with a capital in the window; the log and the report show it after a label.
     if (line[0] >= 'a' && line[0] <= 'z')
@@ -191,6 +233,11 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     ui->set_text(ui->window, IDC_CHECK_SUMMARY, text);
     show_idle_controls(ui, dialog, 1);
 
+    // The log's check lines follow the block of the main dialog's file; another file is named.
+    if (dialog->chosen) {
+        snprintf(line, sizeof line, "File: %s", dialog->path);
+        WriteCheckLine(dialog->log, line);
+    }
     FormatCheckLogLine(result, summary, dialog->flags, line, sizeof line);
     WriteCheckLine(dialog->log, line);
 }
@@ -199,104 +246,4 @@ void ReleaseCheckDialog(CheckDialog *dialog)
 {
     ReleaseCheckJob(&dialog->job);
     dialog->news.problems = NULL;
-}
-
-void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *text, size_t capacity)
-{
-    if (capacity == 0)
-        return;
-    text[0] = '\0';
-    if (row >= dialog->listed || dialog->news.problems == NULL)
-        return;
-    const NaaccrProblem *problem = &dialog->news.problems[row];
-    switch (column) {
-    case 0:
-        snprintf(text, capacity, "%" PRIu64, problem->record);
-        break;
-    case 1:
-        snprintf(text, capacity, "%" PRId64, problem->offset);
-        break;
-    case 2:
-        if (problem->column != 0)
-            snprintf(text, capacity, "%" PRId32, problem->column);
-        break;
-    case 3:
-        snprintf(text, capacity, "%s", CheckKindName(problem->code));
-        break;
-    case 4:
-        // The message is the library's; bound it in case it lacks its NUL.
-        snprintf(text, capacity, "%.*s", (int)sizeof problem->message - 1, problem->message);
-        break;
-    }
-}
-
-int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
-{
-    if (dialog->phase != CHECK_ENDED)
-        return 0;
-    const NaaccrCheckSummary *summary = &dialog->news.summary;
-    const uint32_t flags = dialog->flags;
-    char line[LINE_CAPACITY];
-    FormatCheckSummary(dialog->news.result, summary, flags, line, sizeof line);
-    fprintf(stream, "Corvella VELDRIX " PROGRAM_VERSION " - record check\n");
-    fprintf(stream, "File: %s\n", dialog->path);
-    fprintf(stream, "Checksum fields: %s\n", (flags & NAACCR_CHECK_CHECKSUMS) != 0 ? "verified" : "not verified");
-    if ((flags & NAACCR_CHECK_ITEMS) != 0)
-        fprintf(stream, "Data items: checked\n");
-    fprintf(stream, "Result: %s\n", line);
-    if (summary->problems > dialog->listed)
-        fprintf(stream, "The list holds the first %" PRIu32 " problems; %" PRIu64 " more are only counted.\n",
-                dialog->listed, summary->problems - dialog->listed);
-    if (dialog->listed > 0) {
-        fprintf(stream, "\nRecord\tOffset\tColumn\tProblem\tMessage\n");
-        char cells[CHECK_LIST_COLUMNS][sizeof dialog->news.problems[0].message];
-        for (uint32_t row = 0; row < dialog->listed; ++row) {
-            for (int column = 0; column < CHECK_LIST_COLUMNS; ++column)
-                CheckCellText(dialog, row, column, cells[column], sizeof cells[column]);
-            fprintf(stream, "%s\t%s\t%s\t%s\t%s\n", cells[0], cells[1], cells[2], cells[3], cells[4]);
-        }
-    }
-    return !ferror(stream);
-}
-
-void SuggestReportPath(const char *path, char *suggested, size_t capacity)
-{
-    if (capacity == 0)
-        return;
-    suggested[0] = '\0';
-    size_t length = strlen(path);
-    // The extension starts at the last dot of the name, after the last separator of either kind.
-    size_t name = length;
-    while (name > 0 && path[name - 1] != '\\' && path[name - 1] != '/')
-        --name;
-    const char *dot = strrchr(path + name, '.');
-    size_t stem = dot != NULL && dot > path + name ? (size_t)(dot - path) : length;
-    static const char ending[] = "-check.txt";
-    if (stem + sizeof ending > capacity)
-        return;
-    memcpy(suggested, path, stem);
-    memcpy(suggested + stem, ending, sizeof ending);
-}
-
-void SaveCheckReport(const DialogUi *ui, const CheckDialog *dialog)
-{
-    if (dialog->phase != CHECK_ENDED)
-        return;
-    char suggested[REPORT_PATH_CAPACITY];
-    SuggestReportPath(dialog->path, suggested, sizeof suggested);
-    char path[REPORT_PATH_CAPACITY];
-    ui->choose_save_file(ui->window, suggested, path, sizeof path);
-    path[sizeof path - 1] = '\0';
-    if (path[0] == '\0')
-        return;
-    // Text mode: on Windows the report's lines end in CR LF, as Notepad expects.
-    FILE *stream = fopen(path, "wt");
-    int written = stream != NULL && WriteCheckReport(stream, dialog);
-    if (stream != NULL && fclose(stream) != 0)
-        written = 0;
-    if (!written) {
-        char text[REPORT_PATH_CAPACITY + 64];
-        snprintf(text, sizeof text, "Could not write the report to %s", path);
-        ui->message_box(ui->window, text, "ERROR", BOX_WARNING);
-    }
 }

@@ -3,10 +3,10 @@
    selected, the list of problems, the summary, the report and the log line.
 
    The dialog opens idle, showing the file and the choice "Also verify
-   checksum fields"; "Start" runs the check on a thread of its own
-   (check_job.h), "Cancel" stops it and keeps what was found, "Save
-   report..." writes the report once a check has ended, and a further
-   "Start" checks the file again.  Plain code over a CheckDialog; it reaches
+   checksum fields"; "Choose file..." puts another file in its place,
+   "Start" runs the check on a thread of its own (check_job.h), "Cancel"
+   stops it and keeps what was found, "Save report..." writes the report
+   once a check has ended, and a further "Start" checks the file again.  Plain code over a CheckDialog; it reaches
    the window only through a DialogUi, and its texts come from check_texts.h.
    The Win32 dialog procedure (win32/check_window.cpp) calls these functions,
    one per message, and owns the checking thread. */
@@ -25,6 +25,12 @@
 
 /* Room for the report's path, the NUL included (the save-file dialog's). */
 #define REPORT_PATH_CAPACITY 260
+/* Room for the checked file's path, the NUL included (the check window's
+   open-file dialog's; the main dialog's file is shorter). */
+#define CHECK_FILE_CAPACITY 260
+/* Room for a line of the report or the log: the summary names at most every
+   kind once. */
+#define CHECK_LINE_CAPACITY 1024
 /* Columns of the problem list. */
 #define CHECK_LIST_COLUMNS 5
 
@@ -35,7 +41,8 @@
 #define CHECK_ENDED 3    /* the last check ended; its outcome is shown */
 
 typedef struct CheckDialog {
-    char path[PATH_CAPACITY];
+    char path[CHECK_FILE_CAPACITY];
+    int chosen; /* 1 once the path was chosen in this dialog rather than the main dialog */
     CheckFileFunction checker;
     InspectionLog *log;
     int *checksums_choice;            /* ProgramState.check_checksums */
@@ -50,10 +57,21 @@ typedef struct CheckDialog {
 } CheckDialog;
 
 /* Dialog initialisation for the file program->check_path: the path, the
-   list's columns, the choice kept in program->check_checksums, "Start" and
-   "Close" enabled, "Cancel" and "Save report..." disabled, an empty list and
-   the status "Press Start to check every record.". */
+   list's columns, the choice kept in program->check_checksums, "Choose
+   file...", "Start" and "Close" enabled, "Cancel" and "Save report..."
+   disabled, an empty list and the status "Press Start to check every
+   record.". */
 void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *program);
+
+/* "Choose file...": ignored while a check runs.  Runs the check window's
+   open-file dialog; when a file was chosen it becomes the dialog's file: the
+   path is shown, the list, the bar and the summary are emptied, "Save
+   report..." is disabled and the status is "Press Start to check every
+   record."  The choices stay as they are, and the main dialog's file
+   (ProgramState.check_path) is not changed.  No file chosen: nothing changes.
+   A name ending in ".gz" is refused with a box, nothing changed: the
+   library's checker reads a file's bytes as they stand. */
+void ChooseCheckFile(const DialogUi *ui, CheckDialog *dialog);
 
 /* "Start": ignored while a check runs.  Reads and keeps the checksum
    choice, empties the list, the bar and the summary, and readies the job.
@@ -78,8 +96,9 @@ int ShowCheckNews(const DialogUi *ui, CheckDialog *dialog);
 
 /* After the checking thread has ended: shows the outcome (bar, status,
    summary, the note when not every problem is listed), enables "Start",
-   the choice and "Save report...", disables "Cancel", and writes the
-   check's line to the log. */
+   the choices, "Choose file..." and "Save report...", disables "Cancel",
+   and writes the check's line to the log, after a line "File: PATH" when
+   the file was chosen in this dialog. */
 void FinishCheck(const DialogUi *ui, CheckDialog *dialog);
 
 /* Frees what the dialog holds; only when no checking thread runs. */

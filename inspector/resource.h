@@ -39,5 +39,6 @@
 #define IDC_CHECK_STOP 1107
 #define IDC_CHECK_SAVE 1108
 #define IDC_CHECK_ITEMS 1109
+#define IDC_CHECK_CHOOSE 1110
 
 #endif

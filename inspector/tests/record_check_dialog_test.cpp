@@ -660,3 +660,69 @@ TEST(CheckTexts, SayWhatTheCheckedFileIs)
         EXPECT_STREQ(text, c.text);
     }
 }
+
+TEST(CheckDialog, ChooseFilePutsAnotherFileInPlaceOrLeavesAllAsItWas)
+{
+    const std::string first = write_test_file("first.dat", records(3, {2}));
+    const std::string flat = write_test_file("chosen.dat", records(2));
+    const std::string xml = write_test_file(
+        "chosen.xml", "<?xml version=\"1.0\"?>\n"
+                      "<NaaccrData baseDictionaryUri=\"http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml\" "
+                      "recordType=\"I\" specificationVersion=\"1.8\" xmlns=\"http://naaccr.org/naaccrxml\">\n"
+                      "<Patient><Tumor/><Tumor/></Patient>\n</NaaccrData>\n");
+    const std::string first_lines = "Check: 3 records, 1 problem (1 ILLEGAL_BYTE)" + EOL;
+    const struct {
+        const char *label;
+        std::string chosen; // what the open-file dialog hands back
+        bool during_a_run;  // pressed while the first file's check runs
+        std::string path;   // the dialog's file afterwards
+        int dialogs;        // runs of the open-file dialog
+        size_t boxes;       // a box refusing the file
+        const char *ready;  // the status after the choice
+        const char *status; // after Start and the check's end
+        std::string log;    // the log after both checks
+    } cases[] = {
+        {"a flat file", flat, false, flat, 1, 0, "Press Start to check every record.", "100% - 2 records checked",
+         first_lines + "File: " + flat + EOL + "Check: 2 records, no problems" + EOL},
+        {"a NAACCR XML file", xml, false, xml, 1, 0, "Press Start to check every record.",
+         "100% - 2 tumours checked - NAACCR XML, version 250, record type I",
+         first_lines + "File: " + xml + EOL + "Check: 2 records, no problems" + EOL},
+        {"the dialog cancelled", "", false, first, 1, 0, "100% - 3 records checked", "100% - 3 records checked",
+         first_lines + first_lines},
+        {"a gzip-compressed file", test_folder() + "/chosen.XML.GZ", false, first, 1, 1, "100% - 3 records checked",
+         "100% - 3 records checked", first_lines + first_lines},
+        {"pressed while a check runs", flat, true, first, 0, 0, "Starting the check...", "100% - 3 records checked",
+         first_lines},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        Opened o(first);
+        o.program.item_checker = cvCheckNaaccrFileEx;
+        o.dialog.item_checker = cvCheckNaaccrFileEx;
+        if (c.during_a_run)
+            ASSERT_TRUE(StartCheck(&o.ui, &o.dialog, &signals));
+        else
+            o.run_check();
+        EXPECT_EQ(o.r.enabled[IDC_CHECK_CHOOSE], c.during_a_run ? 0 : 1);
+        o.r.check_file_path = c.chosen;
+        ChooseCheckFile(&o.ui, &o.dialog);
+        EXPECT_EQ(o.r.check_file_dialogs, c.dialogs);
+        EXPECT_EQ(o.r.boxes.size(), c.boxes);
+        EXPECT_EQ(o.r.fields[IDC_CHECK_PATH], c.path);
+        EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], c.ready);
+        EXPECT_STREQ(o.program.check_path, first.c_str()) << "the main dialog's file stays";
+        const bool replaced = c.path != first;
+        EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], replaced || c.during_a_run ? 0u : 1u);
+        EXPECT_EQ(o.r.enabled[IDC_CHECK_SAVE], replaced || c.during_a_run ? 0 : 1) << "the report is the file's";
+        if (c.during_a_run) {
+            RunCheckJob(&o.dialog.job);
+            ASSERT_EQ(ShowCheckNews(&o.ui, &o.dialog), 1);
+            FinishCheck(&o.ui, &o.dialog);
+        } else {
+            o.run_check();
+        }
+        EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], c.status);
+        EXPECT_EQ(o.dialog.job.path, c.path);
+        EXPECT_EQ(o.log(), c.log);
+    }
+}

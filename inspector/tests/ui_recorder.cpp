@@ -96,11 +96,17 @@ static void choose_save_file(void *window, const char *suggested, char *path, si
 
 static uint64_t clock_ms(void *window) { return recorder(window)->clock; }
 
+static void choose_check_file(void *window, char *path, size_t capacity)
+{
+    ++recorder(window)->check_file_dialogs;
+    snprintf(path, capacity, "%s", recorder(window)->check_file_path.c_str());
+}
+
 DialogUi UiRecorder::ui()
 {
-    return DialogUi{this,           set_caption,      set_text,         set_number, set_check,    message_box,
-                    choose_file,    answer_file_time, enable,           get_check,  set_progress, add_list_column,
-                    set_list_count, enable_menu_item, choose_save_file, clock_ms};
+    return DialogUi{this,           set_caption,      set_text,         set_number, set_check,        message_box,
+                    choose_file,    answer_file_time, enable,           get_check,  set_progress,     add_list_column,
+                    set_list_count, enable_menu_item, choose_save_file, clock_ms,   choose_check_file};
 }
 
 std::string read_file(const std::string &path)

@@ -31,6 +31,7 @@ struct UiRecorder {
     std::map<int, uint32_t> list_counts;
     std::vector<std::string> columns; // "title width align_right", in the order added
     std::vector<std::string> saves;   // the names suggested to the save-file dialog
+    int check_file_dialogs = 0;       // runs of choose_check_file
 
     // What the platform answers.
     std::string chosen_path;   // handed out by choose_file
@@ -39,6 +40,7 @@ struct UiRecorder {
     const InspectionLog *watched_log = nullptr;
     std::map<int, int> check_answers; // get_check: what the user left in a box (else what set_check left)
     std::string save_path;            // handed out by choose_save_file
+    std::string check_file_path;      // handed out by choose_check_file ("": the dialog was cancelled)
     uint64_t clock = 0;               // clock_ms
 
     DialogUi ui();

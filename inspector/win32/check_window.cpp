@@ -148,6 +148,9 @@ static INT_PTR CALLBACK CheckDialogProc(HWND window, UINT message, WPARAM wParam
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
+        case IDC_CHECK_CHOOSE:
+            ChooseCheckFile(&ui, &session->dialog);
+            return TRUE;
         case IDC_CHECK_START:
             StartThread(session, &ui);
             return TRUE;

@@ -67,6 +67,30 @@ static void ChooseSaveFile(const char *suggested, char *path, DWORD capacity)
         memset(path, 0, capacity);
 }
 
+// Runs the record check's open-file dialog, whose first filter is the files veldrix can check, and
+// leaves the chosen full path in `path`. The program's current folder stays as it was. When no file was
+// chosen, or the dialog failed, `path` is all NUL.
+static void ChooseFileToCheck(char *path, DWORD capacity)
+{
+    memset(path, 0, capacity);
+    OPENFILENAMEA request;
+    memset(&request, 0, sizeof request);
+    request.lStructSize = sizeof request;
+    request.hwndOwner = GetActiveWindow();
+    request.hInstance = GetModuleHandleA(NULL);
+    request.lpstrFilter = "NAACCR files (*.txt;*.dat;*.xml;*.gz)\0*.txt;*.dat;*.xml;*.gz\0"
+                          "NAACCR XML (*.xml;*.xml.gz)\0*.xml;*.xml.gz\0"
+                          "All files (*.*)\0*.*\0";
+    request.nFilterIndex = 1;
+    request.lpstrFile = path;
+    request.nMaxFile = capacity;
+    request.lpstrTitle = "Choose a file to check";
+    request.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
+    // A failed dialog may leave bytes behind (a path too long for the buffer, for one).
+    if (!GetOpenFileNameA(&request))
+        memset(path, 0, capacity);
+}
+
 static void set_caption(void *window, const char *text) { SetWindowTextA((HWND)window, text); }
 static void set_text(void *window, int id, const char *text) { SetDlgItemTextA((HWND)window, id, text); }
 static void set_number(void *window, int id, uint32_t value) { SetDlgItemInt((HWND)window, id, value, FALSE); }
@@ -122,11 +146,12 @@ static void choose_save_file(void *, const char *suggested, char *path, size_t c
     ChooseSaveFile(suggested, path, (DWORD)capacity);
 }
 static uint64_t clock_ms(void *) { return GetTickCount64(); }
+static void choose_check_file(void *, char *path, size_t capacity) { ChooseFileToCheck(path, (DWORD)capacity); }
 
 DialogUi WindowUi(HWND window)
 {
-    DialogUi ui = {window,         set_caption,      set_text,         set_number, set_check,    message_box,
-                   choose_file,    file_time,        enable,           get_check,  set_progress, add_list_column,
-                   set_list_count, enable_menu_item, choose_save_file, clock_ms};
+    DialogUi ui = {window,         set_caption,      set_text,         set_number, set_check,        message_box,
+                   choose_file,    file_time,        enable,           get_check,  set_progress,     add_list_column,
+                   set_list_count, enable_menu_item, choose_save_file, clock_ms,   choose_check_file};
     return ui;
 }

@@ -10,8 +10,8 @@
 /* The DialogUi of the dialog `window`: texts, numbers and check boxes of its
    controls, its caption, message boxes owned by it, the open-file dialog and
    the file time of the C runtime (file_time.h); enabling controls and items
-   of its system menu, its progress bar and list view, the save-file dialog
-   and the tick count. */
+   of its system menu, its progress bar and list view, the save-file dialog,
+   the tick count and the record check's open-file dialog. */
 DialogUi WindowUi(HWND window);
 
 #endif

@@ -48,8 +48,6 @@ static const int IDC_RECORD_COUNT = 1011;
 static const int IDC_LOGO = 1014;
 static const int IDC_HELP_BUTTON = 1015;
 static const int IDC_FILE_DATE = 1016;
-// The file-name box of the Explorer-style open-file dialog (cmb13).
-static const int OPEN_FILE_NAME = 0x47c;
 // The record check: the system menu item of the main dialog and the controls of its dialog.
 static const int IDM_CHECK_RECORDS = 0x0110;
 static const char CHECK_CAPTION[] = "Check every record";
@@ -62,6 +60,8 @@ static const int IDC_CHECK_LIST = 1105;
 static const int IDC_CHECK_SUMMARY = 1106;
 static const int IDC_CHECK_STOP = 1107;
 static const int IDC_CHECK_SAVE = 1108;
+static const int IDC_CHECK_CHOOSE = 1110;
+static const char CHOOSE_CAPTION[] = "Choose a file to check";
 static const char SAVE_CAPTION[] = "Save report";
 
 static const char SEPARATOR[] = "----------------------\r\n";
@@ -293,17 +293,7 @@ static void ExpectBox(const Program &program, HWND main, const std::string &labe
 static void ChooseInOpenDialog(const Program &program, HWND main, const std::string &path)
 {
     PressButton(main, IDC_SELECT_FILE);
-    HWND open = WaitForWindow(program, DIALOG_CLASS, "Open", main);
-    if (path.empty()) {
-        PostMessageA(open, WM_COMMAND, IDCANCEL, 0);
-    } else {
-        HWND name = GetDlgItem(open, OPEN_FILE_NAME);
-        if (!name)
-            Fatal(program, "the open-file dialog has no file-name box");
-        SendWithLimit(program, name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-        PostMessageA(open, WM_COMMAND, IDOK, 0);
-    }
-    WaitUntilGone(program, open, "the open-file dialog");
+    AnswerOpenDialog(program, main, "Open", path);
     // The selection handler now inspects the file; it returns to the dialog or shows a box.
     Settle(program, main);
 }
@@ -700,8 +690,10 @@ static HWND OpenCheckDialog(const Program &program, HWND main, const std::string
           std::string("check dialog, \"Also verify checksum fields\" ") + (checksums ? "checked" : "cleared"));
     Check(program,
           Enabled(check, IDC_CHECK_START) && !Enabled(check, IDC_CHECK_STOP) && !Enabled(check, IDC_CHECK_SAVE) &&
-              Enabled(check, IDCANCEL),
-          "check dialog opens with Start and Close enabled, Cancel and Save report disabled");
+              Enabled(check, IDCANCEL) && Enabled(check, IDC_CHECK_CHOOSE),
+          "check dialog opens with Choose file..., Start and Close enabled, Cancel and Save report disabled");
+    CheckText(program, "check dialog, the button that chooses a file", "Choose file...",
+              WindowText(program, check, IDC_CHECK_CHOOSE));
     return check;
 }
 
@@ -916,6 +908,38 @@ static bool MatchesWithNumbers(const std::string &pattern, const std::string &ac
     return a == actual.size();
 }
 
+// "Choose file..." cancelled, then a NAACCR XML file chosen in the check window and checked; returns the
+// lines the check adds to the log.
+static std::string ChooseAndCheckXml(const Program &program, HWND check, const std::string &before)
+{
+    std::printf("the check window's own file: cancelled, then a NAACCR XML file\n");
+    PressButton(check, IDC_CHECK_CHOOSE);
+    AnswerOpenDialog(program, check, CHOOSE_CAPTION, "");
+    Settle(program, check);
+    CheckText(program, "choice cancelled, path", before, WindowText(program, check, IDC_CHECK_PATH));
+    Check(program, Enabled(check, IDC_CHECK_SAVE), "choice cancelled: the report can still be saved");
+
+    const std::string xml = SamplesFolder(program) + "\\chosen.xml";
+    WriteFileBytes(xml, "<?xml version=\"1.0\"?>\r\n<NaaccrData "
+                        "baseDictionaryUri=\"http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml\" "
+                        "recordType=\"I\" specificationVersion=\"1.8\" xmlns=\"http://naaccr.org/naaccrxml\">\r\n"
+                        "<Patient><Tumor/><Tumor/></Patient>\r\n</NaaccrData>\r\n");
+    PressButton(check, IDC_CHECK_CHOOSE);
+    AnswerOpenDialog(program, check, CHOOSE_CAPTION, xml);
+    Settle(program, check);
+    CheckText(program, "chosen XML, path", xml, WindowText(program, check, IDC_CHECK_PATH));
+    CheckText(program, "chosen XML, status", "Press Start to check every record.",
+              WindowText(program, check, IDC_CHECK_STATUS));
+    Check(program, !Enabled(check, IDC_CHECK_SAVE), "chosen XML: no report before its check");
+    StartCheck(program, check);
+    WaitForCheckEnd(program, check);
+    CheckText(program, "chosen XML, status after the check",
+              "100% - 2 tumours checked - NAACCR XML, version 250, record type I",
+              WindowText(program, check, IDC_CHECK_STATUS));
+    CheckText(program, "chosen XML, summary", "2 records, no problems", WindowText(program, check, IDC_CHECK_SUMMARY));
+    return "File: " + xml + "\r\nCheck: 2 records, no problems\r\n";
+}
+
 static void CancelRun(const std::string &folder, const std::string &shots, int *failures)
 {
     Program program = StartProgram(folder + "\\veldrix.exe", folder, failures);
@@ -955,8 +979,9 @@ static void CancelRun(const std::string &folder, const std::string &shots, int *
     HWND check = OpenCheckDialog(program, main, large_path, false);
     StartCheck(program, check);
     Check(program,
-          Enabled(check, IDC_CHECK_STOP) && !Enabled(check, IDC_CHECK_START) && !Enabled(check, IDC_CHECK_CHECKSUMS),
-          "while the check runs, Cancel is enabled and Start and the check box are not");
+          Enabled(check, IDC_CHECK_STOP) && !Enabled(check, IDC_CHECK_START) && !Enabled(check, IDC_CHECK_CHECKSUMS) &&
+              !Enabled(check, IDC_CHECK_CHOOSE),
+          "while the check runs, Cancel is enabled and Start, Choose file... and the check box are not");
     SendWithLimit(program, check, WM_COMMAND, MAKEWPARAM(IDC_CHECK_STOP, BN_CLICKED),
                   reinterpret_cast<LPARAM>(GetDlgItem(check, IDC_CHECK_STOP)));
     WaitForCheckEnd(program, check);
@@ -989,9 +1014,10 @@ static void CancelRun(const std::string &folder, const std::string &shots, int *
               WindowText(program, check, IDC_CHECK_SUMMARY));
     CheckList(program, check, "the small file's list", LibraryCheck{});
     Check(program, !Enabled(check, IDC_CHECK_STOP), "without a check running Cancel is disabled");
+    log += "Check: 3 records, no problems\r\n";
+    log += ChooseAndCheckXml(program, check, SamplePath(program, selections.front()));
     PressButton(check, IDCANCEL);
     WaitUntilGone(program, check, "the check dialog");
-    log += "Check: 3 records, no problems\r\n";
 
     PressButton(main, IDCANCEL);
     CheckNormalEnd(program, "\"Quit\"");

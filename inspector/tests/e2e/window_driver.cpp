@@ -153,6 +153,21 @@ struct WindowList {
     std::string text;
 };
 
+void AnswerOpenDialog(const Program &program, HWND owner, const char *caption, const std::string &path)
+{
+    HWND open = WaitForWindow(program, "#32770", caption, owner);
+    if (path.empty()) {
+        PostMessageA(open, WM_COMMAND, IDCANCEL, 0);
+    } else {
+        HWND name = GetDlgItem(open, OPEN_FILE_NAME);
+        if (!name)
+            Fatal(program, std::string("the dialog \"") + caption + "\" has no file-name box");
+        SendWithLimit(program, name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        PostMessageA(open, WM_COMMAND, IDOK, 0);
+    }
+    WaitUntilGone(program, open, std::string("the dialog \"") + caption + "\"");
+}
+
 static BOOL CALLBACK DescribeWindow(HWND window, LPARAM lparam)
 {
     WindowList *list = reinterpret_cast<WindowList *>(lparam);

@@ -9,6 +9,9 @@
 
 #include <string>
 
+// The file-name box of the Explorer-style open-file and save-file dialogs (cmb13).
+const int OPEN_FILE_NAME = 0x47c;
+
 // How long any one wait may take.
 const DWORD WAIT_LIMIT_MS = 10000;
 
@@ -56,6 +59,10 @@ std::string WindowText(const Program &program, HWND window, int id = 0);
 
 // Posts the click notification of control `id` to `dialog`, as the control itself would.
 void PressButton(HWND dialog, int id);
+
+// Waits for the open-file dialog titled `caption` that `owner` has opened, types `path` into its
+// file-name box and presses OK, or cancels it when `path` is ""; returns once it is gone.
+void AnswerOpenDialog(const Program &program, HWND owner, const char *caption, const std::string &path);
 
 // Describes every visible top-level window of the program except `except` and `also_except`, one per
 // line ("" when none).
