@@ -78,8 +78,9 @@ static void ChooseFileToCheck(char *path, DWORD capacity)
     request.lStructSize = sizeof request;
     request.hwndOwner = GetActiveWindow();
     request.hInstance = GetModuleHandleA(NULL);
-    request.lpstrFilter = "NAACCR files (*.txt;*.dat;*.xml;*.gz)\0*.txt;*.dat;*.xml;*.gz\0"
-                          "NAACCR XML (*.xml;*.xml.gz)\0*.xml;*.xml.gz\0"
+    // veldrix reads no gzip data: compressed files are left out of the lists.
+    request.lpstrFilter = "NAACCR files (*.txt;*.dat;*.xml)\0*.txt;*.dat;*.xml\0"
+                          "NAACCR XML (*.xml)\0*.xml\0"
                           "All files (*.*)\0*.*\0";
     request.nFilterIndex = 1;
     request.lpstrFile = path;
