@@ -44,12 +44,13 @@ struct XmlItem {
     const NaaccrItemDef *def; // null: unknown, or nothing to check
     bool read;                // its text is kept: known, or unknown to a dictionary
     unsigned faults;          // what its start tag showed, reported with its value
-    XmlPlace place;           // its start tag
-    const char *id;           // naaccrId as written: the item's own id, or `written_id`
-    char written_id[64];      // an id not found, cut to fit
-    char number[16];          // naaccrNum as written, cut to fit
-    size_t limit;             // characters kept: one more than the item holds
-    unsigned char *value;     // what is kept of its text: at most `capacity` bytes
+    XmlPlace place;           // its start tag; until `placed`, only its offset
+    bool placed;
+    const char *id;       // naaccrId as written: the item's own id, or `written_id`
+    char written_id[64];  // an id not found, cut to fit
+    char number[16];      // naaccrNum as written, cut to fit
+    size_t limit;         // characters kept: one more than the item holds
+    unsigned char *value; // what is kept of its text: at most `capacity` bytes
     size_t capacity, length;
     uint64_t characters; // characters of its whole text
     size_t kept_characters;
@@ -87,14 +88,39 @@ struct XmlCheck {
     uint16_t *seen_list[3];
     size_t seen_count[3];
 
+    // Places counted on demand (xml_places.cpp).
+    unsigned char first_bytes[4]; // of the file, for its encoding
+    bool encoding_noted;
+    int counting; // XML_COUNT_...: how bytes count in a column; 0: expat is asked
+    bool anchored;
+    XmlPlace anchor; // a place expat told, whose bytes on expat still holds
+
     // Bounds on a token: where the token expat has not seen whole starts
     // (after the last block fed), and bytes fed.
     int64_t last_event;
     uint64_t fed;
 };
 
+enum { XML_COUNT_UTF8 = 1, XML_COUNT_BYTES = 2 };
+
+// ---- xml_places.cpp ----
+// The file's encoding as its declaration names it (null: none) and its first
+// bytes show: whether Items' places may be counted from an anchor.
+void note_encoding(XmlCheck *check, const char *encoding);
+// At an Item's start tag: its offset, and its place when it cannot be
+// counted later.
+void start_item_place(XmlCheck *check);
+// Makes the open Item's place known: expat's own at its start tag, or
+// counted from the anchor.
+void place_item(XmlCheck *check, bool at_start_tag);
+// After each block: places an open Item while its bytes are still there,
+// then anchors at expat's place.
+void settle_places(XmlCheck *check);
+
 // ---- xml_report.cpp ----
 XmlPlace current_place(const XmlCheck *check);
+// The current event's byte offset, without its line and column.
+int64_t current_offset(const XmlCheck *check);
 // Counts a problem and hands it on (within max_reported); a non-zero return
 // of the callback stops the parser.  `message` is made printable.
 void report_xml(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message);

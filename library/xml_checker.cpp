@@ -16,6 +16,12 @@ const uint32_t long_token_feed_size = 4u << 20;
 const uint64_t long_token = 1u << 20;
 const uint64_t progress_step = 4u << 20;
 
+// The encoding it declares tells how its places may be counted.
+void XMLCALL xml_declaration(void *user, const XML_Char *, const XML_Char *encoding, int)
+{
+    note_encoding(static_cast<XmlCheck *>(user), encoding);
+}
+
 // A DOCTYPE could declare entities that expand without bound: refused at once.
 void XMLCALL xml_doctype(void *user, const XML_Char *, const XML_Char *, const XML_Char *, int)
 {
@@ -33,6 +39,7 @@ XML_Parser make_parser(XmlCheck *check)
     XML_SetUserData(parser, check);
     XML_SetElementHandler(parser, xml_start_element, xml_end_element);
     XML_SetCharacterDataHandler(parser, xml_text);
+    XML_SetXmlDeclHandler(parser, xml_declaration);
     XML_SetStartDoctypeDeclHandler(parser, xml_doctype);
     XML_SetUnknownEncodingHandler(parser, xml_unknown_encoding, check);
     XML_SetParamEntityParsing(parser, XML_PARAM_ENTITY_PARSING_NEVER);
@@ -64,6 +71,8 @@ bool feed(XmlCheck *check, size_t n, bool last)
     if (at > check->last_event)
         check->last_event = at;
     const uint64_t done = static_cast<uint64_t>(check->last_event);
+    if (!last)
+        settle_places(check);
     if (!last && check->fed - done > xml_longest_token) {
         report_xmlf(check, NAACCR_CHECK_XML_TOKEN_TOO_LONG, current_place(check), nullptr,
                     "more than %llu MB without the end of a tag, attribute, comment or instruction: the file is not "
@@ -122,6 +131,7 @@ int32_t read_and_check(XmlCheck *check, NaaccrReadCallback read, void *stream, i
         }
         head = start;
     }
+    memcpy(check->first_bytes, head, head_length < sizeof start ? head_length : sizeof start);
     int32_t status = NAACCR_REC_OK;
     if (progress(check, total) != 0 || !head_fed(check, head, head_length, &status))
         return status;

@@ -100,7 +100,7 @@ void open_child(XmlCheck *check, const XML_Char **attributes)
     }
     check_no_attributes(check, level_names[level], attributes);
     if (check->hook != nullptr)
-        hook_result(check, check->hook->element(check->hook->context, level, true, current_place(check).offset));
+        hook_result(check, check->hook->element(check->hook->context, level, true, current_offset(check)));
 }
 
 void open_item(XmlCheck *check, const XML_Char **attributes)
@@ -151,7 +151,7 @@ void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attrib
     } else {
         check->phase[level] = 1;
         if (check->hook != nullptr)
-            hook_result(check, check->hook->extension(check->hook->context, level, current_place(check).offset));
+            hook_result(check, check->hook->extension(check->hook->context, level, current_offset(check)));
     }
     check->skip_depth = 1;
 }
@@ -203,8 +203,7 @@ void XMLCALL xml_end_element(void *user, const XML_Char *)
     if (check->text_pending)
         report_pending_text(check);
     if (check->hook != nullptr && check->level > NAACCR_LEVEL_ROOT)
-        hook_result(check,
-                    check->hook->element(check->hook->context, check->level, false, current_place(check).offset));
+        hook_result(check, check->hook->element(check->hook->context, check->level, false, current_offset(check)));
     check->level -= 1;
 }
 

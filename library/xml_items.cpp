@@ -61,15 +61,18 @@ void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
     const char *id = nullptr, *number = nullptr;
     for (const XML_Char **a = attributes; *a != nullptr; a += 2) {
         // Names of no namespace come as written; other names hold the separator.
-        if (a[0][0] == 'n' && strcmp(a[0], "naaccrId") == 0)
+        if (a[0][0] == 'n' && strcmp(a[0], "naaccrId") == 0) {
             id = a[1];
-        else if (a[0][0] == 'n' && strcmp(a[0], "naaccrNum") == 0)
+        } else if (a[0][0] == 'n' && strcmp(a[0], "naaccrNum") == 0) {
             number = a[1];
-        else
+        } else {
+            place_item(check, true);
             report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, item.place, nullptr, "Item has an attribute %.64s",
                         strchr(a[0], xml_name_separator) != nullptr ? strchr(a[0], xml_name_separator) + 1 : a[0]);
+        }
     }
     if (id == nullptr) {
+        place_item(check, true);
         report_xml(check, NAACCR_CHECK_XML_STRUCTURE, item.place, nullptr, "Item without its naaccrId");
         return;
     }
@@ -193,7 +196,7 @@ void clear_seen_items(XmlCheck *check, int level)
 void start_item(XmlCheck *check, const XML_Char **attributes)
 {
     XmlItem &item = check->item;
-    item.place = current_place(check);
+    start_item_place(check);
     item.def = nullptr;
     item.read = false;
     item.faults = 0;
@@ -204,6 +207,8 @@ void start_item(XmlCheck *check, const XML_Char **attributes)
     item.kept_characters = 0;
     item.cut = false;
     read_item_attributes(check, attributes);
+    if (item.faults != 0)
+        place_item(check, true);
     // Characters of up to four bytes.
     item.limit = item.def != nullptr ? static_cast<size_t>(item.def->length) + 1 : unknown_kept;
     // A reader of tumours keeps unlimited text up to 4000 characters.
@@ -267,13 +272,17 @@ void end_item(XmlCheck *check)
                     check->hook->item(check->hook->context, check->level, def, item.value, item.length, item.cut));
     if (item.cut) {
         // An unlimited item's rules see only its kept head; a long value is allowed.
-        if (!def->unlimited)
+        if (!def->unlimited) {
+            place_item(check, false);
             report_xmlf(check, NAACCR_CHECK_ITEM_TOO_LONG, item.place, &ref,
                         "%s: a value of %llu characters; the item holds %d", item.id,
                         static_cast<unsigned long long>(item.characters), def->length);
+        }
         return;
     }
     ItemFault fault;
-    if (check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) != 0)
+    if (check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) != 0) {
+        place_item(check, false);
         report_xmlf(check, fault.code, item.place, &ref, "%s: %.96s", item.id, fault.reason);
+    }
 }

@@ -20,6 +20,12 @@ XmlPlace current_place(const XmlCheck *check)
     return place;
 }
 
+int64_t current_offset(const XmlCheck *check)
+{
+    const XML_Index offset = XML_GetCurrentByteIndex(check->parser);
+    return offset > 0 ? offset : 0;
+}
+
 namespace
 {
 
