@@ -1,10 +1,10 @@
 // xml_places.cpp -- where each Item's start tag stands, told only when a
 // problem needs it.  Asking expat for the line and column at every Item made
-// it count them in millions of short runs, a tenth of the check's time; so
-// after each block the check notes expat's place once (the anchor), and an
-// Item's place is counted from there over the bytes expat still holds.  Until
-// the first anchor, and for encodings of more than one byte a unit, expat is
-// asked every time.
+// it count them in millions of short runs, a tenth of the check's time.  So
+// an Item's place is counted back from expat's place over the bytes expat
+// still holds, or, where a line ends among them, on from the place expat
+// told after the last block (the anchor).  Until the first anchor, and for
+// encodings of more than one byte a unit, expat is asked every time.
 #include <string.h>
 #include <strings.h>
 
@@ -25,21 +25,50 @@ int counting_of(const char *encoding, bool byte_order_mark)
     return 0;
 }
 
-// Counts the place of `to` from the anchor over the bytes expat holds; false
-// when they are not all there.
-bool count_place(XmlCheck *check, int64_t to, XmlPlace *place)
+// The bytes from stream offset `from` to `to` while expat still holds them;
+// false when it does not.
+bool held_bytes(const XmlCheck *check, int64_t from, int64_t to, const unsigned char **begin, const unsigned char **end)
 {
     int offset = 0, size = 0;
     const char *buffer = XML_GetInputContext(check->parser, &offset, &size);
     const int64_t now = XML_GetCurrentByteIndex(check->parser);
-    const XmlPlace &from = check->anchor;
     if (buffer == nullptr || now < 0 || offset < 0 || size < offset)
         return false;
     const int64_t first = now - offset; // the stream offset of buffer[0]
-    if (from.offset < first || to < from.offset || to > first + size)
+    if (from < first || to < from || to > first + size)
         return false;
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(buffer) + (from.offset - first);
-    const unsigned char *end = reinterpret_cast<const unsigned char *>(buffer) + (to - first);
+    *begin = reinterpret_cast<const unsigned char *>(buffer) + (from - first);
+    *end = reinterpret_cast<const unsigned char *>(buffer) + (to - first);
+    return true;
+}
+
+// The place of `to` counted back from expat's place when no line ends
+// between them (an Item's text seldom holds one); false otherwise.
+bool count_back(XmlCheck *check, int64_t to, XmlPlace *place)
+{
+    const XmlPlace now = current_place(check);
+    const unsigned char *p, *end;
+    if (!held_bytes(check, to, now.offset, &p, &end))
+        return false;
+    int64_t characters = 0;
+    const bool utf8 = check->counting == XML_COUNT_UTF8;
+    for (; p < end; ++p) {
+        if (*p == '\n' || *p == '\r')
+            return false;
+        characters += !utf8 || (*p & 0xC0) != 0x80;
+    }
+    *place = {now.line, static_cast<int32_t>(now.column - characters), to};
+    return true;
+}
+
+// Counts the place of `to` on from the anchor over the bytes expat holds;
+// false when they are not all there.
+bool count_place(XmlCheck *check, int64_t to, XmlPlace *place)
+{
+    const XmlPlace &from = check->anchor;
+    const unsigned char *p, *end;
+    if (!held_bytes(check, from.offset, to, &p, &end))
+        return false;
     uint64_t line = from.line;
     int64_t column = from.column;
     const bool utf8 = check->counting == XML_COUNT_UTF8;
@@ -91,6 +120,8 @@ void place_item(XmlCheck *check, bool at_start_tag)
     if (item.placed)
         return;
     item.placed = true;
+    if (!at_start_tag && count_back(check, item.place.offset, &item.place))
+        return;
     if (!at_start_tag && count_place(check, item.place.offset, &item.place)) {
         check->anchor = item.place; // later Items count on from here
         return;
