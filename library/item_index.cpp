@@ -22,18 +22,27 @@ size_t hash_id(const char *id, size_t n)
     return static_cast<size_t>((h * 0xC2B2AE3D27D4EB4Fu) >> 51) & (item_index_slots - 1);
 }
 
+uint64_t word_at(const char *bytes, size_t at)
+{
+    uint64_t word;
+    memcpy(&word, bytes + at, 8);
+    return word;
+}
+
 // True when `own` starts with the `n` bytes of `id`: both hold at least `n`.
+// Ids of 8 to 32 bytes, the most, are compared as four words (the last ones
+// overlapping), without a loop whose length changes from id to id.
 bool same_bytes(const char *own, const char *id, size_t n)
 {
-    size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        uint64_t a, b;
-        memcpy(&a, own + i, 8);
-        memcpy(&b, id + i, 8);
-        if (a != b)
-            return false;
+    if (n >= 8 && n <= 32) {
+        uint64_t differ = 0;
+        for (size_t k = 0; k < 4; ++k) {
+            const size_t at = 8 * k < n - 8 ? 8 * k : n - 8;
+            differ |= word_at(own, at) ^ word_at(id, at);
+        }
+        return differ == 0;
     }
-    for (; i < n; ++i)
+    for (size_t i = 0; i < n; ++i)
         if (own[i] != id[i])
             return false;
     return true;
