@@ -21,6 +21,7 @@ namespace
 struct Seen {
     int32_t code;
     uint64_t line, patient, tumor;
+    int32_t column;
     int64_t offset;
     std::string message, id, value;
 };
@@ -35,8 +36,9 @@ int32_t CV_CALL keep(void *context, const NaaccrItemProblem *p)
 {
     check(p->message != nullptr && p->item_id != nullptr && p->item_name != nullptr, "texts are never null");
     check(p->value != nullptr || p->value_length == 0, "a value where it has a length");
-    Seen seen = {p->code,   p->line,    p->patient, p->tumor,
-                 p->offset, p->message, p->item_id, std::string(p->value != nullptr ? p->value : "", p->value_length)};
+    Seen seen = {p->code,    p->line,    p->patient,
+                 p->tumor,   p->column,  p->offset,
+                 p->message, p->item_id, std::string(p->value != nullptr ? p->value : "", p->value_length)};
     static_cast<Outcome *>(context)->problems.push_back(seen);
     return 0;
 }
@@ -75,8 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // depends on how the bytes arrived; that it is one does not.
         if (x.code == NAACCR_CHECK_XML_MALFORMED && y.code == x.code)
             continue;
-        check(x.code == y.code && x.offset == y.offset && x.line == y.line && x.message == y.message && x.id == y.id &&
-                  x.value == y.value && x.patient == y.patient && x.tumor == y.tumor,
+        check(x.code == y.code && x.offset == y.offset && x.line == y.line && x.column == y.column &&
+                  x.message == y.message && x.id == y.id && x.value == y.value && x.patient == y.patient &&
+                  x.tumor == y.tumor,
               "the same problem whatever the pieces");
     }
     const NaaccrItemCheckSummary &s = a.summary;
