@@ -6,8 +6,9 @@
    checksum fields"; "Choose file..." puts another file in its place,
    "Start" runs the check on a thread of its own (check_job.h), "Cancel"
    stops it and keeps what was found, "Save report..." writes the report
-   once a check has ended, and a further "Start" checks the file again.  Plain code over a CheckDialog; it reaches
-   the window only through a DialogUi, and its texts come from check_texts.h.
+   once a check has ended, and a further "Start" checks the file again.
+   Plain code over a CheckDialog; it reaches the window only through a
+   DialogUi, and its texts come from check_texts.h.
    The Win32 dialog procedure (win32/check_window.cpp) calls these functions,
    one per message, and owns the checking thread. */
 #ifndef RECORD_CHECK_DIALOG_H

@@ -19,7 +19,7 @@ struct NaaccrDictionary {
     int32_t version;            // 140, 150, ..., 270
     const char *uri;            // the base dictionary's dictionaryUri
     const char *user_uri;       // the default user dictionary's, or null (220 on)
-    const char *specification;  // the base dictionary's specificationVersion ("1.5")
+    const char *format_version; // the base dictionary's specificationVersion ("1.5")
     const NaaccrItemDef *items; // flat versions: by start column, grouped items last
     size_t count;
     const uint16_t *by_number; // indices into items, sorted by number

@@ -23,7 +23,7 @@ bool looks_like_xml(const unsigned char *head, size_t n);
 // non-zero return stops the check (summary->records.stopped 1, or 2 for the
 // progress callback, which is called as for cvCheckNaaccrStream with tumours
 // as records).  Fills *summary whole: format NAACCR_FORMAT_XML, version,
-// specification version, userDictionaryUri, patients, tumours, items;
+// specificationVersion, userDictionaryUri, patients, tumours, items;
 // records.record_type (' ' when unknown), records.version ("250"; " " when
 // unknown), records.records = tumours, records.bytes = bytes read.  Returns
 // NAACCR_REC_OK, NAACCR_REC_READ_FAILED when `read` returned -1, or

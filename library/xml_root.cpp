@@ -10,7 +10,7 @@ namespace
 {
 
 // The format versions whose files this check reads.
-const char *const specification_versions[] = {"1.0", "1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "1.7", "1.8"};
+const char *const known_format_versions[] = {"1.0", "1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "1.7", "1.8"};
 
 bool digits(const char *text, size_t n)
 {
@@ -80,7 +80,7 @@ bool zone_part(const char *text, size_t n)
 }
 
 struct RootAttributes {
-    const char *base, *user, *type, *specification, *time;
+    const char *base, *user, *type, *format_version, *time;
 };
 
 void read_root_attributes(XmlCheck *check, const XML_Char **attributes, RootAttributes *root)
@@ -92,7 +92,7 @@ void read_root_attributes(XmlCheck *check, const XML_Char **attributes, RootAttr
     } const known[] = {{"baseDictionaryUri", &root->base},
                        {"userDictionaryUri", &root->user},
                        {"recordType", &root->type},
-                       {"specificationVersion", &root->specification},
+                       {"specificationVersion", &root->format_version},
                        {"timeGenerated", &root->time}};
     for (const XML_Char **a = attributes; *a != nullptr; a += 2) {
         if (strchr(a[0], xml_name_separator) != nullptr)
@@ -154,16 +154,16 @@ void check_record_type(XmlCheck *check, const RootAttributes &root, const XmlPla
                     "recordType \"%.16s\" is not A, M, C or I: items are not checked against a record type", type);
 }
 
-void check_specification(XmlCheck *check, const RootAttributes &root, const XmlPlace &place)
+void check_format_version(XmlCheck *check, const RootAttributes &root, const XmlPlace &place)
 {
-    const char *given = root.specification;
+    const char *given = root.format_version;
     if (given == nullptr) {
         report_xml(check, NAACCR_CHECK_XML_ROOT, place, nullptr, "NaaccrData has no specificationVersion");
         return;
     }
     NaaccrItemCheckSummary *summary = check->summary;
     snprintf(summary->specification_version, sizeof summary->specification_version, "%s", given);
-    for (const char *known : specification_versions)
+    for (const char *known : known_format_versions)
         if (strcmp(given, known) == 0)
             return;
     report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr,
@@ -192,7 +192,7 @@ void check_root_attributes(XmlCheck *check, const XML_Char **attributes)
     read_root_attributes(check, attributes, &root);
     check_dictionary(check, root, place);
     check_record_type(check, root, place);
-    check_specification(check, root, place);
+    check_format_version(check, root, place);
     if (root.time != nullptr && !is_xsd_date_time(root.time, strlen(root.time)))
         report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr,
                     "timeGenerated \"%.40s\" is not a date and time (YYYY-MM-DDThh:mm:ss, a zone optional)", root.time);

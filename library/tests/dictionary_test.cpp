@@ -111,7 +111,7 @@ TEST(Dictionary, EveryItemIsFoundByItsNumberAndItsId)
     ASSERT_NE(d180, nullptr);
     EXPECT_STREQ(d180->uri, "http://naaccr.org/naaccrxml/naaccr-dictionary-180.xml");
     EXPECT_STREQ(d180->user_uri, "http://naaccr.org/naaccrxml/user-defined-naaccr-dictionary-180.xml");
-    EXPECT_STREQ(d180->specification, "1.5");
+    EXPECT_STREQ(d180->format_version, "1.5");
     EXPECT_EQ(find_item_by_id(*d180, "sexX", 3)->number, 220); // only n bytes are compared
 }
 

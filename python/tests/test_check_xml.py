@@ -146,7 +146,7 @@ def test_a_flat_file_says_it_is_flat_and_has_no_xml_places(fault_file):
 
 
 SAMPLES = [
-    # file, problems, format fields (version, record type, specification), patients, tumours
+    # file, problems, format fields (version, record type, specificationVersion), patients, tumours
     ("naaccr-xml__valid_standard-file-1.xml", {}, ("240", "I", "1.7"), 2, 1),
     ("naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz", {}, ("250", "I", "1.7"), 944, 1000),
     ("naaccr-xml__invalid_value-to-long-1.xml", {K.ITEM_TOO_LONG: 1}, ("240", "A", "1.7"), 1, 1),

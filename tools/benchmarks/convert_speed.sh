@@ -21,6 +21,7 @@ xml_program=${4:-build/native/library/benchmarks/xml_check_speed}
 seed=$(dirname "$0")/../../../shared/peerdata/werth-naaccr__synthetic-naaccr-16-abstract.txt
 file=$folder/convert_speed.txt
 runs=3
+source "$(dirname "$0")/timing.sh"
 
 make_file() {
   local copies=$((megabytes * 1000000 / $(stat -c %s "$seed") + 1))
@@ -28,30 +29,7 @@ make_file() {
   for ((i = 0; i < copies; i++)); do cat "$seed"; done >>"$file"
 }
 
-# best COMMAND...: the shortest wall time of $runs runs, in seconds.
-best() {
-  local fastest=
-  for ((i = 0; i < runs; i++)); do
-    local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || [[ $? -eq 1 ]]
-    end=$(date +%s.%N)
-    fastest=$(echo "$start $end ${fastest:-1e9}" | awk '{ t = $2 - $1; print (t < $3 ? t : $3) }')
-  done
-  echo "$fastest"
-}
-
 copy() { cat "$1" >"$2"; }
-
-# once COMMAND...: its wall time, in seconds (exit status 1, problems listed, allowed).
-once() {
-  local start end
-  start=$(date +%s.%N)
-  "$@" >/dev/null 2>&1 || [[ $? -eq 1 ]]
-  end=$(date +%s.%N)
-  echo "$start $end" | awk '{ print $2 - $1 }'
-}
-less() { echo "$1 $2" | awk '{ print ($1 < $2 ? $1 : $2) }'; }
 
 # turns INPUT OUT: expat alone over INPUT and its conversion to OUT, taking
 # turns so that both see the machine alike; sets bare_time and convert_time.

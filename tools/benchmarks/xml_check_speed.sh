@@ -16,6 +16,7 @@ copies=${3:-160}
 sample=$(dirname "$0")/../../../shared/xmldata/samples/naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz
 file=$folder/xml_check_speed.xml
 runs=5
+source "$(dirname "$0")/timing.sh"
 
 make_file() {
   local unpacked=$folder/xml_check_speed_seed.xml
@@ -32,16 +33,6 @@ make_file() {
   } >"$file"
   rm -f "$unpacked" "$unpacked.patients"
 }
-
-# once COMMAND...: its wall time, in seconds.
-once() {
-  local start end
-  start=$(date +%s.%N)
-  "$@" >/dev/null
-  end=$(date +%s.%N)
-  echo "$start $end" | awk '{ print $2 - $1 }'
-}
-less() { echo "$1 $2" | awk '{ print ($1 < $2 ? $1 : $2) }'; }
 
 [[ -f $file ]] || make_file
 cat "$file" >/dev/null

@@ -103,7 +103,7 @@ def read_version(folder, version):
         "version": version,
         "uri": attribute(root, "dictionaryUri", base_path),
         "user_uri": user_uri,
-        "specification": attribute(root, "specificationVersion", base_path),
+        "format_version": attribute(root, "specificationVersion", base_path),
         "items": everything,
     }
 
@@ -205,7 +205,7 @@ def render(dictionaries):
         v = d["version"]
         user_uri = c_string(d["user_uri"]) if d["user_uri"] else "nullptr"
         lines.append("    {%d, %s, %s, %s, items_%d, %d, by_number_%d, by_id_%d}," % (
-            v, c_string(d["uri"]), user_uri, c_string(d["specification"]), v, len(d["items"]), v, v))
+            v, c_string(d["uri"]), user_uri, c_string(d["format_version"]), v, len(d["items"]), v, v))
     lines += [
         "};",
         "const size_t naaccr_dictionary_count = sizeof naaccr_dictionaries / sizeof naaccr_dictionaries[0];",
