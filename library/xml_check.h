@@ -43,6 +43,10 @@ struct XmlTumorHook {
     int32_t (*element)(void *context, int level, bool opened, int64_t offset);
     // An extension (an element of another namespace) passed over at `level`.
     int32_t (*extension)(void *context, int level, int64_t offset);
+    // The user dictionaries' items, loaded once the root named a known base
+    // dictionary (`count` may be 0), before any Item is handed over.  They
+    // live until the check returns.  May be null.
+    void (*user_items)(void *context, const NaaccrItemDef *items, size_t count);
 };
 
 // check_naaccr_xml, and the file's content handed to `hook` as it goes.
