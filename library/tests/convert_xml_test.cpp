@@ -13,28 +13,6 @@
 namespace
 {
 
-// An XML file of version `version` ("180") and record type `type` whose
-// NaaccrData holds `inside`.
-std::string xml_file(const std::string &inside, const std::string &version = "180", const std::string &type = "I")
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<NaaccrData baseDictionaryUri=\"http://naaccr.org/naaccrxml/"
-           "naaccr-dictionary-" +
-           version + ".xml\" recordType=\"" + type +
-           "\" specificationVersion=\"1.5\" xmlns=\"http://naaccr.org/naaccrxml\">\n" + inside + "</NaaccrData>\n";
-}
-
-std::string item(const std::string &id, const std::string &value)
-{
-    return "<Item naaccrId=\"" + id + "\">" + value + "</Item>\n";
-}
-
-std::string tumor(const std::string &items) { return "<Tumor>\n" + items + "</Tumor>\n"; }
-
-std::string patient(const std::string &items, const std::string &tumors)
-{
-    return "<Patient>\n" + items + tumors + "</Patient>\n";
-}
-
 TEST(ConvertRoundTrip, FlatThroughXmlGivesTheSameBytes)
 {
     std::mt19937 random(18);
