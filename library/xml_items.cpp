@@ -213,13 +213,14 @@ void compare_with_root(XmlCheck *check, const XmlItemRef &ref)
 
 // The item's value at this level against its value at the nearest level
 // around it that gives it (an open Patient's, or the root's); then held, if
-// this is the root or a Patient, for the levels inside.
+// this is the root or a Patient, for the levels inside.  A repeated item is
+// compared and held by its first value.
 void compare_levels(XmlCheck *check, const XmlItemRef &ref)
 {
     XmlItem &item = check->item;
     const size_t index = item.index;
-    if (index >= item_index_most)
-        return;
+    if (index >= item_index_most || (item.faults & repeated_item) != 0)
+        return; // a repeated item's further values are no one's but their problem's
     const int level = check->level;
     const size_t most = static_cast<size_t>(item.def->length);
     const size_t n = item.kept_characters <= most ? item.length : characters_prefix(item.value, item.length, most);
@@ -383,7 +384,8 @@ void end_item(XmlCheck *check)
     if (def == nullptr || is_blank_value(item.value, item.length))
         return;
     check->summary->items += 1;
-    if (check->hook != nullptr)
+    // A repeated item's further values are its problem's: a reader keeps the first.
+    if (check->hook != nullptr && (item.faults & repeated_item) == 0)
         hook_result(check,
                     check->hook->item(check->hook->context, check->level, def, item.value, item.length, item.cut));
     if (item.cut) {
