@@ -70,8 +70,15 @@ ProblemEffect effect_of(const NaaccrItemProblem &problem, int32_t target)
     case NAACCR_CHECK_ITEM_CONFLICT:
         // A flat record or a row holds one value of an item, the innermost
         // (the writers place the levels from the file's inwards); NAACCR XML
-        // keeps each where it stood.
-        return target == NAACCR_FORMAT_XML ? EFFECT_NONE : EFFECT_LOSSY;
+        // keeps each where it stood.  A flat record with two record types
+        // (a root without recordType takes its recordType Item's) has a
+        // layout in doubt.
+        if (target == NAACCR_FORMAT_XML)
+            return EFFECT_NONE;
+        return target == NAACCR_FORMAT_FLAT &&
+                       (problem.item_number == record_type_item || problem.item_number == record_version_item)
+                   ? EFFECT_REFUSE
+                   : EFFECT_LOSSY;
     case NAACCR_CHECK_TERMINATOR_OMITTED:
     case NAACCR_CHECK_STRAY_CTRL_Z:
     case NAACCR_CHECK_BYTE_ORDER_MARK:

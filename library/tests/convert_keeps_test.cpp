@@ -117,6 +117,10 @@ TEST(ConvertKeeps, EveryGivenValueOrListsIt)
         xml_file(item("registryId", "0000000001") + patient(pid, tumor(site + item("registryId", "0000000002"))));
     const std::string last_name = xml_file(patient(pid + item("nameLast", "SMITH"), tumor(site)));
     const std::string mine = xml_file(patient(pid, tumor(site + item("myStateItem", "12345"))));
+    const std::string two_types =
+        "<NaaccrData baseDictionaryUri=\"http://naaccr.org/naaccrxml/naaccr-dictionary-180.xml\" "
+        "specificationVersion=\"1.5\" xmlns=\"http://naaccr.org/naaccrxml\">\n" +
+        item("recordType", "I") + patient(pid, tumor(site + item("recordType", "A"))) + "</NaaccrData>\n";
     const int32_t CSV = NAACCR_FORMAT_CSV, FLAT = NAACCR_FORMAT_FLAT, XML = NAACCR_FORMAT_XML;
     const uint32_t LOSSY = NAACCR_CONVERT_LOSSY;
     const struct {
@@ -275,6 +279,16 @@ TEST(ConvertKeeps, EveryGivenValueOrListsIt)
         {"a naaccrRecordVersion Item against the root",
          xml_file(item("naaccrRecordVersion", "160") + patient(pid, tumor(site))),
          CSV,
+         LOSSY,
+         nullptr,
+         NAACCR_REC_REFUSED,
+         0,
+         0,
+         NAACCR_CHECK_XML_ROOT,
+         {}},
+        {"two recordType Items and none on the root, flat, lossy",
+         two_types,
+         FLAT,
          LOSSY,
          nullptr,
          NAACCR_REC_REFUSED,
