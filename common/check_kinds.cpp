@@ -46,6 +46,7 @@ static const CheckKind kinds[] = {
     KIND(XML_ENCODING, "XML encoding"),
     KIND(XML_TOKEN_TOO_LONG, "XML token too long"),
     KIND(USER_DICTIONARY, "user dictionary"),
+    KIND(ITEM_CONFLICT, "item conflict"),
     KIND(PATIENT_SPLIT, "patient split"),
     KIND(ROOT_CONFLICT, "file-level items differ"),
     KIND(NOT_WRITABLE, "cannot be written"),

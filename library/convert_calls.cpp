@@ -8,6 +8,7 @@
 #include <string.h>
 
 #include "record_model.h"
+#include "record_reading.h"
 
 namespace
 {
@@ -19,10 +20,14 @@ struct Conversion {
     WriterContext writer;
     const NaaccrConvertOptions *options;
     NaaccrConvertSummary *summary;
+    NaaccrItemCheckSummary input;       // what the reader fills as it goes
     const NaaccrDictionary *dictionary; // of the first tumour
+    const NaaccrItemDef *user_items;    // NAACCR XML: the user dictionaries' items
+    size_t user_count;
     CsvColumns columns;
     uint64_t reported;
-    int32_t code; // a result the conversion ends with, other than the reader's
+    bool caller_stopped; // the caller's problem callback asked to stop
+    int32_t code;        // a result the conversion ends with, other than the reader's
 };
 
 int32_t hand_on(Conversion &c, const NaaccrItemProblem *problem)
@@ -32,7 +37,9 @@ int32_t hand_on(Conversion &c, const NaaccrItemProblem *problem)
     if (c.options->on_problem == nullptr || (most != 0 && c.reported >= most))
         return 0;
     ++c.reported;
-    return c.options->on_problem(c.options->context, problem);
+    const int32_t stop = c.options->on_problem(c.options->context, problem);
+    c.caller_stopped = c.caller_stopped || stop != 0;
+    return stop;
 }
 
 int32_t deliver_writer_problem(void *host, const NaaccrItemProblem *problem)
@@ -51,13 +58,30 @@ enum ProblemEffect {
     EFFECT_REFUSE // the file cannot be converted
 };
 
-ProblemEffect effect_of(int32_t code)
+ProblemEffect effect_of(const NaaccrItemProblem &problem, int32_t target)
 {
-    switch (code) {
+    switch (problem.code) {
+    case NAACCR_CHECK_XML_ROOT:
+        // What the conversion needs of the root is settled at the first
+        // tumour; but a recordType or naaccrRecordVersion Item that says
+        // otherwise (the only root problem with an item) leaves the layout
+        // of every record in doubt.
+        return problem.item_number != 0 ? EFFECT_REFUSE : EFFECT_NONE;
+    case NAACCR_CHECK_ITEM_CONFLICT:
+        // A flat record or a row holds one value of an item, the innermost
+        // (the writers place the levels from the file's inwards); NAACCR XML
+        // keeps each where it stood.  A flat record with two record types
+        // (a root without recordType takes its recordType Item's) has a
+        // layout in doubt.
+        if (target == NAACCR_FORMAT_XML)
+            return EFFECT_NONE;
+        return target == NAACCR_FORMAT_FLAT &&
+                       (problem.item_number == record_type_item || problem.item_number == record_version_item)
+                   ? EFFECT_REFUSE
+                   : EFFECT_LOSSY;
     case NAACCR_CHECK_TERMINATOR_OMITTED:
     case NAACCR_CHECK_STRAY_CTRL_Z:
     case NAACCR_CHECK_BYTE_ORDER_MARK:
-    case NAACCR_CHECK_XML_ROOT: // what the conversion needs of the root is settled at the first tumour
         return EFFECT_NONE;
     case NAACCR_CHECK_ITEM_DATA_TYPE:
     case NAACCR_CHECK_ITEM_SHORT:
@@ -81,7 +105,7 @@ ProblemEffect effect_of(int32_t code)
 int32_t CV_CALL on_read_problem(void *context, const NaaccrItemProblem *problem)
 {
     Conversion &c = *static_cast<Conversion *>(context);
-    switch (effect_of(problem->code)) {
+    switch (effect_of(*problem, c.options->target)) {
     case EFFECT_QUIET:
         return 0;
     case EFFECT_LOSSY:
@@ -103,6 +127,13 @@ int32_t CV_CALL on_read_progress(void *context, uint64_t done, int64_t total, ui
     return c.options->on_progress(c.options->context, done, total, records);
 }
 
+void on_user_items(void *context, const NaaccrItemDef *items, size_t count)
+{
+    Conversion &c = *static_cast<Conversion *>(context);
+    c.user_items = items;
+    c.user_count = count;
+}
+
 // Settles what the first tumour sets: the dictionary and, for CSV, the columns.
 int32_t start_target(Conversion &c, const NaaccrTumorView &view)
 {
@@ -116,11 +147,14 @@ int32_t start_target(Conversion &c, const NaaccrTumorView &view)
     }
     if (c.options->target != NAACCR_FORMAT_CSV)
         return 0;
+    const bool xml = c.input.format == NAACCR_FORMAT_XML;
+    const CsvChoice choice = {c.options->items, view.record_type, xml, c.user_items, c.user_count};
     char unknown[80];
-    if (!make_csv_columns(*c.dictionary, view.record_type, c.options->items, &c.columns, unknown, sizeof unknown)) {
+    if (!make_csv_columns(*c.dictionary, choice, &c.columns, unknown, sizeof unknown)) {
         c.code = NAACCR_REC_BAD_ARGUMENT;
         writer_problem(&c.writer, NAACCR_CHECK_ITEM_UNKNOWN, nullptr, nullptr,
-                       "--items: '%s' is not an item of version %d.", unknown, view.version);
+                       "--items: '%s' is not an item of version %d%s.", unknown, view.version,
+                       c.user_count > 0 ? " nor of a loaded user dictionary" : "");
         return 1;
     }
     write_csv_header(&c.writer, *c.dictionary, c.columns);
@@ -178,6 +212,8 @@ bool valid_options(const NaaccrConvertOptions *options)
 {
     if (options == nullptr || options->size != sizeof(NaaccrConvertOptions) || options->write == nullptr)
         return false;
+    if ((options->flags & ~(NAACCR_CONVERT_LF | NAACCR_CONVERT_LOSSY)) != 0)
+        return false;
     if (options->target != NAACCR_FORMAT_XML && options->target != NAACCR_FORMAT_FLAT &&
         options->target != NAACCR_FORMAT_CSV)
         return false;
@@ -217,20 +253,27 @@ int32_t finish_conversion(Conversion &c, int32_t code)
     NaaccrConvertSummary &s = *c.summary;
     if (code == NAACCR_REC_OK && c.code != NAACCR_REC_OK)
         code = c.code;
-    if (code == NAACCR_REC_OK && c.options->target == NAACCR_FORMAT_XML && !c.writer.refused)
+    // The reader stops for the progress callback (2), or for the problem and
+    // tumour callbacks (1), which stop for the caller or for a write that failed.
+    const int32_t stopped = c.input.records.stopped;
+    const bool caller_stopped = code == NAACCR_REC_OK && (stopped == 2 || (stopped == 1 && c.caller_stopped));
+    if (code == NAACCR_REC_OK && c.options->target == NAACCR_FORMAT_XML && !c.writer.refused && !caller_stopped)
         finish_xml(&c.writer);
     const bool written = flush_output_buffer(&c.writer.out);
-    if (code == NAACCR_REC_OK && c.dictionary == nullptr && !c.writer.refused) {
+    if (code == NAACCR_REC_OK && !caller_stopped && c.dictionary == nullptr && !c.writer.refused) {
         c.writer.refused = true;
         writer_problem(&c.writer, NAACCR_CHECK_NOT_WRITABLE, nullptr, nullptr, "The file holds no tumour to write.");
     }
+    if (caller_stopped)
+        code = written ? NAACCR_REC_STOPPED : NAACCR_REC_WRITE_FAILED;
     if (code == NAACCR_REC_OK && c.writer.refused)
         code = NAACCR_REC_REFUSED;
     if (code == NAACCR_REC_OK && !written)
         code = NAACCR_REC_WRITE_FAILED;
     s.written = c.writer.written;
     s.left_out = c.writer.left_out;
-    s.refused = code == NAACCR_REC_REFUSED ? 1 : 0;
+    s.refused = code == NAACCR_REC_REFUSED || code == NAACCR_REC_STOPPED ? 1 : 0;
+    s.items_without_column = static_cast<int32_t>(c.columns.items_without_column);
     s.input.records.problems = s.problems;
     close_output_buffer(&c.writer.out);
     free(c.writer.record);
@@ -254,12 +297,12 @@ int32_t convert(const char *path, NaaccrReadCallback read, void *stream, const N
     if (start_conversion(*c, options, summary)) {
         NaaccrReadOptions reading;
         prepare_reading(*c, &reading);
-        NaaccrItemCheckSummary input;
-        code = path != nullptr ? cvReadNaaccrFile(path, &reading, &input)
-                               : cvReadNaaccrStream(read, stream, &reading, &input);
+        const ReadListener listener = {c, on_user_items};
+        code = read_naaccr_tumors(path, read, stream, &reading, &c->input, &listener);
+        // The writers counted their problems in the caller's summary as they went.
         uint64_t counted[NAACCR_CHECK_ALL_KINDS];
         memcpy(counted, summary->input.counts, sizeof counted);
-        summary->input = input;
+        summary->input = c->input;
         for (int k = 0; k < NAACCR_CHECK_ALL_KINDS; ++k)
             summary->input.counts[k] += counted[k];
     }

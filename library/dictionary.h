@@ -26,6 +26,10 @@ struct NaaccrDictionary {
     const uint16_t *by_id;     // indices into items, sorted by id (strcmp)
 };
 
+// The naaccrNums of the items that say a record's type and version, which
+// NAACCR XML also gives on its root.
+const int32_t record_type_item = 10, record_version_item = 50;
+
 // Every version's dictionary, in ascending version order.
 extern const NaaccrDictionary naaccr_dictionaries[];
 extern const size_t naaccr_dictionary_count;

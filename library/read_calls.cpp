@@ -68,9 +68,10 @@ bool read_head(HeadStream &s)
     return true;
 }
 
+// NaaccrReadOptions has no flag yet: any bit is one this library does not know.
 bool valid_options(const NaaccrReadOptions *options)
 {
-    return options == nullptr || options->size == sizeof(NaaccrReadOptions);
+    return options == nullptr || (options->size == sizeof(NaaccrReadOptions) && options->flags == 0);
 }
 
 void start_report(ReadReport *report, const NaaccrReadOptions *options, NaaccrItemCheckSummary *summary)
@@ -92,7 +93,7 @@ void end_report(const ReadReport &report)
     report.summary->records.reported = report.reported;
 }
 
-int32_t read_stream(HeadStream &s, const NaaccrReadOptions *options, ReadReport &report)
+int32_t read_stream(HeadStream &s, const NaaccrReadOptions *options, ReadReport &report, const ReadListener *listener)
 {
     if (!read_head(s))
         return NAACCR_REC_READ_FAILED;
@@ -100,9 +101,33 @@ int32_t read_stream(HeadStream &s, const NaaccrReadOptions *options, ReadReport 
         return NAACCR_REC_EMPTY_FILE;
     if (looks_like_xml(s.head, s.length)) {
         report.summary->format = NAACCR_FORMAT_XML;
-        return read_xml_tumors(read_with_head, &s, options, &report);
+        return read_xml_tumors(read_with_head, &s, options, &report, listener);
     }
     return read_flat_tumors(nullptr, read_with_head, &s, options, &report);
+}
+
+int32_t read_path(const char *path, const NaaccrReadOptions *options, ReadReport &report, const ReadListener *listener)
+{
+    FileStream f = {{-1}, 0};
+    int64_t size = 0;
+    if (!open_regular_file(path, &f.file, &size))
+        return read_flat_tumors(path, nullptr, nullptr, options, &report); // tells why it cannot be read
+    int32_t code = NAACCR_REC_NO_MEMORY;
+    HeadStream *s = new (std::nothrow) HeadStream;
+    if (s != nullptr) {
+        s->read = read_file;
+        s->stream = &f;
+        s->length = s->taken = 0;
+        if (read_head(*s) && looks_like_xml(s->head, s->length)) {
+            report.summary->format = NAACCR_FORMAT_XML;
+            code = read_xml_tumors(read_with_head, s, options, &report, listener);
+        } else {
+            code = read_flat_tumors(path, nullptr, nullptr, options, &report);
+        }
+    }
+    delete s;
+    close_readable_file(f.file);
+    return code;
 }
 
 } // namespace
@@ -140,56 +165,39 @@ int32_t report_problem(ReadReport *report, int32_t code, uint64_t record, int64_
     return report_item_problem(report, &problem);
 }
 
-int32_t CV_CALL cvReadNaaccrFile(const char *path, const NaaccrReadOptions *options, NaaccrItemCheckSummary *summary)
+int32_t read_naaccr_tumors(const char *path, NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,
+                           NaaccrItemCheckSummary *summary, const ReadListener *listener)
 {
     if (summary == nullptr)
         return NAACCR_REC_BAD_ARGUMENT;
     ReadReport report;
     start_report(&report, options, summary);
-    if (path == nullptr || !valid_options(options))
+    if ((path == nullptr && read == nullptr) || !valid_options(options))
         return NAACCR_REC_BAD_ARGUMENT;
-    FileStream f = {{-1}, 0};
-    int64_t size = 0;
     int32_t code = NAACCR_REC_NO_MEMORY;
-    HeadStream *s = nullptr;
-    const bool opened = open_regular_file(path, &f.file, &size);
-    if (!opened) {
-        code = read_flat_tumors(path, nullptr, nullptr, options, &report); // tells why it cannot be read
-    } else if ((s = new (std::nothrow) HeadStream) != nullptr) {
-        s->read = read_file;
-        s->stream = &f;
-        s->length = s->taken = 0;
-        if (read_head(*s) && looks_like_xml(s->head, s->length)) {
-            report.summary->format = NAACCR_FORMAT_XML;
-            code = read_xml_tumors(read_with_head, s, options, &report);
-        } else {
-            code = read_flat_tumors(path, nullptr, nullptr, options, &report);
+    if (path != nullptr) {
+        code = read_path(path, options, report, listener);
+    } else {
+        HeadStream *s = new (std::nothrow) HeadStream;
+        if (s != nullptr) {
+            s->read = read;
+            s->stream = stream;
+            s->length = s->taken = 0;
+            code = read_stream(*s, options, report, listener);
         }
+        delete s;
     }
-    delete s;
-    if (opened)
-        close_readable_file(f.file);
     end_report(report);
     return code;
+}
+
+int32_t CV_CALL cvReadNaaccrFile(const char *path, const NaaccrReadOptions *options, NaaccrItemCheckSummary *summary)
+{
+    return read_naaccr_tumors(path, nullptr, nullptr, options, summary, nullptr);
 }
 
 int32_t CV_CALL cvReadNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,
                                    NaaccrItemCheckSummary *summary)
 {
-    if (summary == nullptr)
-        return NAACCR_REC_BAD_ARGUMENT;
-    ReadReport report;
-    start_report(&report, options, summary);
-    if (read == nullptr || !valid_options(options))
-        return NAACCR_REC_BAD_ARGUMENT;
-    HeadStream *s = new (std::nothrow) HeadStream;
-    if (s == nullptr)
-        return NAACCR_REC_NO_MEMORY;
-    s->read = read;
-    s->stream = stream;
-    s->length = s->taken = 0;
-    const int32_t code = read_stream(*s, options, report);
-    delete s;
-    end_report(report);
-    return code;
+    return read_naaccr_tumors(nullptr, read, stream, options, summary, nullptr);
 }

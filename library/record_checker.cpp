@@ -226,6 +226,11 @@ int32_t check_stream(NaaccrReadCallback read, void *stream, Delivery &delivery)
     return status;
 }
 
+// The flags a check knows; any other bit is refused, so that no caller takes
+// "0 problems" for a check that was not run.  NAACCR_CHECK_ITEMS means
+// nothing to the 1.2 calls, which have always taken it.
+const uint32_t known_check_flags = NAACCR_CHECK_CHECKSUMS | NAACCR_CHECK_ITEMS;
+
 // The 1.2 options, widened.
 bool widen_options(const NaaccrCheckOptions *given, NaaccrItemCheckOptions *options)
 {
@@ -233,7 +238,7 @@ bool widen_options(const NaaccrCheckOptions *given, NaaccrItemCheckOptions *opti
     options->size = sizeof *options;
     if (given == nullptr)
         return true;
-    if (given->size != sizeof *given)
+    if (given->size != sizeof *given || (given->flags & ~known_check_flags) != 0)
         return false;
     options->flags = given->flags & NAACCR_CHECK_CHECKSUMS;
     options->threads = given->threads;
@@ -251,7 +256,7 @@ bool take_options(const NaaccrItemCheckOptions *given, NaaccrItemCheckOptions *o
     options->size = sizeof *options;
     if (given == nullptr)
         return true;
-    if (given->size != sizeof *given)
+    if (given->size != sizeof *given || (given->flags & ~known_check_flags) != 0)
         return false;
     *options = *given;
     return true;

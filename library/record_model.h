@@ -110,23 +110,44 @@ void finish_xml(WriterContext *context);
 // field assigned.
 int32_t write_flat_tumor(WriterContext *context, const NaaccrDictionary &dictionary, const NaaccrTumorView &view);
 
-// CSV columns: items of the dictionary, by index.
-struct CsvColumns {
-    uint16_t *items; // dictionary indices of the columns, in order
-    size_t count;
-    int32_t *column_of;  // by dictionary index: the column, or -1
-    const char **values; // the row being written, by column; null: not given
-    uint32_t *lengths;   // ... and the values' lengths
+// Which items a CSV target's columns are.
+struct CsvChoice {
+    const char *ids;           // naaccrIds separated by commas; null: the default columns
+    char type;                 // flat input: the record type whose items are the default
+    bool every_type;           // NAACCR XML input: the default is every item, then the user items
+    const NaaccrItemDef *user; // NAACCR XML: the user dictionaries' items, which ids may name too
+    size_t user_count;
 };
 
-// The columns named in `ids` (naaccrIds separated by commas), or, when null,
-// every item of `type` in dictionary order (grouped items aside).  Returns
-// false, with the unknown id in `unknown`, when a name is not an item.
-bool make_csv_columns(const NaaccrDictionary &dictionary, char type, const char *ids, CsvColumns *columns,
-                      char *unknown, size_t capacity);
+// CSV columns, by index: the dictionary's items, then the user items.
+struct CsvColumns {
+    const NaaccrDictionary *dictionary;
+    const NaaccrItemDef *user;
+    size_t user_count;
+    uint16_t *items; // indices of the columns, in order
+    size_t count;
+    bool chosen;                   // named by the caller, not the default
+    int32_t *column_of;            // by index: the column, or -1
+    uint8_t *without_column;       // by index: 1 once a value was given that has no column
+    uint32_t items_without_column; // distinct items given that had no column (chosen columns)
+    const char **values;           // the row being written, by column; null: not given
+    uint32_t *lengths;             // ... and the values' lengths
+};
+
+// The columns `choice` names: its ids, or when null, for NAACCR XML every
+// item of the dictionary and then the user items, for flat records every
+// item of the record type, in dictionary order (grouped items aside).
+// Returns false, with the unknown id in `unknown`, when a name is not an
+// item, or "(no memory)".
+bool make_csv_columns(const NaaccrDictionary &dictionary, const CsvChoice &choice, CsvColumns *columns, char *unknown,
+                      size_t capacity);
 void free_csv_columns(CsvColumns *columns);
 void write_csv_header(WriterContext *context, const NaaccrDictionary &dictionary, const CsvColumns &columns);
-int32_t write_csv_tumor(WriterContext *context, const NaaccrDictionary &dictionary, const CsvColumns &columns,
+// One row.  A given item without a column is counted in
+// columns->items_without_column when the caller chose the columns; with the
+// default columns (which lack only grouped items) it cannot be held, and is
+// refused or, lossy, listed and left out.  Returns non-zero to stop.
+int32_t write_csv_tumor(WriterContext *context, const NaaccrDictionary &dictionary, CsvColumns &columns,
                         const NaaccrTumorView &view);
 
 #endif

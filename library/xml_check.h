@@ -37,12 +37,18 @@ struct XmlTumorHook {
     void *context;
     // A given (not blank) Item of a known item, at the element `level` it
     // stands in, as kept: up to one character more than its length (4001
-    // characters for unlimited text); `cut` when more came.
+    // characters for unlimited text); `cut` when more came.  The same item
+    // again in one element is not handed over: it is a
+    // NAACCR_CHECK_ITEM_REPEATED problem, and the first value stands.
     int32_t (*item)(void *context, int level, const NaaccrItemDef *def, const unsigned char *value, size_t n, bool cut);
     // A Patient (level 1) or Tumor (level 2) opened or closed; `offset` of the tag.
     int32_t (*element)(void *context, int level, bool opened, int64_t offset);
     // An extension (an element of another namespace) passed over at `level`.
     int32_t (*extension)(void *context, int level, int64_t offset);
+    // The user dictionaries' items, loaded once the root named a known base
+    // dictionary (`count` may be 0), before any Item is handed over.  They
+    // live until the check returns.  May be null.
+    void (*user_items)(void *context, const NaaccrItemDef *items, size_t count);
 };
 
 // check_naaccr_xml, and the file's content handed to `hook` as it goes.

@@ -42,6 +42,7 @@ struct XmlItemRef {
 // The Item element being read.
 struct XmlItem {
     const NaaccrItemDef *def; // null: unknown, or nothing to check
+    size_t index;             // def's place in the item index; item_index_most: none
     bool read;                // its text is kept: known, or unknown to a dictionary
     unsigned faults;          // what its start tag showed, reported with its value
     XmlPlace place;           // its start tag; until `placed`, only its offset
@@ -56,6 +57,19 @@ struct XmlItem {
     size_t kept_characters;
     bool cut; // more text came than was kept
 };
+
+// Values given at one level, by the item's place in the item index, each cut
+// to the item's length: what the same item at an inner level is compared with.
+struct HeldValues {
+    unsigned char *bytes; // held_capacity bytes
+    size_t used;
+    uint32_t *at;     // by place: where its value starts in bytes
+    uint32_t *length; // by place: its value's bytes; 0 when none is held
+};
+
+// Bytes of values held at a level: every item of any dictionary at its full
+// length in four-byte characters is under a third of it.
+const size_t held_capacity = 1u << 20;
 
 struct XmlCheck {
     XML_Parser parser;
@@ -87,6 +101,8 @@ struct XmlCheck {
     uint8_t *seen[3];
     uint16_t *seen_list[3];
     size_t seen_count[3];
+    // The values given at the root and in the open Patient.
+    HeldValues held[2];
 
     // Places counted on demand (xml_places.cpp).
     unsigned char first_bytes[4]; // of the file, for its encoding

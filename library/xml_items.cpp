@@ -1,6 +1,8 @@
 // xml_items.cpp -- one Item of a NAACCR XML file: its attributes against the
 // dictionary, then its text, of which no more is kept than the item can hold
-// (one character more shows it too long), so a value of any size streams past.
+// (one character more shows it too long), so a value of any size streams past;
+// then its value against the root and against the same item's value at the
+// levels around it.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -32,6 +34,7 @@ bool first_in_element(XmlCheck *check, const NaaccrItemDef *def)
         in_base ? static_cast<size_t>(def - base.items) : base.count + static_cast<size_t>(def - check->user.items);
     if (index >= item_index_most)
         return true;
+    check->item.index = index;
     const int level = check->level;
     if (check->seen[level][index] != 0)
         return false;
@@ -156,6 +159,98 @@ void report_item_faults(XmlCheck *check, const XmlItemRef &ref)
         report_xmlf(check, NAACCR_CHECK_ITEM_REPEATED, item.place, &ref, "%s stands twice in this %s", item.id, level);
 }
 
+// Bytes of the first `characters` characters of a UTF-8 value of `n` bytes.
+size_t characters_prefix(const unsigned char *value, size_t n, size_t characters)
+{
+    size_t starts = 0;
+    for (size_t i = 0; i < n; ++i)
+        if ((value[i] & 0xC0) != 0x80 && starts++ == characters)
+            return i;
+    return n;
+}
+
+// A value for a message: its first bytes, NUL-terminated, "..." when cut.
+void quoted_value(char *out, size_t size, const unsigned char *value, size_t n)
+{
+    const size_t shown = 40;
+    const size_t k = n < shown ? n : shown;
+    snprintf(out, size, "%.*s%s", static_cast<int>(k), reinterpret_cast<const char *>(value), n > shown ? "..." : "");
+}
+
+bool is_xml_blank(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// A recordType or naaccrRecordVersion Item that says otherwise than the root.
+// Blanks at either end are the value's own fault (NAACCR_CHECK_ITEM_BLANKS).
+void compare_with_root(XmlCheck *check, const XmlItemRef &ref)
+{
+    XmlItem &item = check->item;
+    const int32_t number = item.def->number;
+    if (number != record_type_item && number != record_version_item)
+        return;
+    const unsigned char *v = item.value;
+    size_t n = item.length;
+    while (n > 0 && is_xml_blank(v[0])) {
+        ++v;
+        --n;
+    }
+    while (n > 0 && is_xml_blank(v[n - 1]))
+        --n;
+    const NaaccrCheckSummary &root = check->summary->records;
+    char shown[48];
+    quoted_value(shown, sizeof shown, v, n);
+    if (number == record_type_item && root.record_type != ' ' && !(n == 1 && v[0] == root.record_type)) {
+        place_item(check, false);
+        report_xmlf(check, NAACCR_CHECK_XML_ROOT, item.place, &ref,
+                    "%s \"%s\" contradicts the root's recordType \"%c\"", item.id, shown, root.record_type);
+    } else if (number == record_version_item && check->dictionary != nullptr &&
+               !(n == 3 && memcmp(v, root.version, 3) == 0)) {
+        place_item(check, false);
+        report_xmlf(check, NAACCR_CHECK_XML_ROOT, item.place, &ref,
+                    "%s \"%s\" contradicts the root's baseDictionaryUri, of version %d", item.id, shown,
+                    check->dictionary->version);
+    }
+}
+
+// The item's value at this level against its value at the nearest level
+// around it that gives it (an open Patient's, or the root's); then held, if
+// this is the root or a Patient, for the levels inside.  A repeated item is
+// compared and held by its first value.
+void compare_levels(XmlCheck *check, const XmlItemRef &ref)
+{
+    XmlItem &item = check->item;
+    const size_t index = item.index;
+    if (index >= item_index_most || (item.faults & repeated_item) != 0)
+        return; // a repeated item's further values are no one's but their problem's
+    const int level = check->level;
+    const size_t most = static_cast<size_t>(item.def->length);
+    const size_t n = item.kept_characters <= most ? item.length : characters_prefix(item.value, item.length, most);
+    for (int outer = level - 1; outer >= NAACCR_LEVEL_ROOT; --outer) {
+        const HeldValues &held = check->held[outer];
+        const uint32_t m = held.length[index];
+        if (m == 0)
+            continue;
+        const unsigned char *other = held.bytes + held.at[index];
+        if (m != n || memcmp(other, item.value, n) != 0) {
+            char outer_value[48], inner_value[48];
+            quoted_value(outer_value, sizeof outer_value, other, m);
+            quoted_value(inner_value, sizeof inner_value, item.value, n);
+            place_item(check, false);
+            report_xmlf(check, NAACCR_CHECK_ITEM_CONFLICT, item.place, &ref, "%s is \"%s\" in %s but \"%s\" in this %s",
+                        item.id, outer_value, level_names[outer], inner_value, level_names[level]);
+        }
+        break;
+    }
+    if (level > NAACCR_LEVEL_PATIENT)
+        return;
+    HeldValues &held = check->held[level];
+    if (held.length[index] != 0 || held.used + n > held_capacity)
+        return; // a repeated item keeps its first value; past the capacity nothing more is compared
+    memcpy(held.bytes + held.used, item.value, n);
+    held.at[index] = static_cast<uint32_t>(held.used);
+    held.length[index] = static_cast<uint32_t>(n);
+    held.used += n;
+}
+
 } // namespace
 
 bool allocate_item_state(XmlCheck *check)
@@ -168,6 +263,13 @@ bool allocate_item_state(XmlCheck *check)
         check->seen_list[level] = static_cast<uint16_t *>(malloc(item_index_most * sizeof(uint16_t)));
         check->seen_count[level] = 0;
         ok = ok && check->seen[level] != nullptr && check->seen_list[level] != nullptr;
+    }
+    for (HeldValues &held : check->held) {
+        held.bytes = static_cast<unsigned char *>(malloc(held_capacity));
+        held.at = static_cast<uint32_t *>(malloc(item_index_most * sizeof(uint32_t)));
+        held.length = static_cast<uint32_t *>(calloc(item_index_most, sizeof(uint32_t)));
+        held.used = 0;
+        ok = ok && held.bytes != nullptr && held.at != nullptr && held.length != nullptr;
     }
     return ok;
 }
@@ -184,13 +286,27 @@ void free_item_state(XmlCheck *check)
         check->seen[level] = nullptr;
         check->seen_list[level] = nullptr;
     }
+    for (HeldValues &held : check->held) {
+        free(held.bytes);
+        free(held.at);
+        free(held.length);
+        memset(&held, 0, sizeof held);
+    }
 }
 
 void clear_seen_items(XmlCheck *check, int level)
 {
-    for (size_t i = 0; i < check->seen_count[level]; ++i)
-        check->seen[level][check->seen_list[level][i]] = 0;
+    // Every value held at a level is of an item seen there.
+    HeldValues *held = level <= NAACCR_LEVEL_PATIENT ? &check->held[level] : nullptr;
+    for (size_t i = 0; i < check->seen_count[level]; ++i) {
+        const uint16_t index = check->seen_list[level][i];
+        check->seen[level][index] = 0;
+        if (held != nullptr)
+            held->length[index] = 0;
+    }
     check->seen_count[level] = 0;
+    if (held != nullptr)
+        held->used = 0;
 }
 
 void start_item(XmlCheck *check, const XML_Char **attributes)
@@ -198,6 +314,7 @@ void start_item(XmlCheck *check, const XML_Char **attributes)
     XmlItem &item = check->item;
     start_item_place(check);
     item.def = nullptr;
+    item.index = item_index_most;
     item.read = false;
     item.faults = 0;
     item.id = "";
@@ -267,7 +384,8 @@ void end_item(XmlCheck *check)
     if (def == nullptr || is_blank_value(item.value, item.length))
         return;
     check->summary->items += 1;
-    if (check->hook != nullptr)
+    // A repeated item's further values are its problem's: a reader keeps the first.
+    if (check->hook != nullptr && (item.faults & repeated_item) == 0)
         hook_result(check,
                     check->hook->item(check->hook->context, check->level, def, item.value, item.length, item.cut));
     if (item.cut) {
@@ -278,11 +396,13 @@ void end_item(XmlCheck *check)
                         "%s: a value of %llu characters; the item holds %d", item.id,
                         static_cast<unsigned long long>(item.characters), def->length);
         }
-        return;
+    } else {
+        ItemFault fault;
+        if (check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) != 0) {
+            place_item(check, false);
+            report_xmlf(check, fault.code, item.place, &ref, "%s: %.96s", item.id, fault.reason);
+        }
     }
-    ItemFault fault;
-    if (check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) != 0) {
-        place_item(check, false);
-        report_xmlf(check, fault.code, item.place, &ref, "%s: %.96s", item.id, fault.reason);
-    }
+    compare_with_root(check, ref);
+    compare_levels(check, ref);
 }

@@ -128,6 +128,8 @@ void check_dictionary(XmlCheck *check, const RootAttributes &root, const XmlPlac
         XML_StopParser(check->parser, XML_FALSE);
     }
     build_item_index(check->index, *check->dictionary, check->user.items, check->user.count);
+    if (check->hook != nullptr && check->hook->user_items != nullptr)
+        check->hook->user_items(check->hook->context, check->user.items, check->user.count);
     NaaccrItemCheckSummary *summary = check->summary;
     summary->version = check->dictionary->version;
     const int version = check->dictionary->version; // 140 to 270: three digits

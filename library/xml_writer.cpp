@@ -1,7 +1,8 @@
 // xml_writer.cpp -- tumours written as NAACCR XML: the root element with the
 // file's items, a Patient element for each patient with its items, a Tumor
 // element for each tumour.  Values are written as they were read, with the
-// bytes XML gives a meaning escaped.
+// bytes XML gives a meaning escaped; those the reader took from a root's
+// attributes stand in the attributes again, not as Items.
 #include <string.h>
 
 #include "record_model.h"
@@ -36,6 +37,8 @@ void put_items(OutputBuffer *out, const NaaccrTumorView &view, int level)
 {
     const NaaccrItemValue *values = view.items[level];
     for (uint32_t i = 0; i < view.counts[level]; ++i) {
+        if ((values[i].flags & NAACCR_VALUE_FROM_ROOT) != 0)
+            continue;
         put_text(out, item_indents[level]);
         put_text(out, "<Item naaccrId=\"");
         put_text(out, values[i].item->id);

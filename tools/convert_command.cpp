@@ -141,9 +141,13 @@ void print_summary(const ConvertLine &line, int32_t target, const NaaccrConvertS
     fputs(" -> ", stdout);
     print_text(stdout, line.output);
     printf(": %" PRIu64 " patients, %" PRIu64 " tumours; %" PRIu64 " %s written, %" PRIu64 " patient splits, %" PRIu64
-           " left out\n",
+           " left out",
            summary.input.patients, summary.input.tumors, summary.written, what, summary.patient_splits,
            summary.left_out);
+    if (summary.items_without_column > 0)
+        printf("; %d given item%s had no column", static_cast<int>(summary.items_without_column),
+               summary.items_without_column == 1 ? "" : "s");
+    fputs("\n", stdout);
 }
 
 int run_conversion(const ConvertLine &line, int32_t target)

@@ -50,7 +50,10 @@ void convert(const std::string &input, int32_t target, uint32_t flags)
     Stream stream = {reinterpret_cast<const unsigned char *>(input.data()), input.size(), 0, 4093};
     NaaccrConvertSummary summary;
     const int32_t code = cvConvertNaaccrStream(read_piece, &stream, &options, &summary);
-    check(summary.refused == (code == NAACCR_REC_REFUSED ? 1 : 0), "refused says what the code says");
+    check(summary.refused == (code == NAACCR_REC_REFUSED || code == NAACCR_REC_STOPPED ? 1 : 0),
+          "refused says what the code says");
+    check(code != NAACCR_REC_STOPPED, "nothing but a callback stops a conversion, and these never do");
+    check(target == NAACCR_FORMAT_CSV || summary.items_without_column == 0, "only CSV has columns");
     check(summary.problems == out.problems, "every problem is handed on");
     if (code != NAACCR_REC_OK)
         return;

@@ -22,9 +22,9 @@
    version resource read all four from here.  The major number changes only
    when a release breaks callers built against an earlier one. */
 #define CVNAACCR_VERSION_MAJOR 1
-#define CVNAACCR_VERSION_MINOR 3
-#define CVNAACCR_VERSION_PATCH 1
-#define CVNAACCR_VERSION_STRING "1.3.1"
+#define CVNAACCR_VERSION_MINOR 4
+#define CVNAACCR_VERSION_PATCH 0
+#define CVNAACCR_VERSION_STRING "1.4.0"
 
 #ifdef _WIN32
 #define CV_CALL __stdcall
@@ -210,7 +210,7 @@ int32_t CV_CALL cvGet_cvnaaccr_dll_info(NaaccrLibraryInfo *info);
 
    Further result codes of the checker (file inspection never returns them). */
 #define NAACCR_REC_READ_FAILED 2048  /* a read failed after the file was opened */
-#define NAACCR_REC_BAD_ARGUMENT 4096 /* a null pointer, or options of an unknown size */
+#define NAACCR_REC_BAD_ARGUMENT 4096 /* a null pointer, options of an unknown size or (1.4) unknown flags */
 
 /* Kinds of problem (NaaccrProblem.code); each is also the index of its count
    in NaaccrCheckSummary.counts.  Kinds 8 and 9 are insignificant anomalies at
@@ -233,7 +233,14 @@ int32_t CV_CALL cvGet_cvnaaccr_dll_info(NaaccrLibraryInfo *info);
 #define NAACCR_CHECK_CHECKSUM_CUT 15      /* the record ends before the end of its checksum field */
 #define NAACCR_CHECK_KINDS 16             /* number of entries in NaaccrCheckSummary.counts; 0 is unused */
 
-/* NaaccrCheckOptions.flags */
+/* NaaccrCheckOptions.flags.
+
+   Flags, from 1.4 on: an options struct whose flags hold a bit that the
+   library does not know is refused with NAACCR_REC_BAD_ARGUMENT, so that an
+   older library never answers "0 problems" for a check it did not run.  Each
+   release that adds a flag also adds an export, and a caller (the Python
+   package, veldrix) offers the option only when the loaded library has that
+   export.  Libraries before 1.4 ignore flag bits they do not know. */
 #define NAACCR_CHECK_CHECKSUMS 1u /* also verify each record's NAACCR checksum field */
 
 /* One problem, as handed to the problem callback. */
@@ -299,9 +306,16 @@ typedef int32_t(CV_CALL *NaaccrProgressCallback)(void *context, uint64_t bytes_d
    bytes read, 0 at the end of the stream, or -1 on an error. */
 typedef int64_t(CV_CALL *NaaccrReadCallback)(void *stream, void *buffer, uint32_t size);
 
+/* Options.  Every options struct starts with its size and its flags.  An
+   options struct that gains fields in a release keeps accepting every size
+   it was released with, and the fields past a smaller size take their
+   defaults (as cvCheckNaaccrFile still takes the 1.2 NaaccrCheckOptions and
+   widens it).  An output struct never grows; a reserved field may take a
+   meaning, which older callers ignore. */
 typedef struct NaaccrCheckOptions {
     uint32_t size;                      /* sizeof(NaaccrCheckOptions) */
-    uint32_t flags;                     /* NAACCR_CHECK_CHECKSUMS, or 0 */
+    uint32_t flags;                     /* NAACCR_CHECK_CHECKSUMS, or 0 (NAACCR_CHECK_ITEMS is
+                                           accepted and means nothing here) */
     uint32_t threads;                   /* threads that read and check: 0 for as many as the processor
                                            has (at most 8), 1 for the calling thread alone */
     uint32_t max_reported;              /* problems handed to on_problem; 0 for all.  The rest are
@@ -343,8 +357,9 @@ CV_STATIC_ASSERT(offsetof(NaaccrCheckOptions, on_problem) == 16, "NaaccrCheckOpt
    NAACCR_REC_OPEN_FAILED when it cannot be opened or is not a regular file;
    NAACCR_REC_EMPTY_FILE when it holds no bytes; NAACCR_REC_READ_FAILED;
    NAACCR_REC_NO_MEMORY; NAACCR_REC_BAD_ARGUMENT for a null path or summary,
-   or options->size not sizeof(NaaccrCheckOptions).  Calls may run at the
-   same time on any threads. */
+   options->size not sizeof(NaaccrCheckOptions), or (from 1.4) a flag bit
+   other than NAACCR_CHECK_CHECKSUMS and NAACCR_CHECK_ITEMS.  Calls may run
+   at the same time on any threads. */
 int32_t CV_CALL cvCheckNaaccrFile(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary);
 
 /* Checks every record of a stream (standard input, decompressed data, ...)
@@ -450,11 +465,20 @@ int32_t CV_CALL cvFindNaaccrItem(int32_t version, int32_t number, const char *id
 #define NAACCR_CHECK_ITEM_REPEATED 27      /* the item stands twice in one element (XML) */
 #define NAACCR_CHECK_XML_MALFORMED 28      /* not well-formed XML, or a DOCTYPE */
 #define NAACCR_CHECK_XML_STRUCTURE 29      /* an element or attribute out of place, unknown, or missing */
-#define NAACCR_CHECK_XML_ROOT 30           /* a root attribute is missing or not valid */
+#define NAACCR_CHECK_XML_ROOT 30           /* a root attribute is missing or not valid, or an Item contradicts it */
 #define NAACCR_CHECK_XML_ENCODING 31       /* the declared encoding is not supported */
 #define NAACCR_CHECK_XML_TOKEN_TOO_LONG 32 /* a tag, attribute, comment or instruction over 16 MB */
 #define NAACCR_CHECK_USER_DICTIONARY 33    /* a user dictionary cannot be read or is not valid */
+#define NAACCR_CHECK_ITEM_CONFLICT 34      /* (1.4) the item stands at two levels with other values (XML) */
 #define NAACCR_CHECK_ALL_KINDS 48          /* entries of NaaccrItemCheckSummary.counts; 0 is unused */
+
+/* Kinds, from 1.4 on: NaaccrItemCheckSummary.counts holds 48 entries and
+   cannot grow, so a new kind takes one of the numbers 35 to 39 or 44 to 47,
+   and no number is ever given another meaning.  The command line's JSON
+   names kinds as NAACCR_CHECK_... does; within one JSON schema, fields and
+   kind names are only ever added, the schema number changes only when a
+   field changes its meaning or goes, and readers ignore what they do not
+   know. */
 
 /* One item problem, as handed to the item problem callback; it and what it
    points to live only during the call. */
@@ -526,7 +550,8 @@ CV_STATIC_ASSERT(sizeof(NaaccrItemCheckSummary) == 192 + 8 * NAACCR_CHECK_ALL_KI
 
 /* As cvCheckNaaccrFile, with item problems and the larger summary.  Returns
    the codes cvCheckNaaccrFile returns; NAACCR_REC_BAD_ARGUMENT also when
-   options->size is not sizeof(NaaccrItemCheckOptions). */
+   options->size is not sizeof(NaaccrItemCheckOptions) or (from 1.4) a flag
+   bit is neither NAACCR_CHECK_CHECKSUMS nor NAACCR_CHECK_ITEMS. */
 int32_t CV_CALL cvCheckNaaccrFileEx(const char *path, const NaaccrItemCheckOptions *options,
                                     NaaccrItemCheckSummary *summary);
 
@@ -542,7 +567,12 @@ int32_t CV_CALL cvCheckNaaccrStreamEx(NaaccrReadCallback read, void *stream, con
    given when it is not wholly blank; a flat field's padding is cut as its
    item says: trailing blanks of right-blank items, leading blanks of
    left-blank items; left-zero and right-zero values and trim="none" items
-   are kept as they stand.  Grouped items are never handed over.
+   are kept as they stand.  Grouped items are never handed over.  From 1.4,
+   a tumour of NAACCR XML that gives no recordType (item 10) or
+   naaccrRecordVersion (item 50) Item at any level gets them at the file's
+   level from the root's recordType and the version of its
+   baseDictionaryUri ("250"), flagged NAACCR_VALUE_FROM_ROOT, so a tumour of
+   XML carries what a flat record carries.
 
    Consecutive flat records with the same, non-blank Patient ID Number and
    the same patient-level items belong to one patient; a record whose Patient
@@ -557,6 +587,7 @@ int32_t CV_CALL cvCheckNaaccrStreamEx(NaaccrReadCallback read, void *stream, con
 /* Further result codes of reading and conversion. */
 #define NAACCR_REC_REFUSED 8192       /* the conversion was refused: throw the output away */
 #define NAACCR_REC_WRITE_FAILED 16384 /* the write callback failed */
+#define NAACCR_REC_STOPPED 32768      /* (1.4) a problem or progress callback stopped the conversion */
 
 /* Further kinds of problem (NaaccrItemProblem.code) of reading and conversion. */
 #define NAACCR_CHECK_PATIENT_SPLIT 40 /* same Patient ID Number as the previous record, other patient items */
@@ -564,12 +595,19 @@ int32_t CV_CALL cvCheckNaaccrStreamEx(NaaccrReadCallback read, void *stream, con
 #define NAACCR_CHECK_NOT_WRITABLE 42  /* the target cannot hold the item, extension or element */
 #define NAACCR_CHECK_NOT_READABLE 43  /* a record the reader cannot take apart into items */
 
+/* NaaccrItemValue.flags: (1.4) NAACCR XML: the value was taken from an
+   attribute of NaaccrData (recordType, the version of baseDictionaryUri),
+   not from an Item. */
+#define NAACCR_VALUE_FROM_ROOT 1u
+
 /* One given item of a tumour. */
 typedef struct NaaccrItemValue {
-    const NaaccrItemDef *item; /* its definition, the library's own: lives as long as the library */
+    const NaaccrItemDef *item; /* its definition: the library's own, living as long as the library, or
+                                  (NAACCR XML) an item of a loaded user dictionary, living as long as
+                                  the call */
     const char *value;         /* its value (ASCII for flat records, UTF-8 for XML), not NUL-terminated */
     uint32_t length;           /* bytes at value, at least 1 */
-    uint32_t reserved;         /* zero */
+    uint32_t flags;            /* NAACCR_VALUE_...; zero before 1.4 */
 } NaaccrItemValue;
 
 /* One tumour with its patient's and its file's items; it and everything it
@@ -595,7 +633,7 @@ typedef int32_t(CV_CALL *NaaccrTumorCallback)(void *context, const NaaccrTumorVi
 
 typedef struct NaaccrReadOptions {
     uint32_t size;                        /* sizeof(NaaccrReadOptions) */
-    uint32_t flags;                       /* 0 */
+    uint32_t flags;                       /* 0: no flag is known yet */
     uint32_t max_reported;                /* problems handed to on_problem; 0 for all */
     uint32_t reserved;                    /* zero */
     NaaccrTumorCallback on_tumor;         /* or null */
@@ -614,8 +652,10 @@ typedef struct NaaccrReadOptions {
    per file) is not handed over; its problem goes to on_problem.  Fills
    *summary (format, version, records, tumours, patients, problems, counts)
    on every return.  Returns NAACCR_REC_OK when the file was read to its end
-   or a callback stopped it, NAACCR_REC_BAD_TYPE for NAACCR XML when this
-   build cannot read it, or cvCheckNaaccrFile's codes. */
+   or a callback stopped it (summary->records.stopped), NAACCR_REC_BAD_TYPE
+   for NAACCR XML when this build cannot read it, NAACCR_REC_BAD_ARGUMENT
+   for a null path or summary, options of another size or with flags, or
+   cvCheckNaaccrFile's codes. */
 int32_t CV_CALL cvReadNaaccrFile(const char *path, const NaaccrReadOptions *options, NaaccrItemCheckSummary *summary);
 
 /* As cvReadNaaccrFile for a stream read through `read`. */
@@ -638,7 +678,7 @@ typedef struct NaaccrConvertOptions {
     int32_t target;                       /* NAACCR_FORMAT_XML, NAACCR_FORMAT_FLAT or NAACCR_FORMAT_CSV */
     uint32_t max_reported;                /* problems handed to on_problem; 0 for all */
     const char *items;                    /* CSV: the columns' naaccrIds separated by commas; null for
-                                             every item of the version and record type */
+                                             the default columns (see cvConvertNaaccrFile) */
     NaaccrWriteCallback write;            /* where the output goes */
     void *output;                         /* handed to write */
     NaaccrItemProblemCallback on_problem; /* or null */
@@ -656,8 +696,10 @@ typedef struct NaaccrConvertSummary {
     uint64_t patient_splits;      /* patients started by a patient split */
     uint64_t left_out;            /* items, values or elements the target could not hold */
     uint64_t problems;            /* problems found, of every kind */
-    int32_t refused;              /* 1: the output is not to be used (NAACCR_REC_REFUSED was returned) */
-    int32_t reserved;             /* zero */
+    int32_t refused;              /* 1: the output is not to be used (NAACCR_REC_REFUSED or, from 1.4,
+                                     NAACCR_REC_STOPPED was returned) */
+    int32_t items_without_column; /* (1.4) CSV: distinct items given in the input that had no column
+                                     because options->items did not name them; 0 for other targets */
 } NaaccrConvertSummary;
 
 CV_STATIC_ASSERT(sizeof(NaaccrItemValue) == 8 + 2 * sizeof(void *), "NaaccrItemValue size");
@@ -666,23 +708,51 @@ CV_STATIC_ASSERT(sizeof(NaaccrReadOptions) == 24 + 5 * sizeof(void *), "NaaccrRe
 CV_STATIC_ASSERT(sizeof(NaaccrConvertOptions) == 24 + 7 * sizeof(void *), "NaaccrConvertOptions size");
 CV_STATIC_ASSERT(sizeof(NaaccrConvertSummary) == 192 + 8 * NAACCR_CHECK_ALL_KINDS + 24 + 8 + 8 + 512 + 40,
                  "NaaccrConvertSummary size");
+CV_STATIC_ASSERT(offsetof(NaaccrConvertSummary, items_without_column) ==
+                     192 + 8 * NAACCR_CHECK_ALL_KINDS + 24 + 8 + 8 + 512 + 36,
+                 "NaaccrConvertSummary items_without_column offset");
 
 /* Converts the file at `path` into options->target.  A flat file becomes
    NAACCR XML of its version (the root's items from its first record, one
    Patient per patient as told above), flat records of its version (each
    padded by its items, lines ended by CR LF or LF, the checksum field
    assigned), or CSV (RFC 4180, UTF-8: a header of naaccrIds, then one row
-   per tumour).  Refuses (NAACCR_REC_REFUSED, summary->refused) a file with
-   a problem that cvReadNaaccrFile reports, whose file-level items differ
-   between records (NAACCR_CHECK_ROOT_CONFLICT naming both records), or
-   whose items the target cannot hold, unless NAACCR_CONVERT_LOSSY: then what
-   cannot be held is listed and left out.  Patient splits are listed, never
-   refused.  Returns NAACCR_REC_OK when everything was written,
-   NAACCR_REC_REFUSED, NAACCR_REC_WRITE_FAILED, NAACCR_REC_BAD_ARGUMENT (null
-   pointers, a wrong size, an unknown target, an unknown naaccrId in items,
-   items for a target other than CSV, a flat target for a version after 180),
-   or cvReadNaaccrFile's codes.  Holds one record and a few buffers whatever
-   the size of the file. */
+   per tumour).  NAACCR XML becomes the same three, a tumour's record type
+   and version from the root when no Item gives them; written as NAACCR XML
+   again, the values the reader took from the root are not written as Items.
+
+   CSV's columns are those options->items names (items of the version's
+   dictionary or, for NAACCR XML, of a loaded user dictionary); a given item
+   that it does not name is neither written nor refused, but counted in
+   summary->items_without_column.  Without items, the columns are, for flat
+   records, the items of the first record's type; for NAACCR XML, every item
+   of the version's dictionary (NAACCR's default user items included) that is
+   not grouped, of every record type, in dictionary order, then the items of
+   the user dictionaries loaded, in their order.
+
+   Every given value is written or listed as left out.  Refuses
+   (NAACCR_REC_REFUSED, summary->refused) a file with a problem that
+   cvReadNaaccrFile reports, whose file-level items differ between records
+   (NAACCR_CHECK_ROOT_CONFLICT naming both records), whose recordType or
+   naaccrRecordVersion Item contradicts its NAACCR XML root (the
+   NAACCR_CHECK_XML_ROOT problem that names the item; the root's other
+   problems lose nothing and refuse nothing), a flat target for a version
+   after 180, or whose items the target cannot hold, unless
+   NAACCR_CONVERT_LOSSY: then what cannot be held is listed and left out.
+   An item of NAACCR XML given at two levels with other values
+   (NAACCR_CHECK_ITEM_CONFLICT) is such an item for flat and CSV targets,
+   which keep the innermost value and list the other; NAACCR XML keeps both
+   where they stood and lists the conflict.  Patient splits are listed, never
+   refused.
+
+   Returns NAACCR_REC_OK when everything was written, NAACCR_REC_REFUSED,
+   NAACCR_REC_STOPPED (summary->refused 1) when on_problem or on_progress
+   returned non-zero, NAACCR_REC_WRITE_FAILED when the write callback failed,
+   NAACCR_REC_BAD_ARGUMENT (null pointers, a wrong size, a flag bit that is
+   not NAACCR_CONVERT_LF or NAACCR_CONVERT_LOSSY, an unknown target, an
+   unknown naaccrId in items, items for a target other than CSV), or
+   cvReadNaaccrFile's codes.  Holds one record and a few buffers whatever the
+   size of the file. */
 int32_t CV_CALL cvConvertNaaccrFile(const char *path, const NaaccrConvertOptions *options,
                                     NaaccrConvertSummary *summary);
 

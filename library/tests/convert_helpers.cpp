@@ -40,10 +40,14 @@ static int32_t CV_CALL collect_problem(void *context, const NaaccrItemProblem *p
     return 0;
 }
 
-Converted convert_bytes(const std::string &bytes, int32_t target, uint32_t flags, const char *items)
+Converted convert_bytes(const std::string &bytes, int32_t target, uint32_t flags, const char *items,
+                        const std::vector<std::string> &dictionaries)
 {
     Converted c;
     const std::string path = write_test_file("in.txt", bytes);
+    std::vector<const char *> paths;
+    for (const std::string &d : dictionaries)
+        paths.push_back(d.c_str());
     NaaccrConvertOptions options;
     std::memset(&options, 0, sizeof options);
     options.size = sizeof options;
@@ -54,8 +58,30 @@ Converted convert_bytes(const std::string &bytes, int32_t target, uint32_t flags
     options.output = &c.output;
     options.on_problem = collect_problem;
     options.context = &c.problems;
+    options.dictionaries = paths.empty() ? nullptr : paths.data();
+    options.dictionary_count = static_cast<uint32_t>(paths.size());
     c.code = cvConvertNaaccrFile(path.c_str(), &options, &c.summary);
     return c;
+}
+
+std::string xml_file(const std::string &inside, const std::string &version, const std::string &type)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<NaaccrData baseDictionaryUri=\"http://naaccr.org/naaccrxml/"
+           "naaccr-dictionary-" +
+           version + ".xml\" recordType=\"" + type +
+           "\" specificationVersion=\"1.5\" xmlns=\"http://naaccr.org/naaccrxml\">\n" + inside + "</NaaccrData>\n";
+}
+
+std::string item(const std::string &id, const std::string &value)
+{
+    return "<Item naaccrId=\"" + id + "\">" + value + "</Item>\n";
+}
+
+std::string tumor(const std::string &items) { return "<Tumor>\n" + items + "</Tumor>\n"; }
+
+std::string patient(const std::string &items, const std::string &tumors)
+{
+    return "<Patient>\n" + items + tumors + "</Patient>\n";
 }
 
 size_t count_of(const std::string &text, const std::string &what)

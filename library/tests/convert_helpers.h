@@ -29,8 +29,17 @@ struct Converted {
 
 int32_t CV_CALL collect_output(void *output, const void *bytes, uint32_t size);
 
-// `bytes` written to a test file and converted to `target`.
-Converted convert_bytes(const std::string &bytes, int32_t target, uint32_t flags = 0, const char *items = nullptr);
+// `bytes` written to a test file and converted to `target`, with the user
+// dictionaries at `dictionaries` loaded.
+Converted convert_bytes(const std::string &bytes, int32_t target, uint32_t flags = 0, const char *items = nullptr,
+                        const std::vector<std::string> &dictionaries = {});
+
+// An XML file of version `version` ("180") and record type `type` whose
+// NaaccrData holds `inside`; its Items, Tumors and Patients.
+std::string xml_file(const std::string &inside, const std::string &version = "180", const std::string &type = "I");
+std::string item(const std::string &id, const std::string &value);
+std::string tumor(const std::string &items);
+std::string patient(const std::string &items, const std::string &tumors);
 
 // `count` records of `version` and `type`, CR LF after each, whose items
 // (record type and version aside) are given at random, a third of them blank,

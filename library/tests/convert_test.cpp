@@ -149,7 +149,8 @@ TEST(ConvertToCsv, QuotesWhatRfc4180Wants)
     const NaaccrDictionary &dictionary = *find_dictionary(180);
     CsvColumns columns;
     char unknown[80];
-    ASSERT_TRUE(make_csv_columns(dictionary, 'A', "patientIdNumber,textRemarks", &columns, unknown, sizeof unknown));
+    const CsvChoice choice = {"patientIdNumber,textRemarks", 'A', false, nullptr, 0};
+    ASSERT_TRUE(make_csv_columns(dictionary, choice, &columns, unknown, sizeof unknown));
     for (const auto &c : cases) {
         SCOPED_TRACE(c.label);
         std::string output;

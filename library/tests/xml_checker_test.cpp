@@ -70,6 +70,8 @@ std::vector<Case> structure_cases()
                                       "timeGenerated=\"2019-12-13T11:49:15:\" " +
                                       ns),
          {ROOT}},
+        {"a recordType Item that contradicts the root", naaccr_xml(item("recordType", "A") + good_patient), {ROOT}},
+        {"Items that agree with the root", naaccr_xml(item("naaccrRecordVersion", "250") + good_patient), {}},
         {"unknown root attribute; other namespaces' allowed",
          naaccr_xml(good_patient, base250 +
                                       " recordType=\"I\" specificationVersion=\"1.8\" color=\"red\" "
@@ -128,6 +130,8 @@ struct ItemCase {
 // Items with one fault each (in a file of record type A), and what they show.
 std::vector<ItemCase> item_cases()
 {
+    const int32_t LEVEL = NAACCR_CHECK_ITEM_LEVEL, CONFLICT = NAACCR_CHECK_ITEM_CONFLICT,
+                  TOO_LONG = NAACCR_CHECK_ITEM_TOO_LONG;
     return {
         {"unknown naaccrId", patient(tumor(item("noSuchItem", "1"))), {NAACCR_CHECK_ITEM_UNKNOWN}, "noSuchItem"},
         {"naaccrNum of another item",
@@ -172,6 +176,13 @@ std::vector<ItemCase> item_cases()
         {"not digits", patient(item("sex", "M")), {NAACCR_CHECK_ITEM_DATA_TYPE}, "sex"},
         {"entities decoded before the rules", patient(item("sex", "&#49;")), {}, ""},
         {"value in CDATA", patient(item("sex", "<![CDATA[9]]>")), {}, ""},
+        // clang-format off
+        {"Patient and Tumor differ", patient(item("sex", "1") + tumor(item("sex", "2"))), {LEVEL, CONFLICT}, "sex"},
+        {"the root and a Patient differ", item("sex", "1") + patient(item("sex", "2")), {LEVEL, CONFLICT}, "sex"},
+        {"the same at two levels", patient(item("sex", "1") + tumor(item("sex", "1"))), {LEVEL}, "sex"},
+        {"the same up to its length", patient(item("sex", "1") + tumor(item("sex", "12"))), {LEVEL, TOO_LONG}, "sex"},
+        {"two Patients differ", patient(item("sex", "1")) + patient(tumor(item("sex", "2"))), {LEVEL}, "sex"},
+        // clang-format on
     };
 }
 

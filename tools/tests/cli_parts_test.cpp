@@ -246,7 +246,8 @@ TEST(CodeNames, NamesEveryKindOfTheRecordAndItemCheckers)
         {NAACCR_CHECK_ITEM_DATA_TYPE, "NAACCR_CHECK_ITEM_DATA_TYPE"},
         {NAACCR_CHECK_USER_DICTIONARY, "NAACCR_CHECK_USER_DICTIONARY"},
         {0, "unknown"},
-        {NAACCR_CHECK_USER_DICTIONARY + 1, "unknown"},
+        {NAACCR_CHECK_ITEM_CONFLICT, "NAACCR_CHECK_ITEM_CONFLICT"},
+        {NAACCR_CHECK_ITEM_CONFLICT + 1, "unknown"},
         {NAACCR_CHECK_ALL_KINDS, "unknown"},
         {-1, "unknown"},
     };
