@@ -136,9 +136,9 @@ void fill_options(const ConvertLine &line, int32_t target, Conversion *c, Naaccr
 void report_not_written(const ConvertLine &line, const Conversion &c, int32_t code, const NaaccrConvertSummary &summary,
                         const char *error)
 {
-    const bool to_stdout = is_standard_output(line.output);
     if (c.report_failed)
         return;
+    const bool to_stdout = is_standard_output(line.output);
     if (code == NAACCR_REC_REFUSED) {
         print_text(c.report, line.input);
         fprintf(c.report, ": refused (%" PRIu64 " problem%s); ", summary.problems, plural(summary.problems));

@@ -65,14 +65,15 @@ void print_report(FILE *out, const Inspection &in)
     print_text(out, version_text(info));
     fputs("\n", out);
     // NAACCR XML has no records of a length.
-    const char *first = terminator_name(info.first_terminator), *second = terminator_name(info.second_terminator);
-    if (!in.xml && *first != '\0')
-        fprintf(out, "record length:  %" PRId32 " + %s%s = %" PRId32 "\n", documented_length(info), first, second,
-                info.record_length);
-    else if (!in.xml)
-        fprintf(out, "record length:  %" PRId32 "\n", info.record_length);
-    if (!in.xml)
+    if (!in.xml) {
+        const char *first = terminator_name(info.first_terminator), *second = terminator_name(info.second_terminator);
+        if (*first != '\0')
+            fprintf(out, "record length:  %" PRId32 " + %s%s = %" PRId32 "\n", documented_length(info), first, second,
+                    info.record_length);
+        else
+            fprintf(out, "record length:  %" PRId32 "\n", info.record_length);
         fprintf(out, "terminators:    %s%s%s\n", first, second, *first == '\0' ? "none" : "");
+    }
     fprintf(out, "file size:      %" PRId64 "%s\n", info.file_size, in.compressed ? " (decompressed)" : "");
     if (!in.xml)
         fprintf(out, "record count:   %" PRId32 "\n", info.record_count);
@@ -163,6 +164,7 @@ int inspect_one(const char *path, bool json, bool *printed)
     char error[512];
     const int32_t read = inspect_input(path, &in, error, sizeof error);
     if (read != NAACCR_REC_OK) {
+        fflush(stdout); // the reports before it stay before it where both streams meet
         fputs("cvnaaccr inspect: ", stderr);
         print_text(stderr, path);
         fprintf(stderr, ": cannot be read: %s\n", error[0] != '\0' ? error : "out of memory");

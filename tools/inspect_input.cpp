@@ -143,12 +143,13 @@ bool inspect_copy(const Kept &kept, Inspection *in, char *error, size_t capacity
         written = seek_output(&copy, kept.size - 1) && write_output(&copy, &kept.last, 1);
     written = close_output(&copy) && written;
     NaaccrFileInfo found;
-    if (!written || strlen(copy.temporary) >= sizeof found.directory) {
+    const size_t length = strlen(copy.temporary);
+    if (!written || length >= sizeof found.directory) {
         discard_output(&copy);
         snprintf(error, capacity, "cannot inspect its decompressed data: a temporary copy cannot be written");
         return false;
     }
-    snprintf(found.directory, sizeof found.directory, "%s", copy.temporary);
+    memcpy(found.directory, copy.temporary, length + 1);
     in->code = cvGet_naaccr_file_info(&found);
     discard_output(&copy);
     // Everything but the path parts is the copy's; its messages name the file given.
