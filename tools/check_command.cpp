@@ -163,24 +163,27 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
         fputs(": not NAACCR XML: --dictionary is not used for fixed-length records\n", stderr);
     }
 
+    // An input that cannot be read is told once: in its JSON object, or
+    // else on standard error, with no summary line.
     if (line.json) {
         print_summary_json(report, summary, code, error, checksums);
+    } else if (is_read_failure(code)) {
+        fflush(stdout); // the lines before it stay before it where both streams meet
+        fprintf(stderr, "%s: ", command);
+        print_text(stderr, path);
+        fprintf(stderr, ": %s\n", error[0] != '\0' ? error : failure_text(code));
     } else {
         const NaaccrCheckSummary &s = summary.records;
         const uint64_t listable = verify ? s.problems - s.counts[NAACCR_CHECK_CHECKSUM_BLANK] : s.problems;
         if (code == NAACCR_REC_OK && !line.quiet && listable > report.listed) {
             print_text(stdout, path);
             printf(": ... and %" PRIu64 " more problem%s\n", listable - report.listed,
-                   listable - report.listed == 1 ? "" : "s");
+                   plural(listable - report.listed));
         }
         print_summary_text(report, summary, code, error);
     }
-    if (is_read_failure(code)) {
-        fprintf(stderr, "%s: ", command);
-        print_text(stderr, path);
-        fprintf(stderr, ": %s\n", error[0] != '\0' ? error : failure_text(code));
+    if (is_read_failure(code))
         return 2;
-    }
     return code != NAACCR_REC_OK || significant_problems(summary) > 0 ? 1 : 0;
 }
 

@@ -24,7 +24,7 @@ uint64_t not_checked(const NaaccrCheckSummary &s)
 // every kind (the record kinds are the first), those in `skip` left out.
 void print_kind_counts(const NaaccrItemCheckSummary &s, uint64_t total, uint32_t skip, const char *noun)
 {
-    printf("%" PRIu64 " %s%s", total, noun, total == 1 ? "" : "s");
+    printf("%" PRIu64 " %s%s", total, noun, plural(total));
     if (total == 0)
         return;
     const char *separator = " (";
@@ -36,8 +36,6 @@ void print_kind_counts(const NaaccrItemCheckSummary &s, uint64_t total, uint32_t
     }
     fputc(')', stdout);
 }
-
-const char *plural(uint64_t n) { return n == 1 ? "" : "s"; }
 
 // "NAACCR XML, version 250, record type I, specification 1.8, user
 // dictionaries "URI": 2 patients, 3 tumours, " -- what the file said of

@@ -259,7 +259,8 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
     // that cannot be written leaves OUT as it was.
     if (line.max_problems != 0 && a.not_assigned > a.listed && !line.quiet) {
         print_text(stdout, path);
-        printf(": ... and %" PRIu64 " more records not assigned\n", a.not_assigned - a.listed);
+        printf(": ... and %" PRIu64 " more record%s not assigned\n", a.not_assigned - a.listed,
+               plural(a.not_assigned - a.listed));
     }
     if (fflush(stdout) != 0 || ferror(stdout)) {
         discard_output(&a.file);
@@ -272,8 +273,8 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
     print_text(stdout, path);
     fputs(" -> ", stdout);
     print_text(stdout, out);
-    printf(": %" PRIu64 " records, %" PRIu64 " assigned, %" PRIu64 " not assigned\n", a.records, a.assigned,
-           a.not_assigned);
+    printf(": %" PRIu64 " record%s, %" PRIu64 " assigned, %" PRIu64 " not assigned\n", a.records, plural(a.records),
+           a.assigned, a.not_assigned);
     return a.not_assigned == 0 ? 0 : 1;
 }
 

@@ -37,6 +37,8 @@ const char *naaccr_code_name(int32_t code)
         return "NAACCR_REC_REFUSED";
     case NAACCR_REC_WRITE_FAILED:
         return "NAACCR_REC_WRITE_FAILED";
+    case NAACCR_REC_STOPPED:
+        return "NAACCR_REC_STOPPED";
     case NAACCR_REC_TERMINATOR_OMITTED:
         return "NAACCR_REC_TERMINATOR_OMITTED";
     case NAACCR_REC_STRAY_CTRL_Z:

@@ -4,7 +4,11 @@
 //
 // OUT is written as checksum assign writes it: through a new temporary file
 // that only a finished, flushed conversion replaces OUT with, so a refused or
-// failed conversion leaves OUT as it was.
+// failed conversion leaves OUT as it was.  Every line about the conversion,
+// its summary included, is written and flushed before that, so a report that
+// standard output cannot take leaves OUT as it was too: status 2 always means
+// OUT was not written.  OUT "-" is standard output, where nothing can be
+// taken back; the report then goes to standard error.
 #include <inttypes.h>
 #include <stdio.h>
 #include <string.h>
@@ -12,6 +16,7 @@
 #include "check_kinds.h"
 #include "code_names.h"
 #include "commands.h"
+#include "console.h"
 #include "convert_input.h"
 #include "convert_options.h"
 #include "gzip_output.h"
@@ -33,12 +38,19 @@ const char *kind_name(int32_t code)
 
 struct Conversion {
     const char *input;
+    FILE *report; // problems and the summary: standard output, or standard error when the data goes there
     OutputFile file;
     GzipOutput *gzip;
     OutputRing *ring; // or null: written on this thread
     ProgressLine progress;
     bool write_failed;
+    bool report_failed; // a line of the report could not be written: the conversion was stopped
 };
+
+bool is_standard_output(const char *out) { return strcmp(out, "-") == 0; }
+
+// OUT as messages name it.
+const char *output_name(const char *out) { return is_standard_output(out) ? "standard output" : out; }
 
 bool write_sink(void *output, const void *bytes, size_t size)
 {
@@ -60,13 +72,14 @@ int32_t CV_CALL print_problem(void *context, const NaaccrItemProblem *problem)
     if (is_check_anomaly(problem->code) || problem->code == NAACCR_CHECK_BYTE_ORDER_MARK)
         return 0; // nothing of the data is lost by them
     end_progress(&c.progress);
-    print_text(stdout, c.input);
+    print_text(c.report, c.input);
     if (problem->record != 0)
-        printf(": record %" PRIu64, problem->record);
-    printf(": %s: ", kind_name(problem->code));
-    print_text(stdout, problem->message);
-    fputs("\n", stdout);
-    return ferror(stdout) ? 1 : 0;
+        fprintf(c.report, ": record %" PRIu64, problem->record);
+    fprintf(c.report, ": %s: ", kind_name(problem->code));
+    print_text(c.report, problem->message);
+    fputs("\n", c.report);
+    c.report_failed = ferror(c.report) != 0;
+    return c.report_failed ? 1 : 0;
 }
 
 int32_t CV_CALL show_progress(void *context, uint64_t done, int64_t total, uint64_t)
@@ -77,6 +90,7 @@ int32_t CV_CALL show_progress(void *context, uint64_t done, int64_t total, uint6
 
 void report_failure(const char *path, const char *what)
 {
+    fflush(stdout); // the problems listed before it stay before it where both streams meet
     fputs("cvnaaccr convert: ", stderr);
     print_text(stderr, path);
     fprintf(stderr, ": %s\n", what);
@@ -85,6 +99,8 @@ void report_failure(const char *path, const char *what)
 // Refuses an OUT that is no regular file or new name, or that is the input.
 bool output_allowed(const char *path, const char *out)
 {
+    if (is_standard_output(out))
+        return true;
     const PathKind kind = path_kind(out, false);
     if (kind == PATH_OTHER || kind == PATH_UNKNOWN) {
         report_failure(out, kind == PATH_OTHER ? "not a regular file; OUT must be a regular file or a new name"
@@ -115,15 +131,26 @@ void fill_options(const ConvertLine &line, int32_t target, Conversion *c, Naaccr
     options->dictionary_count = static_cast<uint32_t>(line.dictionaries.size());
 }
 
-// Why a conversion that returned `code` wrote nothing, on standard error or output.
-void report_not_written(const ConvertLine &line, int32_t code, const NaaccrConvertSummary &summary, const char *error)
+// Why a conversion that returned `code` wrote nothing, in the report or on
+// standard error.  A report that failed is told once, by finish_output.
+void report_not_written(const ConvertLine &line, const Conversion &c, int32_t code, const NaaccrConvertSummary &summary,
+                        const char *error)
 {
+    if (c.report_failed)
+        return;
+    const bool to_stdout = is_standard_output(line.output);
     if (code == NAACCR_REC_REFUSED) {
-        print_text(stdout, line.input);
-        printf(": refused (%" PRIu64 " problems); ", summary.problems);
-        print_text(stdout, line.output);
+        print_text(c.report, line.input);
+        fprintf(c.report, ": refused (%" PRIu64 " problem%s); ", summary.problems, plural(summary.problems));
+        if (to_stdout)
+            fputs("what was written to standard output is incomplete", c.report);
+        else
+            print_text(c.report, line.output);
         const bool lossy_helps = !line.lossy && summary.left_out > 0;
-        fputs(lossy_helps ? " not written (--lossy writes what the target can hold)\n" : " not written\n", stdout);
+        fputs(to_stdout ? "" : " not written", c.report);
+        fputs(lossy_helps ? " (--lossy writes what the target can hold)\n" : "\n", c.report);
+    } else if (to_stdout && c.write_failed) {
+        fputs("cvnaaccr convert: write error on standard output; the data written there is incomplete\n", stderr);
     } else if (code == NAACCR_REC_WRITE_FAILED || code == NAACCR_REC_OK) {
         report_failure(line.output, "cannot write the output");
     } else if (code != NAACCR_REC_BAD_ARGUMENT || summary.problems == 0) {
@@ -134,35 +161,44 @@ void report_not_written(const ConvertLine &line, int32_t code, const NaaccrConve
     }
 }
 
-void print_summary(const ConvertLine &line, int32_t target, const NaaccrConvertSummary &summary)
+void print_summary(FILE *report, const ConvertLine &line, int32_t target, const NaaccrConvertSummary &summary)
 {
-    const char *what = target == NAACCR_FORMAT_XML ? "tumours" : target == NAACCR_FORMAT_FLAT ? "records" : "rows";
-    print_text(stdout, line.input);
-    fputs(" -> ", stdout);
-    print_text(stdout, line.output);
-    printf(": %" PRIu64 " patients, %" PRIu64 " tumours; %" PRIu64 " %s written, %" PRIu64 " patient splits, %" PRIu64
-           " left out",
-           summary.input.patients, summary.input.tumors, summary.written, what, summary.patient_splits,
-           summary.left_out);
+    const char *what = target == NAACCR_FORMAT_XML ? "tumour" : target == NAACCR_FORMAT_FLAT ? "record" : "row";
+    print_text(report, line.input);
+    fputs(" -> ", report);
+    print_text(report, output_name(line.output));
+    fprintf(report,
+            ": %" PRIu64 " patient%s, %" PRIu64 " tumour%s; %" PRIu64 " %s%s written, %" PRIu64
+            " patient split%s, %" PRIu64 " left out",
+            summary.input.patients, plural(summary.input.patients), summary.input.tumors, plural(summary.input.tumors),
+            summary.written, what, plural(summary.written), summary.patient_splits, plural(summary.patient_splits),
+            summary.left_out);
     if (summary.items_without_column > 0)
-        printf("; %d given item%s had no column", static_cast<int>(summary.items_without_column),
-               summary.items_without_column == 1 ? "" : "s");
-    fputs("\n", stdout);
+        fprintf(report, "; %d given item%s had no column", static_cast<int>(summary.items_without_column),
+                plural(static_cast<uint64_t>(summary.items_without_column)));
+    fputs("\n", report);
 }
 
 int run_conversion(const ConvertLine &line, int32_t target)
 {
     if (!output_allowed(line.input, line.output))
         return 2;
+    // A reader that goes away (`| head`) makes writes fail rather than end
+    // the program with its temporary file left behind.
+    ignore_broken_pipe();
+    const bool to_stdout = is_standard_output(line.output);
     Conversion c;
     c.input = line.input;
+    c.report = to_stdout ? stderr : stdout;
     c.gzip = nullptr;
     c.ring = nullptr;
-    c.write_failed = false;
+    c.write_failed = c.report_failed = false;
     start_progress(&c.progress, line.input);
     char error[512] = "";
-    if (!create_output(line.output, strcmp(line.input, "-") == 0 ? nullptr : line.input, &c.file, error,
-                       sizeof error)) {
+    if (to_stdout)
+        use_standard_output(&c.file);
+    else if (!create_output(line.output, strcmp(line.input, "-") == 0 ? nullptr : line.input, &c.file, error,
+                            sizeof error)) {
         report_failure(line.output, error);
         return 2;
     }
@@ -181,16 +217,20 @@ int run_conversion(const ConvertLine &line, int32_t target)
     end_progress(&c.progress);
     if (c.gzip != nullptr && !close_gzip_output(c.gzip, code == NAACCR_REC_OK) && code == NAACCR_REC_OK)
         code = NAACCR_REC_WRITE_FAILED;
-    if (code != NAACCR_REC_OK || ferror(stdout)) {
+    if (code != NAACCR_REC_OK || c.report_failed || ferror(c.report)) {
         discard_output(&c.file);
-        report_not_written(line, code, summary, error);
+        report_not_written(line, c, code, summary, error);
+        return 2;
+    }
+    print_summary(c.report, line, target, summary);
+    if (fflush(c.report) != 0 || ferror(c.report)) {
+        discard_output(&c.file);
         return 2;
     }
     if (!commit_output(&c.file, line.output, error, sizeof error)) {
         report_failure(line.output, error);
         return 2;
     }
-    print_summary(line, target, summary);
     // Anomalies at the end of a file lose nothing and are not listed.
     const NaaccrItemCheckSummary &read = summary.input;
     const uint64_t anomalies = read.counts[NAACCR_CHECK_TERMINATOR_OMITTED] + read.counts[NAACCR_CHECK_STRAY_CTRL_Z] +
@@ -210,6 +250,10 @@ int convert_command(int argc, char **argv)
     if (line.output == nullptr)
         return usage_error("convert");
     const int32_t target = target_of(line);
+    if (target == 0 && line.to == nullptr && is_standard_output(line.output)) {
+        fputs("cvnaaccr convert: standard output (-o -) has no extension to tell the format; give --to\n", stderr);
+        return 2;
+    }
     if (target == 0) {
         if (line.to != nullptr)
             fputs("cvnaaccr convert: --to takes xml, flat or csv\n", stderr);

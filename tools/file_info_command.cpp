@@ -1,5 +1,6 @@
-// file_info_command.cpp -- `cvnaaccr inspect [--json] FILE...`: what the library
-// finds out about each file, as text or as one JSON object per file.
+// file_info_command.cpp -- `cvnaaccr inspect [--json] FILE...`: what each file
+// is (inspect_input.h: the library's inspection, or a NAACCR XML root, of the
+// data or its decompressed bytes), as text or as one JSON object per file.
 #include <inttypes.h>
 #include <stdio.h>
 #include <string.h>
@@ -7,8 +8,8 @@
 #include "code_names.h"
 #include "commands.h"
 #include "cvnaaccr.h"
-#include "file_hint.h"
 #include "help.h"
+#include "inspect_input.h"
 #include "text_output.h"
 
 namespace
@@ -42,31 +43,46 @@ int32_t documented_length(const NaaccrFileInfo &info)
     return info.record_length - (info.first_terminator != 0) - (info.second_terminator != 0);
 }
 
-void print_report(FILE *out, const NaaccrFileInfo &info, int32_t code, const char *hint)
+// False when the file could not be opened, so what it is stays unknown.
+bool format_known(const Inspection &in)
 {
+    return in.xml || (in.code != NAACCR_REC_OPEN_FAILED && in.code != NAACCR_REC_NO_MEMORY);
+}
+
+void print_report(FILE *out, const Inspection &in)
+{
+    const NaaccrFileInfo &info = in.info;
     fputs("path:           ", out);
     print_text(out, info.directory);
     print_text(out, info.file_name);
     print_text(out, info.extension);
+    if (format_known(in))
+        fprintf(out, "\nformat:         %s%s", in.xml ? "NAACCR XML" : "fixed-length records",
+                in.compressed ? ", gzip-compressed" : "");
     fputs("\nrecord type:    ", out);
     print_byte(out, static_cast<unsigned char>(info.record_type));
     fputs("\nversion:        ", out);
     print_text(out, version_text(info));
-    const char *first = terminator_name(info.first_terminator), *second = terminator_name(info.second_terminator);
-    if (*first != '\0')
-        fprintf(out, "\nrecord length:  %" PRId32 " + %s%s = %" PRId32 "\n", documented_length(info), first, second,
-                info.record_length);
-    else
-        fprintf(out, "\nrecord length:  %" PRId32 "\n", info.record_length);
-    fprintf(out, "terminators:    %s%s%s\n", first, second, *first == '\0' ? "none" : "");
-    fprintf(out, "file size:      %" PRId64 "\n", info.file_size);
-    fprintf(out, "record count:   %" PRId32 "\n", info.record_count);
-    fprintf(out, "result:         %s (%" PRId32 ")\n", naaccr_code_name(code), code);
+    fputs("\n", out);
+    // NAACCR XML has no records of a length.
+    if (!in.xml) {
+        const char *first = terminator_name(info.first_terminator), *second = terminator_name(info.second_terminator);
+        if (*first != '\0')
+            fprintf(out, "record length:  %" PRId32 " + %s%s = %" PRId32 "\n", documented_length(info), first, second,
+                    info.record_length);
+        else
+            fprintf(out, "record length:  %" PRId32 "\n", info.record_length);
+        fprintf(out, "terminators:    %s%s%s\n", first, second, *first == '\0' ? "none" : "");
+    }
+    fprintf(out, "file size:      %" PRId64 "%s\n", info.file_size, in.compressed ? " (decompressed)" : "");
+    if (!in.xml)
+        fprintf(out, "record count:   %" PRId32 "\n", info.record_count);
+    fprintf(out, "result:         %s (%" PRId32 ")\n", naaccr_code_name(in.code), in.code);
     fputs("message:        ", out);
     print_text(out, info.message);
     fputs("\n", out);
-    if (hint[0] != '\0')
-        fprintf(out, "hint:           %s\n", hint);
+    if (in.hint[0] != '\0')
+        fprintf(out, "hint:           %s\n", in.hint);
 }
 
 void print_json_field(FILE *out, const char *name, const char *text)
@@ -76,8 +92,9 @@ void print_json_field(FILE *out, const char *name, const char *text)
     fputc(',', out);
 }
 
-void print_json(FILE *out, const char *path, const NaaccrFileInfo &info, int32_t code, const char *hint)
+void print_json(FILE *out, const char *path, const Inspection &in)
 {
+    const NaaccrFileInfo &info = in.info;
     fputs("{\"path\":", out);
     print_json_string(out, path);
     fputc(',', out);
@@ -88,19 +105,30 @@ void print_json(FILE *out, const char *path, const NaaccrFileInfo &info, int32_t
     fputs(json_string(&info.record_type, 1).c_str(), out);
     fputc(',', out);
     print_json_field(out, "version", info.version);
-    fprintf(out,
-            "\"first_terminator\":%d,\"second_terminator\":%d,\"record_length\":%" PRId32 ",\"record_count\":%" PRId32
-            ",\"file_size\":%" PRId64 ",",
-            static_cast<unsigned char>(info.first_terminator), static_cast<unsigned char>(info.second_terminator),
-            info.record_length, info.record_count, info.file_size);
-    fprintf(out, "\"record_length_without_terminators\":%" PRId32 ",", documented_length(info));
+    // NAACCR XML has no records of a length: their fields are null.
+    if (in.xml)
+        fprintf(out,
+                "\"first_terminator\":null,\"second_terminator\":null,\"record_length\":null,"
+                "\"record_count\":null,\"file_size\":%" PRId64 ",\"record_length_without_terminators\":null,",
+                info.file_size);
+    else
+        fprintf(out,
+                "\"first_terminator\":%d,\"second_terminator\":%d,\"record_length\":%" PRId32
+                ",\"record_count\":%" PRId32 ",\"file_size\":%" PRId64 ",\"record_length_without_terminators\":%" PRId32
+                ",",
+                static_cast<unsigned char>(info.first_terminator), static_cast<unsigned char>(info.second_terminator),
+                info.record_length, info.record_count, info.file_size, documented_length(info));
     print_json_field(out, "message", info.message);
-    fprintf(out, "\"code\":%" PRId32 ",\"code_name\":\"%s\",\"hint\":", code, naaccr_code_name(code));
-    if (hint[0] != '\0')
-        print_json_string(out, hint);
+    fprintf(out, "\"code\":%" PRId32 ",\"code_name\":\"%s\",\"hint\":", in.code, naaccr_code_name(in.code));
+    if (in.hint[0] != '\0')
+        print_json_string(out, in.hint);
     else
         fputs("null", out);
-    fputs("}\n", out);
+    fprintf(out, ",\"format\":%s,\"compressed\":%s}\n",
+            !format_known(in) ? "null"
+            : in.xml          ? "\"xml\""
+                              : "\"flat\"",
+            in.compressed ? "true" : "false");
 }
 
 // The text that inspection is given for `path`.  The library skips bytes 1
@@ -125,28 +153,34 @@ int inspect_one(const char *path, bool json, bool *printed)
               stderr);
         return 2;
     }
-    NaaccrFileInfo info;
-    if (!inspection_path(path, info.directory, sizeof info.directory)) {
+    Inspection in;
+    if (!inspection_path(path, in.info.directory, sizeof in.info.directory)) {
         fputs("cvnaaccr inspect: ", stderr);
         print_text(stderr, path);
         fprintf(stderr, ": path too long (inspection takes at most %d characters)\n",
-                static_cast<int>(sizeof info.directory) - 1);
+                static_cast<int>(sizeof in.info.directory) - 1);
         return 2;
     }
-    const int32_t code = cvGet_naaccr_file_info(&info);
-    char hint[256];
-    file_hint(path, info, code, hint, sizeof hint);
+    char error[512];
+    const int32_t read = inspect_input(path, &in, error, sizeof error);
+    if (read != NAACCR_REC_OK) {
+        fflush(stdout); // the reports before it stay before it where both streams meet
+        fputs("cvnaaccr inspect: ", stderr);
+        print_text(stderr, path);
+        fprintf(stderr, ": cannot be read: %s\n", error[0] != '\0' ? error : "out of memory");
+        return 2;
+    }
     if (json) {
-        print_json(stdout, path, info, code, hint);
+        print_json(stdout, path, in);
     } else {
         if (*printed)
             fputs("\n", stdout);
-        print_report(stdout, info, code, hint);
+        print_report(stdout, in);
     }
     *printed = true;
-    if (code == NAACCR_REC_OPEN_FAILED || code == NAACCR_REC_NO_MEMORY)
+    if (in.code == NAACCR_REC_OPEN_FAILED || in.code == NAACCR_REC_NO_MEMORY)
         return 2;
-    return code > 0 ? 1 : 0;
+    return in.code > 0 ? 1 : 0;
 }
 
 } // namespace

@@ -3,14 +3,6 @@
 
 #include <string.h>
 
-namespace
-{
-
-struct BytesStream {
-    const unsigned char *bytes;
-    size_t n;
-};
-
 int64_t CV_CALL read_bytes(void *stream, void *buffer, uint32_t size)
 {
     BytesStream &s = *static_cast<BytesStream *>(stream);
@@ -20,8 +12,6 @@ int64_t CV_CALL read_bytes(void *stream, void *buffer, uint32_t size)
     s.n -= take;
     return static_cast<int64_t>(take);
 }
-
-} // namespace
 
 void read_input_head(HeadFirstStream *s, NaaccrReadCallback read, void *stream)
 {

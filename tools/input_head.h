@@ -35,6 +35,13 @@ void read_input_head(HeadFirstStream *s, NaaccrReadCallback read, void *stream);
 
 int64_t CV_CALL read_head_first(void *stream, void *buffer, uint32_t size);
 
+// Bytes in memory read as a stream: `n` bytes at `bytes`, then the end.
+struct BytesStream {
+    const unsigned char *bytes;
+    size_t n;
+};
+int64_t CV_CALL read_bytes(void *stream, void *buffer, uint32_t size);
+
 // True when the library checks an input starting with these bytes as NAACCR
 // XML: it is asked, with the head alone, so the rule has one home.
 bool input_is_xml(const unsigned char *head, size_t n);

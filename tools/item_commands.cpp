@@ -233,7 +233,8 @@ int show_command(int argc, char **argv)
     const int32_t version = bytes.size() >= 19 ? parse_version(bytes.substr(16, 3).c_str()) : 0;
     const std::vector<NaaccrItemDef> items = items_of(version, type_bit(type));
     print_text(stdout, path);
-    printf(": record %" PRIu64 " (offset %" PRId64 "), %zu characters", wanted.number, wanted.offset, bytes.size());
+    printf(": record %" PRIu64 " (offset %" PRId64 "), %zu character%s", wanted.number, wanted.offset, bytes.size(),
+           plural(bytes.size()));
     if (items.empty() || items[0].start_column <= 0) {
         printf(": no data dictionary for its type and version\n");
         return finish_output("cvnaaccr show") ? 1 : 2;

@@ -1,12 +1,14 @@
 // output_file_posix.cpp -- the safe output file on POSIX systems: open with
 // O_CREAT | O_EXCL | O_NOFOLLOW, fsync, rename, and signal handlers that
-// remove the temporary file.
+// remove the temporary file; standard output as a descriptor, and holes left
+// by lseek.
 #include "output_file.h"
 
 #include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -98,6 +100,37 @@ void sync_folder(const char *out)
     }
 }
 
+// The step of create_output_named and create_private_named: `temporary`
+// made with `mode`, exactly whatever the umask when `exact_mode`.
+int create_named(const char *temporary, mode_t mode, bool exact_mode, const char *what, OutputFile *file, char *error,
+                 size_t capacity)
+{
+    file->handle = -1;
+    snprintf(file->temporary, sizeof file->temporary, "%s", temporary);
+    sigset_t saved;
+    block_cleanup_signals(true, &saved);
+    const int fd =
+        open(file->temporary, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, exact_mode ? 0600 : mode);
+    const int code = errno;
+    if (fd >= 0) {
+        memcpy(cleanup_path, file->temporary, sizeof cleanup_path);
+        cleanup_armed = 1;
+        install_handlers();
+    }
+    block_cleanup_signals(false, &saved);
+    if (fd < 0) {
+        describe(error, capacity, what, code);
+        return code == EEXIST ? 1 : 2;
+    }
+    file->handle = fd;
+    if (exact_mode && fchmod(fd, mode) != 0) {
+        describe(error, capacity, "cannot set the temporary file's permissions", errno);
+        discard_output(file);
+        return 2;
+    }
+    return 0;
+}
+
 } // namespace
 
 PathKind path_kind(const char *path, bool follow_links)
@@ -118,8 +151,6 @@ bool is_same_file(const char *input, const char *out)
 
 int create_output_named(const char *temporary, const char *input, OutputFile *file, char *error, size_t capacity)
 {
-    file->handle = -1;
-    snprintf(file->temporary, sizeof file->temporary, "%s", temporary);
     // A copy gets the input's read, write and execute bits exactly; the
     // set-user-ID, set-group-ID and sticky bits are never copied.
     mode_t mode = 0666;
@@ -129,28 +160,23 @@ int create_output_named(const char *temporary, const char *input, OutputFile *fi
         mode = st.st_mode & 0777;
         exact_mode = true;
     }
-    sigset_t saved;
-    block_cleanup_signals(true, &saved);
-    const int fd =
-        open(file->temporary, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, exact_mode ? 0600 : mode);
-    const int code = errno;
-    if (fd >= 0) {
-        memcpy(cleanup_path, file->temporary, sizeof cleanup_path);
-        cleanup_armed = 1;
-        install_handlers();
-    }
-    block_cleanup_signals(false, &saved);
-    if (fd < 0) {
-        describe(error, capacity, "cannot make a temporary file next to it", code);
-        return code == EEXIST ? 1 : 2;
-    }
-    file->handle = fd;
-    if (exact_mode && fchmod(fd, mode) != 0) {
-        describe(error, capacity, "cannot set the temporary file's permissions", errno);
-        discard_output(file);
-        return 2;
-    }
-    return 0;
+    return create_named(temporary, mode, exact_mode, "cannot make a temporary file next to it", file, error, capacity);
+}
+
+int create_private_named(const char *temporary, OutputFile *file, char *error, size_t capacity)
+{
+    return create_named(temporary, 0600, true, "cannot make a temporary file in the folder for them", file, error,
+                        capacity);
+}
+
+bool temporary_folder(char *folder, size_t capacity)
+{
+    const char *tmpdir = getenv("TMPDIR");
+    if (tmpdir == nullptr || tmpdir[0] == '\0')
+        tmpdir = "/tmp";
+    const size_t n = strlen(tmpdir);
+    const int made = snprintf(folder, capacity, "%s%s", tmpdir, tmpdir[n - 1] == '/' ? "" : "/");
+    return made >= 0 && static_cast<size_t>(made) < capacity;
 }
 
 uint64_t temporary_name_bits(int attempt)
@@ -181,6 +207,8 @@ bool write_output(OutputFile *file, const void *bytes, size_t n)
 
 bool commit_output(OutputFile *file, const char *out, char *error, size_t capacity)
 {
+    if (file->temporary[0] == '\0')
+        return true; // standard output: written as it came
     const int fd = static_cast<int>(file->handle);
     if (fsync(fd) != 0) {
         describe(error, capacity, "cannot flush the copy to the disk", errno);
@@ -211,6 +239,8 @@ bool commit_output(OutputFile *file, const char *out, char *error, size_t capaci
 
 void discard_output(OutputFile *file)
 {
+    if (file->temporary[0] == '\0')
+        return;
     if (file->handle >= 0)
         close(static_cast<int>(file->handle));
     file->handle = -1;
@@ -219,4 +249,22 @@ void discard_output(OutputFile *file)
     unlink(file->temporary);
     cleanup_armed = 0;
     block_cleanup_signals(false, &saved);
+}
+
+void use_standard_output(OutputFile *file)
+{
+    file->handle = STDOUT_FILENO;
+    file->temporary[0] = '\0';
+}
+
+bool seek_output(OutputFile *file, uint64_t offset)
+{
+    return lseek(static_cast<int>(file->handle), static_cast<off_t>(offset), SEEK_SET) >= 0;
+}
+
+bool close_output(OutputFile *file)
+{
+    const int fd = static_cast<int>(file->handle);
+    file->handle = -1;
+    return close(fd) == 0;
 }

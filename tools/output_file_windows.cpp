@@ -1,10 +1,11 @@
 // output_file_windows.cpp -- the safe output file on Windows: CreateFileA
 // with CREATE_NEW, FlushFileBuffers, MoveFileExA with MOVEFILE_REPLACE_EXISTING
 // and MOVEFILE_WRITE_THROUGH, and a console control handler that removes the
-// temporary file.
+// temporary file; standard output as its HANDLE, and sparse files for holes.
 #include "output_file.h"
 
 #include <windows.h>
+#include <winioctl.h>
 
 #include <stdio.h>
 #include <string.h>
@@ -105,6 +106,19 @@ int create_output_named(const char *temporary, const char *input, OutputFile *fi
     return 0;
 }
 
+// The user's own temporary folder is no one else's, as files there carry no
+// permission bits of their own.
+int create_private_named(const char *temporary, OutputFile *file, char *error, size_t capacity)
+{
+    return create_output_named(temporary, nullptr, file, error, capacity);
+}
+
+bool temporary_folder(char *folder, size_t capacity)
+{
+    const DWORD n = GetTempPathA(static_cast<DWORD>(capacity), folder);
+    return n > 0 && n < capacity;
+}
+
 uint64_t temporary_name_bits(int attempt)
 {
     LARGE_INTEGER counter;
@@ -139,6 +153,8 @@ bool write_output(OutputFile *file, const void *bytes, size_t n)
 
 bool commit_output(OutputFile *file, const char *out, char *error, size_t capacity)
 {
+    if (file->temporary[0] == '\0')
+        return true; // standard output: written as it came
     const HANDLE handle = reinterpret_cast<HANDLE>(file->handle);
     if (!FlushFileBuffers(handle)) {
         describe(error, capacity, "cannot flush the copy to the disk", GetLastError());
@@ -158,9 +174,36 @@ bool commit_output(OutputFile *file, const char *out, char *error, size_t capaci
 
 void discard_output(OutputFile *file)
 {
+    if (file->temporary[0] == '\0')
+        return;
     if (file->handle != -1)
         CloseHandle(reinterpret_cast<HANDLE>(file->handle));
     file->handle = -1;
     DeleteFileA(file->temporary);
     InterlockedExchange(&cleanup_armed, 0);
+}
+
+void use_standard_output(OutputFile *file)
+{
+    file->handle = reinterpret_cast<intptr_t>(GetStdHandle(STD_OUTPUT_HANDLE));
+    file->temporary[0] = '\0';
+}
+
+bool seek_output(OutputFile *file, uint64_t offset)
+{
+    const HANDLE handle = reinterpret_cast<HANDLE>(file->handle);
+    // Without the sparse flag NTFS would write every skipped byte as a zero;
+    // a file system that has no such flag refuses it, and the skip works all the same.
+    DWORD returned = 0;
+    DeviceIoControl(handle, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+    LARGE_INTEGER to;
+    to.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(handle, to, nullptr, FILE_BEGIN) != 0;
+}
+
+bool close_output(OutputFile *file)
+{
+    const HANDLE handle = reinterpret_cast<HANDLE>(file->handle);
+    file->handle = -1;
+    return CloseHandle(handle) != 0;
 }

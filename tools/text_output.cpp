@@ -108,6 +108,8 @@ std::string json_string(const char *text, size_t length)
 
 void print_json_string(FILE *out, const char *text) { fputs(json_string(text, strlen(text)).c_str(), out); }
 
+const char *plural(uint64_t n) { return n == 1 ? "" : "s"; }
+
 bool finish_output(const char *program)
 {
     if (fflush(stdout) == 0 && ferror(stdout) == 0)

@@ -4,6 +4,7 @@
 #define TEXT_OUTPUT_H
 
 #include <stddef.h>
+#include <stdint.h>
 #include <stdio.h>
 
 #include <string>
@@ -30,6 +31,10 @@ void print_text(FILE *out, const char *text);
 // original bytes can be recovered.
 std::string json_string(const char *text, size_t length);
 void print_json_string(FILE *out, const char *text);
+
+// "s" after a count of `n` things, except after 1: every count the program
+// prints is followed by its noun in the right number.
+const char *plural(uint64_t n);
 
 // Flushes standard output and reports, for `program` ("cvnaaccr check"), when
 // anything written to it was lost (a full disk, a closed pipe).  Returns

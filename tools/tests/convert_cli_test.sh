@@ -77,7 +77,7 @@ cmp -s stdin.xml three.xml || fail "standard input: other XML"
 
 # ---- problems: a patient split is written and listed; a root conflict is refused.
 { record 00000001 1 C619; printf '\r\n'; record 00000001 2 C500; printf '\r\n'; } >split.txt
-expect "patient split" 1 "record 2: patient split: .* 1 patient splits" "$cli" convert split.txt -o split.xml
+expect "patient split" 1 "record 2: patient split: .* 1 patient split, " "$cli" convert split.txt -o split.xml
 [[ $(grep -c '<Patient>' split.xml) -eq 2 ]] || fail "split.xml: not two patients"
 sed '2s/^\(.\{29\}\)./\1X/' raw.txt >conflict.txt # Registry ID, a file-level item
 echo old >conflict.xml

@@ -50,16 +50,17 @@ expect "show without a dictionary" 1 "no data dictionary for its type and versio
 expect "show a missing file" 2 "absent.txt: cannot be read" "$cli" show absent.txt
 expect "show: no file" 2 "Usage: cvnaaccr show" "$cli" show
 
-# ---- inspect names a NAACCR XML file by its root, read by the library's XML check.
+# ---- inspect names a NAACCR XML file by its root, read by the library's XML check;
+# only the root is read, so a file cut after it is no matter.
 root='<NaaccrData baseDictionaryUri="http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml" specificationVersion="1.8" xmlns="http://naaccr.org/naaccrxml"'
 printf '<?xml version="1.0"?>\n%s recordType="I">\n<Patient/>\n' "$root" >cut.xml
 printf '\xef\xbb\xbf<?xml version="1.0"?>\n%s>\n</NaaccrData>\n' "$root" >bom.xml
 printf '<NaaccrDat/>\n' >other.xml
-expect "inspect: XML root, a file cut short" 1 "hint: +NAACCR XML, version 250, record type I; check it with .check." \
+expect "inspect: XML root, a file cut short" 0 "format: +NAACCR XML record type: +I version: +250 .*NAACCR_REC_OK" \
   "$cli" inspect cut.xml
-expect "inspect: XML after a byte-order mark, no record type" 1 "hint: +NAACCR XML, version 250, without a valid record type" \
+expect "inspect: XML after a byte-order mark, no record type" 1 "NAACCR_REC_BAD_TYPE .*version 250, without a record type" \
   "$cli" inspect bom.xml
-expect "inspect: XML of another root" 1 "hint: +a NAACCR XML data file, not a fixed-length record file" \
+expect "inspect: XML of another root" 1 "NAACCR_REC_BAD_VERSION .*the root element is NaaccrDat, not NaaccrData" \
   "$cli" inspect other.xml
 
 # ---- show on NAACCR XML: the N-th tumour with its patient's and the file's items.

@@ -90,6 +90,33 @@ TEST(OutputFilePosix, CopyHasTheInputsPermissionBitsWhateverTheUmask)
     umask(saved);
 }
 
+// inspect hands decompressed records to the library through such a file.
+TEST(OutputFilePosix, PrivateFileIsItsOwnersAloneInTmpdirAndKeepsItsHoleSize)
+{
+    const std::string folder = fresh_folder("private");
+    const char *saved_tmpdir = getenv("TMPDIR");
+    const std::string restore = saved_tmpdir != nullptr ? saved_tmpdir : "";
+    setenv("TMPDIR", folder.c_str(), 1);
+    const mode_t saved = umask(0);
+    OutputFile file;
+    char error[256];
+    ASSERT_TRUE(create_private_file(&file, error, sizeof error)) << error;
+    umask(saved);
+    if (saved_tmpdir != nullptr)
+        setenv("TMPDIR", restore.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+    EXPECT_EQ(std::string(file.temporary).rfind(folder + "/.cvnaaccr-", 0), 0u);
+    EXPECT_EQ(mode_of(file.temporary), 0600u);
+    ASSERT_TRUE(write_output(&file, "head", 4) && seek_output(&file, 1u << 20) && write_output(&file, "z", 1));
+    ASSERT_TRUE(close_output(&file));
+    struct stat st;
+    ASSERT_EQ(stat(file.temporary, &st), 0);
+    EXPECT_EQ(st.st_size, (1 << 20) + 1);
+    discard_output(&file);
+    EXPECT_EQ(stat(file.temporary, &st), -1);
+}
+
 TEST(OutputFilePosix, OnlyRegularFilesAndNewNamesAreOutputs)
 {
     const std::string folder = fresh_folder("kinds");
