@@ -79,7 +79,8 @@ def test_python_says_what_the_command_says(files, command, tmp_path, name, strea
     with given() as source:
         converted = cvnaaccr.convert(source, tmp_path / "python.csv")
     assert (tmp_path / "python.csv").read_bytes() == (tmp_path / "command.csv").read_bytes()
-    counts = re.search(rb"(\d+) rows written, (\d+) patient splits, (\d+) left out", written.stdout).groups()
+    said = written.stdout + written.stderr
+    counts = re.search(rb"(\d+) rows? written, (\d+) patient splits?, (\d+) left out", said).groups()
     assert (converted.written, converted.patient_splits, converted.left_out) == tuple(map(int, counts))
 
     rows = csv.DictReader(io.StringIO((tmp_path / "command.csv").read_text("utf-8"), newline=""))
