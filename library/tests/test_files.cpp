@@ -55,10 +55,18 @@ std::string write_test_file(const std::string &name, const std::string &bytes)
     return path;
 }
 
+std::string data_folder()
+{
+    const char *folder = std::getenv("CVNAACCR_DATA");
+    if (folder == nullptr || !std::filesystem::is_directory(folder)) {
+        ADD_FAILURE() << "CVNAACCR_DATA does not name the repository's data folder";
+        return "";
+    }
+    return folder;
+}
+
 std::string peerdata_folder()
 {
-    const char *folder = std::getenv("CVNAACCR_PEERDATA");
-    if (folder == nullptr || !std::filesystem::is_directory(folder))
-        return "";
-    return folder;
+    const std::string data = data_folder();
+    return data.empty() ? "" : data + "/flat-samples";
 }

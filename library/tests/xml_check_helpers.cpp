@@ -1,6 +1,8 @@
 // xml_check_helpers.cpp -- running the NAACCR XML check in the tests.
 #include "xml_check_helpers.h"
 
+#include "test_files.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -102,8 +104,6 @@ std::string naaccr_xml(const std::string &body, const std::string &attributes)
 
 std::string xmldata_folder()
 {
-    const char *folder = std::getenv("CVNAACCR_XMLDATA");
-    if (folder == nullptr || !std::filesystem::is_directory(folder))
-        return "";
-    return folder;
+    const std::string data = data_folder();
+    return data.empty() ? "" : data + "/xml-samples";
 }

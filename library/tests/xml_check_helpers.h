@@ -51,7 +51,7 @@ std::vector<int32_t> kinds_of(const XmlChecked &checked);
 // empty), holding `body`.
 std::string naaccr_xml(const std::string &body, const std::string &attributes = "");
 
-// The folder of the shared XML samples and dictionaries, or "" when absent.
+// The folder of the NAACCR XML samples, data/xml-samples (see data_folder()).
 std::string xmldata_folder();
 
 #endif

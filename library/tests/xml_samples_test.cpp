@@ -1,5 +1,5 @@
-// xml_samples_test.cpp -- the NAACCR XML check on the shared sample files of
-// other projects: what each holds is known (../shared/xmldata/README.md).
+// xml_samples_test.cpp -- the NAACCR XML check on the sample files of other
+// projects: what each holds is known (data/README.md).
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -26,7 +26,7 @@ int64_t CV_CALL read_file(void *stream, void *buffer, uint32_t size)
 
 XmlChecked check_sample(const std::string &name)
 {
-    FILE *file = fopen((xmldata_folder() + "/samples/" + name).c_str(), "rb");
+    FILE *file = fopen((xmldata_folder() + "/" + name).c_str(), "rb");
     EXPECT_NE(file, nullptr) << name;
     if (file == nullptr)
         return XmlChecked();
@@ -42,8 +42,7 @@ const int32_t ROOT = NAACCR_CHECK_XML_ROOT;
 
 TEST(XmlSamples, FindWhatEachSampleHolds)
 {
-    if (xmldata_folder().empty())
-        GTEST_SKIP() << "no shared XML samples";
+    ASSERT_FALSE(xmldata_folder().empty());
     const struct {
         const char *name;
         std::vector<int32_t> kinds;
@@ -73,8 +72,7 @@ TEST(XmlSamples, FindWhatEachSampleHolds)
 
 TEST(XmlSamples, SayWhereAndWhyInTheirMessages)
 {
-    if (xmldata_folder().empty())
-        GTEST_SKIP() << "no shared XML samples";
+    ASSERT_FALSE(xmldata_folder().empty());
     const XmlChecked bell = check_sample("naaccr-xml__test_ASCII_with_control_chars.xml");
     ASSERT_EQ(bell.problems.size(), 1u);
     EXPECT_EQ(bell.problems[0].line, 8u);
@@ -91,8 +89,7 @@ TEST(XmlSamples, SayWhereAndWhyInTheirMessages)
 
 TEST(XmlSamples, ReadTheRPackagesFileWithItsTwoRootFaults)
 {
-    if (xmldata_folder().empty())
-        GTEST_SKIP() << "no shared XML samples";
+    ASSERT_FALSE(xmldata_folder().empty());
     const XmlChecked checked = check_sample("werth-naaccr__synthetic-naaccr-18-incidence.xml");
     EXPECT_EQ(checked.summary.counts[ROOT], 2u) << "no recordType; timeGenerated ends in a colon";
     EXPECT_EQ(checked.summary.counts[NAACCR_CHECK_XML_STRUCTURE], 0u);
@@ -110,10 +107,9 @@ int64_t CV_CALL read_gzip(void *stream, void *buffer, uint32_t size)
 
 TEST(XmlSamples, CheckTheThousandTumoursOfNaaccr25ThroughGzip)
 {
-    if (xmldata_folder().empty())
-        GTEST_SKIP() << "no shared XML samples";
+    ASSERT_FALSE(xmldata_folder().empty());
     gzFile file =
-        gzopen((xmldata_folder() + "/samples/naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz").c_str(), "rb");
+        gzopen((xmldata_folder() + "/naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz").c_str(), "rb");
     ASSERT_NE(file, nullptr);
     const XmlChecked checked = check_xml_stream(read_gzip, file, 10);
     gzclose(file);

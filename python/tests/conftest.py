@@ -9,7 +9,8 @@ import pytest
 
 REPOSITORY = Path(__file__).resolve().parents[2]
 SAMPLES = REPOSITORY / "samples"
-PEERDATA = REPOSITORY.parent / "shared" / "peerdata"
+PEERDATA = REPOSITORY / "data" / "flat-samples"
+XMLSAMPLES = REPOSITORY / "data" / "xml-samples"
 HEADER = REPOSITORY / "library" / "include" / "cvnaaccr.h"
 
 # Run from a checkout without ctest's environment: the package beside the

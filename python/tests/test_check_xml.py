@@ -8,9 +8,8 @@ import pytest
 
 import cvnaaccr
 from cvnaaccr import ProblemKind as K
-from conftest import REPOSITORY
+from conftest import XMLSAMPLES
 
-XMLDATA = REPOSITORY.parent / "shared" / "xmldata"
 
 ROOT = (
     'baseDictionaryUri="http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml" recordType="I" '
@@ -161,10 +160,8 @@ SAMPLES = [
 
 
 @pytest.mark.parametrize("name, problems, root, patients, tumors", SAMPLES)
-def test_the_shared_samples(name, problems, root, patients, tumors):
-    path = XMLDATA / "samples" / name
-    if not path.exists():
-        pytest.skip(f"NAACCR XML sample {name} is not here")
+def test_the_sample_files(name, problems, root, patients, tumors):
+    path = XMLSAMPLES / name
     source = gzip.open(path) if name.endswith(".gz") else path
     summary = cvnaaccr.check_file(source).summary
     assert {k: n for k, n in summary.counts.items() if n} == problems

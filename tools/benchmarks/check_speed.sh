@@ -7,7 +7,7 @@
 # best run.  The gzip comparison uses a tenth of the file.  Prints the rates and
 # the ratios to cat's (or zcat's) time.  Then `check --items` on files of the
 # same size made by repeating the peers' real v16 abstract and v18 incidence
-# records (PEERDATA, default ../shared/peerdata beside the repository), whose
+# records (PEERDATA, default data/flat-samples in the repository), whose
 # items all pass.  Not a test: the machine is shared and the numbers move.
 set -euo pipefail
 cli=${1:-build/native/tools/cvnaaccr}
@@ -16,7 +16,7 @@ megabytes=${3:-1000}
 file=$folder/check_speed.txt
 small=$folder/check_speed_small.txt
 runs=5
-peerdata=${PEERDATA:-$(cd "$(dirname "$0")/../../.." && pwd)/shared/peerdata}
+peerdata=${PEERDATA:-$(cd "$(dirname "$0")/../.." && pwd)/data/flat-samples}
 
 make_file() {
   local seed=$folder/check_speed_seed.txt

@@ -18,7 +18,7 @@ cli=${1:-build/native/tools/cvnaaccr}
 folder=${2:-${TMPDIR:-/tmp}}
 megabytes=${3:-1000}
 xml_program=${4:-build/native/library/benchmarks/xml_check_speed}
-seed=$(dirname "$0")/../../../shared/peerdata/werth-naaccr__synthetic-naaccr-16-abstract.txt
+seed=$(dirname "$0")/../../data/flat-samples/werth-naaccr__synthetic-naaccr-16-abstract.txt
 file=$folder/convert_speed.txt
 runs=3
 source "$(dirname "$0")/timing.sh"

@@ -3,7 +3,7 @@
 # NAACCR 25 XML file, against cat and a bare expat pass.
 #   tools/benchmarks/xml_check_speed.sh [PROGRAM [FOLDER [COPIES]]]
 # PROGRAM is the native build's xml_check_speed (check or bare pass of one
-# file).  Makes FOLDER/xml_check_speed.xml from the patients of the shared
+# file).  Makes FOLDER/xml_check_speed.xml from the patients of the
 # v250 sample repeated COPIES times (160: about 700 MB), reads it once so it
 # is in the page cache, then times each command five times, the commands
 # taking turns, and keeps each one's best run.  Prints the rates and the
@@ -13,7 +13,7 @@ set -euo pipefail
 program=${1:-build/native/library/benchmarks/xml_check_speed}
 folder=${2:-${TMPDIR:-/tmp}}
 copies=${3:-160}
-sample=$(dirname "$0")/../../../shared/xmldata/samples/naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz
+sample=$(dirname "$0")/../../data/xml-samples/naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz
 file=$folder/xml_check_speed.xml
 runs=5
 source "$(dirname "$0")/timing.sh"

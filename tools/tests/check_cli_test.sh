@@ -91,13 +91,9 @@ done
 
 # ---- checksum verify and assign.
 # Twenty NAACCR 18 abstracts with CR LF and blank checksum fields: the peer
-# project's sample when it is there, else the generator's, blanked and repeated.
-if [[ -f $peerdata/werth-naaccr__synthetic-naaccr-18-abstract.txt ]]; then
-  sed 's/$/\r/' "$peerdata/werth-naaccr__synthetic-naaccr-18-abstract.txt" >abstract-crlf.txt
-else
-  sed -E 's/^(.{2606}).{10}/\1          /' samples/a-180-crlf.txt >abstract-two.txt
-  for _ in 1 2 3 4 5 6 7 8 9 10; do cat abstract-two.txt; done >abstract-crlf.txt
-fi
+# project's sample with CR LF.
+sed 's/$/\r/' "$peerdata/werth-naaccr__synthetic-naaccr-18-abstract.txt" >abstract-crlf.txt ||
+  fail "no NAACCR 18 abstracts at $peerdata"
 expect "CR LF copy of the abstract: 20 records, blank fields" 1 \
   "20 records, 0 match, 0 mismatch, 20 blank, 0 not checked" "$cli" checksum verify abstract-crlf.txt
 [[ $("$cli" checksum verify abstract-crlf.txt | wc -l) -eq 1 ]] || fail "blank fields listed one line each"

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # check_xml_cli_test.sh -- `cvnaaccr check` on NAACCR XML files end to end:
-#   check_xml_cli_test.sh CLI WORK XMLDATA
-# XMLDATA holds the shared NAACCR XML samples; their cases are skipped when it
-# is absent.  A failed case names itself and the test goes on.
+#   check_xml_cli_test.sh CLI WORK XMLSAMPLES
+# XMLSAMPLES is the repository's data/xml-samples.  A failed case names itself
+# and the test goes on.
 set -uo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/expect.sh"
-cli=$1 work=$2 xmldata=$3
+cli=$1 work=$2 xmlsamples=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 failures=0
 
@@ -152,10 +152,10 @@ a flat file: not used, and said so|0|--dictionary is not used for fixed-length r
 --dictionary needs a value|2|option '--dictionary' needs a value|"$cli" check valid.xml --dictionary
 CASES
 
-# ---- the shared samples (what each holds: xmldata/README.md).
-if [[ -d $xmldata/samples ]]; then
+# ---- the sample files (what each holds: data/README.md).
+if [[ -d $xmlsamples ]]; then
   while IFS='|' read -r file status pattern; do
-    expect "$file" "$status" "$pattern" "$cli" check --max-problems 1 "$xmldata/samples/$file"
+    expect "$file" "$status" "$pattern" "$cli" check --max-problems 1 "$xmlsamples/$file"
   done <<'CASES'
 naaccr-xml__valid_standard-file-1.xml|0|: NAACCR XML, version 240, record type I, specification 1.7: 2 patients, 1 tumour, 0 problems, 4 item values checked $
 naaccr-xml__valid_user-extensions-1.xml|0|: NAACCR XML, version 240, record type I, specification 1.7: 1 patient, 1 tumour, 0 problems
@@ -172,7 +172,7 @@ naaccr-xml__test_ASCII_with_control_chars.xml|1|line 8, column 74 \(patient 1, t
 werth-naaccr__synthetic-naaccr-18-incidence.xml|1|NAACCR XML, version 180, specification 1.4: 17 patients, 20 tumours, 2 problems \(2 NAACCR_CHECK_XML_ROOT\), 1879 item values checked
 CASES
 else
-  echo "no NAACCR XML samples at $xmldata: their cases are skipped"
+  fail "no NAACCR XML samples at $xmlsamples"
 fi
 
 echo "$failures failures"

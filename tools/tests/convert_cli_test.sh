@@ -44,10 +44,12 @@ if [[ -d $peerdata ]]; then
       cmp -s <(sed -e '$a\' "$name.assigned") "$name.xml.flat" || fail "$name: flat -> XML -> flat gives other bytes"
     fi
   done
+else
+  fail "no peer data at $peerdata"
 fi
 
 # ---- NAACCR 25 XML: CSV, never flat records (no layout after 180).
-v25=$peerdata/../xmldata/samples/naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz
+v25=$peerdata/../xml-samples/naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz
 if [[ -f $v25 ]]; then
   expect "NAACCR 25 XML to CSV" 0 "944 patients, 1000 tumours; 1000 rows written" "$cli" convert "$v25" -o v25.csv
   [[ $(wc -l <v25.csv) -eq 1001 ]] || fail "v25.csv: not a header and 1000 rows"
@@ -55,6 +57,8 @@ if [[ -f $v25 ]]; then
   expect "NAACCR 25 XML to XML" 0 "1000 tumours written" "$cli" convert "$v25" -o v25.xml
   expect "and back to CSV" 0 "" "$cli" convert v25.xml -o v25again.csv
   cmp -s v25.csv v25again.csv || fail "NAACCR 25 XML through XML gives another CSV"
+else
+  fail "no NAACCR 25 sample at $v25"
 fi
 
 # ---- CSV: header of naaccrIds, a row per tumour, --items, gzip on the way out.
@@ -96,8 +100,8 @@ expect "missing input" 2 "absent.txt" "$cli" convert absent.txt -o absent.xml
 # A full disk, as a file size limit: the write fails on the writing thread, and
 # nothing is left behind, plain or compressed.
 big=$(ls "$peerdata"/werth-naaccr__*.txt 2>/dev/null | head -1)
+[[ -n $big ]] || fail "no peer file for the write failures"
 for out in full.xml full.txt full.csv.gz; do
-  [[ -n $big ]] || break
   expect "write failure: $out" 2 "cannot write the output" \
     bash -c "trap '' XFSZ; ulimit -f 1; '$cli' convert '$big' -o $out"
   [[ -e $out ]] && fail "write failure: $out was left"
