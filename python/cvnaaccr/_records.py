@@ -43,25 +43,29 @@ class _Given(NamedTuple):
 
 
 def tumor_items(view: Any) -> Tuple[Dict[str, str], Dict[str, List[_Given]]]:
-    """{naaccrId: value} of a NaaccrTumorView, and the items it gives more than once.
+    """{naaccrId: value} of a NaaccrTumorView, and the items it gives at more than one level.
 
     The file's, the patient's and the tumour's items, in that order, so the
     innermost value is the one kept; the second dict holds every value of
-    each item given more than once, outermost first.
+    each item given at more than one level, outermost first.
     """
-    seen: Dict[str, _Given] = {}
-    twice: Dict[str, List[_Given]] = {}
+    levels: List[Dict[str, str]] = []
     for level in range(3):
         items = view.items[level]
+        given: Dict[str, str] = {}
         for i in range(view.counts[level]):
             entry = items[i]
             raw = ctypes.string_at(entry.value, entry.length)
-            item_id = entry.item.contents.id.decode("ascii")
-            given = _Given(level, raw.decode("utf-8", "surrogateescape"))
-            if item_id in seen:
-                twice.setdefault(item_id, [seen[item_id]]).append(given)
-            seen[item_id] = given
-    return {item_id: given.value for item_id, given in seen.items()}, twice
+            given[entry.item.contents.id.decode("ascii")] = raw.decode("utf-8", "surrogateescape")
+        levels.append(given)
+    values = {**levels[0], **levels[1], **levels[2]}
+    twice: Dict[str, List[_Given]] = {}
+    if len(values) < sum(map(len, levels)):
+        for item_id in values:
+            found = [_Given(level, given[item_id]) for level, given in enumerate(levels) if item_id in given]
+            if len(found) > 1:
+                twice[item_id] = found
+    return values, twice
 
 
 class _Conflict(NamedTuple):
@@ -110,7 +114,7 @@ def _conflicts(
 
     def conflict(item_id: str) -> Optional[_Conflict]:
         given = twice.get(item_id, [])
-        left_out = [g for g in given[:-1] if given and g.value != given[-1].value]
+        left_out = [g for g in given[:-1] if g.value != given[-1].value]
         if not left_out:
             return None
         return _Conflict(f"tumour {view.tumor} (patient {view.patient})", item_id, given[-1], left_out)
@@ -134,7 +138,8 @@ def _conflicts(
 
 
 # Problems that lose no item: anomalies at the end of a flat file, a value's
-# own faults (check reports them), the root's attributes.
+# own faults (check reports them), the root's attributes (but an Item that
+# contradicts them, which is a conflict).
 _HARMLESS = frozenset(
     (
         ProblemKind.TERMINATOR_OMITTED,
@@ -236,8 +241,10 @@ def _tumours(
             try:
                 view = pointer.contents
                 values, twice = tumor_items(view)
-                notes = settle(_conflicts(view, twice, reported, patient_ids))
-                reported.clear()
+                notes: Optional[List[str]] = []
+                if reported or patient_ids:
+                    notes = settle(_conflicts(view, twice, reported, patient_ids))
+                    reported.clear()
                 return 0 if notes is not None and hand_over((values, notes)) else 1
             except BaseException as error:  # raised in the caller's thread, not through the C frames
                 failures.append(error)
