@@ -10,8 +10,11 @@ fields and the NAACCR checksum field of records held in memory::
     for problem in cvnaaccr.check("incidence.txt", checksums=True):
         print(problem)
     items = cvnaaccr.dictionary(180)          # NAACCR's data items of version 18
-    rows = list(cvnaaccr.records("incidence.txt"))  # {naaccrId: value} per tumour
+    rows = list(cvnaaccr.records("incidence.xml.gz"))  # {naaccrId: value} per tumour
     cvnaaccr.convert("incidence.txt", "incidence.xml")   # or .csv, .txt; .gz compresses
+
+Inputs are read as the command line reads them: a path, plain or gzip (told
+by its first bytes), or a binary file object such as ``sys.stdin.buffer``.
 
 The shared library is loaded on first use: the file named by the environment
 variable CVNAACCR_LIBRARY, else the installed one (see load_library).

@@ -70,8 +70,22 @@ class Problem:
         return self.kind.is_anomaly
 
     def __str__(self) -> str:
-        where = f"record {self.record}" + (f", column {self.column}" if self.column else "")
-        return f"{where}: {self.message}"
+        return f"{place(self.record, self.column, self.line, self.patient, self.tumor)}: {self.message}"
+
+
+def place(record: int, column: int, line: int = 0, patient: int = 0, tumor: int = 0) -> str:
+    """Where a problem stands, as the command line says it.
+
+    "record 3, column 200" in flat records (no column: the record as a
+    whole); in XML, where only problems have a line, "line 12, column 9
+    (patient 3, tumour 1)", the patient and tumour when it is in one.
+    """
+    if line == 0:
+        return f"record {record}" + (f", column {column}" if column else "")
+    where = f"line {line}, column {column}"
+    if patient and tumor:
+        return f"{where} (patient {patient}, tumour {tumor})"
+    return f"{where} (patient {patient})" if patient else where
 
 
 @dataclass(frozen=True)

@@ -2,16 +2,13 @@
 
 from __future__ import annotations
 
-import ctypes
-import io
 import operator
-import os
 import queue
 import threading
 from dataclasses import dataclass
-from typing import Any, BinaryIO, Callable, Generator, Iterable, List, NamedTuple, Optional, Tuple, Union
+from typing import Any, Callable, Generator, List, NamedTuple, Optional, Tuple
 
-from . import _header, _native
+from . import _header, _input, _native
 from ._check_call import run_check
 from ._check_results import CheckResult, CheckSummary, Problem, item_problem_of
 from ._codes import CheckError, ProblemKind, ResultCode
@@ -20,8 +17,9 @@ from ._codes import CheckError, ProblemKind, ResultCode
 #: A true return value stops the check.
 ProgressFunction = Callable[[int, Optional[int], int], Any]
 
-Source = Union[_native.PathArgument, BinaryIO, Any]
+Source = _input.Source
 PathArgument = _native.PathArgument
+Dictionaries = _native.Dictionaries
 
 # Problems waiting for the consumer of check(): enough to keep the checking
 # thread busy, few enough that memory stays small whatever the file.
@@ -30,8 +28,7 @@ _QUEUE_SIZE = 1024
 
 @dataclass(frozen=True)
 class _Settings:
-    path: Optional[bytes]
-    stream: Optional[Any]
+    source: Source
     flags: int
     threads: int
     max_reported: int
@@ -39,15 +36,8 @@ class _Settings:
     dictionaries: Tuple[bytes, ...] = ()
 
 
-def _dictionary_paths(dictionaries: Iterable[PathArgument]) -> Tuple[bytes, ...]:
-    """The user dictionaries' paths, encoded as the library opens them."""
-    if isinstance(dictionaries, (str, bytes, os.PathLike)):
-        raise TypeError("dictionaries must be a list of paths, not one path")
-    return tuple(_native.encode_path(path) for path in dictionaries)
-
-
 def _settings(source: Source, checksums: bool, items: bool, threads: int, max_problems: Optional[int],
-              dictionaries: Iterable[PathArgument] = ()) -> _Settings:
+              dictionaries: Dictionaries = ()) -> _Settings:
     threads = operator.index(threads)
     max_problems = None if max_problems is None else operator.index(max_problems)
     if threads < 0 or threads > 0xFFFFFFFF:
@@ -57,14 +47,10 @@ def _settings(source: Source, checksums: bool, items: bool, threads: int, max_pr
     # The C count is 32 bits, with 0 for "all": a larger limit is no limit.
     most = 0 if max_problems is None or max_problems > 0xFFFFFFFF else max_problems
     flags = (_header.NAACCR_CHECK_CHECKSUMS if checksums else 0) | (_header.NAACCR_CHECK_ITEMS if items else 0)
-    if hasattr(source, "read"):
-        if isinstance(source, io.TextIOBase):
-            raise TypeError("check needs a binary file object (open it with 'rb'), not a text file")
-        return _Settings(
-            None, source, flags, threads, most, repr(getattr(source, "name", source)), _dictionary_paths(dictionaries)
-        )
-    raw = _native.encode_path(source)
-    return _Settings(raw, None, flags, threads, most, repr(_native.decode_path(raw)), _dictionary_paths(dictionaries))
+    _input.refuse_text(source, "check")
+    # The path is encoded now, so that a NUL in it fails before anything is read.
+    name = _input.name_of(source)
+    return _Settings(source, flags, threads, most, name, _native.dictionary_paths(dictionaries))
 
 
 _FAILURES = {
@@ -76,14 +62,17 @@ _FAILURES = {
 }
 
 
+def failure_text(code: int, name: str) -> str:
+    """Why the input `name` could not be read to its end, for a result code of the library."""
+    return _FAILURES.get(ResultCode(code), "reading {name} failed with code %d" % code).format(name=name)
+
+
 def _outcome(settings: _Settings, code: int, summary: CheckSummary, error: Optional[BaseException]) -> CheckSummary:
     """The summary of a finished check, or the exception it ends in."""
     if error is not None:
         raise error
     if code != ResultCode.OK:
-        result = ResultCode(code)
-        text = _FAILURES.get(result, "checking {name} failed with code %d" % code).format(name=settings.name)
-        raise CheckError(text, result, summary if summary.bytes else None)
+        raise CheckError(failure_text(code, settings.name), ResultCode(code), summary if summary.bytes else None)
     return summary
 
 
@@ -103,33 +92,6 @@ class _Finished(NamedTuple):
     code: int
     summary: Optional[CheckSummary]
     error: Optional[BaseException]
-
-
-def _read_callback(stream: Any, failures: List[BaseException]) -> Any:
-    readinto = getattr(stream, "readinto", None)
-
-    def read(_stream: Any, buffer: Any, size: int) -> int:
-        try:
-            # Straight into the library's buffer when the stream can.
-            if readinto is not None:
-                got = readinto(memoryview((ctypes.c_ubyte * size).from_address(buffer)).cast("B"))
-            else:
-                data = stream.read(size)
-                got = None if data is None else len(data)
-                if got is not None and not isinstance(data, (bytes, bytearray)):
-                    raise TypeError(f"the stream's read() gave {type(data).__name__}, not bytes")
-            if got is None:
-                raise BlockingIOError("the stream has no data ready: check needs a blocking stream")
-            if not 0 <= got <= size:
-                raise ValueError(f"the stream read {got} bytes into a buffer of {size}")
-            if readinto is None:
-                ctypes.memmove(buffer, data, got)
-            return int(got)
-        except BaseException as error:  # raised again to the consumer
-            failures.append(error)
-            return -1
-
-    return _header.ReadCallback(read)
 
 
 def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settings, asks: bool) -> None:
@@ -170,18 +132,19 @@ def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settin
         return 1 if reply.get() else 0
 
     try:
-        reader = None if settings.path is not None else _read_callback(settings.stream, failures)
-        code, summary = run_check(
-            settings.path,
-            reader,
-            settings.flags,
-            settings.threads,
-            settings.max_reported,
-            _header.ProblemCallback(on_problem),
-            _header.ItemProblemCallback(on_item_problem),
-            _header.ProgressCallback(on_progress),
-            settings.dictionaries,
-        )
+        with _input.open_input(settings.source, settings.name) as opened:
+            reader = None if opened.path is not None else _input.read_callback(opened.stream, failures)
+            code, summary = run_check(
+                opened.path,
+                reader,
+                settings.flags,
+                settings.threads,
+                settings.max_reported,
+                _header.ProblemCallback(on_problem),
+                _header.ItemProblemCallback(on_item_problem),
+                _header.ProgressCallback(on_progress),
+                settings.dictionaries,
+            )
         items.put(_Finished(code, summary, failures[0] if failures else None))
     except BaseException as error:
         items.put(_Finished(ResultCode.OK, None, error))
@@ -282,7 +245,7 @@ def check_file(
     threads: int = 0,
     max_problems: Optional[int] = None,
     progress: Optional[ProgressFunction] = None,
-    dictionaries: Iterable[PathArgument] = (),
+    dictionaries: Dictionaries = (),
 ) -> CheckResult:
     """Checks every record of a file and returns ``(summary, problems)`` as a CheckResult.
 
@@ -314,13 +277,16 @@ def check(
     threads: int = 0,
     max_problems: Optional[int] = None,
     progress: Optional[ProgressFunction] = None,
-    dictionaries: Iterable[PathArgument] = (),
+    dictionaries: Dictionaries = (),
 ) -> CheckRun:
     """Checks every record of a file; yields each Problem in file order and returns the CheckSummary.
 
     ``source`` is a path (str, bytes, os.PathLike), read by the library, or a
     binary file object (``sys.stdin.buffer``, ``gzip.open(...)``) read
-    through its ``readinto`` or ``read`` on the checking thread.  The first
+    through its ``readinto`` or ``read`` on the checking thread.  Data that
+    starts with the gzip magic bytes 1F 8B, a file's or a stream's, is
+    decompressed whatever its name, as the command line does; a file whose
+    name ends in ".gz" but whose data is not gzip raises CheckError.  The first
     record sets what every record is compared with.  With ``checksums`` each
     record's NAACCR checksum field is verified too.  With ``items`` every
     data item of every record is checked by the NAACCR data dictionary of
@@ -330,10 +296,10 @@ def check(
     file (its first character after a byte-order mark and white space is
     "<") is checked item by item whether ``items`` is given or not: its
     problems carry their ``line``, ``patient`` and ``tumor``, and the
-    summary its ``format``, root and counts.  ``dictionaries`` are the paths
-    of a registry's user dictionaries to load for XML (fixed-length records
-    do not use them); one that cannot be read is a USER_DICTIONARY problem.  ``threads`` is the
-    number of threads the library reads and checks a file with (0: one per
+    summary its ``format``, root and counts.  ``dictionaries`` is the path,
+    or a list of paths, of a registry's user dictionaries to load for XML
+    (fixed-length records do not use them); one that cannot be read is a
+    USER_DICTIONARY problem.  ``threads`` is the number of threads the library reads and checks a file with (0: one per
     processor, at most 8); the problems and their order do not depend on it.
     ``max_problems`` bounds the problems yielded; the rest are still counted
     in the summary.  ``progress(bytes_done, bytes_total, records)`` is called
@@ -351,7 +317,7 @@ def check(
         print(run.summary.records)     # or: summary = yield from check(...)
 
     Raises CheckError (an OSError, with ``code``) when the file cannot be
-    opened or read or is empty, ValueError for a NUL in the path, TypeError
+    opened or read or is empty or its gzip data is damaged, ValueError for a NUL in the path, TypeError
     for a text-mode file object; an exception raised by ``progress`` or by
     the stream stops the check and is raised again here.  Nothing is read
     until the first item is asked for.

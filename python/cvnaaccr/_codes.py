@@ -57,6 +57,7 @@ class ResultCode(_OpenIntEnum):
     BAD_ARGUMENT = 4096
     REFUSED = 8192
     WRITE_FAILED = 16384
+    STOPPED = 32768
     TERMINATOR_OMITTED = -1
     STRAY_CTRL_Z = -2
 
@@ -143,6 +144,8 @@ class ProblemKind(_OpenIntEnum):
     """A tag, attribute, comment or instruction over 16 MB."""
     USER_DICTIONARY = 33
     """A user dictionary cannot be read or is not valid."""
+    ITEM_CONFLICT = 34
+    """An item given at more than one level (root, Patient, Tumor) with different values (XML)."""
     PATIENT_SPLIT = 40
     """Same Patient ID Number as the previous record, other patient items: a new Patient."""
     ROOT_CONFLICT = 41
@@ -199,6 +202,7 @@ _KIND_TEXTS = {
     ProblemKind.XML_ENCODING: "XML encoding",
     ProblemKind.XML_TOKEN_TOO_LONG: "XML token too long",
     ProblemKind.USER_DICTIONARY: "user dictionary",
+    ProblemKind.ITEM_CONFLICT: "item conflict",
     ProblemKind.PATIENT_SPLIT: "patient split",
     ProblemKind.ROOT_CONFLICT: "file-level items differ",
     ProblemKind.NOT_WRITABLE: "cannot be written",

@@ -13,7 +13,8 @@ from ._header import NaaccrItemDef
 
 _DATA_TYPES = ("text", "digits", "alpha", "mixed", "numeric", "date", "dateTime")
 _PADDINGS = ("rightBlank", "leftBlank", "rightZero", "leftZero")
-_LEVELS = ("NaaccrData", "Patient", "Tumor")
+# The XML elements of NAACCR_LEVEL_ROOT, _PATIENT and _TUMOR, in that order.
+LEVELS = ("NaaccrData", "Patient", "Tumor")
 
 
 @dataclass(frozen=True)
@@ -62,7 +63,7 @@ def _item(raw: NaaccrItemDef) -> ItemDef:
         start_column=raw.start_column,
         length=raw.length,
         record_types="".join(t for bit, t in zip((1, 2, 4, 8), "AMCI") if raw.record_types & bit),
-        level=_word(_LEVELS, raw.level),
+        level=_word(LEVELS, raw.level),
         data_type=_word(_DATA_TYPES, raw.data_type),
         padding=_word(_PADDINGS, raw.padding),
         trim="none" if raw.trim_none else "all",

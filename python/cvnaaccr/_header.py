@@ -46,6 +46,7 @@ NAACCR_FORMAT_XML = 2
 NAACCR_FORMAT_CSV = 3  # NaaccrConvertOptions.target
 NAACCR_CONVERT_LF = 1
 NAACCR_CONVERT_LOSSY = 2
+NAACCR_VALUE_FROM_ROOT = 1  # NaaccrItemValue.flags (1.4): the value is a root attribute's, not an Item's
 
 
 class NaaccrFileInfo(ctypes.Structure):
@@ -211,7 +212,7 @@ class NaaccrItemValue(ctypes.Structure):
         ("item", ctypes.POINTER(NaaccrItemDef)),
         ("value", ctypes.c_void_p),  # length bytes, no NUL after them
         ("length", ctypes.c_uint32),
-        ("reserved", ctypes.c_uint32),
+        ("flags", ctypes.c_uint32),  # NAACCR_VALUE_FROM_ROOT; 0 from a 1.3 library
     ]
 
 
@@ -278,5 +279,5 @@ class NaaccrConvertSummary(ctypes.Structure):
         ("left_out", ctypes.c_uint64),
         ("problems", ctypes.c_uint64),
         ("refused", ctypes.c_int32),
-        ("reserved", ctypes.c_int32),
+        ("items_without_column", ctypes.c_int32),  # CSV: given items that no column held (0 from a 1.3 library)
     ]

@@ -8,7 +8,7 @@ import os
 import sys
 import sysconfig
 import threading
-from typing import Any, List, Optional, Tuple, Union
+from typing import Any, Iterable, List, Optional, Tuple, Union
 
 from ._codes import LibraryNotFoundError
 from ._header import (
@@ -27,6 +27,8 @@ LIBRARY_VARIABLE = "CVNAACCR_LIBRARY"
 _Library: Any = getattr(ctypes, "WinDLL") if WINDOWS else ctypes.CDLL
 
 PathArgument = Union[str, bytes, "os.PathLike[str]", "os.PathLike[bytes]"]
+#: User dictionaries: one path, or an iterable of paths.
+Dictionaries = Union[PathArgument, Iterable[PathArgument]]
 
 _c_char_p = ctypes.c_char_p
 _c_void_p = ctypes.c_void_p
@@ -184,6 +186,17 @@ def encode_path(path: PathArgument) -> bytes:
     if b"\0" in raw:
         raise ValueError("embedded null byte in path")
     return raw
+
+
+def dictionary_paths(dictionaries: Dictionaries) -> Tuple[bytes, ...]:
+    """User dictionaries' paths, encoded as the library opens them: one path, or an iterable of paths.
+
+    One path given alone (str, bytes, os.PathLike) is one dictionary, never a
+    sequence of characters.
+    """
+    if isinstance(dictionaries, (str, bytes, os.PathLike)):
+        return (encode_path(dictionaries),)
+    return tuple(encode_path(path) for path in dictionaries)
 
 
 def decode_path(raw: bytes) -> str:

@@ -22,6 +22,24 @@ if not os.environ.get("CVNAACCR_LIBRARY"):
         os.environ["CVNAACCR_LIBRARY"] = str(built)
 
 
+@pytest.fixture(scope="session")
+def command():
+    """The command-line program of the same build: CVNAACCR_COMMAND, else the native build's."""
+    named = os.environ.get("CVNAACCR_COMMAND")
+    path = Path(named) if named else REPOSITORY / "build" / "native" / "tools" / "cvnaaccr"
+    if not path.exists():
+        pytest.skip("the command-line program is not built")
+    return path
+
+
+def library_at_least(major, minor):
+    """True when the loaded library is of version major.minor or later."""
+    import cvnaaccr
+
+    version = tuple(int(part) for part in cvnaaccr.library_info().library_version.split(".")[:2])
+    return version >= (major, minor)
+
+
 def header_defines(prefix):
     """The integer #defines of the public header whose names start with `prefix`.
 

@@ -130,11 +130,16 @@ def test_a_user_dictionary_that_cannot_be_loaded_is_a_problem(files, label, dict
     assert any(p.kind == K.USER_DICTIONARY and p.item is None for p in result.problems), label
 
 
-def test_dictionaries_must_be_paths(files):
-    with pytest.raises(TypeError):
-        cvnaaccr.check_file(files / "faults.xml", dictionaries="mine.xml")
+def test_dictionaries_are_one_path_or_paths(files):
+    one = cvnaaccr.check_file(files / "faults.xml", dictionaries=str(files / "mine.xml"))
+    assert places(one.problems) == WITH_MINE
     with pytest.raises(ValueError):
         cvnaaccr.check_file(files / "faults.xml", dictionaries=["mi\0ne.xml"])
+
+
+def test_an_xml_problem_says_its_line_column_patient_and_tumour(files):
+    said = [str(p).split(":")[0] for p in cvnaaccr.check_file(files / "faults.xml").problems]
+    assert said[:2] == ["line 4, column 5 (patient 1)", "line 6, column 7 (patient 1, tumour 1)"]
 
 
 def test_a_flat_file_says_it_is_flat_and_has_no_xml_places(fault_file):
