@@ -112,9 +112,9 @@ struct ItemCodes {
 
 // The codes of item `number` in a file of NAACCR `version`.  table is null
 // when the version's dictionary does not define the item (under that number
-// and the table's naaccrId: 160 numbers other items 762 and 764), the item has no
-// list (recordType and naaccrRecordVersion are the record check's, most items
-// have none) or the version has no lists.  Meant to be called once per item
+// and the table's naaccrId: 160 gives 762 and 764 to other items), the item
+// has no list (recordType and naaccrRecordVersion are the record check's,
+// most items have none) or the version has no lists.  Meant to be called once per item
 // and file, not per value; builds the index on first use (thread-safe).
 ItemCodes find_item_codes(int32_t version, int32_t number);
 
@@ -223,8 +223,8 @@ struct TumorProblem {
     char message[320];
 };
 
-// One tumour finds at most one problem per rule subject.
-const size_t most_tumor_problems = 7;
+// At most one problem per subject: 230 or 240, 380, 390, 400 or 522, 560.
+const size_t most_tumor_problems = 5;
 
 // Whether the site/histology list judged the tumour.
 enum SiteListOutcome {
@@ -249,11 +249,14 @@ struct TumorVerdict {
 //    (at 400; not when the pair rule found a problem);
 //  - a sequence number (central, hospital) against behavior: 0 or 1 takes
 //    60-88; 2 or 3 takes 00-59 or 99 (60-87 by agreement passes), and the
-//    central 98 only with behavior 2 at C530-C539 (at 380 and 560);
+//    central 98 only with behavior 2 at C530-C539, or at a site not known
+//    (at 380 and 560);
 //  - Date of Birth after Date of Diagnosis (at 240), Date of Diagnosis after
 //    Date of Last Contact (at 390), compared at the precision both give;
 //  - Age at Diagnosis not the whole years from birth to diagnosis (at 230;
-//    999 is unknown; a date without its day or month allows one year less).
+//    999 is unknown; when a month is not known, or the months are the same
+//    and a day is not, the age may also be one year less; not judged when
+//    the birth is after the diagnosis).
 // A rule is skipped when a value it needs is blank or faulty, or a code it
 // needs is not valid (the item check reports that).  Fills *verdict; returns
 // its count.

@@ -35,8 +35,6 @@ AGE_CODES = ["%03d" % age for age in range(121)] + ["999"]
 # items.csv states them for site-histology.csv.
 SITE_LIST_EDITION = "2022-04-29"
 SITE_LIST_YEARS = (2021, 2023)
-# The longest code the index lays out (item codes are at most 4 characters).
-LONGEST_CODE = 4
 ROWS_PER_LINE = 8
 MORPHOLOGIES_PER_LINE = 12
 
@@ -78,7 +76,7 @@ def read_item(folder, item):
     table = []
     for row in rows:
         code = ascii_text(row["code"], path)
-        if len(code) != length or length > LONGEST_CODE:
+        if len(code) != length:
             raise CodeError("%s: code %r is not %d characters" % (path, code, length))
         label = row.get("label") if public else None
         table.append((code, first_version(row["versions"], path), ascii_text(label, path) if label else None))
@@ -97,7 +95,7 @@ def geometry(codes):
         low += chr(min(column))
         span.append(max(column) - min(column) + 1)
         slots *= span[-1]
-    return low, span + [0] * (LONGEST_CODE - len(span)), slots
+    return low, span, slots
 
 
 def read_items(folder):
@@ -155,6 +153,8 @@ def read_site_list(folder, sites):
             placed[site] = site_range
     if len(placed) != len(sites):
         raise CodeError("%s: %d of %d sites in a group" % (path, len(placed), len(sites)))
+    if len(groups) > 254:
+        raise CodeError("%s: %d site groups; the index holds a group in a byte" % (path, len(groups)))
     ordered = sorted(groups, key=lambda site_range: expand_sites(site_range, sites, path)[0])
     return [(site_range, expand_sites(site_range, sites, path), sorted(groups[site_range]))
             for site_range in ordered]
@@ -191,6 +191,83 @@ def table_lines(table):
     return lines
 
 
+def table_of(tables, number):
+    return [table for table in tables if table["naaccrNum"] == number][0]
+
+
+def pair_lines(pairs, histology):
+    lines = [""]
+    lines += comment_lines("// Histology and behavior (items 522 and 523) as histology * 10 + behavior:",
+                           "the pairs of the ICD-O-3 term list per NAACCR version, %d in all." % len(pairs))
+    lines += comment_lines("// Source:", histology["source"])
+    lines += comment_lines("// Licence:", histology["licence"])
+    lines.append("const MorphologyRow pairs[] = {")
+    for i in range(0, len(pairs), ROWS_PER_LINE):
+        lines.append("    /* 522+523 */ %s," % ", ".join("{%d, %d}" % pair for pair in pairs[i:i + ROWS_PER_LINE]))
+    return lines + ["};"]
+
+
+def site_list_lines(groups, site_entry):
+    lines = [""]
+    lines += comment_lines("// SEER's Site/Histology Validation List of %s:" % SITE_LIST_EDITION,
+                           "histology * 10 + behavior by site group, %d rows." % sum(len(g[2]) for g in groups))
+    lines += comment_lines("// Source:", site_entry["source"])
+    lines += comment_lines("// Licence:", site_entry["licence"])
+    lines.append("const uint32_t site_list_rows[] = {")
+    for number, (site_range, _, morphologies) in enumerate(groups):
+        lines.append("    // group %d: %s" % (number, site_range))
+        for i in range(0, len(morphologies), MORPHOLOGIES_PER_LINE):
+            line = ", ".join(str(m) for m in morphologies[i:i + MORPHOLOGIES_PER_LINE])
+            lines.append("    /* group %d */ %s," % (number, line))
+    return lines + ["};"]
+
+
+def index_lines(tables, pairs, groups):
+    """The tables of tables, each with its place in code_index, and code_index itself."""
+    lines = ["const int32_t code_list_versions[] = {%s};" % ", ".join(str(v) for v in LIST_VERSIONS),
+             "const size_t code_list_version_count = sizeof code_list_versions / sizeof code_list_versions[0];",
+             "",
+             "// By naaccrNum: naaccrId, rows, codes, code length, lowest byte and span of",
+             "// bytes at each position, first slot in code_index.",
+             "const CodeTable code_tables[] = {"]
+    slots, site_slots = 0, 0
+    for table in tables:
+        codes = [row[0] for row in table["rows"]]
+        low, span, size = geometry(codes)
+        lines.append("    {%s, %s, %s_codes, %d, %d, %s, {%s}, %d}," % (
+            table["naaccrNum"], c_string(table["naaccrId"]), table["naaccrId"], len(codes), len(codes[0]),
+            c_string(low), ", ".join(str(s) for s in span), slots))
+        if table["naaccrNum"] == "400":
+            site_slots = size
+        slots += size
+    lines += ["};", "const size_t code_table_count = sizeof code_tables / sizeof code_tables[0];", ""]
+
+    # The pairs' slots span every morphology of the pairs and of the site list.
+    morphologies = [pair[0] for pair in pairs] + [m for group in groups for m in group[2]]
+    low, span = min(morphologies), max(morphologies) - min(morphologies) + 1
+    lines += ["// The pairs: rows, lowest morphology, span of morphologies, first slot in code_index.",
+              "const MorphologyTable morphology_pairs = {pairs, %d, %d, %d, %d};" % (len(pairs), low, span, slots)]
+    slots += span
+
+    lines += ["", "// Site groups: their sites, and their rows in site_list_rows.", "const SiteGroup site_groups[] = {"]
+    first = 0
+    for site_range, sites, rows in groups:
+        lines.append("    {%s, %d, %d}, // %s" % (c_string(" ".join(sites)), first, len(rows), site_range))
+        first += len(rows)
+    lines += ["};",
+              "// Edition, groups, rows, years of diagnosis, the site groups' slots in code_index.",
+              "const SiteList site_list = {%s, site_groups, sizeof site_groups / sizeof site_groups[0], site_list_rows,"
+              % c_string(SITE_LIST_EDITION),
+              "                            %d, %d, %d, %d, %d};" % (first, SITE_LIST_YEARS[0], SITE_LIST_YEARS[1],
+                                                                    slots, site_slots)]
+    slots += site_slots
+    return lines + ["",
+                    "// Room for the look-up index that codes are found by, built on first use:",
+                    "// each table's slots, then the pairs', then the site group of each site.",
+                    "uint8_t code_index[%d];" % slots,
+                    "const size_t code_index_size = sizeof code_index;"]
+
+
 def render(tables, pairs, groups, site_entry):
     lines = [
         "// code_tables.cpp -- the allowed codes of NAACCR data items as tables: made by",
@@ -212,70 +289,11 @@ def render(tables, pairs, groups, site_entry):
     ]
     for table in tables:
         lines += table_lines(table)
-    lines += [""]
-    lines += comment_lines("// Histology and behavior (items 522 and 523) as histology * 10 + behavior: the",
-                           "pairs of the ICD-O-3 term list per NAACCR version, %d in all." % len(pairs))
-    histology = [t for t in tables if t["naaccrNum"] == "522"][0]
-    lines += comment_lines("// Source:", histology["source"])
-    lines += comment_lines("// Licence:", histology["licence"])
-    lines += ["const MorphologyRow pairs[] = {"]
-    for i in range(0, len(pairs), ROWS_PER_LINE):
-        lines.append("    /* 522+523 */ %s," % ", ".join("{%d, %d}" % pair for pair in pairs[i:i + ROWS_PER_LINE]))
-    lines += ["};", ""]
-    lines += comment_lines("// SEER's Site/Histology Validation List of %s:" % SITE_LIST_EDITION,
-                           "histology * 10 + behavior by site group, %d rows."
-                           % sum(len(group[2]) for group in groups))
-    lines += comment_lines("// Source:", site_entry["source"])
-    lines += comment_lines("// Licence:", site_entry["licence"])
-    lines.append("const uint32_t site_list_rows[] = {")
-    for number, (site_range, _, morphologies) in enumerate(groups):
-        lines.append("    // group %d: %s" % (number, site_range))
-        for i in range(0, len(morphologies), MORPHOLOGIES_PER_LINE):
-            lines.append("    /* group %d */ %s," % (number, ", ".join(str(m) for m in morphologies[i:i + MORPHOLOGIES_PER_LINE])))
-    lines += ["};", "", "} // namespace", ""]
-
-    slots = 0
-    lines += ["const int32_t code_list_versions[] = {%s};" % ", ".join(str(v) for v in LIST_VERSIONS),
-              "const size_t code_list_version_count = sizeof code_list_versions / sizeof code_list_versions[0];",
-              "",
-              "// By naaccrNum: naaccrId, rows, codes, code length, lowest byte and span of",
-              "// bytes at each position, first slot in code_index.",
-              "const CodeTable code_tables[] = {"]
-    for table in tables:
-        codes = [row[0] for row in table["rows"]]
-        low, span, size = geometry(codes)
-        lines.append("    {%s, %s, %s, %d, %d, %s, {%s}, %d}," % (
-            table["naaccrNum"], c_string(table["naaccrId"]), table["naaccrId"] + "_codes", len(codes), len(codes[0]),
-            c_string(low), ", ".join(str(s) for s in span), slots))
-        table["slots"] = (slots, size)
-        slots += size
-    lines += ["};", "const size_t code_table_count = sizeof code_tables / sizeof code_tables[0];", ""]
-
-    # The pairs' slots span every morphology of the pairs and of the site list.
-    morphologies = [pair[0] for pair in pairs] + [m for group in groups for m in group[2]]
-    low, span = min(morphologies), max(morphologies) - min(morphologies) + 1
-    lines += ["// The pairs: rows, lowest morphology, span of morphologies, first slot in code_index.",
-              "const MorphologyTable morphology_pairs = {pairs, %d, %d, %d, %d};" % (len(pairs), low, span, slots)]
-    slots += span
-
-    site_table = [t for t in tables if t["naaccrNum"] == "400"][0]
-    lines += ["", "// Site groups: their sites, and their rows in site_list_rows.", "const SiteGroup site_groups[] = {"]
-    first = 0
-    for site_range, sites, morphologies in groups:
-        lines.append("    {%s, %d, %d}, // %s" % (c_string(" ".join(sites)), first, len(morphologies), site_range))
-        first += len(morphologies)
-    lines += ["};"]
-    lines.append("const SiteList site_list = {%s, site_groups, sizeof site_groups / sizeof site_groups[0], "
-                 "site_list_rows, %d, %d, %d, %d, %d};" % (c_string(SITE_LIST_EDITION), first, SITE_LIST_YEARS[0],
-                                                      SITE_LIST_YEARS[1], slots, site_table["slots"][1]))
-    slots += site_table["slots"][1]
-    lines += ["",
-              "// Room for the look-up index that codes are found by, built on first use:",
-              "// each table's slots, then the pairs', then the site group of each site.",
-              "uint8_t code_index[%d];" % slots,
-              "const size_t code_index_size = sizeof code_index;",
-              "// clang-format on",
-              ""]
+    lines += pair_lines(pairs, table_of(tables, "522"))
+    lines += site_list_lines(groups, site_entry)
+    lines += ["", "} // namespace", ""]
+    lines += index_lines(tables, pairs, groups)
+    lines += ["// clang-format on", ""]
     return "\n".join(lines)
 
 
@@ -286,7 +304,7 @@ def main(argv):
     folder = argv[1]
     try:
         tables, site_entry = read_items(folder)
-        sites = [row[0] for row in [t for t in tables if t["naaccrNum"] == "400"][0]["rows"]]
+        sites = [row[0] for row in table_of(tables, "400")["rows"]]
         text = render(tables, read_pairs(folder), read_site_list(folder, sites), site_entry)
     except (CodeError, DictionaryError, OSError, KeyError, ValueError) as error:
         sys.stderr.write("make_code_tables.py: %s\n" % error)
