@@ -12,23 +12,13 @@ import pytest
 
 from conftest import REPOSITORY, SAMPLES
 
-# What the installed package says about itself, as JSON: run in its venv.
-PROBE = """
-import importlib.metadata, json, os, sys
-import cvnaaccr
+# What the installed package says about itself, run in its venv.
+PROBE = """import importlib.metadata, json, sys, cvnaaccr
 wheel = importlib.metadata.distribution("cvnaaccr").read_text("WHEEL")
 result = cvnaaccr.check_file(sys.argv[1], checksums=True)
-print(json.dumps({
-    "package": os.listdir(os.path.dirname(cvnaaccr.__file__)),
-    "package_folder": os.path.dirname(cvnaaccr.__file__),
-    "tags": [line[5:] for line in wheel.splitlines() if line.startswith("Tag: ")],
-    "library": cvnaaccr.library_path(),
-    "version": cvnaaccr.library_info().library_version,
-    "records": result.summary.records,
-    "checksums_matched": result.summary.checksums_matched,
-    "problems": [str(problem) for problem in result.problems],
-}))
-"""
+print(json.dumps([cvnaaccr.__file__, cvnaaccr.library_path(), wheel.split("Tag: ")[1].split()[0],
+                  cvnaaccr.library_info().library_version, result.summary.checksums_matched, len(result.problems)]))"""
+PLATFORM_TAG = "py3-none-" + sysconfig.get_platform().replace("-", "_").replace(".", "_")
 
 
 @pytest.fixture(scope="module")
@@ -36,82 +26,60 @@ def pip_python():
     """This Python, which must have pip, setuptools and wheel: a test that cannot install fails."""
     missing = [name for name in ("pip", "setuptools", "wheel") if importlib.util.find_spec(name) is None]
     if missing:
-        pytest.fail(
-            f"{sys.executable} has no {', '.join(missing)}: tools/install_packages.sh python installs them",
-            pytrace=False,
-        )
+        pytest.fail(f"{sys.executable} has no {', '.join(missing)}: tools/install_packages.sh python installs them")
     return sys.executable
 
 
-@pytest.fixture(scope="module")
-def built_library():
-    named = os.environ.get("CVNAACCR_LIBRARY")
-    if not named:
-        pytest.fail("no library of this build: set CVNAACCR_LIBRARY or build the native preset", pytrace=False)
-    return named
-
-
-def clean_environment(**extra):
-    """The environment of a user's shell: no library named, no package on PYTHONPATH, pip offline."""
-    env = dict(os.environ, PIP_DISABLE_PIP_VERSION_CHECK="1", PIP_NO_INPUT="1", PIP_NO_INDEX="1")
-    for name in ("PYTHONPATH", "CVNAACCR_LIBRARY", "LD_LIBRARY_PATH", "CVNAACCR_PURE_PYTHON"):
-        env.pop(name, None)
-    env.update(extra)
+def user_environment(**extra):
+    """A user's shell: pip offline, no package on PYTHONPATH, no library named or on LD_LIBRARY_PATH."""
+    left_out = ("PYTHONPATH", "CVNAACCR_LIBRARY", "LD_LIBRARY_PATH", "CVNAACCR_PURE_PYTHON")
+    env = {name: value for name, value in os.environ.items() if name not in left_out}
+    env.update(PIP_DISABLE_PIP_VERSION_CHECK="1", PIP_NO_INPUT="1", PIP_NO_INDEX="1", **extra)
     return env
 
 
 @pytest.mark.parametrize(
-    "cmake, outcome",
+    "cmake, wheel_tag",
     [
-        pytest.param("cmake", "library inside", id="checkout with CMake: the library inside, a wheel of this platform"),
-        pytest.param(None, "pure", id="checkout without CMake: pure Python, the library CVNAACCR_LIBRARY names"),
-        pytest.param("false", "refused", id="checkout whose CMake fails: the install stops and says why"),
+        pytest.param("cmake", PLATFORM_TAG, id="checkout with CMake: the library inside, a wheel of this platform"),
+        pytest.param(None, "py3-none-any", id="checkout without CMake: pure Python"),
+        pytest.param("false", None, id="checkout whose CMake fails: the install stops and says why"),
     ],
 )
-def test_pip_installs_a_checkout_into_a_fresh_venv(tmp_path, pip_python, built_library, cmake, outcome):
+def test_pip_installs_a_checkout_into_a_fresh_venv(tmp_path, pip_python, cmake, wheel_tag):
     # A copy of the checkout, since pip builds in the source folder.
-    checkout = tmp_path / "checkout"
+    checkout, venv = tmp_path / "checkout", tmp_path / "venv"
     shutil.copytree(REPOSITORY, checkout, ignore=shutil.ignore_patterns(".git", "build", "*.egg-info", "__pycache__"))
-    venv = tmp_path / "venv"
     made = subprocess.run([pip_python, "-m", "venv", "--system-site-packages", str(venv)],
                           capture_output=True, text=True, timeout=120)
-    assert made.returncode == 0, "python3 -m venv failed (Debian: python3-venv):\n" + made.stdout + made.stderr
+    assert made.returncode == 0, "python3 -m venv failed (Debian: python3-venv): " + made.stderr
     python = str(venv / "bin" / "python")
-
-    env = clean_environment()
+    env = user_environment()
     if cmake is None:
-        env["PATH"] = str(venv / "bin")
         env.pop("CMAKE", None)
+        env["PATH"] = str(venv / "bin")
     elif cmake == "false":
         env["CMAKE"] = shutil.which("false")
-    install = subprocess.run(
-        [python, "-m", "pip", "install", "--no-build-isolation", str(checkout / "python")],
-        env=env, capture_output=True, text=True, timeout=300, cwd=tmp_path,
-    )
-    if outcome == "refused":
-        assert install.returncode != 0
-        assert "CMake could not build the library" in install.stderr and "CVNAACCR_PURE_PYTHON=1" in install.stderr
+    install = subprocess.run([python, "-m", "pip", "install", "--no-build-isolation", str(checkout / "python")],
+                             env=env, capture_output=True, text=True, timeout=300, cwd=tmp_path)
+    if wheel_tag is None:
+        assert install.returncode != 0 and "CMake could not build the library" in install.stderr
+        assert "CVNAACCR_PURE_PYTHON=1" in install.stderr
         return
     assert install.returncode == 0, install.stdout + install.stderr
-    library_inside = outcome == "library inside"
 
-    # Without CVNAACCR_LIBRARY the package's own library is loaded (None); with it, the named one.
-    runs = [("", None)] if library_inside else []
-    runs.append((built_library, built_library))
-    platform = sysconfig.get_platform().replace("-", "_").replace(".", "_")
-    for named, expected_library in runs:
-        probe = subprocess.run(
-            [python, "-c", PROBE, str(SAMPLES / "i-180-lf.txt")],
-            env=clean_environment(CVNAACCR_LIBRARY=named), capture_output=True, text=True, timeout=60, cwd=tmp_path,
-        )
+    # CVNAACCR_LIBRARY wins; without it, the package's own library is loaded.
+    named = os.environ["CVNAACCR_LIBRARY"]
+    for variable in [named, ""] if wheel_tag == PLATFORM_TAG else [named]:
+        probe = subprocess.run([python, "-c", PROBE, str(SAMPLES / "i-180-lf.txt")],
+                               env=user_environment(CVNAACCR_LIBRARY=variable), capture_output=True, text=True,
+                               timeout=60, cwd=tmp_path)
         assert probe.returncode == 0, probe.stderr
-        seen = json.loads(probe.stdout)
-        assert seen["package_folder"].startswith(str(venv))
-        assert seen["library"] == (expected_library or os.path.join(seen["package_folder"], "libcvnaaccr.so.1"))
-        assert seen["tags"] == [f"py3-none-{platform}" if library_inside else "py3-none-any"]
-        assert any(name.startswith("libcvnaaccr") for name in seen["package"]) == library_inside
-        assert seen["version"] == cvnaaccr_version(checkout / "python")
-        assert (seen["records"], seen["checksums_matched"], seen["problems"]) == (2, 2, [])
+        module, library, tag, version, checksums_matched, problems = json.loads(probe.stdout)
+        inside = os.path.join(os.path.dirname(module), "libcvnaaccr.so.1")
+        assert module.startswith(str(venv)) and tag == wheel_tag
+        assert library == (variable or inside) and os.path.exists(inside) == (wheel_tag == PLATFORM_TAG)
+        assert (version, checksums_matched, problems) == (cvnaaccr_version(checkout / "python"), 2, 0)
 
 
 def test_pip_installs_the_package_into_a_target_folder(tmp_path, pip_python):
