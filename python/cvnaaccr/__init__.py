@@ -17,7 +17,9 @@ Inputs are read as the command line reads them: a path, plain or gzip (told
 by its first bytes), or a binary file object such as ``sys.stdin.buffer``.
 
 The shared library is loaded on first use: the file named by the environment
-variable CVNAACCR_LIBRARY, else the installed one (see load_library).
+variable CVNAACCR_LIBRARY, else the one inside the package (an install from a
+checkout with CMake puts it there), else the installed one (see load_library);
+library_path() says which file is in use.
 """
 
 from ._check_field import assign_checksum, assign_crc32, calc_crc32, compare_checksum, compare_crc32
@@ -39,7 +41,7 @@ from ._codes import (
     ResultCode,
 )
 from ._file_info import FileInfo, LibraryInfo, inspect, library_info
-from ._native import LIBRARY_VARIABLE, load_library
+from ._native import LIBRARY_VARIABLE, library_path, load_library
 from ._records import records
 from ._version import __version__
 
@@ -80,6 +82,7 @@ __all__ = [
     "dictionary",
     "inspect",
     "library_info",
+    "library_path",
     "load_library",
     "records",
 ]

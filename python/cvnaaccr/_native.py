@@ -56,22 +56,33 @@ _PROTOTYPES = {
 
 # ---- finding the library ----
 
+# This package's folder: a build from a checkout puts the library here, and a
+# Windows user may put cvnaaccr.dll here.
+_PACKAGE_FOLDER = os.path.dirname(os.path.abspath(__file__))
+
+
+def _library_names() -> List[str]:
+    """The library's file names on this system, the one the package holds first."""
+    if WINDOWS:
+        return ["cvnaaccr.dll"]
+    if sys.platform == "darwin":
+        return ["libcvnaaccr.1.dylib", "libcvnaaccr.dylib"]
+    return ["libcvnaaccr.so.1", "libcvnaaccr.so"]
+
 
 def _search_places() -> List[str]:
-    """Where to look when CVNAACCR_LIBRARY is not set, in order."""
-    places: List[str] = []
+    """Where to look when CVNAACCR_LIBRARY is not set, in order: inside the package, then installed."""
+    names = _library_names()
+    places = [os.path.join(_PACKAGE_FOLDER, names[0])]
     found = ctypes.util.find_library("cvnaaccr")
     if WINDOWS:
-        # Beside the package first, so that a copy shipped with it wins; then
         # find_library's search of PATH (LoadLibrary itself no longer searches
         # PATH for Python's processes).
-        places.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "cvnaaccr.dll"))
         if found:
             places.append(found)
         return places
     if found:
         places.append(found)
-    names = ["libcvnaaccr.dylib"] if sys.platform == "darwin" else ["libcvnaaccr.so.1", "libcvnaaccr.so"]
     # By name: the dynamic loader's own search (LD_LIBRARY_PATH, its cache,
     # /lib, /usr/lib).  Then the folders an install puts it in that the cache
     # may not know yet.
@@ -108,13 +119,15 @@ def load_library(path: Optional[PathArgument] = None) -> str:
 
     With ``path``, loads that file, and the package uses it from then on.
     Otherwise the environment variable CVNAACCR_LIBRARY, when set, names the
-    file; else the installed library is looked for: on Windows cvnaaccr.dll
-    beside this package or on PATH, elsewhere what
-    ``ctypes.util.find_library("cvnaaccr")`` finds, then libcvnaaccr.so.1 and
-    libcvnaaccr.so through the dynamic loader's search and in /usr/local/lib,
-    /usr/lib and their multiarch folders.  Every function of the package loads
-    the library on its first call, so calling this is needed only to choose
-    the file, or to fail early.
+    file; else the library inside this package (libcvnaaccr.so.1, which an
+    install from a checkout with CMake puts there; on Windows cvnaaccr.dll
+    put there by hand); else the installed library: on Windows cvnaaccr.dll
+    on PATH, elsewhere what ``ctypes.util.find_library("cvnaaccr")`` finds,
+    then libcvnaaccr.so.1 and libcvnaaccr.so through the dynamic loader's
+    search and in /usr/local/lib, /usr/lib and their multiarch folders.
+    Every function of the package loads the library on its first call, so
+    calling this is needed only to choose the file, or to fail early;
+    library_path() says which file was loaded.
 
     Raises LibraryNotFoundError (an OSError) naming the places tried.
     """
@@ -143,7 +156,8 @@ def load_library(path: Optional[PathArgument] = None) -> str:
         wanted = "cvnaaccr.dll" if WINDOWS else "libcvnaaccr.so"
         raise LibraryNotFoundError(
             f"cannot find the cvnaaccr library {wanted} (tried: {tried}).  "
-            f"Install it, or set {LIBRARY_VARIABLE} to the library file's path."
+            f"Install it, set {LIBRARY_VARIABLE} to the library file's path, "
+            "or install this package from a checkout with CMake, which puts the library inside it."
         )
 
 
@@ -164,6 +178,38 @@ def library() -> Any:
         loaded = _loaded
         assert loaded is not None
     return loaded[0]
+
+
+def library_path() -> str:
+    """The full path of the library file in use, loading the library on first use.
+
+    This is the file the system loaded, also when the library was found by
+    name through the dynamic loader's search.
+    """
+    loaded = library()
+    if WINDOWS:
+        # A kernel32 of its own, so that the prototype set here meets no other caller's.
+        get_module_file_name = _Library("kernel32").GetModuleFileNameW
+        get_module_file_name.argtypes = [_c_void_p, ctypes.c_wchar_p, _u32]
+        get_module_file_name.restype = _u32
+        buffer = ctypes.create_unicode_buffer(32768)
+        if get_module_file_name(loaded._handle, buffer, len(buffer)):
+            return buffer.value
+        return os.path.abspath(loaded._name)
+    # dladdr names the file that holds one of the library's functions.
+    dladdr = ctypes.CDLL(None).dladdr
+    dladdr.argtypes = [_c_void_p, ctypes.POINTER(_DlInfo)]
+    dladdr.restype = ctypes.c_int
+    info = _DlInfo()
+    if dladdr(ctypes.cast(loaded.cvGet_cvnaaccr_dll_info, _c_void_p), ctypes.byref(info)) and info.dli_fname:
+        return os.path.abspath(os.fsdecode(info.dli_fname))
+    return os.path.abspath(loaded._name)
+
+
+class _DlInfo(ctypes.Structure):
+    """Dl_info of <dlfcn.h>: the file and symbol that hold an address."""
+
+    _fields_ = [("dli_fname", _c_char_p), ("dli_fbase", _c_void_p), ("dli_sname", _c_char_p), ("dli_saddr", _c_void_p)]
 
 
 # ---- text and paths ----

@@ -136,12 +136,14 @@ def test_a_missing_library_named_by_the_variable_fails_on_first_use_with_its_nam
 def test_without_the_variable_the_library_is_found_by_the_loaders_search():
     folder = os.path.dirname(os.environ["CVNAACCR_LIBRARY"])
     result = run_python(
-        "import cvnaaccr\nprint(cvnaaccr.load_library(), cvnaaccr.library_info().library_version)",
+        "import cvnaaccr\nprint(cvnaaccr.load_library(), cvnaaccr.library_info().library_version, cvnaaccr.library_path())",
         CVNAACCR_LIBRARY="",
         LD_LIBRARY_PATH=folder,
     )
     assert result.returncode == 0, result.stderr
-    assert result.stdout.split()[1] == cvnaaccr.__version__
+    name, version, path = result.stdout.split()
+    # Found by name; library_path() names the file the loader took.
+    assert version == cvnaaccr.__version__ and path == os.path.join(folder, name)
 
 
 def test_loading_a_file_that_is_no_library_keeps_the_loaded_one(tmp_path):
