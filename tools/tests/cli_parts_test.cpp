@@ -9,13 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "code_names.h"
-#include "command_line.h"
+#include "commands/commands.h"
 #include "cvnaaccr.h"
-#include "file_magic.h"
-#include "output_file.h"
-#include "progress.h"
-#include "text_output.h"
+#include "io/io.h"
+#include "text/text.h"
 
 namespace
 {
