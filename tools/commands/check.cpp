@@ -9,9 +9,7 @@
 
 #include <inttypes.h>
 #include <stdio.h>
-#include <string.h>
 
-#include "common/check_kinds.h"
 #include "text/text.h"
 
 namespace
@@ -108,12 +106,12 @@ void on_head(void *context, bool xml, NaaccrItemCheckOptions *options)
     options->on_item_problem = on_item_problem;
 }
 
-// Problems that count for the exit status: all but the end-of-file anomalies.
+// Problems that count for the exit status (is_uncounted_kind).
 uint64_t significant_problems(const NaaccrItemCheckSummary &s)
 {
     uint64_t n = 0;
     for (int32_t kind = 1; kind < NAACCR_CHECK_ALL_KINDS; ++kind)
-        if (!is_check_anomaly(kind))
+        if (!is_uncounted_kind(kind, false))
             n += s.counts[kind];
     return n;
 }
@@ -131,11 +129,8 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     start_progress(&report.progress, path);
 
     const bool checksums = verify || line.checksums;
-    NaaccrItemCheckOptions options;
-    memset(&options, 0, sizeof options);
-    options.size = sizeof options;
-    options.flags = (checksums ? NAACCR_CHECK_CHECKSUMS : 0) | (line.items ? NAACCR_CHECK_ITEMS : 0);
-    options.threads = line.threads;
+    const uint32_t flags = (checksums ? NAACCR_CHECK_CHECKSUMS : 0) | (line.items ? NAACCR_CHECK_ITEMS : 0);
+    NaaccrItemCheckOptions options = make_check_options(flags, line.threads, &report);
     // Blank fields are not listed by verify, and every item problem is
     // tallied by item, so those sort every problem themselves; a plain check
     // lets the library stop handing problems over at the limit.
@@ -143,7 +138,6 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     options.on_problem = line.quiet && !verify && !line.items ? nullptr : on_problem;
     options.on_item_problem = line.items ? on_item_problem : nullptr;
     options.on_progress = on_progress;
-    options.context = &report;
     options.dictionaries = line.dictionaries.empty() ? nullptr : line.dictionaries.data();
     options.dictionary_count = static_cast<uint32_t>(line.dictionaries.size());
 

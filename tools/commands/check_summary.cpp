@@ -46,7 +46,7 @@ void print_xml_heading(const NaaccrItemCheckSummary &all)
     if (all.version != 0)
         printf(", version %" PRId32, all.version);
     const char type = all.records.record_type;
-    if (type == 'A' || type == 'M' || type == 'C' || type == 'I')
+    if (is_record_type(type))
         printf(", record type %c", type);
     if (all.specification_version[0] != '\0') {
         fputs(", specification ", stdout);
@@ -126,7 +126,7 @@ void print_summary_text(const Report &r, const NaaccrItemCheckSummary &all, int3
         print_kind_counts(all, s.problems, 0, "problem");
     if (r.items)
         printf(", %" PRIu64 " item value%s checked", all.items, plural(all.items));
-    if (s.stopped != 0)
+    if (s.stopped != STOP_NONE)
         fputs(", stopped early", stdout);
     fputc('\n', stdout);
     print_top_items_text(r.path, r.tallies);

@@ -33,6 +33,9 @@ const uint32_t unsplittable_kinds = (1u << NAACCR_CHECK_RECORD_LENGTH) | (1u << 
 const uint32_t unassignable_kinds =
     (1u << NAACCR_CHECK_RECORD_TYPE) | (1u << NAACCR_CHECK_VERSION) | (1u << NAACCR_CHECK_ILLEGAL_BYTE);
 
+// The width of a record's NAACCR checksum field.  The library's table of
+// layouts holds it; cvnaaccr.h gives only the field's column
+// (NaaccrRecordView.checksum_column), so it is mirrored here, once.
 const uint32_t checksum_width = 10;
 const size_t write_buffer_size = 1u << 20;
 
@@ -204,16 +207,13 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
         return 2;
     }
 
-    NaaccrCheckOptions options;
-    memset(&options, 0, sizeof options);
-    options.size = sizeof options;
+    NaaccrItemCheckOptions options = make_check_options(0, 0, &a);
     options.on_problem = on_assign_problem;
     options.on_record = on_record;
     options.on_progress = on_assign_progress;
-    options.context = &a;
-    NaaccrCheckSummary summary;
+    NaaccrItemCheckSummary summary;
     const InputHook hook = {note_xml, &a};
-    const int32_t code = check_input_records(path, &options, &summary, error, sizeof error, &hook);
+    const int32_t code = check_input(path, &options, &summary, error, sizeof error, &hook);
     end_progress(&a.progress);
 
     if (is_read_failure(code) || a.write_failed || ferror(stdout)) {

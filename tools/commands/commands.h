@@ -92,6 +92,22 @@ int convert_command(int argc, char **argv);
 // verify does; `command` ("cvnaaccr check") names the program in messages.
 int run_checks(const char *command, const CommandLine &line, bool verify);
 
+// ---- check and checksum verify: the check of one input (check_input.cpp) ----
+
+// Checks the input `path`, read as read_input reads it: plain files by
+// cvCheckNaaccrFileEx, on several threads, standard input and decompressed
+// data by cvCheckNaaccrStreamEx.  Returns the checker's result code, or
+// read_input's with the reason in `error`; *summary is filled on every
+// return.  `hook` (or null) is told whether
+// the input is NAACCR XML before the check starts, and may change a copy of
+// the options for it.
+int32_t check_input(const char *path, const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary,
+                    char *error, size_t capacity, const InputHook *hook);
+
+// True when the input failed in a way that makes the exit status 2 (it could
+// not be read), as opposed to problems found in it.
+bool is_read_failure(int32_t code);
+
 // ---- check --items: item problems and their tally (check_items.cpp) ----
 
 struct ItemTally {
@@ -187,13 +203,25 @@ int32_t inspect_input(const char *path, Inspection *inspection, char *error, siz
 bool file_hint(const unsigned char *head, size_t n, const NaaccrFileInfo &info, int32_t code, char *hint,
                size_t capacity);
 
+// ---- items: a version's dictionary (items.cpp), which show reads too ----
+
+// The items of `version` defined for record types `bits` (NAACCR_ITEM_IN_...),
+// in the library's order; none for a version without a dictionary.
+std::vector<NaaccrItemDef> items_of(int32_t version, uint8_t bits);
+
+// "17-19", an item's columns in a flat record; "-" for an item without any.
+std::string columns_of(const NaaccrItemDef &item);
+
+// The width of the widest id (or, with `names`, name) of `items`, at least 4.
+int name_width(const std::vector<NaaccrItemDef> &items, bool names);
+
 // ---- show: the input read (show_input.cpp), and NAACCR XML shown (show_xml.cpp) ----
 
 // The two ways to catch what is shown; the caller sets both up.
 struct ShowInput {
-    const NaaccrCheckOptions *records; // flat records: their on_record catches the record
-    const NaaccrReadOptions *tumours;  // NAACCR XML: their on_tumor catches the tumour
-    bool xml;                          // set by read_show_input: the input was read as NAACCR XML
+    const NaaccrItemCheckOptions *records; // flat records: their on_record catches the record
+    const NaaccrReadOptions *tumours;      // NAACCR XML: their on_tumor catches the tumour
+    bool xml;                              // set by read_show_input: the input was read as NAACCR XML
 };
 
 // Reads the input `path` as read_input does (a file, "-", gzip data of

@@ -61,7 +61,7 @@ int32_t CV_CALL write_out(void *output, const void *bytes, uint32_t size)
 int32_t CV_CALL print_problem(void *context, const NaaccrItemProblem *problem)
 {
     Conversion &c = *static_cast<Conversion *>(context);
-    if (is_check_anomaly(problem->code) || problem->code == NAACCR_CHECK_BYTE_ORDER_MARK)
+    if (is_uncounted_kind(problem->code, true))
         return 0; // nothing of the data is lost by them
     end_progress(&c.progress);
     print_text(c.report, c.input);
@@ -223,11 +223,12 @@ int run_conversion(const ConvertLine &line, int32_t target)
         report_failure(line.output, error);
         return 2;
     }
-    // Anomalies at the end of a file lose nothing and are not listed.
-    const NaaccrItemCheckSummary &read = summary.input;
-    const uint64_t anomalies = read.counts[NAACCR_CHECK_TERMINATOR_OMITTED] + read.counts[NAACCR_CHECK_STRAY_CTRL_Z] +
-                               read.counts[NAACCR_CHECK_BYTE_ORDER_MARK];
-    return summary.problems > anomalies || summary.patient_splits != 0 || summary.left_out != 0 ? 1 : 0;
+    // Anomalies at the end of a file and a byte-order mark lose nothing and are not listed.
+    uint64_t uncounted = 0;
+    for (int32_t kind = 1; kind < NAACCR_CHECK_ALL_KINDS; ++kind)
+        if (is_uncounted_kind(kind, true))
+            uncounted += summary.input.counts[kind];
+    return summary.problems > uncounted || summary.patient_splits != 0 || summary.left_out != 0 ? 1 : 0;
 }
 
 } // namespace

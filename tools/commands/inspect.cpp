@@ -1,5 +1,5 @@
 // inspect.cpp -- `cvnaaccr inspect [--json] FILE...`: what each file
-// is (inspect_input.h: the library's inspection, or a NAACCR XML root, of the
+// is (inspect_input.cpp: the library's inspection, or a NAACCR XML root, of the
 // data or its decompressed bytes), as text or as one JSON object per file.
 #include "commands/commands.h"
 
@@ -12,25 +12,7 @@
 namespace
 {
 
-const char *version_text(const NaaccrFileInfo &info)
-{
-    if (info.version[0] == 'A')
-        return "10 (A)";
-    if (info.version[0] == 'B')
-        return "11 (B)";
-    return info.version;
-}
-
 const char *terminator_name(char c) { return c == '\r' ? "<cr>" : c == '\n' ? "<lf>" : ""; }
-
-// A byte as it reads in a one-line report: printable as is, anything else as <n>.
-void print_byte(FILE *out, unsigned char c)
-{
-    if (c >= 32 && c <= 126)
-        fputc(c, out);
-    else
-        fprintf(out, "<%d>", c);
-}
 
 // The record length as NAACCR layouts document it: without terminators.
 int32_t documented_length(const NaaccrFileInfo &info)
@@ -57,9 +39,9 @@ void print_report(FILE *out, const Inspection &in)
         fprintf(out, "\nformat:         %s%s", in.xml ? "NAACCR XML" : "fixed-length records",
                 in.compressed ? ", gzip-compressed" : "");
     fputs("\nrecord type:    ", out);
-    print_byte(out, static_cast<unsigned char>(info.record_type));
+    fputs(printable_bytes(&info.record_type, 1).c_str(), out);
     fputs("\nversion:        ", out);
-    print_text(out, version_text(info));
+    print_text(out, version_code_text(info.version));
     fputs("\n", out);
     // NAACCR XML has no records of a length.
     if (!in.xml) {

@@ -7,6 +7,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "text/text.h"
+
 namespace
 {
 
@@ -32,8 +34,6 @@ struct InspectCall {
     char *error;
     size_t capacity;
 };
-
-bool is_record_type(char c) { return c == 'A' || c == 'M' || c == 'C' || c == 'I'; }
 
 // The first problem of the file's form or root: why the root gives no version.
 struct RootCheck {
@@ -64,25 +64,16 @@ int32_t CV_CALL note_tumor(void *context, const NaaccrTumorView *tumor)
 // bytes at `head`, as the library's XML check (and reader) read it.
 void describe_xml(const unsigned char *head, size_t n, Inspection *in)
 {
-    NaaccrItemCheckOptions options;
-    memset(&options, 0, sizeof options);
-    options.size = sizeof options;
-    options.flags = NAACCR_CHECK_ITEMS;
-    options.threads = 1;
-    options.on_item_problem = note_root_problem;
     RootCheck root;
     root.found = false;
-    options.context = &root;
+    NaaccrItemCheckOptions options = make_check_options(NAACCR_CHECK_ITEMS, 1, &root);
+    options.on_item_problem = note_root_problem;
     NaaccrItemCheckSummary summary;
     BytesStream stream = {head, n};
     cvCheckNaaccrStreamEx(read_bytes, &stream, &options, &summary);
     char type = summary.records.record_type;
     if (summary.version != 0 && !is_record_type(type)) {
-        NaaccrReadOptions read;
-        memset(&read, 0, sizeof read);
-        read.size = sizeof read;
-        read.on_tumor = note_tumor;
-        read.context = &type;
+        const NaaccrReadOptions read = make_read_options(note_tumor, &type);
         NaaccrItemCheckSummary unused;
         BytesStream again = {head, n};
         cvReadNaaccrStream(read_bytes, &again, &read, &unused);

@@ -22,9 +22,7 @@ int32_t show_file(const char *path, const unsigned char *head, size_t n, void *c
     call.input->xml = head != nullptr && input_is_xml(head, n);
     if (call.input->xml)
         return cvReadNaaccrFile(path, call.input->tumours, &call.summary);
-    NaaccrItemCheckOptions wide;
-    widen_record_options(call.input->records, &wide);
-    return cvCheckNaaccrFileEx(path, &wide, &call.summary);
+    return cvCheckNaaccrFileEx(path, call.input->records, &call.summary);
 }
 
 int32_t show_stream(NaaccrReadCallback read, void *stream, void *context)
@@ -39,9 +37,7 @@ int32_t show_stream(NaaccrReadCallback read, void *stream, void *context)
     if (call.input->xml) {
         code = cvReadNaaccrStream(read_head_first, ahead, call.input->tumours, &call.summary);
     } else {
-        NaaccrItemCheckOptions wide;
-        widen_record_options(call.input->records, &wide);
-        code = cvCheckNaaccrStreamEx(read_head_first, ahead, &wide, &call.summary);
+        code = cvCheckNaaccrStreamEx(read_head_first, ahead, call.input->records, &call.summary);
     }
     delete ahead;
     return code;

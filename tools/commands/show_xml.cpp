@@ -16,8 +16,6 @@
 namespace
 {
 
-const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
-
 int32_t CV_CALL catch_tumour(void *context, const NaaccrTumorView *view)
 {
     WantedTumour &w = *static_cast<WantedTumour *>(context);
@@ -28,7 +26,7 @@ int32_t CV_CALL catch_tumour(void *context, const NaaccrTumorView *view)
     w.patient = view->patient;
     w.version = view->version;
     w.record_type = view->record_type;
-    for (int level = 0; level < 3; ++level)
+    for (int level = NAACCR_LEVEL_ROOT; level <= NAACCR_LEVEL_TUMOR; ++level)
         for (uint32_t k = 0; k < view->counts[level]; ++k) {
             const NaaccrItemValue &v = view->items[level][k];
             w.items.push_back({*v.item, std::string(v.value, v.length)});
@@ -39,9 +37,7 @@ int32_t CV_CALL catch_tumour(void *context, const NaaccrTumorView *view)
 // The items of the version and record type that the tumour does not give.
 void add_missing(WantedTumour &w)
 {
-    static const char types[] = "AMCI";
-    const char *at = strchr(types, w.record_type);
-    const unsigned bit = w.record_type != '\0' && at != nullptr ? 1u << (at - types) : 0;
+    const uint8_t bit = record_type_bit(w.record_type);
     const int32_t count = cvGetNaaccrItemCount(w.version);
     const size_t given = w.items.size();
     for (int32_t k = 0; k < count; ++k) {
@@ -69,10 +65,7 @@ size_t widest(const std::vector<ShownItem> &items, bool names)
 void want_tumour(WantedTumour *wanted, uint64_t number, NaaccrReadOptions *options)
 {
     *wanted = {number, 0, 0, false, 0, ' ', {}};
-    memset(options, 0, sizeof *options);
-    options->size = sizeof *options;
-    options->on_tumor = catch_tumour;
-    options->context = wanted;
+    *options = make_read_options(catch_tumour, wanted);
 }
 
 int print_xml_tumour(const char *path, WantedTumour *found, int32_t code, const char *error, bool all)
@@ -100,7 +93,7 @@ int print_xml_tumour(const char *path, WantedTumour *found, int32_t code, const 
     const int name_width = static_cast<int>(widest(wanted.items, true));
     for (const ShownItem &s : wanted.items) {
         printf("%5" PRId32 "  %-*s  %-*s  %-10s \"", s.def.number, id_width, s.def.id, name_width, s.def.name,
-               level_names[s.def.level < 3 ? s.def.level : 2]);
+               level_name(s.def.level < NAACCR_LEVEL_TUMOR ? s.def.level : NAACCR_LEVEL_TUMOR));
         fputs(printable_text(s.value.data(), s.value.size()).c_str(), stdout);
         fputs("\"\n", stdout);
     }

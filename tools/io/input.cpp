@@ -1,10 +1,9 @@
-// input.cpp -- how an input named on the command line is read, and the checker run on it.
+// input.cpp -- how an input named on the command line is read, and the
+// library's options that every check and read of it starts from.
 #include "io/io.h"
 
 #include <stdio.h>
 #include <string.h>
-
-#include <new>
 
 int64_t CV_CALL read_plain(void *stream, void *buffer, uint32_t size)
 {
@@ -60,77 +59,23 @@ int32_t read_input(const char *path, const InputReader *reader, char *error, siz
     return code;
 }
 
-namespace
+NaaccrItemCheckOptions make_check_options(uint32_t flags, uint32_t threads, void *context)
 {
-
-struct CheckCall {
-    NaaccrItemCheckOptions options; // a copy, which the hook may change
-    NaaccrItemCheckSummary *summary;
-    const InputHook *hook;
-};
-
-int32_t check_file(const char *path, const unsigned char *head, size_t n, void *context)
-{
-    CheckCall &call = *static_cast<CheckCall *>(context);
-    if (head != nullptr)
-        tell_head(call.hook, head, n, &call.options);
-    return cvCheckNaaccrFileEx(path, &call.options, call.summary);
+    NaaccrItemCheckOptions options;
+    memset(&options, 0, sizeof options);
+    options.size = sizeof options;
+    options.flags = flags;
+    options.threads = threads;
+    options.context = context;
+    return options;
 }
 
-// The first bytes are read ahead, so that the hook knows what the data is
-// before the check starts.
-int32_t check_stream(NaaccrReadCallback read, void *stream, void *context)
+NaaccrReadOptions make_read_options(NaaccrTumorCallback on_tumor, void *context)
 {
-    CheckCall &call = *static_cast<CheckCall *>(context);
-    HeadFirstStream *ahead = new (std::nothrow) HeadFirstStream;
-    if (ahead == nullptr)
-        return NAACCR_REC_NO_MEMORY;
-    read_input_head(ahead, read, stream);
-    tell_head(call.hook, ahead->head, ahead->length, &call.options);
-    const int32_t code = cvCheckNaaccrStreamEx(read_head_first, ahead, &call.options, call.summary);
-    delete ahead;
-    return code;
-}
-
-} // namespace
-
-bool is_read_failure(int32_t code)
-{
-    return code == NAACCR_REC_OPEN_FAILED || code == NAACCR_REC_READ_FAILED || code == NAACCR_REC_NO_MEMORY ||
-           code == NAACCR_REC_BAD_ARGUMENT;
-}
-
-int32_t check_input(const char *path, const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary,
-                    char *error, size_t capacity, const InputHook *hook)
-{
-    // Filled here for the failures that come before the check starts.
-    memset(summary, 0, sizeof *summary);
-    summary->records.record_type = ' ';
-    CheckCall call = {*options, summary, hook};
-    const InputReader reader = {check_file, check_stream, &call};
-    return read_input(path, &reader, error, capacity);
-}
-
-void widen_record_options(const NaaccrCheckOptions *options, NaaccrItemCheckOptions *wide)
-{
-    memset(wide, 0, sizeof *wide);
-    wide->size = sizeof *wide;
-    wide->flags = options->flags & ~NAACCR_CHECK_ITEMS;
-    wide->threads = options->threads;
-    wide->max_reported = options->max_reported;
-    wide->on_problem = options->on_problem;
-    wide->on_record = options->on_record;
-    wide->on_progress = options->on_progress;
-    wide->context = options->context;
-}
-
-int32_t check_input_records(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary,
-                            char *error, size_t capacity, const InputHook *hook)
-{
-    NaaccrItemCheckOptions wide;
-    widen_record_options(options, &wide);
-    NaaccrItemCheckSummary wide_summary;
-    const int32_t code = check_input(path, &wide, &wide_summary, error, capacity, hook);
-    *summary = wide_summary.records;
-    return code;
+    NaaccrReadOptions options;
+    memset(&options, 0, sizeof options);
+    options.size = sizeof options;
+    options.on_tumor = on_tumor;
+    options.context = context;
+    return options;
 }

@@ -1,4 +1,5 @@
-// input_head.cpp -- an input's first bytes read ahead, and what they say.
+// input_head.cpp -- an input's first bytes read ahead, and whether the library
+// reads them as NAACCR XML.
 #include "io/io.h"
 
 #include <string.h>
@@ -40,10 +41,7 @@ int64_t CV_CALL read_head_first(void *stream, void *buffer, uint32_t size)
 
 bool input_is_xml(const unsigned char *head, size_t n)
 {
-    NaaccrItemCheckOptions options;
-    memset(&options, 0, sizeof options);
-    options.size = sizeof options;
-    options.threads = 1;
+    NaaccrItemCheckOptions options = make_check_options(0, 1, nullptr);
     NaaccrItemCheckSummary summary;
     BytesStream stream = {head, n};
     cvCheckNaaccrStreamEx(read_bytes, &stream, &options, &summary);

@@ -1,9 +1,9 @@
 // io.h -- the command line's input and output: an input named on the
 // command line read from a file, standard input or gzip data, with its first
-// bytes read ahead and told apart (gzip, byte-order marks, NAACCR XML), and
-// the checker run on it; the safe output file, the output ring
-// and gzip output; the console and the progress line.  It uses text/, common/
-// and the public header.
+// bytes read ahead and told apart (gzip, byte-order marks, NAACCR XML); the
+// library's options set up to read it; the safe output file, the output ring
+// and gzip output; the console and the progress line.  It uses text/ and the
+// public header.
 #ifndef TOOLS_IO_H
 #define TOOLS_IO_H
 
@@ -108,7 +108,7 @@ typedef int32_t (*GzipConsumer)(NaaccrReadCallback read, void *stream, void *con
 int32_t read_gzip_stream(FILE *file, const unsigned char *head, size_t head_length, GzipConsumer consume, void *context,
                          char *error, size_t capacity);
 
-// ---- An input named on the command line, and the checker run on it (input.cpp) ----
+// ---- An input named on the command line, and the library's options (input.cpp) ----
 
 // A plain (not compressed) input whose first bytes were read already: they
 // are handed out first, then the rest of `file`.
@@ -144,28 +144,15 @@ struct InputReader {
 // The reader's calls may then not have been made at all.
 int32_t read_input(const char *path, const InputReader *reader, char *error, size_t capacity);
 
-// Checks the input `path`, read as read_input reads it: plain files by
-// cvCheckNaaccrFileEx, on several threads, standard input and decompressed
-// data by cvCheckNaaccrStreamEx.  Returns the checker's result code, or
-// read_input's with the reason in `error`; *summary is filled on every
-// return.  `hook` (or null) is told whether
-// the input is NAACCR XML before the check starts, and may change a copy of
-// the options for it.
-int32_t check_input(const char *path, const NaaccrItemCheckOptions *options, NaaccrItemCheckSummary *summary,
-                    char *error, size_t capacity, const InputHook *hook);
+// Options for the library's check (cvCheckNaaccrFileEx, cvCheckNaaccrStreamEx)
+// with every field zero but its size, `flags`, `threads` (0: one per
+// processor) and `context`: what every check this program runs starts from.
+// The caller sets the callbacks, limits and dictionaries it needs.
+NaaccrItemCheckOptions make_check_options(uint32_t flags, uint32_t threads, void *context);
 
-// The record check's options carried over to the larger ones, items unchecked.
-void widen_record_options(const NaaccrCheckOptions *options, NaaccrItemCheckOptions *wide);
-
-// The same for the record checks alone: the options are carried over to the
-// larger ones (items unchecked) and the record summary handed back, so that
-// every command reads its input through one path.
-int32_t check_input_records(const char *path, const NaaccrCheckOptions *options, NaaccrCheckSummary *summary,
-                            char *error, size_t capacity, const InputHook *hook = nullptr);
-
-// True when the input failed in a way that makes the exit status 2 (it could
-// not be read), as opposed to problems found in it.
-bool is_read_failure(int32_t code);
+// Options for the library's reader of tumours (cvReadNaaccrFile,
+// cvReadNaaccrStream) that hand each tumour to `on_tumor` with `context`.
+NaaccrReadOptions make_read_options(NaaccrTumorCallback on_tumor, void *context);
 
 // ---- Writing a file safely (output_file.cpp, output_file_posix.cpp, output_file_windows.cpp) ----
 //

@@ -20,6 +20,15 @@ unsigned long code_point(const unsigned char *s, size_t length)
     return value;
 }
 
+// Appends `c` as <n>, its decimal value: how every byte that could drive a
+// terminal is shown.
+void append_number(std::string &out, unsigned char c)
+{
+    char number[8];
+    snprintf(number, sizeof number, "<%d>", c);
+    out += number;
+}
+
 } // namespace
 
 size_t utf8_character_length(const unsigned char *s, size_t n)
@@ -59,13 +68,11 @@ std::string printable_text(const char *text, size_t length)
     const unsigned char *s = reinterpret_cast<const unsigned char *>(text);
     std::string out;
     out.reserve(length);
-    char number[8];
     for (size_t i = 0; i < length;) {
         const size_t n = utf8_character_length(s + i, length - i);
         const bool c1 = n == 2 && s[i] == 0xC2 && s[i + 1] < 0xA0;
         if (n == 0 || c1 || s[i] < 32 || s[i] == 127) {
-            snprintf(number, sizeof number, "<%d>", s[i]);
-            out += number;
+            append_number(out, s[i]);
             ++i;
             continue;
         }
@@ -76,6 +83,20 @@ std::string printable_text(const char *text, size_t length)
 }
 
 void print_text(FILE *out, const char *text) { fputs(printable_text(text, strlen(text)).c_str(), out); }
+
+std::string printable_bytes(const char *bytes, size_t length)
+{
+    std::string out;
+    out.reserve(length);
+    for (size_t i = 0; i < length; ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c >= 32 && c <= 126)
+            out += static_cast<char>(c);
+        else
+            append_number(out, c);
+    }
+    return out;
+}
 
 std::string json_string(const char *text, size_t length)
 {
