@@ -4,9 +4,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "commands.h"
-#include "help.h"
-#include "text_output.h"
+#include "commands/commands.h"
+#include "text/text.h"
 
 namespace
 {

@@ -9,13 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "code_names.h"
-#include "command_line.h"
+#include "commands/commands.h"
 #include "cvnaaccr.h"
-#include "file_magic.h"
-#include "output_file.h"
-#include "progress.h"
-#include "text_output.h"
+#include "io/io.h"
+#include "text/text.h"
 
 namespace
 {
@@ -254,6 +251,89 @@ TEST(CodeNames, NamesEveryKindOfTheRecordAndItemCheckers)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.kind);
         EXPECT_STREQ(check_kind_name(c.kind), c.name);
+    }
+}
+
+TEST(CodeNames, CountsEveryKindButTheEndOfFileAnomaliesAndForAConversionAByteOrderMark)
+{
+    const struct {
+        int32_t kind;
+        bool uncounted_by_check, uncounted_by_conversion;
+    } cases[] = {
+        {NAACCR_CHECK_TERMINATOR_OMITTED, true, true}, {NAACCR_CHECK_STRAY_CTRL_Z, true, true},
+        {NAACCR_CHECK_BYTE_ORDER_MARK, false, true},   {NAACCR_CHECK_RECORD_LENGTH, false, false},
+        {NAACCR_CHECK_PARTIAL_RECORD, false, false},   {NAACCR_CHECK_ITEM_DATE, false, false},
+        {NAACCR_CHECK_PATIENT_SPLIT, false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(check_kind_name(c.kind));
+        EXPECT_EQ(is_uncounted_kind(c.kind, false), c.uncounted_by_check);
+        EXPECT_EQ(is_uncounted_kind(c.kind, true), c.uncounted_by_conversion);
+    }
+}
+
+TEST(CodeNames, ReadsAVersionFromItsCodeOrItsShortNumber)
+{
+    const struct {
+        const char *text;
+        int32_t version;
+    } cases[] = {
+        {"180", 180}, {"18", 180}, {"250", 250}, {"0180", 180}, {"", 0},      {"18 ", 0},
+        {" 18", 0},   {"1A0", 0},  {"1000", 0},  {"-18", 0},    {"999", 999}, {"99999999999", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(version_number(c.text), c.version);
+    }
+    EXPECT_STREQ(version_code_text("A"), "10 (A)");
+    EXPECT_STREQ(version_code_text("B"), "11 (B)");
+    EXPECT_STREQ(version_code_text("180"), "180");
+}
+
+TEST(CodeNames, TellsRecordTypesByTheirItemBits)
+{
+    const struct {
+        char type;
+        uint8_t bit;
+    } types[] = {{'A', NAACCR_ITEM_IN_A},
+                 {'M', NAACCR_ITEM_IN_M},
+                 {'C', NAACCR_ITEM_IN_C},
+                 {'I', NAACCR_ITEM_IN_I},
+                 {'U', 0},
+                 {'R', 0},
+                 {'a', 0},
+                 {'\0', 0}};
+    for (const auto &t : types) {
+        SCOPED_TRACE(t.type);
+        EXPECT_EQ(record_type_bit(t.type), t.bit);
+        EXPECT_EQ(is_record_type(t.type), t.bit != 0);
+    }
+    const struct {
+        uint8_t bits;
+        const char *letters;
+    } sets[] = {{0x0F, "AMCI"}, {NAACCR_ITEM_IN_A | NAACCR_ITEM_IN_I, "AI"}, {0, ""}, {0xF0, ""}};
+    for (const auto &s : sets) {
+        SCOPED_TRACE(s.letters);
+        char letters[5];
+        record_type_letters(s.bits, letters);
+        EXPECT_STREQ(letters, s.letters);
+    }
+}
+
+TEST(TextOutput, ShowsRecordBytesOneByOne)
+{
+    const struct {
+        const char *label;
+        std::string bytes, shown;
+    } cases[] = {
+        {"printable", "I 1~", "I 1~"},
+        {"a UTF-8 character, byte by byte", "\xc3\xa9", "<195><169>"},
+        {"controls and DEL", std::string("\t\0\x7f", 3), "<9><0><127>"},
+        {"quotes stay", "\"<", "\"<"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(printable_bytes(c.bytes.data(), c.bytes.size()), c.shown);
     }
 }
 

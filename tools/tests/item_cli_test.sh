@@ -27,6 +27,7 @@ expect "items as JSON" 0 '^\{"version":250,"record_type":"A","items":\[\{.*"id":
   "$cli" items 250 --json
 expect "items of type I leave out A-only items" 0 "" bash -c "! '$cli' items 180 --type I | grep -q textDxProcPe"
 expect "items: no dictionary" 2 "no data dictionary for version '170'" "$cli" items 170
+expect "items: the versions that have one" 2 "\(there are 140, 150, 160, 180 and 210 to [0-9]+\)" "$cli" items 17
 expect "items: bad type" 2 "--type takes A, M, C or I, not 'X'" "$cli" items 180 --type X
 expect "items: no version" 2 "Usage: cvnaaccr items" "$cli" items
 

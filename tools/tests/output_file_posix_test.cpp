@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "output_file.h"
+#include "io/io.h"
 
 namespace
 {

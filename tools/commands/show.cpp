@@ -1,0 +1,120 @@
+// show.cpp -- `cvnaaccr show FILE [--record N] [--all]`: the items of one
+// record, one per line, so that a problem's column can be looked at in a
+// second; a NAACCR XML tumour is shown by show_xml.cpp.  The dictionaries are
+// read through the library's exported calls only.
+#include "commands/commands.h"
+
+#include <inttypes.h>
+#include <stdio.h>
+
+#include <string>
+#include <vector>
+
+#include "text/text.h"
+
+namespace
+{
+
+// The record a show looks for, caught by the record callback.
+struct Wanted {
+    uint64_t number;
+    bool found;
+    int64_t offset;
+    std::string bytes;
+    uint64_t records; // records seen
+};
+
+int32_t CV_CALL catch_record(void *context, const NaaccrRecordView *view)
+{
+    Wanted &w = *static_cast<Wanted *>(context);
+    if (view->number == 0)
+        return 0;
+    w.records = view->number;
+    if (view->number != w.number)
+        return 0;
+    w.found = view->bytes != nullptr;
+    w.offset = view->offset;
+    if (w.found)
+        w.bytes.assign(view->bytes, view->length);
+    return 1; // the record is here: the rest of the file is not read
+}
+
+bool is_blank(const std::string &bytes, size_t start, size_t length)
+{
+    return bytes.find_first_not_of(' ', start) >= start + length;
+}
+
+void print_record_items(const std::vector<NaaccrItemDef> &items, const std::string &bytes, bool all)
+{
+    std::vector<NaaccrItemDef> shown;
+    for (const NaaccrItemDef &item : items) {
+        const size_t start = static_cast<size_t>(item.start_column - 1), length = static_cast<size_t>(item.length);
+        if (item.grouped == 0 && item.start_column > 0 && start + length <= bytes.size() &&
+            (all || !is_blank(bytes, start, length)))
+            shown.push_back(item);
+    }
+    const int id_width = name_width(shown, false), text_width = name_width(shown, true);
+    for (const NaaccrItemDef &item : shown) {
+        printf("%5" PRId32 "  %-*s  %-*s  %-11s \"", item.number, id_width, item.id, text_width, item.name,
+               columns_of(item).c_str());
+        const size_t start = static_cast<size_t>(item.start_column - 1), length = static_cast<size_t>(item.length);
+        fputs(printable_text(bytes.data() + start, length).c_str(), stdout);
+        fputs("\"\n", stdout);
+    }
+}
+
+} // namespace
+
+int show_command(int argc, char **argv)
+{
+    CommandLine line;
+    if (parse_command_line("show", argc, argv, accept_record | accept_all, &line) != 0)
+        return usage_error("show");
+    if (line.help)
+        return print_help("show");
+    if (line.files.size() != 1)
+        return usage_error("show");
+    const char *path = line.files[0];
+    const uint64_t number = line.record != 0 ? line.record : 1;
+    Wanted wanted = {number, false, 0, std::string(), 0};
+    NaaccrItemCheckOptions options = make_check_options(0, 1, &wanted);
+    options.max_reported = 1;
+    options.on_record = catch_record;
+    WantedTumour tumour;
+    NaaccrReadOptions tumour_options;
+    want_tumour(&tumour, number, &tumour_options);
+    ShowInput input = {&options, &tumour_options, false};
+    NaaccrCheckSummary summary;
+    char error[512] = "";
+    const int32_t code = read_show_input(path, &input, &summary, error, sizeof error);
+    if (input.xml) {
+        const int status = print_xml_tumour(path, &tumour, code, error, line.all);
+        return status == 0 && !finish_output("cvnaaccr show") ? 2 : status;
+    }
+    if (!wanted.found) {
+        fputs("cvnaaccr show: ", stderr);
+        print_text(stderr, path);
+        if (is_read_failure(code))
+            fprintf(stderr, ": cannot be read%s%s\n", error[0] != '\0' ? ": " : "", error);
+        else
+            fprintf(stderr, ": no record %" PRIu64 " (it has %" PRIu64 ")\n", wanted.number, wanted.records);
+        return is_read_failure(code) ? 2 : 1;
+    }
+    const std::string &bytes = wanted.bytes;
+    const char type = bytes.empty() ? ' ' : bytes[0];
+    const size_t column = version_column(type);
+    const int32_t version = bytes.size() >= column - 1 + version_code_length
+                                ? version_number(bytes.substr(column - 1, version_code_length).c_str())
+                                : 0;
+    const std::vector<NaaccrItemDef> items = items_of(version, record_type_bit(type));
+    print_text(stdout, path);
+    printf(": record %" PRIu64 " (offset %" PRId64 "), %zu character%s", wanted.number, wanted.offset, bytes.size(),
+           plural(bytes.size()));
+    if (items.empty() || items[0].start_column <= 0) {
+        printf(": no data dictionary for its type and version\n");
+        return finish_output("cvnaaccr show") ? 1 : 2;
+    }
+    printf(", type %c, version %" PRId32 "\n", type, version);
+    print_record_items(items, bytes, line.all);
+    return finish_output("cvnaaccr show") ? 0 : 2;
+}
