@@ -10,8 +10,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "codes.h"
-#include "item_rules.h"
+#include "codes/codes.h"
+#include "items/items.h"
 
 namespace
 {

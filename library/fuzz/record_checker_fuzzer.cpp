@@ -15,8 +15,8 @@
 
 #include "cvnaaccr.h"
 #include "fuzz_helpers.h"
-#include "layouts.h"
-#include "xml_check.h"
+#include "flat/flat.h"
+#include "xml/xml.h"
 
 namespace
 {

@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "xml_check.h"
+#include "xml/xml.h"
 #include "xml_check_helpers.h"
-#include "xml_check_state.h"
+#include "xml/xml_state.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""make_dictionary_tables.py -- writes library/dictionary_tables.cpp from
+"""make_dictionary_tables.py -- writes library/items/dictionary_tables.cpp from
 NAACCR's data dictionaries (base 140 to 270, default user dictionaries 140 to
 210), so the library holds every item definition without reading XML.
 
@@ -175,7 +175,7 @@ def render(dictionaries):
         "// The item definitions are NAACCR's (the NAACCR XML data dictionaries, base",
         "// 140 to 270 and the default user dictionaries 140 to 210).",
         "// clang-format off",
-        '#include "dictionary.h"',
+        '#include "items/items.h"',
         "",
         "namespace",
         "{",

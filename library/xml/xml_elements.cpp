@@ -1,0 +1,245 @@
+// xml_elements.cpp -- the element tree of a NAACCR XML file as expat reports
+// it: NaaccrData > Patient > Tumor, each holding its Items, then extensions
+// (elements of other namespaces, passed over whole), then its children.
+#include <string.h>
+
+#include "xml/xml_state.h"
+
+namespace
+{
+
+const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
+
+// 1 for every byte but the white space of XML.
+struct TextBytes {
+    unsigned char is_text[256];
+    constexpr TextBytes() : is_text()
+    {
+        for (int c = 0; c < 256; ++c)
+            is_text[c] = c != ' ' && c != '\t' && c != '\r' && c != '\n';
+    }
+};
+constexpr TextBytes text_bytes;
+const unsigned char *const text_byte = text_bytes.is_text;
+
+// True for white space only: what a file's layout puts between tags.  The
+// usual indent, 8 to 16 blanks, is told from two words, without a loop whose
+// length changes from call to call.
+bool only_blanks(const unsigned char *text, size_t n)
+{
+    const uint64_t blanks = 0x2020202020202020u;
+    if (n >= 8 && n <= 16) {
+        uint64_t head, tail;
+        memcpy(&head, text, 8);
+        memcpy(&tail, text + n - 8, 8);
+        if ((head == blanks) & (tail == blanks))
+            return true;
+    }
+    unsigned other = 0;
+    for (size_t i = 0; i < n; ++i)
+        other |= text_byte[text[i]];
+    return other == 0;
+}
+
+// An expat name split at the separator: namespace (may be empty) and local name.
+struct SplitName {
+    const char *space;
+    size_t space_length;
+    const char *local;
+};
+
+SplitName split_name(const XML_Char *name)
+{
+    const char *cut = strchr(name, xml_name_separator);
+    if (cut == nullptr)
+        return {"", 0, name};
+    return {name, static_cast<size_t>(cut - name), cut + 1};
+}
+
+bool in_naaccr_namespace(const XmlCheck *check, const SplitName &name)
+{
+    if (check->no_namespace)
+        return name.space_length == 0;
+    return name.space_length == sizeof naaccr_namespace - 1 &&
+           memcmp(name.space, naaccr_namespace, name.space_length) == 0;
+}
+
+void start_root(XmlCheck *check, const SplitName &name, const XML_Char **attributes)
+{
+    const XmlPlace place = current_place(check);
+    if (strcmp(name.local, "NaaccrData") != 0) {
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, place, nullptr,
+                    "the root element is %.64s, not NaaccrData: the file is not checked further", name.local);
+        check->skip_depth = 1;
+        return;
+    }
+    if (name.space_length == 0) {
+        // Read as NAACCR XML all the same, so one problem says it all.
+        report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr, "NaaccrData has no namespace; it should be %s",
+                    naaccr_namespace);
+        check->no_namespace = true;
+    } else if (!in_naaccr_namespace(check, name)) {
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, place, nullptr,
+                    "the root element NaaccrData is of namespace %.*s, not %s: the file is not checked further",
+                    static_cast<int>(name.space_length < 96 ? name.space_length : 96), name.space, naaccr_namespace);
+        check->skip_depth = 1;
+        return;
+    }
+    check->level = NAACCR_LEVEL_ROOT;
+    check_root_attributes(check, attributes);
+}
+
+// Patient and Tumor take no attributes.
+void check_no_attributes(XmlCheck *check, const char *element, const XML_Char **attributes)
+{
+    for (const XML_Char **a = attributes; *a != nullptr; a += 2) {
+        const SplitName name = split_name(a[0]);
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr, "%s has an attribute %.64s%s",
+                    element, name.local,
+                    name.space_length > 0 ? " of another namespace (allowed on NaaccrData only)" : "");
+    }
+}
+
+void open_child(XmlCheck *check, const XML_Char **attributes)
+{
+    const int parent = check->level;
+    check->phase[parent] = 2;
+    const int level = parent + 1;
+    check->level = level;
+    check->phase[level] = 0;
+    check->text_reported[level] = false;
+    clear_seen_items(check, level);
+    if (level == NAACCR_LEVEL_PATIENT) {
+        check->summary->patients += 1;
+        check->tumor_in_patient = 0;
+    } else {
+        check->summary->tumors += 1;
+        check->summary->records.records += 1;
+        check->tumor_in_patient += 1;
+    }
+    check_no_attributes(check, level_names[level], attributes);
+    if (check->hook != nullptr)
+        hook_result(check, check->hook->element(check->hook->context, level, true, current_offset(check)));
+}
+
+void open_item(XmlCheck *check, const XML_Char **attributes)
+{
+    const int level = check->level;
+    if (check->phase[level] != 0)
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                    "an Item after the %s of %s; its Items come first",
+                    check->phase[level] == 1 ? "extensions"
+                    : level == 0             ? "Patients"
+                                             : "Tumors",
+                    level_names[level]);
+    start_item(check, attributes);
+}
+
+void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attributes)
+{
+    const int level = check->level;
+    if (check->in_item) {
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                    "element %.64s inside an Item, which holds text only", name.local);
+        check->skip_depth = 1;
+        return;
+    }
+    if (in_naaccr_namespace(check, name)) {
+        if (strcmp(name.local, "Item") == 0) {
+            open_item(check, attributes);
+            return;
+        }
+        if ((level == NAACCR_LEVEL_ROOT && strcmp(name.local, "Patient") == 0) ||
+            (level == NAACCR_LEVEL_PATIENT && strcmp(name.local, "Tumor") == 0)) {
+            open_child(check, attributes);
+            return;
+        }
+        const bool known = strcmp(name.local, "Patient") == 0 || strcmp(name.local, "Tumor") == 0 ||
+                           strcmp(name.local, "NaaccrData") == 0;
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                    known ? "%.64s inside %s: it is passed over" : "unknown element %.64s in %s: it is passed over",
+                    name.local, level_names[level]);
+    } else if (name.space_length == 0) {
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                    "element %.64s of no namespace in %s: an extension needs a namespace of its own", name.local,
+                    level_names[level]);
+    } else if (check->phase[level] == 2) {
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                    "extension %.64s after the %s of %s; extensions come before them", name.local,
+                    level == 0 ? "Patients" : "Tumors", level_names[level]);
+    } else {
+        check->phase[level] = 1;
+        if (check->hook != nullptr)
+            hook_result(check, check->hook->extension(check->hook->context, level, current_offset(check)));
+    }
+    check->skip_depth = 1;
+}
+
+// Text outside Items is reported at the tag that follows it: where expat
+// cuts text into pieces depends on the blocks read, a tag's place does not.
+void report_pending_text(XmlCheck *check)
+{
+    check->text_pending = false;
+    report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                "text outside an Item in %s, before this tag", level_names[check->level]);
+}
+
+} // namespace
+
+void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes)
+{
+    XmlCheck *check = static_cast<XmlCheck *>(user);
+    if (check->skip_depth > 0) {
+        // Only a count: an extension 100,000 deep costs nothing more.
+        check->skip_depth += 1;
+        return;
+    }
+    if (check->text_pending)
+        report_pending_text(check);
+    // Most elements are Items, told from the whole name at once.
+    if (check->level >= 0 && !check->in_item && !check->no_namespace && strcmp(name, NAACCR_XML_ITEM) == 0) {
+        open_item(check, attributes);
+        return;
+    }
+    const SplitName split = split_name(name);
+    if (check->level < 0)
+        start_root(check, split, attributes);
+    else
+        start_inner(check, split, attributes);
+}
+
+void XMLCALL xml_end_element(void *user, const XML_Char *)
+{
+    XmlCheck *check = static_cast<XmlCheck *>(user);
+    if (check->skip_depth > 0) {
+        check->skip_depth -= 1;
+        return;
+    }
+    if (check->in_item) {
+        end_item(check);
+        return;
+    }
+    if (check->text_pending)
+        report_pending_text(check);
+    if (check->hook != nullptr && check->level > NAACCR_LEVEL_ROOT)
+        hook_result(check, check->hook->element(check->hook->context, check->level, false, current_offset(check)));
+    check->level -= 1;
+}
+
+void XMLCALL xml_text(void *user, const XML_Char *text, int length)
+{
+    XmlCheck *check = static_cast<XmlCheck *>(user);
+    if (check->skip_depth > 0 || check->level < 0)
+        return;
+    if (check->in_item) {
+        add_item_text(check, text, static_cast<size_t>(length));
+        return;
+    }
+    const int level = check->level;
+    if (check->text_reported[level])
+        return;
+    if (!only_blanks(reinterpret_cast<const unsigned char *>(text), static_cast<size_t>(length))) {
+        check->text_reported[level] = true;
+        check->text_pending = true;
+    }
+}

@@ -1,0 +1,105 @@
+// xml_report.cpp -- how a problem of the NAACCR XML check is placed, counted
+// and handed to the caller.
+#include <stdarg.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "xml/xml_state.h"
+
+const char naaccr_namespace[sizeof NAACCR_XML_NAMESPACE] = NAACCR_XML_NAMESPACE;
+
+XmlPlace current_place(const XmlCheck *check)
+{
+    XmlPlace place;
+    place.line = XML_GetCurrentLineNumber(check->parser);
+    // expat counts columns from 0.
+    place.column = static_cast<int32_t>(XML_GetCurrentColumnNumber(check->parser)) + 1;
+    place.offset = XML_GetCurrentByteIndex(check->parser);
+    if (place.offset < 0)
+        place.offset = 0;
+    return place;
+}
+
+int64_t current_offset(const XmlCheck *check)
+{
+    const XML_Index offset = XML_GetCurrentByteIndex(check->parser);
+    return offset > 0 ? offset : 0;
+}
+
+namespace
+{
+
+// Counts a problem; true when it is to be handed on.
+bool count_problem(XmlCheck *check, int32_t code)
+{
+    if (check->stopped != 0)
+        return false;
+    NaaccrItemCheckSummary *summary = check->summary;
+    summary->counts[code] += 1;
+    summary->records.problems += 1;
+    const NaaccrItemCheckOptions &options = *check->options;
+    return options.on_item_problem != nullptr &&
+           (options.max_reported == 0 || summary->records.reported < options.max_reported);
+}
+
+void hand_on(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message)
+{
+    NaaccrItemCheckSummary *summary = check->summary;
+    const NaaccrItemCheckOptions &options = *check->options;
+
+    // Ids and values come from the file: the message keeps printable bytes only.
+    char line[256];
+    size_t n = 0;
+    for (const char *c = message; *c != '\0' && n + 1 < sizeof line; ++c, ++n)
+        line[n] = (*c >= 32 && *c <= 126) ? *c : '?';
+    line[n] = '\0';
+
+    NaaccrItemProblem problem;
+    memset(&problem, 0, sizeof problem);
+    problem.patient = check->level >= NAACCR_LEVEL_PATIENT ? summary->patients : 0;
+    problem.record = check->level >= NAACCR_LEVEL_TUMOR ? summary->tumors : 0;
+    problem.tumor = check->level >= NAACCR_LEVEL_TUMOR ? check->tumor_in_patient : 0;
+    problem.offset = place.offset;
+    problem.line = place.line;
+    problem.column = place.column;
+    problem.code = code;
+    problem.item_id = "";
+    problem.item_name = "";
+    problem.message = line;
+    if (item != nullptr) {
+        problem.item_id = item->id;
+        if (item->def != nullptr) {
+            problem.item_number = item->def->number;
+            problem.item_length = item->def->length;
+            problem.item_name = item->def->name;
+        }
+        problem.value = item->value;
+        problem.value_length = static_cast<uint32_t>(item->value_length);
+    }
+    summary->records.reported += 1;
+    if (options.on_item_problem(options.context, &problem) != 0) {
+        check->stopped = 1;
+        XML_StopParser(check->parser, XML_FALSE);
+    }
+}
+
+} // namespace
+
+void report_xml(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message)
+{
+    if (count_problem(check, code))
+        hand_on(check, code, place, item, message);
+}
+
+void report_xmlf(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *format, ...)
+{
+    // Problems only counted are not worded.
+    if (!count_problem(check, code))
+        return;
+    char message[256];
+    va_list arguments;
+    va_start(arguments, format);
+    vsnprintf(message, sizeof message, format, arguments);
+    va_end(arguments);
+    hand_on(check, code, place, item, message);
+}
