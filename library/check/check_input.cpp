@@ -4,6 +4,7 @@
 // check and anything else to the record checker.
 #include <string.h>
 
+#include "base/base.h"
 #include "check/check.h"
 #include "flat_check/flat_check.h"
 #include "platform/platform.h"

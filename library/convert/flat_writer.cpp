@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "convert/convert.h"
 
 namespace
@@ -25,7 +26,7 @@ const char *obstacle(const NaaccrItemValue &value, uint8_t type_bit)
     if (value.length > static_cast<uint32_t>(item.length))
         return nullptr; // told with its length
     for (uint32_t i = 0; i < value.length; ++i)
-        if (static_cast<unsigned char>(value.value[i]) < 32 || static_cast<unsigned char>(value.value[i]) > 126)
+        if (!is_printable(static_cast<unsigned char>(value.value[i])))
             return "holds a character a flat record cannot (only ASCII 32 to 126)";
     return nullptr;
 }

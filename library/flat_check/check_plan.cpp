@@ -10,6 +10,7 @@
 // record, wherever it stands, so costs one reported record.
 #include <string.h>
 
+#include "base/base.h"
 #include "flat/flat.h"
 #include "flat_check/record_run.h"
 
@@ -18,15 +19,6 @@ namespace
 
 // The last record that may stand in for the first.
 const int last_candidate = 17;
-
-size_t byte_order_mark(const unsigned char *head, size_t n)
-{
-    if (n >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF)
-        return 3;
-    if (n >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF)))
-        return 2;
-    return 0;
-}
 
 bool is_line_end(unsigned char c) { return c == '\r' || c == '\n'; }
 
@@ -153,7 +145,7 @@ void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckP
 {
     memset(plan, 0, sizeof *plan);
     plan->checksums = checksums;
-    plan->bom_length = static_cast<int>(byte_order_mark(head, n));
+    plan->bom_length = static_cast<int>(byte_order_mark_length(head, n));
     plan->data_start = plan->bom_length;
     const unsigned char *data = head + plan->bom_length;
     const size_t m = n - static_cast<size_t>(plan->bom_length);

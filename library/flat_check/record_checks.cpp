@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "platform/platform.h"
 #include "flat/flat.h"
 #include "flat_check/record_run.h"
@@ -16,19 +17,7 @@ namespace
 // A byte as a message shows it: itself when printable, else its value.
 const char *shown(unsigned char c, char *text, size_t capacity)
 {
-    snprintf(text, capacity, c >= 32 && c <= 126 ? "%c" : "ASCII %d", c);
-    return text;
-}
-
-// A run of bytes as a quoted, printable text.
-const char *quoted(const unsigned char *bytes, size_t n, char *text, size_t capacity)
-{
-    size_t used = 0;
-    text[used++] = '"';
-    for (size_t i = 0; i < n && used + 8 < capacity; ++i)
-        used += static_cast<size_t>(
-            snprintf(text + used, capacity - used, bytes[i] >= 32 && bytes[i] <= 126 ? "%c" : "<%d>", bytes[i]));
-    snprintf(text + used, capacity - used, "\"");
+    snprintf(text, capacity, is_printable(c) ? "%c" : "ASCII %d", c);
     return text;
 }
 
@@ -39,14 +28,6 @@ const char *terminator_text(const unsigned char *bytes, int n)
     if (n == 2)
         return bytes[0] == '\r' ? "<cr><lf>" : "<lf><cr>";
     return bytes[0] == '\r' ? "<cr>" : "<lf>";
-}
-
-bool all_blank(const unsigned char *field, size_t n)
-{
-    for (size_t i = 0; i < n; ++i)
-        if (field[i] != ' ')
-            return false;
-    return true;
 }
 
 } // namespace
@@ -161,8 +142,8 @@ void check_head(const CheckPlan &plan, const unsigned char *bytes, uint64_t leng
         char have[40], want[40];
         add_problem(found, number, offset, column, NAACCR_CHECK_VERSION,
                     "Version code %s differs from the reference record's %s.",
-                    quoted(bytes + column - 1, width, have, sizeof have),
-                    quoted(plan.version, width, want, sizeof want));
+                    quoted_bytes(bytes + column - 1, width, have, sizeof have),
+                    quoted_bytes(plan.version, width, want, sizeof want));
     }
 }
 
@@ -224,8 +205,8 @@ bool check_checksum(const Scan &scan, const RecordEnd &end, uint32_t column, uin
     }
     char a[40];
     add_problem(found, number, offset, column, NAACCR_CHECK_CHECKSUM_MISMATCH,
-                "The checksum field holds %s; the record's checksum is \"00%08X\".", quoted(field, width, a, sizeof a),
-                value);
+                "The checksum field holds %s; the record's checksum is \"00%08X\".",
+                quoted_bytes(field, width, a, sizeof a), value);
     return false;
 }
 

@@ -14,8 +14,9 @@
 #include <vector>
 
 #include "cvnaaccr.h"
-#include "fuzz_helpers.h"
+#include "base/base.h"
 #include "flat/flat.h"
+#include "fuzz_helpers.h"
 #include "xml/xml.h"
 
 namespace

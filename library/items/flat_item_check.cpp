@@ -10,6 +10,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "items/items.h"
 #include "flat/flat.h"
 
@@ -143,32 +144,12 @@ const TypePlan *find_type_plan(const NaaccrDictionary &dictionary, char type)
     return nullptr;
 }
 
-bool is_blank(const unsigned char *bytes, size_t n)
-{
-    const uint64_t blanks = 0x2020202020202020u;
-    size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        uint64_t word;
-        memcpy(&word, bytes + i, sizeof word);
-        if (word != blanks)
-            return false;
-    }
-    for (; i < n; ++i)
-        if (bytes[i] != ' ')
-            return false;
-    return true;
-}
-
 // YYYYMMDD, a real day of 1800 to 2099: the common case, settled without the full rules.
 bool is_full_date(const unsigned char *v)
 {
-    static const uint8_t days[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const int year = (v[0] - '0') * 1000 + (v[1] - '0') * 100 + (v[2] - '0') * 10 + (v[3] - '0');
     const int month = (v[4] - '0') * 10 + (v[5] - '0'), day = (v[6] - '0') * 10 + (v[7] - '0');
-    if (year < 1800 || year > 2099 || month < 1 || month > 12 || day < 1 || day > days[month])
-        return false;
-    // 29 February of a year that is not a leap year goes to the full rules.
-    return !(month == 2 && day == 29 && (year % 4 != 0 || year % 100 == 0));
+    return year >= 1800 && year <= 2099 && month >= 1 && month <= 12 && day >= 1 && day <= days_in_month(year, month);
 }
 
 int32_t deliver_problem(const NaaccrItemDef &item, const unsigned char *value, const ItemFault &fault, uint64_t number,
@@ -227,7 +208,7 @@ int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const 
     uint64_t given = 0;
     int32_t stopped = 0;
     for (const PlannedRun *run = plan->runs; run < plan->runs + plan->run_count && stopped == 0; ++run) {
-        if (static_cast<size_t>(run->offset) + run->length <= length && is_blank(record + run->offset, run->length))
+        if (static_cast<size_t>(run->offset) + run->length <= length && all_blank(record + run->offset, run->length))
             continue;
         const PlannedItem *planned = plan->items + run->first, *end = planned + run->count;
         for (; planned < end; ++planned) {

@@ -3,6 +3,7 @@
 // faults) in the years 1800 to 2099.
 #include <string.h>
 
+#include "base/base.h"
 #include "items/items.h"
 
 namespace
@@ -19,13 +20,6 @@ int number_at(const unsigned char *p, size_t digits)
     for (size_t i = 0; i < digits; ++i)
         n = n * 10 + (p[i] - '0');
     return n;
-}
-
-int days_in_month(int year, int month)
-{
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
 }
 
 // The calendar date whose parts stand at `year_at`, and at `month_at` and

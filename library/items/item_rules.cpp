@@ -4,6 +4,7 @@
 #include <stdarg.h>
 #include <stdio.h>
 
+#include "base/base.h"
 #include "items/items.h"
 
 namespace
@@ -16,15 +17,13 @@ struct Span {
 
 bool is_digit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool is_capital(unsigned char c) { return c >= 'A' && c <= 'Z'; }
-// XML text may also be padded with the other kinds of white space.
-bool is_xml_blank(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // A byte as the reason shows it: 'X', or its value when it is not printable.
 void describe_byte(unsigned char c, char *text, size_t size)
 {
     if (c == ' ')
         snprintf(text, size, "a blank");
-    else if (c > 32 && c < 127)
+    else if (is_printable(c))
         snprintf(text, size, "'%c'", c);
     else
         snprintf(text, size, "byte %u", static_cast<unsigned>(c));
@@ -35,9 +34,7 @@ int32_t check_xml_text(const NaaccrItemDef &item, const unsigned char *value, si
 {
     // XML text is UTF-8, and an item's length counts characters, not bytes.
     if (n > static_cast<size_t>(item.length) && item.unlimited == 0) {
-        size_t characters = 0;
-        for (size_t k = 0; k < n; ++k)
-            characters += (value[k] & 0xC0) != 0x80;
+        const size_t characters = utf8_characters(value, n);
         if (characters > static_cast<size_t>(item.length))
             return set_item_fault(fault, NAACCR_CHECK_ITEM_TOO_LONG, static_cast<size_t>(item.length),
                                   "%u characters, longer than the item's %d", static_cast<unsigned>(characters),
@@ -45,14 +42,15 @@ int32_t check_xml_text(const NaaccrItemDef &item, const unsigned char *value, si
     }
     if (item.trim_none != 0)
         return 0;
+    // XML text may also be padded with the other kinds of white space.
     size_t blanks = 0;
-    while (blanks < n && is_xml_blank(value[blanks]))
+    while (blanks < n && is_xml_white(value[blanks]))
         ++blanks;
     if (blanks == n)
         return set_item_fault(fault, NAACCR_CHECK_ITEM_BLANKS, 0, "only blanks: leave the item out instead");
     if (blanks > 0)
         return set_item_fault(fault, NAACCR_CHECK_ITEM_BLANKS, 0, "starts with a blank");
-    if (is_xml_blank(value[n - 1]))
+    if (is_xml_white(value[n - 1]))
         return set_item_fault(fault, NAACCR_CHECK_ITEM_BLANKS, n - 1, "ends with a blank");
     return 0;
 }
@@ -160,10 +158,7 @@ int32_t check_item_value(const NaaccrItemDef &item, const unsigned char *value, 
         if (item.trim_none == 0 && check_padding(item, value, n, &core, fault) != 0)
             return fault->code;
     } else {
-        size_t blanks = 0;
-        while (blanks < n && value[blanks] == ' ')
-            ++blanks;
-        if (blanks == n || check_padding(item, value, n, &core, fault) != 0)
+        if (all_blank(value, n) || check_padding(item, value, n, &core, fault) != 0)
             return fault->code;
     }
     switch (item.data_type) {

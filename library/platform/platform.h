@@ -100,8 +100,11 @@ uint32_t crc32_update_vpclmul(uint32_t state, const unsigned char *bytes, size_t
 // the end of a record, or a byte that has no place in one.  The x86 form
 // picks SSE2 or AVX2 at run time.
 
-// Offset of the first byte in [from, end) outside 32 to 126, or `end` when
-// there is none.  Reads no byte outside [from, end).
+// A byte a flat record may hold, and a message shows as itself: 32 to 126.
+inline bool is_printable(unsigned char c) { return c >= 32 && c <= 126; }
+
+// Offset of the first byte in [from, end) that is not printable, or `end`
+// when there is none.  Reads no byte outside [from, end).
 size_t skip_printable(const unsigned char *bytes, size_t from, size_t end);
 
 // The byte-at-a-time form: for a record in memory whose size is not known,

@@ -5,7 +5,7 @@
 size_t skip_printable_bytewise(const unsigned char *bytes, size_t from, size_t end)
 {
     size_t i = from;
-    while (i < end && bytes[i] >= 32 && bytes[i] <= 126)
+    while (i < end && is_printable(bytes[i]))
         ++i;
     return i;
 }

@@ -6,9 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/base.h"
 #include "xml/xml.h"
-#include "xml_check_helpers.h"
 #include "xml/xml_state.h"
+#include "xml_check_helpers.h"
 
 namespace
 {

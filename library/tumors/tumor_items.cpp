@@ -3,6 +3,7 @@
 // is cut), made once, and the walk over a record by it.
 #include <string.h>
 
+#include "base/base.h"
 #include "tumors/tumors.h"
 
 struct FlatEntry {
@@ -42,23 +43,6 @@ uint8_t cut_of(const NaaccrItemDef &item)
     if (item.trim_none != 0 || item.padding == NAACCR_PAD_LEFT_ZERO || item.padding == NAACCR_PAD_RIGHT_ZERO)
         return CUT_NONE;
     return item.padding == NAACCR_PAD_LEFT_BLANK ? CUT_LEADING : CUT_TRAILING;
-}
-
-// Length of value[0, n) without its trailing blanks.  Most fields of a
-// record are blank, and some are 1000 characters long: eight at a time.
-size_t without_trailing_blanks(const char *value, size_t n)
-{
-    const uint64_t blanks = 0x2020202020202020ull;
-    while (n >= 8) {
-        uint64_t word;
-        memcpy(&word, value + n - 8, 8);
-        if (word != blanks)
-            break;
-        n -= 8;
-    }
-    while (n > 0 && value[n - 1] == ' ')
-        --n;
-    return n;
 }
 
 void make_plan(const NaaccrDictionary &dictionary, char type, FlatPlan *plan)
@@ -136,7 +120,7 @@ void take_flat_record(const FlatPlan &plan, const unsigned char *record, size_t 
         if (static_cast<size_t>(entry.offset) + entry.length > length)
             continue; // beyond a record cut short
         const char *value = reinterpret_cast<const char *>(record) + entry.offset;
-        size_t begin = 0, end = without_trailing_blanks(value, entry.length);
+        size_t begin = 0, end = without_trailing_blanks(reinterpret_cast<const unsigned char *>(value), entry.length);
         if (end == 0)
             continue; // blank: not given
         if (entry.cut == CUT_NONE)

@@ -7,6 +7,7 @@
 
 #include <new>
 
+#include "base/base.h"
 #include "platform/platform.h"
 #include "tumors/tumors.h"
 #include "xml/xml.h"

@@ -9,6 +9,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "tumors/tumors.h"
 #include "xml/xml.h"
 
@@ -46,20 +47,12 @@ void clear_level(XmlReading &r, int level)
     }
 }
 
-size_t characters(const unsigned char *utf8, size_t n)
-{
-    size_t count = 0;
-    for (size_t i = 0; i < n; ++i)
-        count += (utf8[i] & 0xC0) != 0x80 ? 1 : 0;
-    return count;
-}
-
 int32_t on_item(void *context, int level, const NaaccrItemDef *def, const unsigned char *value, size_t n, bool cut)
 {
     XmlReading &r = *static_cast<XmlReading *>(context);
     if (cut && def->unlimited == 0)
         return 0; // a value longer than its item: the check's problem
-    if (def->unlimited != 0 && (cut || characters(value, n) > text_limit)) {
+    if (def->unlimited != 0 && (cut || utf8_characters(value, n) > text_limit)) {
         return report_problem(r.report, NAACCR_CHECK_ITEM_TOO_LONG, r.tumors + 1, r.tumor_offset, 0,
                               "%s (item %d): unlimited text longer than the %u characters held.", def->name,
                               def->number, static_cast<unsigned>(text_limit));

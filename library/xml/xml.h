@@ -8,10 +8,6 @@
 
 #include "cvnaaccr.h"
 
-// True when the first byte after a byte-order mark (UTF-8, UTF-16 either way)
-// and white space in `head` (`n` bytes) is '<': no flat record starts so.
-bool looks_like_xml(const unsigned char *head, size_t n);
-
 // Checks the NAACCR XML file whose first `head_length` bytes are `head` (may
 // be null when 0) and whose further bytes `read` gives from `stream` (null:
 // there are none); `total` is the file's size, or -1 when unknown, and is only

@@ -3,43 +3,13 @@
 // (elements of other namespaces, passed over whole), then its children.
 #include <string.h>
 
+#include "base/base.h"
 #include "xml/xml_state.h"
 
 namespace
 {
 
 const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
-
-// 1 for every byte but the white space of XML.
-struct TextBytes {
-    unsigned char is_text[256];
-    constexpr TextBytes() : is_text()
-    {
-        for (int c = 0; c < 256; ++c)
-            is_text[c] = c != ' ' && c != '\t' && c != '\r' && c != '\n';
-    }
-};
-constexpr TextBytes text_bytes;
-const unsigned char *const text_byte = text_bytes.is_text;
-
-// True for white space only: what a file's layout puts between tags.  The
-// usual indent, 8 to 16 blanks, is told from two words, without a loop whose
-// length changes from call to call.
-bool only_blanks(const unsigned char *text, size_t n)
-{
-    const uint64_t blanks = 0x2020202020202020u;
-    if (n >= 8 && n <= 16) {
-        uint64_t head, tail;
-        memcpy(&head, text, 8);
-        memcpy(&tail, text + n - 8, 8);
-        if ((head == blanks) & (tail == blanks))
-            return true;
-    }
-    unsigned other = 0;
-    for (size_t i = 0; i < n; ++i)
-        other |= text_byte[text[i]];
-    return other == 0;
-}
 
 // An expat name split at the separator: namespace (may be empty) and local name.
 struct SplitName {
@@ -238,7 +208,7 @@ void XMLCALL xml_text(void *user, const XML_Char *text, int length)
     const int level = check->level;
     if (check->text_reported[level])
         return;
-    if (!only_blanks(reinterpret_cast<const unsigned char *>(text), static_cast<size_t>(length))) {
+    if (!only_xml_white(reinterpret_cast<const unsigned char *>(text), static_cast<size_t>(length))) {
         check->text_reported[level] = true;
         check->text_pending = true;
     }

@@ -1,8 +1,7 @@
-// xml_encoding.cpp -- what makes a file NAACCR XML rather than flat records,
-// and the one encoding expat does not know that registries use: windows-1252.
+// xml_encoding.cpp -- the one encoding expat does not know that registries
+// use: windows-1252.
 #include <string.h>
 
-#include "xml/xml.h"
 #include "xml/xml_state.h"
 
 namespace
@@ -24,34 +23,7 @@ bool same_name(const char *a, const char *b)
     return *a == *b;
 }
 
-bool is_white(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 } // namespace
-
-bool looks_like_xml(const unsigned char *head, size_t n)
-{
-    size_t at = 0, step = 1;
-    int low = 0; // which byte of a UTF-16 unit holds the character
-    if (n >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF) {
-        at = 3;
-    } else if (n >= 2 && head[0] == 0xFF && head[1] == 0xFE) {
-        at = 2, step = 2;
-    } else if (n >= 2 && head[0] == 0xFE && head[1] == 0xFF) {
-        at = 2, step = 2, low = 1;
-    } else if (n >= 2 && (head[0] == 0) != (head[1] == 0)) {
-        step = 2, low = head[0] == 0 ? 1 : 0; // UTF-16 without its mark
-    }
-    for (; at + step <= n; at += step) {
-        const unsigned char c = head[at + low];
-        if (step == 2 && head[at + 1 - low] != 0)
-            return false;
-        if (c == '<')
-            return true;
-        if (!is_white(c))
-            return false;
-    }
-    return false;
-}
 
 int XMLCALL xml_unknown_encoding(void *data, const XML_Char *name, XML_Encoding *info)
 {

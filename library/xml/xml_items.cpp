@@ -7,6 +7,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "xml/xml_state.h"
 
 namespace
@@ -16,14 +17,6 @@ namespace
 const size_t value_capacity = 64u << 10;
 
 const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
-
-bool is_blank_value(const unsigned char *value, size_t n)
-{
-    for (size_t i = 0; i < n; ++i)
-        if (value[i] != ' ')
-            return false;
-    return true;
-}
 
 // Marks the item seen in the open element; false when it was seen before.
 bool first_in_element(XmlCheck *check, const NaaccrItemDef *def)
@@ -159,16 +152,6 @@ void report_item_faults(XmlCheck *check, const XmlItemRef &ref)
         report_xmlf(check, NAACCR_CHECK_ITEM_REPEATED, item.place, &ref, "%s stands twice in this %s", item.id, level);
 }
 
-// Bytes of the first `characters` characters of a UTF-8 value of `n` bytes.
-size_t characters_prefix(const unsigned char *value, size_t n, size_t characters)
-{
-    size_t starts = 0;
-    for (size_t i = 0; i < n; ++i)
-        if ((value[i] & 0xC0) != 0x80 && starts++ == characters)
-            return i;
-    return n;
-}
-
 // A value for a message: its first bytes, NUL-terminated, "..." when cut.
 void quoted_value(char *out, size_t size, const unsigned char *value, size_t n)
 {
@@ -176,8 +159,6 @@ void quoted_value(char *out, size_t size, const unsigned char *value, size_t n)
     const size_t k = n < shown ? n : shown;
     snprintf(out, size, "%.*s%s", static_cast<int>(k), reinterpret_cast<const char *>(value), n > shown ? "..." : "");
 }
-
-bool is_xml_blank(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // A recordType or naaccrRecordVersion Item that says otherwise than the root.
 // Blanks at either end are the value's own fault (NAACCR_CHECK_ITEM_BLANKS).
@@ -189,11 +170,11 @@ void compare_with_root(XmlCheck *check, const XmlItemRef &ref)
         return;
     const unsigned char *v = item.value;
     size_t n = item.length;
-    while (n > 0 && is_xml_blank(v[0])) {
+    while (n > 0 && is_xml_white(v[0])) {
         ++v;
         --n;
     }
-    while (n > 0 && is_xml_blank(v[n - 1]))
+    while (n > 0 && is_xml_white(v[n - 1]))
         --n;
     const NaaccrCheckSummary &root = check->summary->records;
     char shown[48];
@@ -223,7 +204,7 @@ void compare_levels(XmlCheck *check, const XmlItemRef &ref)
         return; // a repeated item's further values are no one's but their problem's
     const int level = check->level;
     const size_t most = static_cast<size_t>(item.def->length);
-    const size_t n = item.kept_characters <= most ? item.length : characters_prefix(item.value, item.length, most);
+    const size_t n = item.kept_characters <= most ? item.length : utf8_prefix(item.value, item.length, most);
     for (int outer = level - 1; outer >= NAACCR_LEVEL_ROOT; --outer) {
         const HeldValues &held = check->held[outer];
         const uint32_t m = held.length[index];
@@ -348,7 +329,7 @@ void add_item_text(XmlCheck *check, const char *text, size_t n)
         for (size_t i = 0; i < n; ++i) {
             const unsigned char c = static_cast<unsigned char>(text[i]);
             to[i] = c;
-            starts += (c & 0xC0) != 0x80;
+            starts += starts_utf8_character(c);
         }
         if (item.kept_characters + starts <= item.limit) {
             item.length += n;
@@ -359,7 +340,7 @@ void add_item_text(XmlCheck *check, const char *text, size_t n)
     }
     for (size_t i = 0; i < n; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        const bool starts_character = (c & 0xC0) != 0x80;
+        const bool starts_character = starts_utf8_character(c);
         item.characters += starts_character ? 1 : 0;
         if (item.cut)
             continue;
@@ -381,7 +362,7 @@ void end_item(XmlCheck *check)
     const NaaccrItemDef *def = item.def;
     XmlItemRef ref = {def, item.id, reinterpret_cast<const char *>(item.value), item.length};
     report_item_faults(check, ref);
-    if (def == nullptr || is_blank_value(item.value, item.length))
+    if (def == nullptr || all_blank(item.value, item.length))
         return;
     check->summary->items += 1;
     // A repeated item's further values are its problem's: a reader keeps the first.

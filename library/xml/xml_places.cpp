@@ -8,6 +8,7 @@
 #include <string.h>
 #include <strings.h>
 
+#include "base/base.h"
 #include "xml/xml_state.h"
 
 namespace
@@ -55,7 +56,7 @@ bool count_back(XmlCheck *check, int64_t to, XmlPlace *place)
     for (; p < end; ++p) {
         if (*p == '\n' || *p == '\r')
             return false;
-        characters += !utf8 || (*p & 0xC0) != 0x80;
+        characters += !utf8 || starts_utf8_character(*p);
     }
     *place = {now.line, static_cast<int32_t>(now.column - characters), to};
     return true;
@@ -79,7 +80,7 @@ bool count_place(XmlCheck *check, int64_t to, XmlPlace *place)
             column = 1;
             if (c == '\r' && p + 1 < end && p[1] == '\n')
                 ++p;
-        } else if (!utf8 || (c & 0xC0) != 0x80) {
+        } else if (!utf8 || starts_utf8_character(c)) {
             ++column; // a UTF-8 character counts at its first byte
         }
     }
@@ -94,10 +95,9 @@ bool count_place(XmlCheck *check, int64_t to, XmlPlace *place)
 void note_encoding(XmlCheck *check, const char *encoding)
 {
     const unsigned char *b = check->first_bytes;
-    const bool utf16 = (b[0] == 0xFE && b[1] == 0xFF) || (b[0] == 0xFF && b[1] == 0xFE) || (b[0] == 0 && b[1] == '<') ||
-                       (b[0] == '<' && b[1] == 0);
-    const bool byte_order_mark = b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF;
-    check->counting = utf16 ? 0 : counting_of(encoding, byte_order_mark);
+    const size_t n = sizeof check->first_bytes;
+    const bool utf16 = utf16_order(b, n) != NOT_UTF16;
+    check->counting = utf16 ? 0 : counting_of(encoding, byte_order_mark_length(b, n) != 0);
     check->encoding_noted = true;
 }
 

@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "xml/xml_state.h"
 
 const char naaccr_namespace[sizeof NAACCR_XML_NAMESPACE] = NAACCR_XML_NAMESPACE;
@@ -49,10 +50,7 @@ void hand_on(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItem
 
     // Ids and values come from the file: the message keeps printable bytes only.
     char line[256];
-    size_t n = 0;
-    for (const char *c = message; *c != '\0' && n + 1 < sizeof line; ++c, ++n)
-        line[n] = (*c >= 32 && *c <= 126) ? *c : '?';
-    line[n] = '\0';
+    printable_copy(reinterpret_cast<const unsigned char *>(message), strlen(message), line, sizeof line);
 
     NaaccrItemProblem problem;
     memset(&problem, 0, sizeof problem);

@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "xml/xml_state.h"
 
 namespace
@@ -28,8 +29,6 @@ int number(const char *text, size_t n)
     return value;
 }
 
-bool leap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 // "YYYY-MM-DD" (more year digits allowed, not a leading zero then) at text, of n bytes; *used its length.
 bool date_part(const char *text, size_t n, size_t *used)
 {
@@ -39,10 +38,9 @@ bool date_part(const char *text, size_t n, size_t *used)
     if (y < 4 || (y > 4 && text[0] == '0') || y + 6 > n || text[y] != '-' || text[y + 3] != '-' ||
         !digits(text + y + 1, 2) || !digits(text + y + 4, 2))
         return false;
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const int year = y == 4 ? number(text, 4) : 1; // beyond 9999: leap years do not matter here
     const int month = number(text + y + 1, 2), day = number(text + y + 4, 2);
-    if (year == 0 || month < 1 || month > 12 || day < 1 || day > days[month - 1] + (month == 2 && leap(year)))
+    if (year == 0 || month < 1 || month > 12 || day < 1 || day > days_in_month(year, month))
         return false;
     *used = y + 6;
     return true;
