@@ -75,6 +75,14 @@ const char *quoted_bytes(const unsigned char *bytes, size_t n, char *text, size_
 // NUL-terminated, cut to fit `size`.
 void printable_copy(const unsigned char *bytes, size_t n, char *text, size_t size);
 
+// ---- kinds of problem ----
+
+// True for a kind of NAACCR_HARMLESS_KINDS: a problem that loses nothing.
+inline bool is_harmless_kind(int32_t kind)
+{
+    return kind >= 0 && kind < 32 && ((NAACCR_HARMLESS_KINDS >> kind) & 1u) != 0;
+}
+
 // ---- the calendar ----
 
 inline bool is_leap_year(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }

@@ -7,14 +7,17 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "convert/convert.h"
+#include "flat/flat.h"
 #include "tumors/tumors.h"
 
 namespace
 {
 
 const size_t output_buffer_size = 1u << 20;
-const size_t longest_record = 24200 + 2;
+// A flat record and its terminator, CR LF at most.
+const size_t longest_record = longest_flat_record + 2;
 
 struct Conversion {
     WriterContext writer;
@@ -60,6 +63,8 @@ enum ProblemEffect {
 
 ProblemEffect effect_of(const NaaccrItemProblem &problem, int32_t target)
 {
+    if (is_harmless_kind(problem.code))
+        return EFFECT_NONE;
     switch (problem.code) {
     case NAACCR_CHECK_XML_ROOT:
         // What the conversion needs of the root is settled at the first
@@ -79,10 +84,6 @@ ProblemEffect effect_of(const NaaccrItemProblem &problem, int32_t target)
                        (problem.item_number == record_type_item || problem.item_number == record_version_item)
                    ? EFFECT_REFUSE
                    : EFFECT_LOSSY;
-    case NAACCR_CHECK_TERMINATOR_OMITTED:
-    case NAACCR_CHECK_STRAY_CTRL_Z:
-    case NAACCR_CHECK_BYTE_ORDER_MARK:
-        return EFFECT_NONE;
     case NAACCR_CHECK_ITEM_DATA_TYPE:
     case NAACCR_CHECK_ITEM_SHORT:
     case NAACCR_CHECK_ITEM_DATE:
@@ -140,9 +141,12 @@ int32_t start_target(Conversion &c, const NaaccrTumorView &view)
     c.dictionary = find_dictionary(view.version);
     if (c.dictionary == nullptr || item_record_type_bit(view.record_type) == 0) {
         c.writer.refused = true;
-        writer_problem(&c.writer, NAACCR_CHECK_NOT_WRITABLE, &view, nullptr,
-                       c.dictionary == nullptr ? "The file names no known NAACCR version: its items cannot be read."
-                                               : "The file names no record type (A, M, C or I).");
+        if (c.dictionary == nullptr)
+            writer_problem(&c.writer, NAACCR_CHECK_NOT_WRITABLE, &view, nullptr,
+                           "The file names no known NAACCR version: its items cannot be read.");
+        else
+            writer_problem(&c.writer, NAACCR_CHECK_NOT_WRITABLE, &view, nullptr, "The file names no record type (%s).",
+                           record_types_in_words());
         return 1;
     }
     if (c.options->target != NAACCR_FORMAT_CSV)

@@ -12,9 +12,6 @@
 namespace
 {
 
-const int32_t checksum_number = 2081;
-const uint32_t checksum_width = 10;
-
 // Why `value` cannot stand in a record of `type`, or null when it can.
 const char *obstacle(const NaaccrItemValue &value, uint8_t type_bit)
 {
@@ -95,15 +92,13 @@ int32_t write_flat_tumor(WriterContext *context, const NaaccrDictionary &diction
     // NAACCR XML may give the record type and version on its root only.
     if (context->record[0] == ' ')
         context->record[0] = view.record_type;
-    if (memcmp(context->record + 16, "   ", 3) == 0) {
-        char code[8];
-        snprintf(code, sizeof code, "%03d", static_cast<int>(view.version % 1000));
-        memcpy(context->record + 16, code, 3);
-    }
-    const NaaccrItemDef *checksum = find_item_by_number(dictionary, checksum_number);
+    char *code = context->record + version_code_column - 1;
+    if (all_blank(reinterpret_cast<const unsigned char *>(code), version_code_width))
+        code_of_version(view.version, code);
+    const NaaccrItemDef *checksum = find_item_by_number(dictionary, checksum_item);
     if (checksum != nullptr && checksum->start_column > 0)
         assign_check_field(context->record, static_cast<uint32_t>(length),
-                           static_cast<uint32_t>(checksum->start_column), checksum_width);
+                           static_cast<uint32_t>(checksum->start_column), static_cast<uint32_t>(checksum->length));
     put_bytes(&context->out, context->record, length);
     put_text(&context->out, context->lf ? "\n" : "\r\n");
     ++context->written;

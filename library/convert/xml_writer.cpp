@@ -61,7 +61,7 @@ void put_root(OutputBuffer *out, const NaaccrDictionary &dictionary, const Naacc
     put_text(out, type);
     put_text(out, "\" specificationVersion=\"");
     put_text(out, dictionary.format_version);
-    put_text(out, "\" xmlns=\"http://naaccr.org/naaccrxml\">\n");
+    put_text(out, "\" xmlns=\"" NAACCR_XML_NAMESPACE "\">\n");
     put_items(out, view, NAACCR_LEVEL_ROOT);
 }
 

@@ -12,9 +12,9 @@ namespace
 
 // The CRC CHECKSUM item of NAACCR 12 to 16 layouts occupies columns 1920 to
 // 1929 (column 1919 belongs to the ICD-O-2 conversion flag).  Earlier releases
-// of this library wrote the field at 1919; records written by them still verify.
-const uint32_t column_since_12 = 1920;
-const uint32_t earlier_column_since_12 = 1919;
+// of this library wrote the field one column to the left; records written by
+// them still verify.
+const uint32_t earlier_column_12_to_16 = checksum_column_12_to_16 - 1;
 
 bool is_record_end(unsigned char c) { return c == '\r' || c == '\n' || c == '\0'; }
 
@@ -98,12 +98,15 @@ int32_t compare_naaccr_checksum(const char *record, uint32_t length, uint32_t co
 {
     // A record that ends before the field's last column does not match.
     const int32_t result = compare_check_field(record, length, column, naaccr_checksum_width);
-    if (result == CV_FIELD_OK || column != column_since_12 || length < column + naaccr_checksum_width - 1)
+    if (result == CV_FIELD_OK || column != checksum_column_12_to_16 || length < column + naaccr_checksum_width - 1)
         return result;
-    return compare_check_field(record, length, earlier_column_since_12, naaccr_checksum_width);
+    return compare_check_field(record, length, earlier_column_12_to_16, naaccr_checksum_width);
 }
 
-uint32_t earlier_checksum_column(uint32_t column) { return column == column_since_12 ? earlier_column_since_12 : 0; }
+uint32_t earlier_checksum_column(uint32_t column)
+{
+    return column == checksum_column_12_to_16 ? earlier_column_12_to_16 : 0;
+}
 
 bool checksum_field_holds(const unsigned char *field, uint32_t checksum)
 {

@@ -30,11 +30,27 @@ struct NaaccrLayout {
 extern const NaaccrLayout naaccr_layouts[];
 extern const size_t naaccr_layout_count;
 
-// The checksum field is always 10 characters wide.
-const uint32_t naaccr_checksum_width = 10;
+// The three-character version code ("180") of the layouts from version 12 on
+// stands in columns 17 to 19 (in column 2 on for type U).
+const int version_code_column = 17;
+const int version_code_width = 3;
 
-// The longest record of any layout, without terminators.
-int32_t longest_naaccr_layout();
+// The checksum field (item 2081, CRC CHECKSUM) is always 10 characters wide;
+// in versions 12 to 16 it starts at this column.
+const uint32_t naaccr_checksum_width = 10;
+const uint32_t checksum_column_12_to_16 = 1920;
+
+// The longest record of any layout, without terminators: types A and M of
+// version 18 (layouts.cpp holds it against the table).
+const int32_t longest_flat_record = 24194;
+
+// The NAACCR version that a three-character version code names (140 for
+// "140"); 0 when the code is not three digits.
+int32_t version_of_code(const unsigned char *code);
+
+// The three-character version code of NAACCR `version` (140 ... 270) into
+// code[0..2], without a NUL.
+void code_of_version(int32_t version, char *code);
 
 // True when `code` (`width` characters, not NUL-terminated) is one of the row's codes.
 bool layout_has_code(const NaaccrLayout &layout, const char *code, int width);

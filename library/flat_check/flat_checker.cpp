@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "flat/flat.h"
 #include "flat_check/flat_check.h"
 #include "flat_check/record_run.h"
 #include "platform/platform.h"
@@ -126,8 +127,8 @@ int32_t check_flat_records(ByteSource *source, RunBuffer *buffer, size_t head, D
     make_check_plan(buffer->bytes, head, (options.flags & NAACCR_CHECK_CHECKSUMS) != 0, &plan, &summary.records);
     plan.items = (options.flags & NAACCR_CHECK_ITEMS) != 0;
     summary.format = NAACCR_FORMAT_FLAT;
-    if (plan.layout != nullptr && plan.layout->version_width == 3)
-        summary.version = (plan.version[0] - '0') * 100 + (plan.version[1] - '0') * 10 + (plan.version[2] - '0');
+    if (plan.layout != nullptr && plan.layout->version_width == version_code_width)
+        summary.version = version_of_code(plan.version);
     const size_t primed = source->file != nullptr ? 0 : head;
     return check_after_head(plan, source, buffer, primed, head, delivery);
 }

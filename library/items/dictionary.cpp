@@ -1,7 +1,18 @@
 // dictionary.cpp -- finding a version's dictionary and its items.
 #include "items/items.h"
 
+#include <stdio.h>
 #include <string.h>
+
+constexpr const char *level_names[level_count] = {NAACCR_LEVEL_NAMES};
+constexpr const char *data_type_names[data_type_count] = {NAACCR_DATA_TYPE_NAMES};
+constexpr const char *padding_names[padding_count] = {NAACCR_PADDING_NAMES};
+static_assert(level_names[level_count - 1] != nullptr && data_type_names[data_type_count - 1] != nullptr &&
+                  padding_names[padding_count - 1] != nullptr,
+              "a word for each number");
+static_assert(NAACCR_ITEM_IN_A == 1u << 0 && NAACCR_ITEM_IN_M == 1u << 1 && NAACCR_ITEM_IN_C == 1u << 2 &&
+                  NAACCR_ITEM_IN_I == 1u << 3 && NAACCR_RECORD_TYPES[0] == 'A' && NAACCR_RECORD_TYPES[3] == 'I',
+              "NAACCR_RECORD_TYPES in the order of the bits");
 
 const NaaccrDictionary *find_dictionary(int32_t version)
 {
@@ -69,18 +80,43 @@ const NaaccrItemDef *find_item_by_id(const NaaccrDictionary &dictionary, const c
     return nullptr;
 }
 
+int flat_dictionary_index(const NaaccrDictionary &dictionary)
+{
+    for (size_t d = 0; d < flat_dictionary_count && d < naaccr_dictionary_count; ++d)
+        if (&naaccr_dictionaries[d] == &dictionary)
+            return static_cast<int>(d);
+    return -1;
+}
+
 uint8_t item_record_type_bit(char type)
 {
-    switch (type) {
-    case 'A':
-        return NAACCR_ITEM_IN_A;
-    case 'M':
-        return NAACCR_ITEM_IN_M;
-    case 'C':
-        return NAACCR_ITEM_IN_C;
-    case 'I':
-        return NAACCR_ITEM_IN_I;
-    default:
-        return 0;
-    }
+    for (size_t t = 0; t < record_type_count; ++t)
+        if (NAACCR_RECORD_TYPES[t] == type)
+            return static_cast<uint8_t>(1u << t);
+    return 0;
+}
+
+const char *record_types_in_words()
+{
+    // Made once, on first use; C++ makes the first use thread-safe.
+    static char words[4 * record_type_count];
+    static const bool made = [] {
+        size_t used = 0;
+        for (size_t t = 0; t < record_type_count; ++t) {
+            const char *before = t == 0 ? "" : t + 1 < record_type_count ? ", " : " or ";
+            used += static_cast<size_t>(
+                snprintf(words + used, sizeof words - used, "%s%c", before, NAACCR_RECORD_TYPES[t]));
+        }
+        return true;
+    }();
+    (void)made;
+    return words;
+}
+
+int name_index(const char *const *names, size_t count, const char *word)
+{
+    for (size_t k = 0; k < count; ++k)
+        if (strcmp(word, names[k]) == 0)
+            return static_cast<int>(k);
+    return -1;
 }

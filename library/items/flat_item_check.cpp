@@ -39,8 +39,6 @@ struct PlannedItem {
 
 // The flat dictionaries have fewer items than this, grouped ones included.
 const size_t most_flat_items = 1024;
-const size_t most_flat_versions = 4; // 140, 150, 160, 180: the first dictionaries
-const char plan_types[4] = {'A', 'M', 'C', 'I'};
 
 // Planned items that follow each other without a gap, up to run_bytes: most
 // coded items of a record are blank, and a blank run is passed over at once.
@@ -59,7 +57,7 @@ struct TypePlan {
 
 struct RecordPlans {
     uint8_t byte_class[256];
-    TypePlan types[most_flat_versions][4];
+    TypePlan types[flat_dictionary_count][record_type_count];
 };
 
 // False for items the plan leaves out: text kept as it is or padded on the right.
@@ -106,11 +104,11 @@ void make_plans(RecordPlans *plans)
         plans->byte_class[c] = CLASS_DIGIT | CLASS_CODE;
     for (int c = 'A'; c <= 'Z'; ++c)
         plans->byte_class[c] = CLASS_CAPITAL | CLASS_CODE;
-    for (size_t d = 0; d < naaccr_dictionary_count && d < most_flat_versions; ++d) {
+    for (size_t d = 0; d < naaccr_dictionary_count && d < flat_dictionary_count; ++d) {
         const NaaccrDictionary &dictionary = naaccr_dictionaries[d];
-        for (size_t t = 0; t < 4; ++t) {
+        for (size_t t = 0; t < record_type_count; ++t) {
             TypePlan &plan = plans->types[d][t];
-            const uint8_t bit = item_record_type_bit(plan_types[t]);
+            const uint8_t bit = item_record_type_bit(NAACCR_RECORD_TYPES[t]);
             for (size_t i = 0; i < dictionary.count && plan.count < most_flat_items; ++i) {
                 const NaaccrItemDef &item = dictionary.items[i];
                 if (item.grouped == 0 && item.start_column > 0 && (item.record_types & bit) != 0 &&
@@ -134,13 +132,11 @@ const RecordPlans &record_plans()
 const TypePlan *find_type_plan(const NaaccrDictionary &dictionary, char type)
 {
     // Only the library's own dictionaries have plans; a copy has none.
-    for (size_t d = 0; d < naaccr_dictionary_count && d < most_flat_versions; ++d) {
-        if (&naaccr_dictionaries[d] != &dictionary)
-            continue;
-        for (size_t t = 0; t < 4; ++t)
-            if (plan_types[t] == type)
-                return &record_plans().types[d][t];
-    }
+    const int d = flat_dictionary_index(dictionary);
+    const uint8_t bit = item_record_type_bit(type);
+    for (size_t t = 0; d >= 0 && t < record_type_count; ++t)
+        if (bit == 1u << t)
+            return &record_plans().types[d][t];
     return nullptr;
 }
 
@@ -183,19 +179,13 @@ const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout, const unsi
     // Only the layouts of three-character codes have a dictionary, and one
     // row of the layout table serves versions 120 to 160: the record's own
     // code picks the version.
-    if (layout == nullptr || code == nullptr || layout->version_width != 3 ||
+    if (layout == nullptr || code == nullptr || layout->version_width != version_code_width ||
         item_record_type_bit(layout->record_type) == 0)
         return nullptr;
-    int32_t version = 0;
-    for (int i = 0; i < 3; ++i) {
-        if (code[i] < '0' || code[i] > '9')
-            return nullptr;
-        version = version * 10 + (code[i] - '0');
-    }
-    const NaaccrDictionary *dictionary = find_dictionary(version);
-    if (dictionary == nullptr || dictionary->count == 0 || dictionary->items[0].start_column == 0)
+    const NaaccrDictionary *dictionary = find_dictionary(version_of_code(code));
+    if (dictionary == nullptr || flat_dictionary_index(*dictionary) < 0)
         return nullptr;
-    return layout_has_code(*layout, reinterpret_cast<const char *>(code), 3) ? dictionary : nullptr;
+    return layout_has_code(*layout, reinterpret_cast<const char *>(code), version_code_width) ? dictionary : nullptr;
 }
 
 int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const unsigned char *record, size_t length,

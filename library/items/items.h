@@ -17,8 +17,9 @@
 // ---- dictionaries (dictionary.cpp, dictionary_tables.cpp) ----
 
 // One version's items: its base dictionary, then its default user dictionary.
-// For the versions with flat records (140 to 180) the items without grouped
-// ones tile columns 1 to the A layout's length exactly, in `items` order.
+// For the versions with flat records (140 to 180, whose items have start
+// columns) the items without grouped ones tile columns 1 to the A layout's
+// length exactly, in `items` order.
 struct NaaccrDictionary {
     int32_t version;            // 140, 150, ..., 270
     const char *uri;            // the base dictionary's dictionaryUri
@@ -30,13 +31,38 @@ struct NaaccrDictionary {
     const uint16_t *by_id;     // indices into items, sorted by id (strcmp)
 };
 
-// The naaccrNums of the items that say a record's type and version, which
-// NAACCR XML also gives on its root.
-const int32_t record_type_item = 10, record_version_item = 50;
+// The naaccrNums the library's code names: the items that say a record's
+// type and version (which NAACCR XML also gives on its root), the Patient ID
+// Number that tells a flat record's patient, and the checksum field.
+const int32_t record_type_item = 10, patient_id_item = 20, record_version_item = 50, checksum_item = 2081;
 
 // Every version's dictionary, in ascending version order.
 extern const NaaccrDictionary naaccr_dictionaries[];
 extern const size_t naaccr_dictionary_count;
+
+// The dictionaries of the versions with flat records come first: this many
+// (140, 150, 160 and 180).  The generated tables hold it against NAACCR's
+// dictionaries.
+const size_t flat_dictionary_count = 4;
+
+// The place of `dictionary` among the flat dictionaries (0 to
+// flat_dictionary_count - 1), or -1: a later version, or a copy of a table.
+int flat_dictionary_index(const NaaccrDictionary &dictionary);
+
+// The record types of NAACCR_RECORD_TYPES ("AMCI"), in the order of their
+// NAACCR_ITEM_IN_ bits.
+const size_t record_type_count = sizeof NAACCR_RECORD_TYPES - 1;
+
+// The words of the dictionaries for NAACCR_LEVEL_..., NAACCR_ITEM_... (data
+// types) and NAACCR_PAD_..., by number.
+const size_t level_count = NAACCR_LEVEL_TUMOR + 1, data_type_count = NAACCR_ITEM_DATETIME + 1,
+             padding_count = NAACCR_PAD_LEFT_ZERO + 1;
+extern const char *const level_names[level_count];
+extern const char *const data_type_names[data_type_count];
+extern const char *const padding_names[padding_count];
+
+// The number of `word` among `count` names (level_names, ...), or -1.
+int name_index(const char *const *names, size_t count, const char *word);
 
 // The dictionary of `version` (140, ..., 270), or null.
 const NaaccrDictionary *find_dictionary(int32_t version);
@@ -48,8 +74,11 @@ const NaaccrItemDef *find_item_by_number(const NaaccrDictionary &dictionary, int
 // The item with naaccrId `id` (`n` bytes, not NUL-terminated), or null.
 const NaaccrItemDef *find_item_by_id(const NaaccrDictionary &dictionary, const char *id, size_t n);
 
-// NAACCR_ITEM_IN_... bit of record type `type` ('A', 'M', 'C', 'I'); 0 for any other.
+// NAACCR_ITEM_IN_... bit of record type `type` (one of NAACCR_RECORD_TYPES); 0 for any other.
 uint8_t item_record_type_bit(char type);
+
+// The record types in words, for messages: "A, M, C or I".
+const char *record_types_in_words();
 
 // ---- the item rules (item_rules.cpp, item_dates.cpp) ----
 

@@ -7,16 +7,13 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "check/check.h"
+#include "flat/flat.h"
 #include "tumors/tumors.h"
 
 namespace
 {
-
-// Kinds that do not touch a record's bytes: anomalies after the last record.
-const uint32_t harmless_kinds =
-    (1u << NAACCR_CHECK_TERMINATOR_OMITTED) | (1u << NAACCR_CHECK_STRAY_CTRL_Z) | (1u << NAACCR_CHECK_BYTE_ORDER_MARK);
-const size_t longest_flat_record = 24200;
 
 struct FlatReading {
     ReadReport *report;
@@ -38,9 +35,9 @@ bool find_plan(FlatReading &r, const NaaccrRecordView &view)
         return true;
     if (r.no_plan)
         return false;
-    int32_t version = 0;
-    for (size_t i = 16; i < 19 && i < view.length; ++i)
-        version = version * 10 + (view.bytes[i] >= '0' && view.bytes[i] <= '9' ? view.bytes[i] - '0' : -10000);
+    const bool has_code = view.length >= static_cast<uint32_t>(version_code_column - 1 + version_code_width);
+    const char *code = has_code ? view.bytes + version_code_column - 1 : "   ";
+    const int32_t version = has_code ? version_of_code(reinterpret_cast<const unsigned char *>(code)) : 0;
     const NaaccrDictionary *dictionary = version > 0 ? find_dictionary(version) : nullptr;
     r.plan = dictionary != nullptr && view.length > 0 ? find_flat_plan(*dictionary, view.bytes[0]) : nullptr;
     if (r.plan == nullptr) {
@@ -48,7 +45,7 @@ bool find_plan(FlatReading &r, const NaaccrRecordView &view)
         report_problem(r.report, NAACCR_CHECK_NO_DICTIONARY, view.number, view.offset, 1,
                        "Records of type '%c' and version code '%.3s' have no data dictionary: they cannot be "
                        "read as items.",
-                       view.length > 0 ? view.bytes[0] : ' ', view.length >= 19 ? view.bytes + 16 : "   ");
+                       view.length > 0 ? view.bytes[0] : ' ', code);
         return false;
     }
     r.version = version;
@@ -80,9 +77,9 @@ void set_patient(FlatReading &r, const unsigned char *record, NaaccrTumorView &v
 int32_t CV_CALL on_flat_record(void *context, const NaaccrRecordView *record)
 {
     FlatReading &r = *static_cast<FlatReading *>(context);
-    if (record->number == 0 || (record->problems & ~harmless_kinds) != 0)
+    if (record->number == 0 || (record->problems & ~NAACCR_HARMLESS_KINDS) != 0)
         return 0; // its problems come through on_flat_problem
-    if (record->bytes == nullptr || record->length > longest_flat_record)
+    if (record->bytes == nullptr || record->length > static_cast<uint32_t>(longest_flat_record))
         return report_problem(r.report, NAACCR_CHECK_NOT_READABLE, record->number, record->offset, 0,
                               "The record is too long to be read as items.");
     if (!find_plan(r, *record))

@@ -30,12 +30,8 @@ enum Cut : uint8_t {
     CUT_NONE,     // zero-padded, or trim="none": kept as it stands
 };
 
-const size_t flat_versions = 4; // 140, 150, 160, 180: the first dictionaries
-const char plan_types[4] = {'A', 'M', 'C', 'I'};
-const int32_t patient_id_number = 20;
-
 struct FlatPlans {
-    FlatPlan plans[flat_versions][4];
+    FlatPlan plans[flat_dictionary_count][record_type_count];
 };
 
 uint8_t cut_of(const NaaccrItemDef &item)
@@ -59,7 +55,7 @@ void make_plan(const NaaccrDictionary &dictionary, char type, FlatPlan *plan)
         const size_t end = static_cast<size_t>(item.start_column - 1) + static_cast<size_t>(item.length);
         if (end > plan->record_length)
             plan->record_length = end;
-        if (item.number == patient_id_number)
+        if (item.number == patient_id_item)
             plan->patient_id = static_cast<int32_t>(plan->count);
         ++plan->count;
     }
@@ -70,9 +66,9 @@ const FlatPlans &flat_plans()
     // Made once, on first use; C++ makes the first use thread-safe.
     static FlatPlans *plans = [] {
         static FlatPlans made;
-        for (size_t d = 0; d < naaccr_dictionary_count && d < flat_versions; ++d)
-            for (size_t t = 0; t < 4; ++t)
-                make_plan(naaccr_dictionaries[d], plan_types[t], &made.plans[d][t]);
+        for (size_t d = 0; d < naaccr_dictionary_count && d < flat_dictionary_count; ++d)
+            for (size_t t = 0; t < record_type_count; ++t)
+                make_plan(naaccr_dictionaries[d], NAACCR_RECORD_TYPES[t], &made.plans[d][t]);
         return &made;
     }();
     return *plans;
@@ -101,11 +97,10 @@ bool add_tumor_item(TumorItems *tumor, const NaaccrItemDef *item, const char *va
 
 const FlatPlan *find_flat_plan(const NaaccrDictionary &dictionary, char type)
 {
-    const size_t d = static_cast<size_t>(&dictionary - naaccr_dictionaries);
-    if (&dictionary < naaccr_dictionaries || d >= naaccr_dictionary_count || d >= flat_versions)
-        return nullptr;
-    for (size_t t = 0; t < 4; ++t)
-        if (plan_types[t] == type)
+    const int d = flat_dictionary_index(dictionary);
+    const uint8_t bit = item_record_type_bit(type);
+    for (size_t t = 0; d >= 0 && t < record_type_count; ++t)
+        if (bit == 1u << t)
             return flat_plans().plans[d][t].count > 0 ? &flat_plans().plans[d][t] : nullptr;
     return nullptr;
 }

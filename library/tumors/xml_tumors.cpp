@@ -3,9 +3,9 @@
 // reader, which keeps the file's, the open Patient's and the open Tumor's
 // items and hands each Tumor over when it closes.  What a tumour-by-tumour
 // model cannot hold (a Patient without Tumors, an extension, unlimited text
-// over 4000 characters) is a problem of its own.  The record type and version
-// that a flat record carries in its columns NAACCR XML may give on its root
-// only: a tumour without them as Items gets them from there.
+// longer than hooked_text_characters) is a problem of its own.  The record
+// type and version that a flat record carries in its columns NAACCR XML may
+// give on its root only: a tumour without them as Items gets them from there.
 #include <stdlib.h>
 #include <string.h>
 
@@ -18,7 +18,6 @@ namespace
 
 // Bytes of values kept at each level: far more than any dictionary's items hold.
 const size_t level_capacity = 1u << 20;
-const size_t text_limit = 4000;
 // Bits of XmlReading.given: which of those two stand as Items at a level.
 const uint8_t given_type = 1, given_version = 2;
 
@@ -52,10 +51,10 @@ int32_t on_item(void *context, int level, const NaaccrItemDef *def, const unsign
     XmlReading &r = *static_cast<XmlReading *>(context);
     if (cut && def->unlimited == 0)
         return 0; // a value longer than its item: the check's problem
-    if (def->unlimited != 0 && (cut || utf8_characters(value, n) > text_limit)) {
+    if (def->unlimited != 0 && (cut || utf8_characters(value, n) > hooked_text_characters)) {
         return report_problem(r.report, NAACCR_CHECK_ITEM_TOO_LONG, r.tumors + 1, r.tumor_offset, 0,
                               "%s (item %d): unlimited text longer than the %u characters held.", def->name,
-                              def->number, static_cast<unsigned>(text_limit));
+                              def->number, static_cast<unsigned>(hooked_text_characters));
     }
     const int at = level < 0 ? 0 : level > 2 ? 2 : level;
     uint32_t &count = r.tumor->view.counts[at];
@@ -153,10 +152,9 @@ int32_t on_element(void *context, int level, bool opened, int64_t offset)
 int32_t on_extension(void *context, int level, int64_t offset)
 {
     XmlReading &r = *static_cast<XmlReading *>(context);
-    static const char *const names[] = {"NaaccrData", "Patient", "Tumor"};
     return report_problem(r.report, NAACCR_CHECK_NOT_WRITABLE, level == NAACCR_LEVEL_TUMOR ? r.tumors + 1 : 0, offset,
                           0, "An extension in %s is left out: items are all that is read.",
-                          names[level < 0 || level > 2 ? 0 : level]);
+                          level_names[level < 0 || level > 2 ? 0 : level]);
 }
 
 void on_user_items(void *context, const NaaccrItemDef *items, size_t count)

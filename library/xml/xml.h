@@ -32,8 +32,8 @@ int32_t check_naaccr_xml(NaaccrReadCallback read, void *stream, int64_t total, c
 struct XmlTumorHook {
     void *context;
     // A given (not blank) Item of a known item, at the element `level` it
-    // stands in, as kept: up to one character more than its length (4001
-    // characters for unlimited text); `cut` when more came.  The same item
+    // stands in, as kept: up to one character more than its length (for
+    // unlimited text, than hooked_text_characters); `cut` when more came.  The same item
     // again in one element is not handed over: it is a
     // NAACCR_CHECK_ITEM_REPEATED problem, and the first value stands.
     int32_t (*item)(void *context, int level, const NaaccrItemDef *def, const unsigned char *value, size_t n, bool cut);
@@ -51,6 +51,9 @@ struct XmlTumorHook {
 int32_t check_naaccr_xml_hooked(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
                                 size_t head_length, const NaaccrItemCheckOptions &options,
                                 NaaccrItemCheckSummary *summary, const XmlTumorHook *hook);
+
+// Characters of an unlimited text item a reader of tumours holds.
+const size_t hooked_text_characters = 4000;
 
 // Stops a check once this many bytes were fed without a completed tag,
 // attribute, comment or processing instruction.

@@ -9,8 +9,6 @@
 namespace
 {
 
-const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
-
 // An expat name split at the separator: namespace (may be empty) and local name.
 struct SplitName {
     const char *space;
@@ -30,14 +28,14 @@ bool in_naaccr_namespace(const XmlCheck *check, const SplitName &name)
 {
     if (check->no_namespace)
         return name.space_length == 0;
-    return name.space_length == sizeof naaccr_namespace - 1 &&
-           memcmp(name.space, naaccr_namespace, name.space_length) == 0;
+    return name.space_length == sizeof NAACCR_XML_NAMESPACE - 1 &&
+           memcmp(name.space, NAACCR_XML_NAMESPACE, name.space_length) == 0;
 }
 
 void start_root(XmlCheck *check, const SplitName &name, const XML_Char **attributes)
 {
     const XmlPlace place = current_place(check);
-    if (strcmp(name.local, "NaaccrData") != 0) {
+    if (strcmp(name.local, level_names[NAACCR_LEVEL_ROOT]) != 0) {
         report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, place, nullptr,
                     "the root element is %.64s, not NaaccrData: the file is not checked further", name.local);
         check->skip_depth = 1;
@@ -46,12 +44,13 @@ void start_root(XmlCheck *check, const SplitName &name, const XML_Char **attribu
     if (name.space_length == 0) {
         // Read as NAACCR XML all the same, so one problem says it all.
         report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr, "NaaccrData has no namespace; it should be %s",
-                    naaccr_namespace);
+                    NAACCR_XML_NAMESPACE);
         check->no_namespace = true;
     } else if (!in_naaccr_namespace(check, name)) {
         report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, place, nullptr,
                     "the root element NaaccrData is of namespace %.*s, not %s: the file is not checked further",
-                    static_cast<int>(name.space_length < 96 ? name.space_length : 96), name.space, naaccr_namespace);
+                    static_cast<int>(name.space_length < 96 ? name.space_length : 96), name.space,
+                    NAACCR_XML_NAMESPACE);
         check->skip_depth = 1;
         return;
     }
@@ -119,13 +118,12 @@ void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attrib
             open_item(check, attributes);
             return;
         }
-        if ((level == NAACCR_LEVEL_ROOT && strcmp(name.local, "Patient") == 0) ||
-            (level == NAACCR_LEVEL_PATIENT && strcmp(name.local, "Tumor") == 0)) {
+        // A Patient in the root, a Tumor in a Patient.
+        if (level < NAACCR_LEVEL_TUMOR && strcmp(name.local, level_names[level + 1]) == 0) {
             open_child(check, attributes);
             return;
         }
-        const bool known = strcmp(name.local, "Patient") == 0 || strcmp(name.local, "Tumor") == 0 ||
-                           strcmp(name.local, "NaaccrData") == 0;
+        const bool known = name_index(level_names, level_count, name.local) >= 0;
         report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
                     known ? "%.64s inside %s: it is passed over" : "unknown element %.64s in %s: it is passed over",
                     name.local, level_names[level]);

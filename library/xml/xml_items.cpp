@@ -16,8 +16,6 @@ namespace
 // Bytes kept of a value.
 const size_t value_capacity = 64u << 10;
 
-const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
-
 // Marks the item seen in the open element; false when it was seen before.
 bool first_in_element(XmlCheck *check, const NaaccrItemDef *def)
 {
@@ -40,8 +38,6 @@ bool first_in_element(XmlCheck *check, const NaaccrItemDef *def)
 const unsigned unknown_item = 1, wrong_number = 2, wrong_type = 4, wrong_level = 8, repeated_item = 16;
 // Characters of an unknown item's value kept for its problem.
 const size_t unknown_kept = 64;
-// Characters of unlimited text kept for a reader of tumours, and one more.
-const size_t hooked_text_limit = 4001;
 
 void copy_cut(char *to, size_t size, const char *from, size_t length)
 {
@@ -309,9 +305,11 @@ void start_item(XmlCheck *check, const XML_Char **attributes)
         place_item(check, true);
     // Characters of up to four bytes.
     item.limit = item.def != nullptr ? static_cast<size_t>(item.def->length) + 1 : unknown_kept;
-    // A reader of tumours keeps unlimited text up to 4000 characters.
-    if (check->hook != nullptr && item.def != nullptr && item.def->unlimited != 0 && item.limit < hooked_text_limit)
-        item.limit = hooked_text_limit;
+    // A reader of tumours keeps unlimited text up to hooked_text_characters,
+    // and one character more to tell a longer text.
+    if (check->hook != nullptr && item.def != nullptr && item.def->unlimited != 0 &&
+        item.limit < hooked_text_characters + 1)
+        item.limit = hooked_text_characters + 1;
     item.capacity = 4 * item.limit < value_capacity ? 4 * item.limit : value_capacity;
     check->in_item = true;
 }

@@ -7,8 +7,6 @@
 #include "base/base.h"
 #include "xml/xml_state.h"
 
-const char naaccr_namespace[sizeof NAACCR_XML_NAMESPACE] = NAACCR_XML_NAMESPACE;
-
 XmlPlace current_place(const XmlCheck *check)
 {
     XmlPlace place;

@@ -117,8 +117,9 @@ void check_dictionary(XmlCheck *check, const RootAttributes &root, const XmlPlac
     check->dictionary = find_dictionary_by_uri(root.base, strlen(root.base));
     if (check->dictionary == nullptr) {
         report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr,
-                    "baseDictionaryUri %.128s names no known dictionary (140 to 270): its items are not checked",
-                    root.base);
+                    "baseDictionaryUri %.128s names no known dictionary (%d to %d): its items are not checked",
+                    root.base, naaccr_dictionaries[0].version,
+                    naaccr_dictionaries[naaccr_dictionary_count - 1].version);
         return;
     }
     if (!load_user_dictionaries(check)) {
@@ -130,12 +131,8 @@ void check_dictionary(XmlCheck *check, const RootAttributes &root, const XmlPlac
         check->hook->user_items(check->hook->context, check->user.items, check->user.count);
     NaaccrItemCheckSummary *summary = check->summary;
     summary->version = check->dictionary->version;
-    const int version = check->dictionary->version; // 140 to 270: three digits
-    char *code = summary->records.version;
-    code[0] = static_cast<char>('0' + version / 100 % 10);
-    code[1] = static_cast<char>('0' + version / 10 % 10);
-    code[2] = static_cast<char>('0' + version % 10);
-    code[3] = '\0';
+    code_of_version(check->dictionary->version, summary->records.version);
+    summary->records.version[version_code_width] = '\0';
 }
 
 void check_record_type(XmlCheck *check, const RootAttributes &root, const XmlPlace &place)
@@ -151,7 +148,8 @@ void check_record_type(XmlCheck *check, const RootAttributes &root, const XmlPla
                    "NaaccrData has no recordType: items are not checked against a record type");
     else
         report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr,
-                    "recordType \"%.16s\" is not A, M, C or I: items are not checked against a record type", type);
+                    "recordType \"%.16s\" is not %s: items are not checked against a record type", type,
+                    record_types_in_words());
 }
 
 void check_format_version(XmlCheck *check, const RootAttributes &root, const XmlPlace &place)

@@ -17,8 +17,6 @@
 // expat joins an element's namespace and local name with this character; an
 // attribute value cannot hold it (a newline there becomes a blank).
 const char xml_name_separator = '\n';
-#define NAACCR_XML_NAMESPACE "http://naaccr.org/naaccrxml"
-extern const char naaccr_namespace[sizeof NAACCR_XML_NAMESPACE];
 // An Item of the NAACCR namespace as expat names it.
 #define NAACCR_XML_ITEM NAACCR_XML_NAMESPACE "\nItem"
 static_assert(NAACCR_XML_ITEM[sizeof NAACCR_XML_NAMESPACE - 1] == xml_name_separator, "expat's separator");

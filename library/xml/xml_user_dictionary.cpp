@@ -40,22 +40,16 @@ const char *attribute(const XML_Char **attributes, const char *name)
     return nullptr;
 }
 
-int value_index(const char *value, const char *const *names, int count, int otherwise)
+// The number of an attribute's word among `names`, `otherwise` when it is
+// not given, -1 when it is none of them.
+int value_index(const char *value, const char *const *names, size_t count, int otherwise)
 {
-    if (value == nullptr)
-        return otherwise;
-    for (int k = 0; k < count; ++k)
-        if (strcmp(value, names[k]) == 0)
-            return k;
-    return -1;
+    return value == nullptr ? otherwise : name_index(names, count, value);
 }
 
 // The definition an ItemDef's attributes give, or a reason it has none.
 const char *read_item_def(const XML_Char **attributes, NaaccrItemDef *def)
 {
-    static const char *const levels[] = {"NaaccrData", "Patient", "Tumor"};
-    static const char *const types[] = {"text", "digits", "alpha", "mixed", "numeric", "date", "dateTime"};
-    static const char *const paddings[] = {"rightBlank", "leftBlank", "rightZero", "leftZero"};
     memset(def, 0, sizeof *def);
     const char *number = attribute(attributes, "naaccrNum"), *length = attribute(attributes, "length");
     char *end = nullptr;
@@ -65,16 +59,18 @@ const char *read_item_def(const XML_Char **attributes, NaaccrItemDef *def)
     def->length = length != nullptr ? static_cast<int32_t>(strtol(length, &end, 10)) : 0;
     if (length == nullptr || end == length || *end != '\0' || def->length <= 0)
         return "no valid length";
-    const int level = value_index(attribute(attributes, "parentXmlElement"), levels, 3, -1);
-    const int type = value_index(attribute(attributes, "dataType"), types, 7, 0);
-    const int padding = value_index(attribute(attributes, "padding"), paddings, 4, 0);
+    const int level = value_index(attribute(attributes, "parentXmlElement"), level_names, level_count, -1);
+    const int type = value_index(attribute(attributes, "dataType"), data_type_names, data_type_count, NAACCR_ITEM_TEXT);
+    const int padding =
+        value_index(attribute(attributes, "padding"), padding_names, padding_count, NAACCR_PAD_RIGHT_BLANK);
     if (level < 0 || type < 0 || padding < 0)
         return "no valid parentXmlElement, dataType or padding";
     def->level = static_cast<uint8_t>(level);
     def->data_type = static_cast<uint8_t>(type);
     def->padding = static_cast<uint8_t>(padding);
     const char *record_types = attribute(attributes, "recordTypes");
-    for (const char *c = record_types != nullptr ? record_types : "A,M,C,I"; *c != '\0'; ++c)
+    // Every record type when the attribute is not given.
+    for (const char *c = record_types != nullptr ? record_types : NAACCR_RECORD_TYPES; *c != '\0'; ++c)
         def->record_types |= item_record_type_bit(*c);
     const char *trim = attribute(attributes, "trim"), *unlimited = attribute(attributes, "allowUnlimitedText");
     def->trim_none = trim != nullptr && strcmp(trim, "none") == 0;
