@@ -36,7 +36,7 @@ int32_t check_xml(ByteSource *source, const RunBuffer &buffer, size_t head, Deli
     if (!delivery.item_calls) {
         delivery.summary->records.bytes = head;
         if (deliver_alone(delivery, 0, 0, NAACCR_CHECK_RECORD_TYPE, "NAACCR XML file") != 0)
-            delivery.summary->records.stopped = 1;
+            delivery.summary->records.stopped = STOP_BY_CALLBACK;
         return NAACCR_REC_OK;
     }
     if (source->file != nullptr) {

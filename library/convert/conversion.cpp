@@ -245,10 +245,11 @@ int32_t finish_conversion(Conversion &c, int32_t code)
     NaaccrConvertSummary &s = *c.summary;
     if (code == NAACCR_REC_OK && c.code != NAACCR_REC_OK)
         code = c.code;
-    // The reader stops for the progress callback (2), or for the problem and
-    // tumour callbacks (1), which stop for the caller or for a write that failed.
+    // The reader stops for the progress callback, or for the problem and
+    // tumour callbacks, which stop for the caller or for a write that failed.
     const int32_t stopped = c.input.records.stopped;
-    const bool caller_stopped = code == NAACCR_REC_OK && (stopped == 2 || (stopped == 1 && c.caller_stopped));
+    const bool caller_stopped =
+        code == NAACCR_REC_OK && (stopped == STOP_BY_PROGRESS || (stopped == STOP_BY_CALLBACK && c.caller_stopped));
     if (code == NAACCR_REC_OK && c.options->target == NAACCR_FORMAT_XML && !c.writer.refused && !caller_stopped)
         finish_xml(&c.writer);
     const bool written = flush_output_buffer(&c.writer.out);

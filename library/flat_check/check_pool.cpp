@@ -13,6 +13,7 @@
 
 #include <atomic>
 
+#include "base/base.h"
 #include "flat_check/record_run.h"
 #include "platform/platform.h"
 
@@ -122,14 +123,14 @@ void wait_for_piece(Pool &pool, int64_t piece, Delivery &delivery, int64_t &next
         wait_monitor(&pool.monitor);
         // A long record keeps this piece's worker busy: progress goes on.
         const int64_t reached = slot.piece == piece ? slot.reached.load() : 0;
-        if (options.on_progress != nullptr && summary.stopped == 0 && reached >= next_report) {
+        if (options.on_progress != nullptr && summary.stopped == STOP_NONE && reached >= next_report) {
             next_report = reached + piece_size;
             unlock_monitor(&pool.monitor);
             const int32_t stop =
                 options.on_progress(options.context, static_cast<uint64_t>(reached), pool.size, summary.records);
             lock_monitor(&pool.monitor);
             if (stop != 0) {
-                summary.stopped = 2;
+                summary.stopped = STOP_BY_PROGRESS;
                 pool.cancel.store(true);
                 notify_monitor(&pool.monitor);
             }
@@ -167,9 +168,9 @@ RunResult merge_piece(Pool &pool, int64_t piece, RunBuffer *own, Delivery &deliv
         check_record_run(*pool.plan, &source, own, 0, previous_end, false, piece_limit(pool, piece), &sink, nullptr,
                          &run);
     } else {
-        for (uint32_t k = 0; k < slot.store.count && run.stopped == 0; ++k)
+        for (uint32_t k = 0; k < slot.store.count && run.stopped == STOP_NONE; ++k)
             if (deliver_stored(delivery, slot.store, k) != 0)
-                run.stopped = 1;
+                run.stopped = STOP_BY_CALLBACK;
     }
     return run;
 }
@@ -183,7 +184,7 @@ int32_t merge_pieces(Pool &pool, RunBuffer *own, Delivery &delivery)
     int64_t next_report = piece_size;
     for (int64_t piece = 0; piece < pool.pieces; ++piece) {
         wait_for_piece(pool, piece, delivery, next_report);
-        if (summary.stopped != 0) {
+        if (summary.stopped != STOP_NONE) {
             release_piece(pool, piece);
             break;
         }
@@ -194,15 +195,15 @@ int32_t merge_pieces(Pool &pool, RunBuffer *own, Delivery &delivery)
         release_piece(pool, piece);
         if (run.status != NAACCR_REC_OK)
             return run.status;
-        if (run.stopped != 0) {
-            summary.stopped = run.stopped == 3 ? 2 : run.stopped;
+        if (run.stopped != STOP_NONE) {
+            summary.stopped = summary_stop(run.stopped);
             break;
         }
         if (options.on_progress != nullptr && piece + 1 < pool.pieces &&
             static_cast<int64_t>(summary.bytes) >= next_report) {
             next_report = static_cast<int64_t>(summary.bytes) + piece_size;
             if (options.on_progress(options.context, summary.bytes, pool.size, summary.records) != 0) {
-                summary.stopped = 2;
+                summary.stopped = STOP_BY_PROGRESS;
                 break;
             }
         }

@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "flat/flat.h"
 #include "flat_check/flat_check.h"
 #include "flat_check/record_run.h"
@@ -66,7 +67,7 @@ int32_t check_runs(const CheckPlan &plan, ByteSource *source, RunBuffer *buffer,
         check_record_run(plan, source, buffer, primed, plan.data_start, false, INT64_MAX, &sink, &hooks, &run);
         add_run(delivery, run);
         summary.bytes = static_cast<uint64_t>(run.end);
-        summary.stopped = run.stopped == 3 ? 2 : run.stopped;
+        summary.stopped = summary_stop(run.stopped);
         status = run.status;
     }
     return status;
@@ -81,7 +82,7 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
     const NaaccrItemCheckOptions &options = *delivery.options;
     NaaccrCheckSummary &summary = delivery.summary->records;
     if (plan.bom_length != 0 && !report_byte_order_mark(plan, *buffer, delivery)) {
-        summary.stopped = 1;
+        summary.stopped = STOP_BY_CALLBACK;
         summary.bytes = static_cast<uint64_t>(plan.bom_length);
         return NAACCR_REC_OK;
     }
@@ -93,14 +94,14 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
         summary.records = 1;
         summary.bytes = head_bytes;
         if (deliver_alone(delivery, plan.data_start, 0, NAACCR_CHECK_RECORD_LENGTH, message) != 0)
-            summary.stopped = 1;
+            summary.stopped = STOP_BY_CALLBACK;
         return NAACCR_REC_OK;
     }
     int32_t status = NAACCR_REC_OK;
     if (static_cast<int64_t>(head_bytes) > plan.data_start) {
         if (options.on_progress != nullptr &&
             options.on_progress(options.context, summary.bytes, source->file_size, 0) != 0) {
-            summary.stopped = 2;
+            summary.stopped = STOP_BY_PROGRESS;
             return NAACCR_REC_OK;
         }
         status = check_runs(plan, source, buffer, primed, delivery);
@@ -109,10 +110,10 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
     }
     // A file without a single record, of any length, is no record file; the
     // problem stands at offset 0, where its first record would.
-    if (status == NAACCR_REC_OK && summary.stopped == 0 && summary.records == 0 &&
+    if (status == NAACCR_REC_OK && summary.stopped == STOP_NONE && summary.records == 0 &&
         deliver_alone(delivery, 0, 0, NAACCR_CHECK_RECORD_LENGTH, "The file holds no record.") != 0)
-        summary.stopped = 1;
-    if (status == NAACCR_REC_OK && summary.stopped == 0 && options.on_progress != nullptr)
+        summary.stopped = STOP_BY_CALLBACK;
+    if (status == NAACCR_REC_OK && summary.stopped == STOP_NONE && options.on_progress != nullptr)
         options.on_progress(options.context, summary.bytes, source->file_size, summary.records);
     return status;
 }

@@ -14,6 +14,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "platform/platform.h"
 #include "flat_check/record_run.h"
 
@@ -43,7 +44,7 @@ bool cancelled(const Run &run)
 bool go_on_at(Run &run, int64_t offset)
 {
     if (cancelled(run)) {
-        run.result->stopped = 3;
+        run.result->stopped = STOP_CANCELLED;
         return false;
     }
     const RunHooks *hooks = run.out.hooks;
@@ -51,7 +52,7 @@ bool go_on_at(Run &run, int64_t offset)
         return true;
     run.next_progress = offset + progress_step;
     if (hooks->progress(hooks->progress_context, offset, run.result->records) != 0) {
-        run.result->stopped = 2;
+        run.result->stopped = STOP_BY_PROGRESS;
         return false;
     }
     return true;

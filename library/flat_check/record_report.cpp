@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "base/base.h"
 #include "items/items.h"
 #include "flat_check/record_run.h"
 
@@ -50,7 +51,7 @@ bool hand_over(const RunOutput &out, const NaaccrRecordView &view)
         return true;
     if (out.hooks->on_record(out.hooks->record_context, &view) == 0)
         return true;
-    out.result->stopped = 1;
+    out.result->stopped = STOP_BY_CALLBACK;
     return false;
 }
 
@@ -66,8 +67,8 @@ void deliver_found(const RunOutput &out, Found &found)
     for (int k = 0; k < found.count; ++k) {
         ++result.problems;
         ++result.counts[found.items[k].code];
-        if (result.stopped == 0 && sink_problem(out.sink, &found.items[k]) != 0)
-            result.stopped = 1;
+        if (result.stopped == STOP_NONE && sink_problem(out.sink, &found.items[k]) != 0)
+            result.stopped = STOP_BY_CALLBACK;
     }
 }
 
@@ -77,9 +78,9 @@ int32_t take_item_problem(void *context, const NaaccrItemProblem *problem)
     ++out.result->problems;
     if (problem->code >= 0 && problem->code < NAACCR_CHECK_ALL_KINDS)
         ++out.result->counts[problem->code];
-    if (out.result->stopped == 0 && sink_item_problem(out.sink, problem) != 0)
-        out.result->stopped = 1;
-    return out.result->stopped != 0;
+    if (out.result->stopped == STOP_NONE && sink_item_problem(out.sink, problem) != 0)
+        out.result->stopped = STOP_BY_CALLBACK;
+    return out.result->stopped != STOP_NONE;
 }
 
 // The items of a held record, by the dictionary of its own layout.  A record
@@ -89,7 +90,7 @@ int32_t take_item_problem(void *context, const NaaccrItemProblem *problem)
 void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, uint64_t number,
                  const NaaccrLayout *layout)
 {
-    if (!out.plan->items || end.bytes == nullptr || layout == nullptr || out.result->stopped != 0)
+    if (!out.plan->items || end.bytes == nullptr || layout == nullptr || out.result->stopped != STOP_NONE)
         return;
     // One layout serves several versions: the record's own code names its dictionary.
     const NaaccrDictionary *dictionary = layout_dictionary(layout, end.bytes + layout->version_column - 1);
@@ -116,7 +117,7 @@ void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, u
     p.item_name = "";
     p.message = message;
     if (sink_item_problem(out.sink, &p) != 0)
-        out.result->stopped = 1;
+        out.result->stopped = STOP_BY_CALLBACK;
 }
 
 } // namespace
@@ -135,7 +136,7 @@ bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
         add_problem(found, number, scan.offset, 0, NAACCR_CHECK_STRAY_CTRL_Z, "Stray Ctrl-Z at end of file.");
         hand_over(out, NaaccrRecordView{0, scan.offset, bytes, 1, 0, found.mask, 0});
         deliver_found(out, found);
-        return result.stopped == 0;
+        return result.stopped == STOP_NONE;
     }
     result.records = number;
     const NaaccrLayout *layout = nullptr;
@@ -145,7 +146,7 @@ bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
         out, NaaccrRecordView{number, scan.offset, bytes, length, static_cast<uint32_t>(end.term), found.mask, column});
     deliver_found(out, found);
     check_items(out, end, scan, number, layout);
-    return result.stopped == 0;
+    return result.stopped == STOP_NONE;
 }
 
 int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem)

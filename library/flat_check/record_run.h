@@ -16,6 +16,7 @@
 
 #include <atomic>
 
+#include "base/base.h"
 #include "cvnaaccr.h"
 #include "flat/flat.h"
 #include "flat_check/flat_check.h"
@@ -95,7 +96,7 @@ struct RunResult {
     int64_t start;                           // offset of its first record
     int64_t end;                             // offset after its last record
     int32_t status;                          // NAACCR_REC_OK, NAACCR_REC_READ_FAILED or NAACCR_REC_NO_MEMORY
-    int stopped;                             // 1 by a problem or record callback, 2 by progress, 3 cancelled
+    StopReason stopped;
 };
 
 // Checks the records that start at `start` (a record boundary; with

@@ -16,12 +16,11 @@
 // options.on_item_problem (kinds NAACCR_CHECK_ITEM_..., _XML_... and
 // _USER_DICTIONARY), at most options.max_reported of them (0: all), each
 // counted in summary->counts and summary->records.problems; a callback's
-// non-zero return stops the check (summary->records.stopped 1, or 2 for the
-// progress callback, which is called as for cvCheckNaaccrStream with tumours
-// as records).  Fills *summary whole: format NAACCR_FORMAT_XML, version,
-// specificationVersion, userDictionaryUri, patients, tumours, items;
-// records.record_type (' ' when unknown), records.version ("250"; " " when
-// unknown), records.records = tumours, records.bytes = bytes read.  Returns
+// non-zero return stops the check (summary->records.stopped
+// NAACCR_STOP_CALLBACK, or NAACCR_STOP_PROGRESS for the progress callback,
+// which is called as for cvCheckNaaccrStream with tumours as records).  Fills *summary whole: format NAACCR_FORMAT_XML,
+// version, specificationVersion, userDictionaryUri, patients, tumours, items; records.record_type (' ' when unknown),
+// records.version ("250"; " " when unknown), records.records = tumours, records.bytes = bytes read.  Returns
 // NAACCR_REC_OK, NAACCR_REC_READ_FAILED when `read` returned -1, or
 // NAACCR_REC_NO_MEMORY.  Holds at most about 40 MB whatever the input.
 int32_t check_naaccr_xml(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,

@@ -3,6 +3,7 @@
 // stream or standard input is checked in bounded memory.
 #include <string.h>
 
+#include "base/base.h"
 #include "xml/xml.h"
 #include "xml/xml_state.h"
 
@@ -28,7 +29,7 @@ void XMLCALL xml_doctype(void *user, const XML_Char *, const XML_Char *, const X
     XmlCheck *check = static_cast<XmlCheck *>(user);
     report_xml(check, NAACCR_CHECK_XML_MALFORMED, current_place(check), nullptr,
                "a DOCTYPE, which NAACCR XML does not allow: the file is not read further");
-    XML_StopParser(check->parser, XML_FALSE);
+    XML_StopParser(check->run.parser, XML_FALSE);
 }
 
 XML_Parser make_parser(XmlCheck *check)
@@ -50,8 +51,8 @@ XML_Parser make_parser(XmlCheck *check)
 // it or the error was already reported as a refused encoding.
 void report_parse_error(XmlCheck *check)
 {
-    const XML_Error error = XML_GetErrorCode(check->parser);
-    if (error == XML_ERROR_ABORTED || (error == XML_ERROR_UNKNOWN_ENCODING && check->encoding_refused))
+    const XML_Error error = XML_GetErrorCode(check->run.parser);
+    if (error == XML_ERROR_ABORTED || (error == XML_ERROR_UNKNOWN_ENCODING && check->encoding.refused))
         return;
     report_xmlf(check, NAACCR_CHECK_XML_MALFORMED, current_place(check), nullptr, "not well-formed XML: %s",
                 XML_ErrorString(error));
@@ -60,20 +61,20 @@ void report_parse_error(XmlCheck *check)
 // Feeds `n` bytes already in expat's buffer; false when the check ends.
 bool feed(XmlCheck *check, size_t n, bool last)
 {
-    check->fed += n;
-    check->summary->records.bytes += n;
-    if (XML_ParseBuffer(check->parser, static_cast<int>(n), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK) {
+    check->run.fed += n;
+    check->run.summary->records.bytes += n;
+    if (XML_ParseBuffer(check->run.parser, static_cast<int>(n), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK) {
         report_parse_error(check);
         return false;
     }
     // expat stops at the start of the token it has not seen whole.
-    const XML_Index at = XML_GetCurrentByteIndex(check->parser);
-    if (at > check->last_event)
-        check->last_event = at;
-    const uint64_t done = static_cast<uint64_t>(check->last_event);
+    const XML_Index at = XML_GetCurrentByteIndex(check->run.parser);
+    if (at > check->run.last_event)
+        check->run.last_event = at;
+    const uint64_t done = static_cast<uint64_t>(check->run.last_event);
     if (!last)
         settle_places(check);
-    if (!last && check->fed - done > xml_longest_token) {
+    if (!last && check->run.fed - done > xml_longest_token) {
         report_xmlf(check, NAACCR_CHECK_XML_TOKEN_TOO_LONG, current_place(check), nullptr,
                     "more than %llu MB without the end of a tag, attribute, comment or instruction: the file is not "
                     "read further",
@@ -87,7 +88,7 @@ bool head_fed(XmlCheck *check, const unsigned char *head, size_t n, int32_t *sta
 {
     for (size_t at = 0; at < n;) {
         const size_t part = n - at < feed_size ? n - at : feed_size;
-        void *buffer = XML_GetBuffer(check->parser, static_cast<int>(part));
+        void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(part));
         if (buffer == nullptr) {
             *status = NAACCR_REC_NO_MEMORY;
             return false;
@@ -102,11 +103,11 @@ bool head_fed(XmlCheck *check, const unsigned char *head, size_t n, int32_t *sta
 
 int32_t progress(XmlCheck *check, int64_t total)
 {
-    const NaaccrItemCheckOptions &options = *check->options;
+    const NaaccrItemCheckOptions &options = *check->run.options;
     if (options.on_progress == nullptr ||
-        options.on_progress(options.context, check->fed, total, check->summary->tumors) == 0)
+        options.on_progress(options.context, check->run.fed, total, check->run.summary->tumors) == 0)
         return 0;
-    check->stopped = 2;
+    check->run.stopped = STOP_BY_PROGRESS;
     return 1;
 }
 
@@ -131,15 +132,15 @@ int32_t read_and_check(XmlCheck *check, NaaccrReadCallback read, void *stream, i
         }
         head = start;
     }
-    memcpy(check->first_bytes, head, head_length < sizeof start ? head_length : sizeof start);
+    note_first_bytes(check, head, head_length);
     int32_t status = NAACCR_REC_OK;
     if (progress(check, total) != 0 || !head_fed(check, head, head_length, &status))
         return status;
-    uint64_t next_progress = check->fed + progress_step;
+    uint64_t next_progress = check->run.fed + progress_step;
     for (;;) {
-        const uint64_t done = check->last_event > 0 ? static_cast<uint64_t>(check->last_event) : 0;
-        const uint32_t size = check->fed - done > long_token ? long_token_feed_size : feed_size;
-        void *buffer = XML_GetBuffer(check->parser, static_cast<int>(size));
+        const uint64_t done = check->run.last_event > 0 ? static_cast<uint64_t>(check->run.last_event) : 0;
+        const uint32_t size = check->run.fed - done > long_token ? long_token_feed_size : feed_size;
+        void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(size));
         if (buffer == nullptr)
             return NAACCR_REC_NO_MEMORY;
         const int64_t got = read != nullptr ? read(stream, buffer, size) : 0;
@@ -147,8 +148,8 @@ int32_t read_and_check(XmlCheck *check, NaaccrReadCallback read, void *stream, i
             return NAACCR_REC_READ_FAILED;
         if (!feed(check, static_cast<size_t>(got), got == 0) || got == 0)
             return NAACCR_REC_OK;
-        if (check->fed >= next_progress) {
-            next_progress = check->fed + progress_step;
+        if (check->run.fed >= next_progress) {
+            next_progress = check->run.fed + progress_step;
             if (progress(check, total) != 0)
                 return NAACCR_REC_OK;
         }
@@ -157,12 +158,18 @@ int32_t read_and_check(XmlCheck *check, NaaccrReadCallback read, void *stream, i
 
 } // namespace
 
+void stop_check(XmlCheck *check, StopReason reason)
+{
+    if (check->run.stopped != STOP_NONE)
+        return;
+    check->run.stopped = reason;
+    XML_StopParser(check->run.parser, XML_FALSE);
+}
+
 void hook_result(XmlCheck *check, int32_t result)
 {
-    if (result == 0 || check->stopped != 0)
-        return;
-    check->stopped = 1;
-    XML_StopParser(check->parser, XML_FALSE);
+    if (result != 0)
+        stop_check(check, STOP_BY_CALLBACK);
 }
 
 int32_t check_naaccr_xml(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
@@ -182,22 +189,23 @@ int32_t check_naaccr_xml_hooked(NaaccrReadCallback read, void *stream, int64_t t
 
     XmlCheck check;
     memset(&check, 0, sizeof check);
-    check.options = &options;
-    check.hook = hook;
-    check.summary = summary;
-    check.level = -1;
-    check.last_event = 0;
+    check.run.options = &options;
+    check.run.hook = hook;
+    check.run.summary = summary;
+    check.run.last_event = 0;
+    start_tree(&check);
     int32_t status = NAACCR_REC_NO_MEMORY;
-    if (allocate_item_state(&check) && (check.parser = make_parser(&check)) != nullptr) {
+    if (allocate_root(&check) && allocate_item_state(&check) && (check.run.parser = make_parser(&check)) != nullptr) {
         status = read_and_check(&check, read, stream, total, head, head_length);
-        XML_ParserFree(check.parser);
+        XML_ParserFree(check.run.parser);
     }
-    if (check.no_memory)
+    if (check.root.no_memory)
         status = NAACCR_REC_NO_MEMORY;
     free_item_state(&check);
+    free_root(&check);
     free_user_items(&check.user);
-    summary->records.stopped = check.stopped;
-    if (status == NAACCR_REC_OK && check.stopped == 0 && options.on_progress != nullptr)
-        options.on_progress(options.context, check.fed, total, summary->tumors);
+    summary->records.stopped = check.run.stopped;
+    if (status == NAACCR_REC_OK && check.run.stopped == STOP_NONE && options.on_progress != nullptr)
+        options.on_progress(options.context, check.run.fed, total, summary->tumors);
     return status;
 }

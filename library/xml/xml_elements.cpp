@@ -26,7 +26,7 @@ SplitName split_name(const XML_Char *name)
 
 bool in_naaccr_namespace(const XmlCheck *check, const SplitName &name)
 {
-    if (check->no_namespace)
+    if (check->tree.no_namespace)
         return name.space_length == 0;
     return name.space_length == sizeof NAACCR_XML_NAMESPACE - 1 &&
            memcmp(name.space, NAACCR_XML_NAMESPACE, name.space_length) == 0;
@@ -38,23 +38,23 @@ void start_root(XmlCheck *check, const SplitName &name, const XML_Char **attribu
     if (strcmp(name.local, level_names[NAACCR_LEVEL_ROOT]) != 0) {
         report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, place, nullptr,
                     "the root element is %.64s, not NaaccrData: the file is not checked further", name.local);
-        check->skip_depth = 1;
+        check->tree.skip_depth = 1;
         return;
     }
     if (name.space_length == 0) {
         // Read as NAACCR XML all the same, so one problem says it all.
         report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr, "NaaccrData has no namespace; it should be %s",
                     NAACCR_XML_NAMESPACE);
-        check->no_namespace = true;
+        check->tree.no_namespace = true;
     } else if (!in_naaccr_namespace(check, name)) {
         report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, place, nullptr,
                     "the root element NaaccrData is of namespace %.*s, not %s: the file is not checked further",
                     static_cast<int>(name.space_length < 96 ? name.space_length : 96), name.space,
                     NAACCR_XML_NAMESPACE);
-        check->skip_depth = 1;
+        check->tree.skip_depth = 1;
         return;
     }
-    check->level = NAACCR_LEVEL_ROOT;
+    check->tree.level = NAACCR_LEVEL_ROOT;
     check_root_attributes(check, attributes);
 }
 
@@ -71,46 +71,46 @@ void check_no_attributes(XmlCheck *check, const char *element, const XML_Char **
 
 void open_child(XmlCheck *check, const XML_Char **attributes)
 {
-    const int parent = check->level;
-    check->phase[parent] = 2;
+    const int parent = check->tree.level;
+    check->tree.phase[parent] = PHASE_CHILDREN;
     const int level = parent + 1;
-    check->level = level;
-    check->phase[level] = 0;
-    check->text_reported[level] = false;
+    check->tree.level = level;
+    check->tree.phase[level] = PHASE_ITEMS;
+    check->tree.text_reported[level] = false;
     clear_seen_items(check, level);
     if (level == NAACCR_LEVEL_PATIENT) {
-        check->summary->patients += 1;
-        check->tumor_in_patient = 0;
+        check->run.summary->patients += 1;
+        check->tree.tumor_in_patient = 0;
     } else {
-        check->summary->tumors += 1;
-        check->summary->records.records += 1;
-        check->tumor_in_patient += 1;
+        check->run.summary->tumors += 1;
+        check->run.summary->records.records += 1;
+        check->tree.tumor_in_patient += 1;
     }
     check_no_attributes(check, level_names[level], attributes);
-    if (check->hook != nullptr)
-        hook_result(check, check->hook->element(check->hook->context, level, true, current_offset(check)));
+    if (check->run.hook != nullptr)
+        hook_result(check, check->run.hook->element(check->run.hook->context, level, true, current_offset(check)));
 }
 
 void open_item(XmlCheck *check, const XML_Char **attributes)
 {
-    const int level = check->level;
-    if (check->phase[level] != 0)
+    const int level = check->tree.level;
+    if (check->tree.phase[level] != PHASE_ITEMS)
         report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
                     "an Item after the %s of %s; its Items come first",
-                    check->phase[level] == 1 ? "extensions"
-                    : level == 0             ? "Patients"
-                                             : "Tumors",
+                    check->tree.phase[level] == PHASE_EXTENSIONS ? "extensions"
+                    : level == 0                                 ? "Patients"
+                                                                 : "Tumors",
                     level_names[level]);
     start_item(check, attributes);
 }
 
 void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attributes)
 {
-    const int level = check->level;
-    if (check->in_item) {
+    const int level = check->tree.level;
+    if (check->items.in_item) {
         report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
                     "element %.64s inside an Item, which holds text only", name.local);
-        check->skip_depth = 1;
+        check->tree.skip_depth = 1;
         return;
     }
     if (in_naaccr_namespace(check, name)) {
@@ -131,46 +131,49 @@ void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attrib
         report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
                     "element %.64s of no namespace in %s: an extension needs a namespace of its own", name.local,
                     level_names[level]);
-    } else if (check->phase[level] == 2) {
+    } else if (check->tree.phase[level] == PHASE_CHILDREN) {
         report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
                     "extension %.64s after the %s of %s; extensions come before them", name.local,
                     level == 0 ? "Patients" : "Tumors", level_names[level]);
     } else {
-        check->phase[level] = 1;
-        if (check->hook != nullptr)
-            hook_result(check, check->hook->extension(check->hook->context, level, current_offset(check)));
+        check->tree.phase[level] = PHASE_EXTENSIONS;
+        if (check->run.hook != nullptr)
+            hook_result(check, check->run.hook->extension(check->run.hook->context, level, current_offset(check)));
     }
-    check->skip_depth = 1;
+    check->tree.skip_depth = 1;
 }
 
 // Text outside Items is reported at the tag that follows it: where expat
 // cuts text into pieces depends on the blocks read, a tag's place does not.
 void report_pending_text(XmlCheck *check)
 {
-    check->text_pending = false;
+    check->tree.text_pending = false;
     report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
-                "text outside an Item in %s, before this tag", level_names[check->level]);
+                "text outside an Item in %s, before this tag", level_names[check->tree.level]);
 }
 
 } // namespace
 
+void start_tree(XmlCheck *check) { check->tree.level = -1; }
+
 void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    if (check->skip_depth > 0) {
+    if (check->tree.skip_depth > 0) {
         // Only a count: an extension 100,000 deep costs nothing more.
-        check->skip_depth += 1;
+        check->tree.skip_depth += 1;
         return;
     }
-    if (check->text_pending)
+    if (check->tree.text_pending)
         report_pending_text(check);
     // Most elements are Items, told from the whole name at once.
-    if (check->level >= 0 && !check->in_item && !check->no_namespace && strcmp(name, NAACCR_XML_ITEM) == 0) {
+    if (check->tree.level >= 0 && !check->items.in_item && !check->tree.no_namespace &&
+        strcmp(name, NAACCR_XML_ITEM) == 0) {
         open_item(check, attributes);
         return;
     }
     const SplitName split = split_name(name);
-    if (check->level < 0)
+    if (check->tree.level < 0)
         start_root(check, split, attributes);
     else
         start_inner(check, split, attributes);
@@ -179,35 +182,36 @@ void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char 
 void XMLCALL xml_end_element(void *user, const XML_Char *)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    if (check->skip_depth > 0) {
-        check->skip_depth -= 1;
+    if (check->tree.skip_depth > 0) {
+        check->tree.skip_depth -= 1;
         return;
     }
-    if (check->in_item) {
+    if (check->items.in_item) {
         end_item(check);
         return;
     }
-    if (check->text_pending)
+    if (check->tree.text_pending)
         report_pending_text(check);
-    if (check->hook != nullptr && check->level > NAACCR_LEVEL_ROOT)
-        hook_result(check, check->hook->element(check->hook->context, check->level, false, current_offset(check)));
-    check->level -= 1;
+    if (check->run.hook != nullptr && check->tree.level > NAACCR_LEVEL_ROOT)
+        hook_result(
+            check, check->run.hook->element(check->run.hook->context, check->tree.level, false, current_offset(check)));
+    check->tree.level -= 1;
 }
 
 void XMLCALL xml_text(void *user, const XML_Char *text, int length)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    if (check->skip_depth > 0 || check->level < 0)
+    if (check->tree.skip_depth > 0 || check->tree.level < 0)
         return;
-    if (check->in_item) {
+    if (check->items.in_item) {
         add_item_text(check, text, static_cast<size_t>(length));
         return;
     }
-    const int level = check->level;
-    if (check->text_reported[level])
+    const int level = check->tree.level;
+    if (check->tree.text_reported[level])
         return;
     if (!only_xml_white(reinterpret_cast<const unsigned char *>(text), static_cast<size_t>(length))) {
-        check->text_reported[level] = true;
-        check->text_pending = true;
+        check->tree.text_reported[level] = true;
+        check->tree.text_pending = true;
     }
 }

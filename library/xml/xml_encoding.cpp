@@ -36,7 +36,7 @@ int XMLCALL xml_unknown_encoding(void *data, const XML_Char *name, XML_Encoding 
         info->release = nullptr;
         return XML_STATUS_OK;
     }
-    check->encoding_refused = true;
+    check->encoding.refused = true;
     report_xmlf(check, NAACCR_CHECK_XML_ENCODING, current_place(check), nullptr,
                 "the file's encoding %.40s is not one read here (UTF-8, UTF-16, ISO-8859-1, US-ASCII, windows-1252)",
                 name);

@@ -19,18 +19,18 @@ const size_t value_capacity = 64u << 10;
 // Marks the item seen in the open element; false when it was seen before.
 bool first_in_element(XmlCheck *check, const NaaccrItemDef *def)
 {
-    const NaaccrDictionary &base = *check->dictionary;
+    const NaaccrDictionary &base = *check->root.dictionary;
     const bool in_base = def >= base.items && def < base.items + base.count;
     const size_t index =
         in_base ? static_cast<size_t>(def - base.items) : base.count + static_cast<size_t>(def - check->user.items);
     if (index >= item_index_most)
         return true;
-    check->item.index = index;
-    const int level = check->level;
-    if (check->seen[level][index] != 0)
+    check->items.item.index = index;
+    const int level = check->tree.level;
+    if (check->items.seen[level][index] != 0)
         return false;
-    check->seen[level][index] = 1;
-    check->seen_list[level][check->seen_count[level]++] = static_cast<uint16_t>(index);
+    check->items.seen[level][index] = 1;
+    check->items.seen_list[level][check->items.seen_count[level]++] = static_cast<uint16_t>(index);
     return true;
 }
 
@@ -49,7 +49,7 @@ void copy_cut(char *to, size_t size, const char *from, size_t length)
 // The item an Item's attributes name, and the faults they show.
 void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
 {
-    XmlItem &item = check->item;
+    XmlItem &item = check->items.item;
     const char *id = nullptr, *number = nullptr;
     for (const XML_Char **a = attributes; *a != nullptr; a += 2) {
         // Names of no namespace come as written; other names hold the separator.
@@ -59,17 +59,18 @@ void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
             number = a[1];
         } else {
             place_item(check, true);
-            report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, item.place, nullptr, "Item has an attribute %.64s",
+            report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, check->places.item, nullptr, "Item has an attribute %.64s",
                         strchr(a[0], xml_name_separator) != nullptr ? strchr(a[0], xml_name_separator) + 1 : a[0]);
         }
     }
     if (id == nullptr) {
         place_item(check, true);
-        report_xml(check, NAACCR_CHECK_XML_STRUCTURE, item.place, nullptr, "Item without its naaccrId");
+        report_xml(check, NAACCR_CHECK_XML_STRUCTURE, check->places.item, nullptr, "Item without its naaccrId");
         return;
     }
     const size_t id_length = strlen(id);
-    const NaaccrItemDef *def = check->dictionary != nullptr ? find_next_item(check->index, id, id_length) : nullptr;
+    const NaaccrItemDef *def =
+        check->root.dictionary != nullptr ? find_next_item(check->root.index, id, id_length) : nullptr;
     if (def != nullptr) {
         item.id = def->id;
     } else {
@@ -78,7 +79,7 @@ void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
     }
     if (number != nullptr)
         copy_cut(item.number, sizeof item.number, number, strlen(number));
-    if (check->dictionary == nullptr)
+    if (check->root.dictionary == nullptr)
         return;
     item.read = true;
     if (def == nullptr) {
@@ -92,9 +93,9 @@ void read_item_attributes(XmlCheck *check, const XML_Char **attributes)
         if (end == number || *end != '\0' || given != def->number)
             item.faults |= wrong_number;
     }
-    if (check->type_bit != 0 && (def->record_types & check->type_bit) == 0)
+    if (check->root.type_bit != 0 && (def->record_types & check->root.type_bit) == 0)
         item.faults |= wrong_type;
-    if (def->level != check->level && def->level <= NAACCR_LEVEL_TUMOR)
+    if (def->level != check->tree.level && def->level <= NAACCR_LEVEL_TUMOR)
         item.faults |= wrong_level;
     if (!first_in_element(check, def))
         item.faults |= repeated_item;
@@ -105,7 +106,7 @@ void unloaded_dictionaries(const XmlCheck *check, char *out, size_t size)
 {
     size_t used = 0;
     out[0] = '\0';
-    const char *uris = check->summary->user_dictionaries;
+    const char *uris = check->run.summary->user_dictionaries;
     while (*uris != '\0') {
         const size_t skip = strspn(uris, " \t\r\n");
         const size_t n = strcspn(uris + skip, " \t\r\n");
@@ -125,27 +126,29 @@ void unloaded_dictionaries(const XmlCheck *check, char *out, size_t size)
 
 void report_item_faults(XmlCheck *check, const XmlItemRef &ref)
 {
-    const XmlItem &item = check->item;
-    const char *level = level_names[check->level];
+    const XmlItem &item = check->items.item;
+    const char *level = level_names[check->tree.level];
     if ((item.faults & unknown_item) != 0) {
         char unloaded[160];
         unloaded_dictionaries(check, unloaded, sizeof unloaded);
-        report_xmlf(check, NAACCR_CHECK_ITEM_UNKNOWN, item.place, &ref, "unknown item %s: not in dictionary %d%s%s%s",
-                    item.id, check->dictionary->version, check->user.count > 0 ? " nor a loaded user dictionary" : "",
+        report_xmlf(check, NAACCR_CHECK_ITEM_UNKNOWN, check->places.item, &ref,
+                    "unknown item %s: not in dictionary %d%s%s%s", item.id, check->root.dictionary->version,
+                    check->user.count > 0 ? " nor a loaded user dictionary" : "",
                     unloaded[0] != '\0' ? "; not loaded: " : "", unloaded);
         return;
     }
     if ((item.faults & wrong_number) != 0)
-        report_xmlf(check, NAACCR_CHECK_ITEM_NUMBER, item.place, &ref, "%s has naaccrNum %s, not %d", item.id,
+        report_xmlf(check, NAACCR_CHECK_ITEM_NUMBER, check->places.item, &ref, "%s has naaccrNum %s, not %d", item.id,
                     item.number, item.def->number);
     if ((item.faults & wrong_type) != 0)
-        report_xmlf(check, NAACCR_CHECK_ITEM_RECORD_TYPE, item.place, &ref,
+        report_xmlf(check, NAACCR_CHECK_ITEM_RECORD_TYPE, check->places.item, &ref,
                     "%s is not an item of the file's record type", item.id);
     if ((item.faults & wrong_level) != 0)
-        report_xmlf(check, NAACCR_CHECK_ITEM_LEVEL, item.place, &ref, "%s stands in %s; it belongs in %s", item.id,
-                    level, level_names[item.def->level]);
+        report_xmlf(check, NAACCR_CHECK_ITEM_LEVEL, check->places.item, &ref, "%s stands in %s; it belongs in %s",
+                    item.id, level, level_names[item.def->level]);
     if ((item.faults & repeated_item) != 0)
-        report_xmlf(check, NAACCR_CHECK_ITEM_REPEATED, item.place, &ref, "%s stands twice in this %s", item.id, level);
+        report_xmlf(check, NAACCR_CHECK_ITEM_REPEATED, check->places.item, &ref, "%s stands twice in this %s", item.id,
+                    level);
 }
 
 // A value for a message: its first bytes, NUL-terminated, "..." when cut.
@@ -160,7 +163,7 @@ void quoted_value(char *out, size_t size, const unsigned char *value, size_t n)
 // Blanks at either end are the value's own fault (NAACCR_CHECK_ITEM_BLANKS).
 void compare_with_root(XmlCheck *check, const XmlItemRef &ref)
 {
-    XmlItem &item = check->item;
+    XmlItem &item = check->items.item;
     const int32_t number = item.def->number;
     if (number != record_type_item && number != record_version_item)
         return;
@@ -172,19 +175,19 @@ void compare_with_root(XmlCheck *check, const XmlItemRef &ref)
     }
     while (n > 0 && is_xml_white(v[n - 1]))
         --n;
-    const NaaccrCheckSummary &root = check->summary->records;
+    const NaaccrCheckSummary &root = check->run.summary->records;
     char shown[48];
     quoted_value(shown, sizeof shown, v, n);
     if (number == record_type_item && root.record_type != ' ' && !(n == 1 && v[0] == root.record_type)) {
         place_item(check, false);
-        report_xmlf(check, NAACCR_CHECK_XML_ROOT, item.place, &ref,
+        report_xmlf(check, NAACCR_CHECK_XML_ROOT, check->places.item, &ref,
                     "%s \"%s\" contradicts the root's recordType \"%c\"", item.id, shown, root.record_type);
-    } else if (number == record_version_item && check->dictionary != nullptr &&
+    } else if (number == record_version_item && check->root.dictionary != nullptr &&
                !(n == 3 && memcmp(v, root.version, 3) == 0)) {
         place_item(check, false);
-        report_xmlf(check, NAACCR_CHECK_XML_ROOT, item.place, &ref,
+        report_xmlf(check, NAACCR_CHECK_XML_ROOT, check->places.item, &ref,
                     "%s \"%s\" contradicts the root's baseDictionaryUri, of version %d", item.id, shown,
-                    check->dictionary->version);
+                    check->root.dictionary->version);
     }
 }
 
@@ -194,15 +197,15 @@ void compare_with_root(XmlCheck *check, const XmlItemRef &ref)
 // compared and held by its first value.
 void compare_levels(XmlCheck *check, const XmlItemRef &ref)
 {
-    XmlItem &item = check->item;
+    XmlItem &item = check->items.item;
     const size_t index = item.index;
     if (index >= item_index_most || (item.faults & repeated_item) != 0)
         return; // a repeated item's further values are no one's but their problem's
-    const int level = check->level;
+    const int level = check->tree.level;
     const size_t most = static_cast<size_t>(item.def->length);
     const size_t n = item.kept_characters <= most ? item.length : utf8_prefix(item.value, item.length, most);
     for (int outer = level - 1; outer >= NAACCR_LEVEL_ROOT; --outer) {
-        const HeldValues &held = check->held[outer];
+        const HeldValues &held = check->items.held[outer];
         const uint32_t m = held.length[index];
         if (m == 0)
             continue;
@@ -212,14 +215,15 @@ void compare_levels(XmlCheck *check, const XmlItemRef &ref)
             quoted_value(outer_value, sizeof outer_value, other, m);
             quoted_value(inner_value, sizeof inner_value, item.value, n);
             place_item(check, false);
-            report_xmlf(check, NAACCR_CHECK_ITEM_CONFLICT, item.place, &ref, "%s is \"%s\" in %s but \"%s\" in this %s",
-                        item.id, outer_value, level_names[outer], inner_value, level_names[level]);
+            report_xmlf(check, NAACCR_CHECK_ITEM_CONFLICT, check->places.item, &ref,
+                        "%s is \"%s\" in %s but \"%s\" in this %s", item.id, outer_value, level_names[outer],
+                        inner_value, level_names[level]);
         }
         break;
     }
     if (level > NAACCR_LEVEL_PATIENT)
         return;
-    HeldValues &held = check->held[level];
+    HeldValues &held = check->items.held[level];
     if (held.length[index] != 0 || held.used + n > held_capacity)
         return; // a repeated item keeps its first value; past the capacity nothing more is compared
     memcpy(held.bytes + held.used, item.value, n);
@@ -232,16 +236,15 @@ void compare_levels(XmlCheck *check, const XmlItemRef &ref)
 
 bool allocate_item_state(XmlCheck *check)
 {
-    check->item.value = static_cast<unsigned char *>(malloc(value_capacity));
-    check->index = static_cast<ItemIndex *>(malloc(sizeof *check->index));
-    bool ok = check->item.value != nullptr && check->index != nullptr;
+    check->items.item.value = static_cast<unsigned char *>(malloc(value_capacity));
+    bool ok = check->items.item.value != nullptr;
     for (int level = 0; level < 3; ++level) {
-        check->seen[level] = static_cast<uint8_t *>(calloc(item_index_most, 1));
-        check->seen_list[level] = static_cast<uint16_t *>(malloc(item_index_most * sizeof(uint16_t)));
-        check->seen_count[level] = 0;
-        ok = ok && check->seen[level] != nullptr && check->seen_list[level] != nullptr;
+        check->items.seen[level] = static_cast<uint8_t *>(calloc(item_index_most, 1));
+        check->items.seen_list[level] = static_cast<uint16_t *>(malloc(item_index_most * sizeof(uint16_t)));
+        check->items.seen_count[level] = 0;
+        ok = ok && check->items.seen[level] != nullptr && check->items.seen_list[level] != nullptr;
     }
-    for (HeldValues &held : check->held) {
+    for (HeldValues &held : check->items.held) {
         held.bytes = static_cast<unsigned char *>(malloc(held_capacity));
         held.at = static_cast<uint32_t *>(malloc(item_index_most * sizeof(uint32_t)));
         held.length = static_cast<uint32_t *>(calloc(item_index_most, sizeof(uint32_t)));
@@ -253,17 +256,15 @@ bool allocate_item_state(XmlCheck *check)
 
 void free_item_state(XmlCheck *check)
 {
-    free(check->item.value);
-    check->item.value = nullptr;
-    free(check->index);
-    check->index = nullptr;
+    free(check->items.item.value);
+    check->items.item.value = nullptr;
     for (int level = 0; level < 3; ++level) {
-        free(check->seen[level]);
-        free(check->seen_list[level]);
-        check->seen[level] = nullptr;
-        check->seen_list[level] = nullptr;
+        free(check->items.seen[level]);
+        free(check->items.seen_list[level]);
+        check->items.seen[level] = nullptr;
+        check->items.seen_list[level] = nullptr;
     }
-    for (HeldValues &held : check->held) {
+    for (HeldValues &held : check->items.held) {
         free(held.bytes);
         free(held.at);
         free(held.length);
@@ -274,21 +275,21 @@ void free_item_state(XmlCheck *check)
 void clear_seen_items(XmlCheck *check, int level)
 {
     // Every value held at a level is of an item seen there.
-    HeldValues *held = level <= NAACCR_LEVEL_PATIENT ? &check->held[level] : nullptr;
-    for (size_t i = 0; i < check->seen_count[level]; ++i) {
-        const uint16_t index = check->seen_list[level][i];
-        check->seen[level][index] = 0;
+    HeldValues *held = level <= NAACCR_LEVEL_PATIENT ? &check->items.held[level] : nullptr;
+    for (size_t i = 0; i < check->items.seen_count[level]; ++i) {
+        const uint16_t index = check->items.seen_list[level][i];
+        check->items.seen[level][index] = 0;
         if (held != nullptr)
             held->length[index] = 0;
     }
-    check->seen_count[level] = 0;
+    check->items.seen_count[level] = 0;
     if (held != nullptr)
         held->used = 0;
 }
 
 void start_item(XmlCheck *check, const XML_Char **attributes)
 {
-    XmlItem &item = check->item;
+    XmlItem &item = check->items.item;
     start_item_place(check);
     item.def = nullptr;
     item.index = item_index_most;
@@ -307,16 +308,16 @@ void start_item(XmlCheck *check, const XML_Char **attributes)
     item.limit = item.def != nullptr ? static_cast<size_t>(item.def->length) + 1 : unknown_kept;
     // A reader of tumours keeps unlimited text up to hooked_text_characters,
     // and one character more to tell a longer text.
-    if (check->hook != nullptr && item.def != nullptr && item.def->unlimited != 0 &&
+    if (check->run.hook != nullptr && item.def != nullptr && item.def->unlimited != 0 &&
         item.limit < hooked_text_characters + 1)
         item.limit = hooked_text_characters + 1;
     item.capacity = 4 * item.limit < value_capacity ? 4 * item.limit : value_capacity;
-    check->in_item = true;
+    check->items.in_item = true;
 }
 
 void add_item_text(XmlCheck *check, const char *text, size_t n)
 {
-    XmlItem &item = check->item;
+    XmlItem &item = check->items.item;
     if (!item.read)
         return;
     // Most text fits whole: copied while its characters are counted (they
@@ -353,8 +354,8 @@ void add_item_text(XmlCheck *check, const char *text, size_t n)
 
 void end_item(XmlCheck *check)
 {
-    check->in_item = false;
-    XmlItem &item = check->item;
+    check->items.in_item = false;
+    XmlItem &item = check->items.item;
     if (!item.read)
         return;
     const NaaccrItemDef *def = item.def;
@@ -362,16 +363,16 @@ void end_item(XmlCheck *check)
     report_item_faults(check, ref);
     if (def == nullptr || all_blank(item.value, item.length))
         return;
-    check->summary->items += 1;
+    check->run.summary->items += 1;
     // A repeated item's further values are its problem's: a reader keeps the first.
-    if (check->hook != nullptr && (item.faults & repeated_item) == 0)
-        hook_result(check,
-                    check->hook->item(check->hook->context, check->level, def, item.value, item.length, item.cut));
+    if (check->run.hook != nullptr && (item.faults & repeated_item) == 0)
+        hook_result(check, check->run.hook->item(check->run.hook->context, check->tree.level, def, item.value,
+                                                 item.length, item.cut));
     if (item.cut) {
         // An unlimited item's rules see only its kept head; a long value is allowed.
         if (!def->unlimited) {
             place_item(check, false);
-            report_xmlf(check, NAACCR_CHECK_ITEM_TOO_LONG, item.place, &ref,
+            report_xmlf(check, NAACCR_CHECK_ITEM_TOO_LONG, check->places.item, &ref,
                         "%s: a value of %llu characters; the item holds %d", item.id,
                         static_cast<unsigned long long>(item.characters), def->length);
         }
@@ -379,7 +380,7 @@ void end_item(XmlCheck *check)
         ItemFault fault;
         if (check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) != 0) {
             place_item(check, false);
-            report_xmlf(check, fault.code, item.place, &ref, "%s: %.96s", item.id, fault.reason);
+            report_xmlf(check, fault.code, check->places.item, &ref, "%s: %.96s", item.id, fault.reason);
         }
     }
     compare_with_root(check, ref);

@@ -31,8 +31,8 @@ int counting_of(const char *encoding, bool byte_order_mark)
 bool held_bytes(const XmlCheck *check, int64_t from, int64_t to, const unsigned char **begin, const unsigned char **end)
 {
     int offset = 0, size = 0;
-    const char *buffer = XML_GetInputContext(check->parser, &offset, &size);
-    const int64_t now = XML_GetCurrentByteIndex(check->parser);
+    const char *buffer = XML_GetInputContext(check->run.parser, &offset, &size);
+    const int64_t now = XML_GetCurrentByteIndex(check->run.parser);
     if (buffer == nullptr || now < 0 || offset < 0 || size < offset)
         return false;
     const int64_t first = now - offset; // the stream offset of buffer[0]
@@ -52,7 +52,7 @@ bool count_back(XmlCheck *check, int64_t to, XmlPlace *place)
     if (!held_bytes(check, to, now.offset, &p, &end))
         return false;
     int64_t characters = 0;
-    const bool utf8 = check->counting == XML_COUNT_UTF8;
+    const bool utf8 = check->places.counting == XML_COUNT_UTF8;
     for (; p < end; ++p) {
         if (*p == '\n' || *p == '\r')
             return false;
@@ -66,13 +66,13 @@ bool count_back(XmlCheck *check, int64_t to, XmlPlace *place)
 // false when they are not all there.
 bool count_place(XmlCheck *check, int64_t to, XmlPlace *place)
 {
-    const XmlPlace &from = check->anchor;
+    const XmlPlace &from = check->places.anchor;
     const unsigned char *p, *end;
     if (!held_bytes(check, from.offset, to, &p, &end))
         return false;
     uint64_t line = from.line;
     int64_t column = from.column;
-    const bool utf8 = check->counting == XML_COUNT_UTF8;
+    const bool utf8 = check->places.counting == XML_COUNT_UTF8;
     for (; p < end; ++p) {
         const unsigned char c = *p;
         if (c == '\n' || c == '\r') {
@@ -92,59 +92,65 @@ bool count_place(XmlCheck *check, int64_t to, XmlPlace *place)
 
 } // namespace
 
+void note_first_bytes(XmlCheck *check, const unsigned char *head, size_t n)
+{
+    memcpy(check->places.first_bytes, head,
+           n < sizeof check->places.first_bytes ? n : sizeof check->places.first_bytes);
+}
+
 void note_encoding(XmlCheck *check, const char *encoding)
 {
-    const unsigned char *b = check->first_bytes;
-    const size_t n = sizeof check->first_bytes;
+    const unsigned char *b = check->places.first_bytes;
+    const size_t n = sizeof check->places.first_bytes;
     const bool utf16 = utf16_order(b, n) != NOT_UTF16;
-    check->counting = utf16 ? 0 : counting_of(encoding, byte_order_mark_length(b, n) != 0);
-    check->encoding_noted = true;
+    check->places.counting = utf16 ? 0 : counting_of(encoding, byte_order_mark_length(b, n) != 0);
+    check->places.encoding_noted = true;
 }
 
 void start_item_place(XmlCheck *check)
 {
-    XmlItem &item = check->item;
-    item.placed = false;
-    if (!check->anchored) {
-        item.place = current_place(check);
-        item.placed = true;
+    XmlPlaces &places = check->places;
+    places.item_placed = false;
+    if (!check->places.anchored) {
+        places.item = current_place(check);
+        places.item_placed = true;
         return;
     }
-    const XML_Index at = XML_GetCurrentByteIndex(check->parser);
-    item.place.offset = at > 0 ? at : 0;
+    const XML_Index at = XML_GetCurrentByteIndex(check->run.parser);
+    places.item.offset = at > 0 ? at : 0;
 }
 
 void place_item(XmlCheck *check, bool at_start_tag)
 {
-    XmlItem &item = check->item;
-    if (item.placed)
+    XmlPlaces &places = check->places;
+    if (places.item_placed)
         return;
-    item.placed = true;
-    if (!at_start_tag && count_back(check, item.place.offset, &item.place))
+    places.item_placed = true;
+    if (!at_start_tag && count_back(check, places.item.offset, &places.item))
         return;
-    if (!at_start_tag && count_place(check, item.place.offset, &item.place)) {
-        check->anchor = item.place; // later Items count on from here
+    if (!at_start_tag && count_place(check, places.item.offset, &places.item)) {
+        check->places.anchor = places.item; // later Items count on from here
         return;
     }
     // At its start tag expat's place is the Item's; otherwise (never, while
     // the anchor is kept where expat holds the bytes) the nearest one known.
-    const int64_t offset = item.place.offset;
-    item.place = current_place(check);
+    const int64_t offset = places.item.offset;
+    places.item = current_place(check);
     if (!at_start_tag)
-        item.place.offset = offset;
+        places.item.offset = offset;
 }
 
 void settle_places(XmlCheck *check)
 {
-    if (check->in_item)
+    if (check->items.in_item)
         place_item(check, false);
-    if (!check->encoding_noted)
+    if (!check->places.encoding_noted)
         note_encoding(check, nullptr); // no declaration: UTF-8, or UTF-16 by its first bytes
     int offset = 0;
-    check->anchored = false;
-    if (check->counting == 0 || XML_GetInputContext(check->parser, &offset, nullptr) == nullptr ||
-        XML_GetCurrentByteIndex(check->parser) < 0)
+    check->places.anchored = false;
+    if (check->places.counting == 0 || XML_GetInputContext(check->run.parser, &offset, nullptr) == nullptr ||
+        XML_GetCurrentByteIndex(check->run.parser) < 0)
         return;
-    check->anchor = current_place(check);
-    check->anchored = true;
+    check->places.anchor = current_place(check);
+    check->places.anchored = true;
 }

@@ -10,10 +10,10 @@
 XmlPlace current_place(const XmlCheck *check)
 {
     XmlPlace place;
-    place.line = XML_GetCurrentLineNumber(check->parser);
+    place.line = XML_GetCurrentLineNumber(check->run.parser);
     // expat counts columns from 0.
-    place.column = static_cast<int32_t>(XML_GetCurrentColumnNumber(check->parser)) + 1;
-    place.offset = XML_GetCurrentByteIndex(check->parser);
+    place.column = static_cast<int32_t>(XML_GetCurrentColumnNumber(check->run.parser)) + 1;
+    place.offset = XML_GetCurrentByteIndex(check->run.parser);
     if (place.offset < 0)
         place.offset = 0;
     return place;
@@ -21,7 +21,7 @@ XmlPlace current_place(const XmlCheck *check)
 
 int64_t current_offset(const XmlCheck *check)
 {
-    const XML_Index offset = XML_GetCurrentByteIndex(check->parser);
+    const XML_Index offset = XML_GetCurrentByteIndex(check->run.parser);
     return offset > 0 ? offset : 0;
 }
 
@@ -31,20 +31,20 @@ namespace
 // Counts a problem; true when it is to be handed on.
 bool count_problem(XmlCheck *check, int32_t code)
 {
-    if (check->stopped != 0)
+    if (check->run.stopped != STOP_NONE)
         return false;
-    NaaccrItemCheckSummary *summary = check->summary;
+    NaaccrItemCheckSummary *summary = check->run.summary;
     summary->counts[code] += 1;
     summary->records.problems += 1;
-    const NaaccrItemCheckOptions &options = *check->options;
+    const NaaccrItemCheckOptions &options = *check->run.options;
     return options.on_item_problem != nullptr &&
            (options.max_reported == 0 || summary->records.reported < options.max_reported);
 }
 
 void hand_on(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message)
 {
-    NaaccrItemCheckSummary *summary = check->summary;
-    const NaaccrItemCheckOptions &options = *check->options;
+    NaaccrItemCheckSummary *summary = check->run.summary;
+    const NaaccrItemCheckOptions &options = *check->run.options;
 
     // Ids and values come from the file: the message keeps printable bytes only.
     char line[256];
@@ -52,9 +52,9 @@ void hand_on(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItem
 
     NaaccrItemProblem problem;
     memset(&problem, 0, sizeof problem);
-    problem.patient = check->level >= NAACCR_LEVEL_PATIENT ? summary->patients : 0;
-    problem.record = check->level >= NAACCR_LEVEL_TUMOR ? summary->tumors : 0;
-    problem.tumor = check->level >= NAACCR_LEVEL_TUMOR ? check->tumor_in_patient : 0;
+    problem.patient = check->tree.level >= NAACCR_LEVEL_PATIENT ? summary->patients : 0;
+    problem.record = check->tree.level >= NAACCR_LEVEL_TUMOR ? summary->tumors : 0;
+    problem.tumor = check->tree.level >= NAACCR_LEVEL_TUMOR ? check->tree.tumor_in_patient : 0;
     problem.offset = place.offset;
     problem.line = place.line;
     problem.column = place.column;
@@ -74,8 +74,7 @@ void hand_on(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItem
     }
     summary->records.reported += 1;
     if (options.on_item_problem(options.context, &problem) != 0) {
-        check->stopped = 1;
-        XML_StopParser(check->parser, XML_FALSE);
+        stop_check(check, STOP_BY_CALLBACK);
     }
 }
 

@@ -2,6 +2,7 @@
 // they name the dictionary, the record type and the format's version that
 // every item of the file is checked by.
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "base/base.h"
@@ -114,8 +115,8 @@ void check_dictionary(XmlCheck *check, const RootAttributes &root, const XmlPlac
                    "NaaccrData has no baseDictionaryUri: its items are not checked");
         return;
     }
-    check->dictionary = find_dictionary_by_uri(root.base, strlen(root.base));
-    if (check->dictionary == nullptr) {
+    check->root.dictionary = find_dictionary_by_uri(root.base, strlen(root.base));
+    if (check->root.dictionary == nullptr) {
         report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr,
                     "baseDictionaryUri %.128s names no known dictionary (%d to %d): its items are not checked",
                     root.base, naaccr_dictionaries[0].version,
@@ -123,15 +124,15 @@ void check_dictionary(XmlCheck *check, const RootAttributes &root, const XmlPlac
         return;
     }
     if (!load_user_dictionaries(check)) {
-        check->no_memory = true;
-        XML_StopParser(check->parser, XML_FALSE);
+        check->root.no_memory = true;
+        XML_StopParser(check->run.parser, XML_FALSE);
     }
-    build_item_index(check->index, *check->dictionary, check->user.items, check->user.count);
-    if (check->hook != nullptr && check->hook->user_items != nullptr)
-        check->hook->user_items(check->hook->context, check->user.items, check->user.count);
-    NaaccrItemCheckSummary *summary = check->summary;
-    summary->version = check->dictionary->version;
-    code_of_version(check->dictionary->version, summary->records.version);
+    build_item_index(check->root.index, *check->root.dictionary, check->user.items, check->user.count);
+    if (check->run.hook != nullptr && check->run.hook->user_items != nullptr)
+        check->run.hook->user_items(check->run.hook->context, check->user.items, check->user.count);
+    NaaccrItemCheckSummary *summary = check->run.summary;
+    summary->version = check->root.dictionary->version;
+    code_of_version(check->root.dictionary->version, summary->records.version);
     summary->records.version[version_code_width] = '\0';
 }
 
@@ -139,8 +140,8 @@ void check_record_type(XmlCheck *check, const RootAttributes &root, const XmlPla
 {
     const char *type = root.type;
     if (type != nullptr && type[0] != '\0' && type[1] == '\0' && item_record_type_bit(type[0]) != 0) {
-        check->type_bit = item_record_type_bit(type[0]);
-        check->summary->records.record_type = type[0];
+        check->root.type_bit = item_record_type_bit(type[0]);
+        check->run.summary->records.record_type = type[0];
         return;
     }
     if (type == nullptr)
@@ -159,7 +160,7 @@ void check_format_version(XmlCheck *check, const RootAttributes &root, const Xml
         report_xml(check, NAACCR_CHECK_XML_ROOT, place, nullptr, "NaaccrData has no specificationVersion");
         return;
     }
-    NaaccrItemCheckSummary *summary = check->summary;
+    NaaccrItemCheckSummary *summary = check->run.summary;
     snprintf(summary->specification_version, sizeof summary->specification_version, "%s", given);
     for (const char *known : known_format_versions)
         if (strcmp(given, known) == 0)
@@ -169,6 +170,18 @@ void check_format_version(XmlCheck *check, const RootAttributes &root, const Xml
 }
 
 } // namespace
+
+bool allocate_root(XmlCheck *check)
+{
+    check->root.index = static_cast<ItemIndex *>(malloc(sizeof *check->root.index));
+    return check->root.index != nullptr;
+}
+
+void free_root(XmlCheck *check)
+{
+    free(check->root.index);
+    check->root.index = nullptr;
+}
 
 bool is_xsd_date_time(const char *text, size_t n)
 {
@@ -195,5 +208,5 @@ void check_root_attributes(XmlCheck *check, const XML_Char **attributes)
         report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr,
                     "timeGenerated \"%.40s\" is not a date and time (YYYY-MM-DDThh:mm:ss, a zone optional)", root.time);
     if (root.user != nullptr)
-        snprintf(check->summary->user_dictionaries, sizeof check->summary->user_dictionaries, "%s", root.user);
+        snprintf(check->run.summary->user_dictionaries, sizeof check->run.summary->user_dictionaries, "%s", root.user);
 }

@@ -82,7 +82,7 @@ const char *read_item_def(const XML_Char **attributes, NaaccrItemDef *def)
 // A reason the item may not join the base dictionary and the items before it.
 const char *clash(const XmlCheck *check, const NaaccrItemDef &def, const char *id)
 {
-    const NaaccrDictionary &base = *check->dictionary;
+    const NaaccrDictionary &base = *check->root.dictionary;
     if (find_item_by_id(base, id, strlen(id)) != nullptr)
         return "an id of the base dictionary";
     if (find_item_by_number(base, def.number) != nullptr)
@@ -218,7 +218,7 @@ bool load_one(XmlCheck *check, const char *path)
 
 bool load_user_dictionaries(XmlCheck *check)
 {
-    const NaaccrItemCheckOptions &options = *check->options;
+    const NaaccrItemCheckOptions &options = *check->run.options;
     for (uint32_t k = 0; k < options.dictionary_count && options.dictionaries != nullptr; ++k)
         if (options.dictionaries[k] != nullptr && !load_one(check, options.dictionaries[k]))
             return false;
