@@ -140,12 +140,9 @@ int32_t read_flat_tumors(const char *path, NaaccrReadCallback read, void *stream
         // The records are cut and checked as the 1.2 calls check them: on the
         // calling thread, which the record callback needs.
         NaaccrItemCheckOptions check;
-        default_check_options(&check);
-        check.threads = 1;
+        reading_check_options(options, 0, on_flat_progress, &r, &check);
         check.on_problem = on_flat_problem;
         check.on_record = on_flat_record;
-        check.on_progress = options != nullptr && options->on_progress != nullptr ? on_flat_progress : nullptr;
-        check.context = &r;
         NaaccrItemCheckSummary checked;
         clear_check_summary(&checked);
         code = check_naaccr_input(path, read, stream, check, &checked, CHECK_CALLS_1_2);

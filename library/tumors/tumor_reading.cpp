@@ -8,6 +8,7 @@
 #include <new>
 
 #include "base/base.h"
+#include "check/check.h"
 #include "platform/platform.h"
 #include "tumors/tumors.h"
 #include "xml/xml.h"
@@ -158,6 +159,20 @@ int32_t report_problem(ReadReport *report, int32_t code, uint64_t record, int64_
     problem.item_name = "";
     problem.message = message;
     return report_item_problem(report, &problem);
+}
+
+void reading_check_options(const NaaccrReadOptions *options, uint32_t flags, NaaccrProgressCallback progress,
+                           void *context, NaaccrItemCheckOptions *check)
+{
+    default_check_options(check);
+    check->flags = flags;
+    check->threads = 1;
+    check->on_progress = options != nullptr && options->on_progress != nullptr ? progress : nullptr;
+    check->context = context;
+    if (options != nullptr) {
+        check->dictionaries = options->dictionaries;
+        check->dictionary_count = options->dictionary_count;
+    }
 }
 
 int32_t read_naaccr_tumors(const char *path, NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,

@@ -88,6 +88,12 @@ struct ReadListener {
 int32_t read_naaccr_tumors(const char *path, NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,
                            NaaccrItemCheckSummary *summary, const ReadListener *listener);
 
+// The options of the check a reading runs: `flags`, on the calling thread
+// (the readers' callbacks need it), with `progress` when the caller of the
+// reading wants progress, the caller's user dictionaries, and `context`.
+void reading_check_options(const NaaccrReadOptions *options, uint32_t flags, NaaccrProgressCallback progress,
+                           void *context, NaaccrItemCheckOptions *check);
+
 // Reads flat records from the file `path`, or when it is null from `read`.
 int32_t read_flat_tumors(const char *path, NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,
                          ReadReport *report);

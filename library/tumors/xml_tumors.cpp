@@ -179,17 +179,8 @@ int32_t CV_CALL on_check_progress(void *context, uint64_t done, int64_t total, u
 int32_t run_check(XmlReading &r, NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options)
 {
     NaaccrItemCheckOptions check;
-    memset(&check, 0, sizeof check);
-    check.size = sizeof check;
-    check.flags = NAACCR_CHECK_ITEMS;
-    check.threads = 1;
+    reading_check_options(options, NAACCR_CHECK_ITEMS, on_check_progress, &r, &check);
     check.on_item_problem = on_check_problem;
-    check.on_progress = options != nullptr && options->on_progress != nullptr ? on_check_progress : nullptr;
-    check.context = &r;
-    if (options != nullptr) {
-        check.dictionaries = options->dictionaries;
-        check.dictionary_count = options->dictionary_count;
-    }
     const XmlTumorHook hook = {&r, on_item, on_element, on_extension, on_user_items};
     return check_naaccr_xml_hooked(read, stream, -1, nullptr, 0, check, r.report->summary, &hook);
 }
