@@ -196,8 +196,8 @@ int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const 
         return 0;
     const uint8_t *byte_class = record_plans().byte_class;
     uint64_t given = 0;
-    int32_t stopped = 0;
-    for (const PlannedRun *run = plan->runs; run < plan->runs + plan->run_count && stopped == 0; ++run) {
+    bool asked_to_stop = false;
+    for (const PlannedRun *run = plan->runs; run < plan->runs + plan->run_count && !asked_to_stop; ++run) {
         if (static_cast<size_t>(run->offset) + run->length <= length && all_blank(record + run->offset, run->length))
             continue;
         const PlannedItem *planned = plan->items + run->first, *end = planned + run->count;
@@ -217,12 +217,12 @@ int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const 
             ItemFault fault;
             if (check_item_value(item, value, planned->length, ITEM_FIELD, &fault) != 0 &&
                 deliver_problem(item, value, fault, number, offset, sink) != 0) {
-                stopped = 1;
+                asked_to_stop = true;
                 break;
             }
         }
     }
     if (items != nullptr)
         *items += given;
-    return stopped;
+    return asked_to_stop ? 1 : 0;
 }
