@@ -65,7 +65,7 @@ void notify_monitor(Monitor *monitor);
 // Processors available to this process, at least 1.
 unsigned processor_count();
 
-// ---- CRC-32 (crc32.cpp; crc32_x86.cpp or crc32_portable.cpp) ----
+// ---- CRC-32 (crc32.cpp and its _x86 or _portable form) ----
 // The CRC-32/ISO-HDLC engine behind the check fields.  It works on the raw
 // register: start from CRC32_PRESET, feed the message in as many pieces as
 // convenient, and complement the register at the end.  Feeding a message in
@@ -95,7 +95,7 @@ uint32_t crc32_update_pclmul(uint32_t state, const unsigned char *bytes, size_t 
 bool crc32_has_vpclmul();
 uint32_t crc32_update_vpclmul(uint32_t state, const unsigned char *bytes, size_t n);
 
-// ---- the printable scan (printable_scan.cpp; printable_scan_x86.cpp or printable_scan_portable.cpp) ----
+// ---- the printable scan (printable_scan.cpp and its _x86 or _portable form) ----
 // Finds the first byte of a run that is not printable (outside 32 to 126):
 // the end of a record, or a byte that has no place in one.  The x86 form
 // picks SSE2 or AVX2 at run time.

@@ -18,11 +18,13 @@
 // counted in summary->counts and summary->records.problems; a callback's
 // non-zero return stops the check (summary->records.stopped
 // NAACCR_STOP_CALLBACK, or NAACCR_STOP_PROGRESS for the progress callback,
-// which is called as for cvCheckNaaccrStream with tumours as records).  Fills *summary whole: format NAACCR_FORMAT_XML,
-// version, specificationVersion, userDictionaryUri, patients, tumours, items; records.record_type (' ' when unknown),
-// records.version ("250"; " " when unknown), records.records = tumours, records.bytes = bytes read.  Returns
-// NAACCR_REC_OK, NAACCR_REC_READ_FAILED when `read` returned -1, or
-// NAACCR_REC_NO_MEMORY.  Holds at most about 40 MB whatever the input.
+// which is called as for cvCheckNaaccrStream with tumours as records).  Fills
+// *summary whole: format NAACCR_FORMAT_XML, version, specificationVersion,
+// userDictionaryUri, patients, tumours, items; records.record_type (' ' when
+// unknown), records.version ("250"; " " when unknown), records.records =
+// tumours, records.bytes = bytes read.  Returns NAACCR_REC_OK,
+// NAACCR_REC_READ_FAILED when `read` returned -1, or NAACCR_REC_NO_MEMORY.
+// Holds at most about 40 MB whatever the input.
 int32_t check_naaccr_xml(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
                          size_t head_length, const NaaccrItemCheckOptions &options, NaaccrItemCheckSummary *summary);
 
@@ -32,8 +34,8 @@ struct XmlTumorHook {
     void *context;
     // A given (not blank) Item of a known item, at the element `level` it
     // stands in, as kept: up to one character more than its length (for
-    // unlimited text, than hooked_text_characters); `cut` when more came.  The same item
-    // again in one element is not handed over: it is a
+    // unlimited text, than hooked_text_characters); `cut` when more came.
+    // The same item again in one element is not handed over: it is a
     // NAACCR_CHECK_ITEM_REPEATED problem, and the first value stands.
     int32_t (*item)(void *context, int level, const NaaccrItemDef *def, const unsigned char *value, size_t n, bool cut);
     // A Patient (level 1) or Tumor (level 2) opened or closed; `offset` of the tag.
