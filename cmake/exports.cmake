@@ -1,4 +1,4 @@
-# exports.cmake -- reads the list of exported functions (library/exports.txt)
+# exports.cmake -- reads the list of exported functions (library/abi/exports.txt)
 # and writes the linker files made from it.  Included by the build and by the
 # table checks that run as cmake -P scripts, so every one of them sees the same
 # list.  An entry is "name:bytes", bytes being the argument bytes of the
@@ -105,7 +105,7 @@ endfunction()
 # cvnaaccr.h with the listed argument bytes (counted as on 32-bit Windows), so
 # a wrong entry breaks the build before it breaks a caller's link.
 function(cvnaaccr_write_export_check entries file)
-  set(text "// Made from library/exports.txt: each entry against its prototype in cvnaaccr.h.\n")
+  set(text "// Made from library/abi/exports.txt: each entry against its prototype in cvnaaccr.h.\n")
   string(APPEND text "#include <stddef.h>\n\n#include <type_traits>\n\n#include \"cvnaaccr.h\"\n\n")
   string(APPEND text "// Argument bytes of a __stdcall function on 32-bit Windows: a pointer takes 4,\n")
   string(APPEND text "// anything else its size rounded up to a multiple of 4.\n")

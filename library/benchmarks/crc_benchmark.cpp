@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "crc32.h"
+#include "platform/platform.h"
 #include "cvnaaccr.h"
 
 namespace

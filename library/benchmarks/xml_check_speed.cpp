@@ -7,7 +7,7 @@
 
 #include <expat.h>
 
-#include "xml_check.h"
+#include "xml/xml.h"
 
 namespace
 {

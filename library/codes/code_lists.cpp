@@ -10,8 +10,9 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "codes.h"
-#include "item_rules.h"
+#include "base/base.h"
+#include "codes/codes.h"
+#include "items/items.h"
 
 namespace
 {
@@ -126,15 +127,6 @@ bool full_code(const CodeView &view, unsigned char *text, size_t size)
     memcpy(text + view.zeros, view.bytes, view.n);
     text[view.zeros + view.n] = '\0';
     return true;
-}
-
-// `n` bytes as a message shows them: bytes outside 32 to 126 as '?', cut to fit.
-void printable_copy(const unsigned char *bytes, size_t n, char *text, size_t size)
-{
-    size_t i = 0;
-    for (; i < n && i + 1 < size; ++i)
-        text[i] = bytes[i] >= 32 && bytes[i] < 127 ? static_cast<char>(bytes[i]) : '?';
-    text[i] = '\0';
 }
 
 } // namespace

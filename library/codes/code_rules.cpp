@@ -10,7 +10,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "codes.h"
+#include "codes/codes.h"
 
 namespace
 {

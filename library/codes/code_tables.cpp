@@ -6,7 +6,7 @@
 // where the table is in the public domain.  Sources, commits and licences of
 // every table: data/codes/README.md and items.csv.
 // clang-format off
-#include "codes.h"
+#include "codes/codes.h"
 
 namespace
 {

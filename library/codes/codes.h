@@ -17,7 +17,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "dictionary.h"
+#include "items/items.h"
 
 // The kinds of problem found here, until the public header has them.
 #ifndef NAACCR_CHECK_ITEM_CODE

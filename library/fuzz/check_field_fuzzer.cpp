@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "crc32.h"
-#include "naaccr_internal.h"
+#include "platform/platform.h"
+#include "flat/flat.h"
 
 namespace
 {

@@ -8,7 +8,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "dictionary.h"
+#include "items/items.h"
 
 namespace
 {

@@ -16,8 +16,7 @@
 
 #include <string>
 
-#include "layouts.h"
-#include "naaccr_internal.h"
+#include "flat/flat.h"
 
 namespace
 {

@@ -14,9 +14,10 @@
 #include <vector>
 
 #include "cvnaaccr.h"
+#include "base/base.h"
+#include "flat/flat.h"
 #include "fuzz_helpers.h"
-#include "layouts.h"
-#include "xml_check.h"
+#include "xml/xml.h"
 
 namespace
 {

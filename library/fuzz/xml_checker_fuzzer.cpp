@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "fuzz_helpers.h"
-#include "xml_check.h"
+#include "xml/xml.h"
 
 namespace
 {

@@ -233,6 +233,18 @@ int32_t CV_CALL cvGet_cvnaaccr_dll_info(NaaccrLibraryInfo *info);
 #define NAACCR_CHECK_CHECKSUM_CUT 15      /* the record ends before the end of its checksum field */
 #define NAACCR_CHECK_KINDS 16             /* number of entries in NaaccrCheckSummary.counts; 0 is unused */
 
+/* Kinds that lose nothing, as bits (1u << kind) like NaaccrRecordView.problems
+   (names from 1.4.1).  NAACCR_ANOMALY_KINDS: the insignificant anomalies at
+   the end of a file; a file whose only problems are these is a consistent
+   record file, as file inspection's negative codes say.
+   NAACCR_HARMLESS_KINDS: those and a byte-order mark, which stand outside
+   every record's bytes: reading hands on every record all the same, and a
+   conversion lists them but refuses nothing and leaves nothing out for them.
+   A byte-order mark is no anomaly: a record file is single-byte text, and a
+   check counts the mark as a problem like any other. */
+#define NAACCR_ANOMALY_KINDS ((1u << NAACCR_CHECK_TERMINATOR_OMITTED) | (1u << NAACCR_CHECK_STRAY_CTRL_Z))
+#define NAACCR_HARMLESS_KINDS (NAACCR_ANOMALY_KINDS | (1u << NAACCR_CHECK_BYTE_ORDER_MARK))
+
 /* NaaccrCheckOptions.flags.
 
    Flags, from 1.4 on: an options struct whose flags hold a bit that the
@@ -281,14 +293,20 @@ typedef struct NaaccrCheckSummary {
     int32_t record_length;               /* the reference record's length with its terminators, as
                                             file inspection reports it; 0 when the file holds none */
     int32_t layout_length;               /* its layout's length without terminators; 0 when unknown */
-    int32_t stopped;                     /* 0: read to the end; 1: stopped by the problem or record
-                                            callback; 2: by the progress callback */
+    int32_t stopped;                     /* NAACCR_STOP_...: NAACCR_STOP_NONE (0), read to the end;
+                                            NAACCR_STOP_CALLBACK (1), stopped by the problem or record
+                                            callback; NAACCR_STOP_PROGRESS (2), by the progress callback */
     char record_type;                    /* column 1 of the reference record; a blank when none */
     char version[4];                     /* its version code as NaaccrFileInfo.version; " " when invalid */
     char first_terminator;               /* the reference record's terminator bytes, as NaaccrFileInfo */
     char second_terminator;
     char reserved[5]; /* zero */
 } NaaccrCheckSummary;
+
+/* NaaccrCheckSummary.stopped (names from 1.4.1; the numbers are those of every release) */
+#define NAACCR_STOP_NONE 0     /* read to the end */
+#define NAACCR_STOP_CALLBACK 1 /* a problem, item problem, record or tumour callback returned non-zero */
+#define NAACCR_STOP_PROGRESS 2 /* the progress callback returned non-zero */
 
 /* Called for each problem in file order, on the thread that called the
    checker.  Return 0 to go on, anything else to stop the check. */
@@ -410,6 +428,17 @@ int32_t CV_CALL cvCheckNaaccrStream(NaaccrReadCallback read, void *stream, const
 #define NAACCR_LEVEL_ROOT 0    /* NaaccrData */
 #define NAACCR_LEVEL_PATIENT 1 /* Patient */
 #define NAACCR_LEVEL_TUMOR 2   /* Tumor */
+
+/* The words NAACCR's dictionaries and NAACCR XML use for the numbers above
+   (from 1.4.1), in the order of the numbers, to initialize an array indexed
+   by them: static const char *const levels[] = {NAACCR_LEVEL_NAMES}; makes
+   levels[NAACCR_LEVEL_TUMOR] "Tumor".  NAACCR_RECORD_TYPES holds the record
+   type of each NAACCR_ITEM_IN_ bit, from bit 0 on. */
+#define NAACCR_DATA_TYPE_NAMES "text", "digits", "alpha", "mixed", "numeric", "date", "dateTime"
+#define NAACCR_PADDING_NAMES "rightBlank", "leftBlank", "rightZero", "leftZero"
+#define NAACCR_LEVEL_NAMES "NaaccrData", "Patient", "Tumor"
+#define NAACCR_RECORD_TYPES "AMCI"
+#define NAACCR_XML_NAMESPACE "http://naaccr.org/naaccrxml"
 
 /* One data item of a dictionary.  The texts are the library's own and live
    as long as the library is loaded. */

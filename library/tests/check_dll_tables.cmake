@@ -1,7 +1,7 @@
 # Reads the export and import tables of cvnaaccr.dll with objdump -p and fails on
-# any missing or extra exported name (each function of library/exports.txt under
+# any missing or extra exported name (each function of library/abi/exports.txt under
 # its plain and its decorated name), or on an imported DLL other than the system's.
-#   cmake -DOBJDUMP=... -DDLL=... -DEXPORTS=library/exports.txt -P check_dll_tables.cmake
+#   cmake -DOBJDUMP=... -DDLL=... -DEXPORTS=library/abi/exports.txt -P check_dll_tables.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/exports.cmake)
 cvnaaccr_read_exports(${EXPORTS} entries)

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "crc32.h"
+#include "platform/platform.h"
 #include "cvnaaccr.h"
 
 namespace

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "layouts.h"
+#include "flat/flat.h"
 #include "test_files.h"
 
 namespace

@@ -15,9 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "crc32.h"
-#include "layouts.h"
-#include "naaccr_internal.h"
+#include "platform/platform.h"
+#include "flat/flat.h"
 #include "test_files.h"
 
 namespace

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "convert_helpers.h"
-#include "record_model.h"
+#include "convert/convert.h"
 
 namespace
 {

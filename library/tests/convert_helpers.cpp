@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "record_model.h"
+#include "convert/convert.h"
 #include "test_files.h"
 
 std::string make_record(int32_t version, char type, const std::map<std::string, std::string> &fields)

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "convert_helpers.h"
-#include "record_model.h"
+#include "convert/convert.h"
 #include "test_files.h"
 
 namespace
@@ -242,6 +242,22 @@ TEST(ConvertInput, WithRecordProblemsOrNoDictionaryIsRefused)
             }
         }
     }
+}
+
+TEST(ConvertInput, RecordsLongerThanEveryLayoutAreNotReadAsItems)
+{
+    // Every record four bytes longer than the longest layout (A of version
+    // 180): the first is reported for its layout's length, and the others,
+    // of the first's length, are not taken apart by a layout they overrun.
+    const std::string record = make_record(180, 'A', {{"patientIdNumber", "00000001"}}) + "    \n";
+    const Converted out = convert_bytes(record + record + record, NAACCR_FORMAT_CSV, NAACCR_CONVERT_LOSSY);
+    EXPECT_EQ(out.code, NAACCR_REC_REFUSED);
+    std::vector<std::pair<int32_t, uint64_t>> problems;
+    for (const Problem &p : out.problems)
+        problems.push_back({p.code, p.record});
+    const std::vector<std::pair<int32_t, uint64_t>> expected = {
+        {NAACCR_CHECK_LAYOUT_LENGTH, 1}, {NAACCR_CHECK_NOT_READABLE, 2}, {NAACCR_CHECK_NOT_READABLE, 3}};
+    EXPECT_EQ(problems, expected);
 }
 
 } // namespace

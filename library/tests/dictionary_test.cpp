@@ -6,9 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dictionary.h"
-#include "item_index.h"
-#include "layouts.h"
+#include "items/items.h"
+#include "flat/flat.h"
 
 namespace
 {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dictionary.h"
+#include "items/items.h"
 
 namespace
 {

@@ -15,7 +15,7 @@
 #endif
 
 #include "cvnaaccr.h"
-#include "layouts.h"
+#include "flat/flat.h"
 #include "test_files.h"
 
 namespace

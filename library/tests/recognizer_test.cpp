@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "layouts.h"
-#include "naaccr_internal.h"
+#include "flat/flat.h"
 
 namespace
 {

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "check_calls.h"
+#include "flat_check/record_run.h"
 #include "check_runs.h"
-#include "dictionary.h"
-#include "layouts.h"
+#include "items/items.h"
+#include "flat/flat.h"
 #include "test_files.h"
 
 namespace

@@ -10,7 +10,7 @@
 
 #include "check_runs.h"
 #include "test_files.h"
-#include "layouts.h"
+#include "flat/flat.h"
 
 namespace
 {

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "cvnaaccr.h"
-#include "layouts.h"
+#include "flat/flat.h"
 #include "test_files.h"
 
 namespace

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "check_runs.h"
-#include "layouts.h"
+#include "flat/flat.h"
 
 namespace
 {

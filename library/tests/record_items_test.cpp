@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dictionary.h"
-#include "layouts.h"
+#include "items/items.h"
+#include "flat/flat.h"
 #include "test_files.h"
 
 namespace

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "xml_check.h"
+#include "xml/xml.h"
 #include "xml_check_helpers.h"
 
 namespace

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "xml_check.h"
+#include "xml/xml.h"
 
 namespace
 {

@@ -10,7 +10,7 @@
 
 #include "test_files.h"
 
-#include "xml_check.h"
+#include "xml/xml.h"
 #include "xml_check_helpers.h"
 
 namespace

@@ -6,9 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "xml_check.h"
+#include "base/base.h"
+#include "xml/xml.h"
+#include "xml/xml_state.h"
 #include "xml_check_helpers.h"
-#include "xml_check_state.h"
 
 namespace
 {

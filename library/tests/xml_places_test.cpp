@@ -86,3 +86,24 @@ TEST(XmlPlaces, ItemProblemsDeepInAFileStandAtTheirTags)
         }
     }
 }
+
+TEST(XmlPlaces, Utf16WithoutAMarkIsCountedByExpatWhateverItsFirstCharacter)
+{
+    // Big-endian UTF-16 without a byte-order mark or a declaration, starting
+    // with white space: its first two bytes are 0 and a blank, not 0 and '<'.
+    const int count = 300;
+    std::string text = naaccr_xml(tumours(count, "abc"));
+    text = "\n" + text.substr(text.find("<NaaccrData"));
+    std::string utf16;
+    for (const char c : text)
+        utf16 += std::string(1, '\0') + c;
+    const XmlChecked checked = check_xml_pieces(utf16, 0, 4099);
+    ASSERT_EQ(checked.status, NAACCR_REC_OK);
+    ASSERT_EQ(checked.problems.size(), static_cast<size_t>(count / 3));
+    TextPlace place = {text, true};
+    for (const XmlSeen &seen : checked.problems) {
+        place.move_to(static_cast<size_t>(seen.offset / 2));
+        ASSERT_EQ(seen.line, place.line) << "offset " << seen.offset;
+        ASSERT_EQ(seen.column, place.column) << "offset " << seen.offset;
+    }
+}

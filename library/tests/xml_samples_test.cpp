@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dictionary.h"
-#include "xml_check.h"
+#include "items/items.h"
+#include "xml/xml.h"
 #include "xml_check_helpers.h"
 #ifdef CVNAACCR_TESTS_WITH_ZLIB
 #include <zlib.h>

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "test_files.h"
-#include "xml_check.h"
+#include "xml/xml.h"
 #include "xml_check_helpers.h"
 
 namespace

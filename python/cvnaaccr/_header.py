@@ -21,6 +21,9 @@ NAACCR_CHECK_CHECKSUMS = 1
 NAACCR_CHECK_ITEMS = 2
 NAACCR_CHECK_LONGEST_VIEW = 1 << 20
 FILE_INFO_PATH_BYTES = 1023  # NaaccrFileInfo.directory, without its NUL
+NAACCR_STOP_NONE = 0  # NaaccrCheckSummary.stopped: read to the end
+NAACCR_STOP_CALLBACK = 1  # ... stopped by a problem or record callback
+NAACCR_STOP_PROGRESS = 2  # ... stopped by the progress callback
 
 # NaaccrItemDef.data_type, .padding, .record_types, .level; NaaccrItemCheckSummary.format
 NAACCR_ITEM_TEXT = 0

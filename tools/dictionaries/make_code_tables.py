@@ -278,7 +278,7 @@ def render(tables, pairs, groups, site_entry):
         "// where the table is in the public domain.  Sources, commits and licences of",
         "// every table: data/codes/README.md and items.csv.",
         "// clang-format off",
-        '#include "codes.h"',
+        '#include "codes/codes.h"',
         "",
         "namespace",
         "{",

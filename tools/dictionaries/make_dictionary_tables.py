@@ -1,28 +1,26 @@
 #!/usr/bin/env python3
-"""make_dictionary_tables.py -- writes library/dictionary_tables.cpp from
-NAACCR's data dictionaries (base 140 to 270, default user dictionaries 140 to
-210), so the library holds every item definition without reading XML.
+"""make_dictionary_tables.py -- writes library/items/dictionary_tables.cpp from
+NAACCR's data dictionaries (every naaccr-dictionary-VVV.xml of the folder, and
+the default user dictionary of each version that has one), so the library
+holds every item definition without reading XML.
 
     make_dictionary_tables.py DICTIONARY_FOLDER OUTPUT_FILE
 
 The output is committed; a test runs this again into the build tree and
-compares, so the tables and the dictionaries cannot drift apart.  Python 3's
-standard library only.
+compares, so the tables and the dictionaries cannot drift apart.  The words
+the dictionaries use for levels, data types, paddings and record types, and
+the XML namespace, are read from the library's public header, which gives
+their numbers.  Python 3's standard library only.
 """
 
 import os
+import re
 import sys
 import xml.etree.ElementTree as ElementTree
 
-VERSIONS = (140, 150, 160, 180, 210, 220, 230, 240, 250, 260, 270)
-FLAT_VERSIONS = (140, 150, 160, 180)
-NAMESPACE = "{http://naaccr.org/naaccrxml}"
+HEADER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "library", "include", "cvnaaccr.h")
 
-# The codes of cvnaaccr.h, by the dictionaries' words.
-RECORD_TYPE_BITS = {"A": 1, "M": 2, "C": 4, "I": 8}
-LEVELS = {"NaaccrData": 0, "Patient": 1, "Tumor": 2}
-DATA_TYPES = {"text": 0, "digits": 1, "alpha": 2, "mixed": 3, "numeric": 4, "date": 5, "dateTime": 6}
-PADDINGS = {"rightBlank": 0, "leftBlank": 1, "rightZero": 2, "leftZero": 3}
+# The dictionaries' value when an attribute is not given.
 TRIMS = {"all": 0, "none": 1}
 
 # Entries per line of a version's item and index tables.
@@ -31,6 +29,31 @@ INDICES_PER_LINE = 16
 
 class DictionaryError(Exception):
     pass
+
+
+def header_strings(text, name):
+    """The string literals of the header's macro `name`, in order."""
+    match = re.search(r"^#define %s ((?:\"[^\"]*\"(?:, )?)+)$" % name, text, re.MULTILINE)
+    if match is None:
+        raise DictionaryError("%s: no #define %s" % (HEADER, name))
+    return re.findall(r'"([^"]*)"', match.group(1))
+
+
+def header_words():
+    """The header's words, each mapped to its number."""
+    with open(HEADER, encoding="ascii") as header:
+        text = header.read()
+    numbered = lambda name: {word: n for n, word in enumerate(header_strings(text, name))}
+    return {
+        "levels": numbered("NAACCR_LEVEL_NAMES"),
+        "data_types": numbered("NAACCR_DATA_TYPE_NAMES"),
+        "paddings": numbered("NAACCR_PADDING_NAMES"),
+        "record_type_bits": {letter: 1 << n for n, letter in enumerate(header_strings(text, "NAACCR_RECORD_TYPES")[0])},
+        "namespace": "{%s}" % header_strings(text, "NAACCR_XML_NAMESPACE")[0],
+    }
+
+
+WORDS = {}
 
 
 def attribute(element, name, path, default=None):
@@ -49,7 +72,7 @@ def lookup(table, value, what, path):
 def read_item(element, path, grouped, user):
     record_types = 0
     for letter in attribute(element, "recordTypes", path).split(","):
-        record_types |= lookup(RECORD_TYPE_BITS, letter.strip(), "record type", path)
+        record_types |= lookup(WORDS["record_type_bits"], letter.strip(), "record type", path)
     return {
         "id": attribute(element, "naaccrId", path),
         "name": attribute(element, "naaccrName", path),
@@ -57,9 +80,9 @@ def read_item(element, path, grouped, user):
         "start": int(element.get("startColumn", "0")),
         "length": int(attribute(element, "length", path)),
         "record_types": record_types,
-        "level": lookup(LEVELS, attribute(element, "parentXmlElement", path), "parentXmlElement", path),
-        "data_type": lookup(DATA_TYPES, element.get("dataType", "text"), "dataType", path),
-        "padding": lookup(PADDINGS, element.get("padding", "rightBlank"), "padding", path),
+        "level": lookup(WORDS["levels"], attribute(element, "parentXmlElement", path), "parentXmlElement", path),
+        "data_type": lookup(WORDS["data_types"], element.get("dataType", "text"), "dataType", path),
+        "padding": lookup(WORDS["paddings"], element.get("padding", "rightBlank"), "padding", path),
         "trim_none": lookup(TRIMS, element.get("trim", "all"), "trim", path),
         "unlimited": 1 if element.get("allowUnlimitedText", "false") == "true" else 0,
         "grouped": grouped,
@@ -69,12 +92,22 @@ def read_item(element, path, grouped, user):
 
 def read_dictionary(path, user):
     """The root's attributes, its items and its grouped items, in file order."""
+    namespace = WORDS["namespace"]
     root = ElementTree.parse(path).getroot()
-    if root.tag != NAMESPACE + "NaaccrDictionary":
+    if root.tag != namespace + "NaaccrDictionary":
         raise DictionaryError("%s: not a NAACCR dictionary" % path)
-    items = [read_item(e, path, 0, user) for e in root.iter(NAMESPACE + "ItemDef")]
-    groups = [read_item(e, path, 1, user) for e in root.iter(NAMESPACE + "GroupedItemDef")]
+    items = [read_item(e, path, 0, user) for e in root.iter(namespace + "ItemDef")]
+    groups = [read_item(e, path, 1, user) for e in root.iter(namespace + "GroupedItemDef")]
     return root, items, groups
+
+
+def base_versions(folder):
+    """The versions of the folder's base dictionaries, ascending."""
+    names = (re.fullmatch(r"naaccr-dictionary-(\d+)\.xml", name) for name in os.listdir(folder))
+    versions = sorted(int(match.group(1)) for match in names if match)
+    if not versions:
+        raise DictionaryError("%s: no naaccr-dictionary-VVV.xml" % folder)
+    return versions
 
 
 def read_version(folder, version):
@@ -89,7 +122,9 @@ def read_version(folder, version):
         user_uri = attribute(user_root, "dictionaryUri", user_path)
         items += user_items
         groups += user_groups
-    if version in FLAT_VERSIONS:
+    # The versions exchanged as flat records are those whose items have columns.
+    flat = any(item["start"] > 0 for item in items)
+    if flat:
         items.sort(key=lambda item: item["start"])
         groups.sort(key=lambda item: item["start"])
     everything = items + groups
@@ -104,6 +139,7 @@ def read_version(folder, version):
         "uri": attribute(root, "dictionaryUri", base_path),
         "user_uri": user_uri,
         "format_version": attribute(root, "specificationVersion", base_path),
+        "flat": flat,
         "items": everything,
     }
 
@@ -140,18 +176,18 @@ def index_lines(indices):
 
 
 def row_table(dictionaries, strings):
-    """Every distinct item row once, in order of first use."""
+    """Every distinct item row once, in order of first use, with its item's id."""
     rows = {}
     for dictionary in dictionaries:
         for item in dictionary["items"]:
-            rows.setdefault(item_row(item, strings), len(rows))
+            rows.setdefault(item_row(item, strings), (len(rows), item["id"]))
     return rows
 
 
 def version_lines(dictionary, strings, rows):
     version = dictionary["version"]
     items = dictionary["items"]
-    references = ["R[%d]" % rows[item_row(item, strings)] for item in items]
+    references = ["R[%d]" % rows[item_row(item, strings)][0] for item in items]
     by_number = sorted(range(len(items)), key=lambda i: items[i]["number"])
     # Sorted as strcmp compares: by bytes, and the ids are ASCII.
     by_id = sorted(range(len(items)), key=lambda i: items[i]["id"].encode("ascii"))
@@ -168,14 +204,21 @@ def version_lines(dictionary, strings, rows):
 def render(dictionaries):
     strings = string_table(dictionaries)
     rows = row_table(dictionaries, strings)
+    versions = [d["version"] for d in dictionaries]
+    user_versions = [d["version"] for d in dictionaries if d["user_uri"]]
+    flat_count = sum(1 for d in dictionaries if d["flat"])
+    if any(not d["flat"] for d in dictionaries[:flat_count]):
+        raise DictionaryError("the versions with flat records do not come first")
     lines = [
         "// dictionary_tables.cpp -- NAACCR's data dictionaries as tables: made by",
         "// tools/dictionaries/make_dictionary_tables.py; do not edit.",
         "//",
         "// The item definitions are NAACCR's (the NAACCR XML data dictionaries, base",
-        "// 140 to 270 and the default user dictionaries 140 to 210).",
+        "// %d to %d and the default user dictionaries %d to %d).  Each item's row" % (
+            versions[0], versions[-1], user_versions[0], user_versions[-1]),
+        "// ends with its naaccrId.",
         "// clang-format off",
-        '#include "dictionary.h"',
+        '#include "items/items.h"',
         "",
         "namespace",
         "{",
@@ -196,7 +239,7 @@ def render(dictionaries):
         "    {S[id], S[name], number, start, length, types, level, type, padding, trim_none, unlimited, 0, 1, {0, 0, 0, 0}}",
     ]
     lines += ["", "// Every distinct item once; the versions' tables copy them.", "constexpr NaaccrItemDef R[] = {"]
-    lines += ["    " + row for row in rows]
+    lines += ["    %s // %s" % (row, item_id) for row, (_, item_id) in rows.items()]
     lines.append("};")
     for dictionary in dictionaries:
         lines += version_lines(dictionary, strings, rows)
@@ -209,6 +252,8 @@ def render(dictionaries):
     lines += [
         "};",
         "const size_t naaccr_dictionary_count = sizeof naaccr_dictionaries / sizeof naaccr_dictionaries[0];",
+        "static_assert(flat_dictionary_count == %d, \"the first %d dictionaries have columns in flat records\");" % (
+            flat_count, flat_count),
         "// clang-format on",
         "",
     ]
@@ -220,7 +265,8 @@ def main(argv):
         sys.stderr.write("usage: make_dictionary_tables.py DICTIONARY_FOLDER OUTPUT_FILE\n")
         return 2
     try:
-        dictionaries = [read_version(argv[1], version) for version in VERSIONS]
+        WORDS.update(header_words())
+        dictionaries = [read_version(argv[1], version) for version in base_versions(argv[1])]
     except (DictionaryError, ElementTree.ParseError, OSError, ValueError) as error:
         sys.stderr.write("make_dictionary_tables.py: %s\n" % error)
         return 1

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "cvnaaccr.h"
-#include "layouts.h"
+#include "flat/flat.h"
 
 namespace
 {

@@ -1,0 +1,130 @@
+// base.h -- small facts and helpers every part of the library uses: what a
+// blank, a printable byte and a UTF-8 character are, how bytes are shown in a
+// message, the calendar, why a check stopped, and what kind of input a file
+// is by its first bytes.
+#ifndef BASE_H
+#define BASE_H
+
+#include <stddef.h>
+#include <stdint.h>
+#include <string.h>
+
+#include "cvnaaccr.h"
+#include "platform/platform.h"
+
+// ---- text (text.cpp) ----
+// A printable byte (32 to 126, is_printable) is platform.h's, beside the scan
+// that looks for the first byte that is not.
+
+// XML's white space: blank, tab, CR and LF.
+inline bool is_xml_white(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// True when each of the `n` bytes is a blank (and for n 0).  Most fields of a
+// record are blank, some 1000 characters long: eight bytes at a time.
+inline bool all_blank(const unsigned char *bytes, size_t n)
+{
+    const uint64_t blanks = 0x2020202020202020u;
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        memcpy(&word, bytes + i, sizeof word);
+        if (word != blanks)
+            return false;
+    }
+    for (; i < n; ++i)
+        if (bytes[i] != ' ')
+            return false;
+    return true;
+}
+
+// Length of value[0, n) without its trailing blanks, eight bytes at a time.
+inline size_t without_trailing_blanks(const unsigned char *value, size_t n)
+{
+    const uint64_t blanks = 0x2020202020202020u;
+    while (n >= 8) {
+        uint64_t word;
+        memcpy(&word, value + n - 8, 8);
+        if (word != blanks)
+            break;
+        n -= 8;
+    }
+    while (n > 0 && value[n - 1] == ' ')
+        --n;
+    return n;
+}
+
+// True when `text` holds XML white space only: what a file's layout puts
+// between tags.
+bool only_xml_white(const unsigned char *text, size_t n);
+
+// A UTF-8 character begins at every byte but a continuation byte (10xxxxxx).
+inline bool starts_utf8_character(unsigned char c) { return (c & 0xC0) != 0x80; }
+
+// Characters of `n` bytes of UTF-8.
+size_t utf8_characters(const unsigned char *text, size_t n);
+
+// Bytes of the first `characters` characters of `n` bytes of UTF-8 (all `n`
+// when it holds no more).
+size_t utf8_prefix(const unsigned char *text, size_t n, size_t characters);
+
+// `n` bytes as a message quotes them: in double quotes, each byte outside 32
+// to 126 as <its value>; cut where `capacity` runs out.  Returns `text`.
+const char *quoted_bytes(const unsigned char *bytes, size_t n, char *text, size_t capacity);
+
+// `n` bytes as a message may hold them: each byte outside 32 to 126 as '?',
+// NUL-terminated, cut to fit `size`.
+void printable_copy(const unsigned char *bytes, size_t n, char *text, size_t size);
+
+// ---- kinds of problem ----
+
+// True for a kind of NAACCR_HARMLESS_KINDS: a problem that loses nothing.
+inline bool is_harmless_kind(int32_t kind)
+{
+    return kind >= 0 && kind < 32 && ((NAACCR_HARMLESS_KINDS >> kind) & 1u) != 0;
+}
+
+// ---- the calendar ----
+
+inline bool is_leap_year(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+// Days in `month` (1 to 12) of `year`.
+inline int days_in_month(int year, int month)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && is_leap_year(year) ? 29 : days[month - 1];
+}
+
+// ---- why a check stopped ----
+
+// The values of NaaccrCheckSummary.stopped, and one that only the record
+// checker's workers see.
+enum StopReason : int32_t {
+    STOP_NONE = NAACCR_STOP_NONE,
+    STOP_BY_CALLBACK = NAACCR_STOP_CALLBACK,
+    STOP_BY_PROGRESS = NAACCR_STOP_PROGRESS,
+    // Another thread ended a worker's run: because the progress callback
+    // asked to stop, which is what the summary says.
+    STOP_CANCELLED = 3,
+};
+
+// What the summary says of a run that ended for `reason`.
+inline int32_t summary_stop(StopReason reason) { return reason == STOP_CANCELLED ? STOP_BY_PROGRESS : reason; }
+
+// ---- the kind of input (input_kind.cpp) ----
+
+// Length of the byte-order mark `head` (`n` bytes) starts with: 3 for UTF-8,
+// 2 for UTF-16 either way, 0 for none.
+size_t byte_order_mark_length(const unsigned char *head, size_t n);
+
+// Whether text that starts with `head` is UTF-16, and which way: by its
+// byte-order mark, or without one by its first two bytes, of which exactly
+// one is 0 (XML starts with an ASCII character).
+enum Utf16Order { NOT_UTF16, UTF16_LITTLE_ENDIAN, UTF16_BIG_ENDIAN };
+Utf16Order utf16_order(const unsigned char *head, size_t n);
+
+// True when the first character after a byte-order mark (UTF-8, UTF-16
+// either way) and white space in `head` is '<': NAACCR XML, since no flat
+// record starts so.
+bool looks_like_xml(const unsigned char *head, size_t n);
+
+#endif

@@ -1,0 +1,39 @@
+// check.h -- the one entry point of a check: a file or a stream told to be
+// NAACCR XML or flat records by its first bytes, and checked by the checker
+// of its format (xml/ or flat_check/); and the options a check runs by.
+#ifndef CHECK_H
+#define CHECK_H
+
+#include <stdint.h>
+
+#include "cvnaaccr.h"
+
+// Which exports a check serves: the 1.2 calls, whose callers know nothing of
+// items (NAACCR XML is only named, as a problem), or the Ex calls.
+enum CheckCalls { CHECK_CALLS_1_2, CHECK_CALLS_EX };
+
+// Clears a summary as every check starts it: zero, record_type a blank.
+void clear_check_summary(NaaccrItemCheckSummary *summary);
+
+// The options of a caller that gives none: every field zero but size.
+void default_check_options(NaaccrItemCheckOptions *options);
+
+// A caller's options, taken as they are (`given` may be null for the
+// defaults); false, *options then the defaults, when their size is not
+// sizeof(NaaccrItemCheckOptions) or a flag is not one a check knows.
+bool take_check_options(const NaaccrItemCheckOptions *given, NaaccrItemCheckOptions *options);
+
+// The 1.2 options widened (`given` may be null for the defaults): their
+// checksum flag, threads, limit, callbacks and context; false as for
+// take_check_options.
+bool widen_check_options(const NaaccrCheckOptions *given, NaaccrItemCheckOptions *options);
+
+// Checks the file at `path`, or when it is null the stream `read` gives from
+// `stream`, with `options`, into *summary (cleared first by the caller).
+// Returns NAACCR_REC_OK (summary->records.stopped says whether a callback
+// ended it), NAACCR_REC_OPEN_FAILED, NAACCR_REC_EMPTY_FILE,
+// NAACCR_REC_READ_FAILED or NAACCR_REC_NO_MEMORY.
+int32_t check_naaccr_input(const char *path, NaaccrReadCallback read, void *stream,
+                           const NaaccrItemCheckOptions &options, NaaccrItemCheckSummary *summary, CheckCalls calls);
+
+#endif

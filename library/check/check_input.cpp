@@ -1,0 +1,160 @@
+// check_input.cpp -- the entry point of every check: the file or stream is
+// opened and its head read once, then NAACCR XML (whose first byte after a
+// byte-order mark and white space is '<', as no record's is) goes to the XML
+// check and anything else to the record checker.
+#include <string.h>
+
+#include "base/base.h"
+#include "check/check.h"
+#include "flat_check/flat_check.h"
+#include "platform/platform.h"
+#include "xml/xml.h"
+
+namespace
+{
+
+// The flags a check knows; any other bit is refused, so that no caller takes
+// "0 problems" for a check that was not run.  NAACCR_CHECK_ITEMS means
+// nothing to the 1.2 calls, which have always taken it.
+const uint32_t known_check_flags = NAACCR_CHECK_CHECKSUMS | NAACCR_CHECK_ITEMS;
+
+// The bytes of a file after its head, read in order for the XML check.
+int64_t CV_CALL read_file_on(void *stream, void *buffer, uint32_t size)
+{
+    ByteSource *source = static_cast<ByteSource *>(stream);
+    size_t got = 0;
+    if (!read_file_at(*source->file, source->next, buffer, size, &got))
+        return -1;
+    source->next += static_cast<int64_t>(got);
+    return static_cast<int64_t>(got);
+}
+
+// NAACCR XML: checked by the Ex calls; the 1.2 calls, whose callers know
+// nothing of items, learn only what the file is.
+int32_t check_xml(ByteSource *source, const RunBuffer &buffer, size_t head, Delivery &delivery)
+{
+    if (!delivery.item_calls) {
+        delivery.summary->records.bytes = head;
+        if (deliver_alone(delivery, 0, 0, NAACCR_CHECK_RECORD_TYPE, "NAACCR XML file") != 0)
+            delivery.summary->records.stopped = STOP_BY_CALLBACK;
+        return NAACCR_REC_OK;
+    }
+    if (source->file != nullptr) {
+        source->next = static_cast<int64_t>(head);
+        return check_naaccr_xml(read_file_on, source, source->file_size, buffer.bytes, head, *delivery.options,
+                                delivery.summary);
+    }
+    return check_naaccr_xml(source->ended ? nullptr : source->read, source->stream, -1, buffer.bytes, head,
+                            *delivery.options, delivery.summary);
+}
+
+// NAACCR XML or flat records, told by the head.
+int32_t check_from_head(ByteSource *source, RunBuffer *buffer, size_t head, Delivery &delivery)
+{
+    if (looks_like_xml(buffer->bytes, head))
+        return check_xml(source, *buffer, head, delivery);
+    return check_flat_records(source, buffer, head, delivery);
+}
+
+int32_t check_file(const char *path, Delivery &delivery)
+{
+    ReadableFile file;
+    int64_t size = 0;
+    if (!open_regular_file(path, &file, &size))
+        return NAACCR_REC_OPEN_FAILED;
+    int32_t status = NAACCR_REC_OK;
+    RunBuffer buffer;
+    if (size == 0) {
+        status = NAACCR_REC_EMPTY_FILE;
+    } else if (!allocate_run_buffer(&buffer)) {
+        status = NAACCR_REC_NO_MEMORY;
+    } else {
+        size_t head = 0;
+        if (!read_file_at(file, 0, buffer.bytes, check_head_size, &head) || head == 0) {
+            status = NAACCR_REC_READ_FAILED;
+        } else {
+            ByteSource source = {&file, nullptr, nullptr, 0, size, false};
+            status = check_from_head(&source, &buffer, head, delivery);
+        }
+        free_run_buffer(&buffer);
+    }
+    close_readable_file(file);
+    return status;
+}
+
+int32_t check_stream(NaaccrReadCallback read, void *stream, Delivery &delivery)
+{
+    RunBuffer buffer;
+    if (!allocate_run_buffer(&buffer))
+        return NAACCR_REC_NO_MEMORY;
+    // The head stays in the buffer: a stream cannot be read twice.
+    size_t head = 0;
+    int32_t status = NAACCR_REC_OK;
+    bool ended = false;
+    while (head < check_head_size && !ended) {
+        const int64_t got = read(stream, buffer.bytes + head, static_cast<uint32_t>(check_head_size - head));
+        if (got < 0 || static_cast<uint64_t>(got) > check_head_size - head) {
+            status = NAACCR_REC_READ_FAILED;
+            break;
+        }
+        ended = got == 0;
+        head += static_cast<size_t>(got);
+    }
+    if (status == NAACCR_REC_OK && head == 0)
+        status = NAACCR_REC_EMPTY_FILE;
+    if (status == NAACCR_REC_OK) {
+        ByteSource source = {nullptr, read, stream, static_cast<int64_t>(head), -1, ended};
+        status = check_from_head(&source, &buffer, head, delivery);
+    }
+    free_run_buffer(&buffer);
+    return status;
+}
+
+} // namespace
+
+void clear_check_summary(NaaccrItemCheckSummary *summary)
+{
+    memset(summary, 0, sizeof *summary);
+    summary->records.record_type = ' ';
+}
+
+void default_check_options(NaaccrItemCheckOptions *options)
+{
+    memset(options, 0, sizeof *options);
+    options->size = sizeof *options;
+}
+
+bool widen_check_options(const NaaccrCheckOptions *given, NaaccrItemCheckOptions *options)
+{
+    default_check_options(options);
+    if (given == nullptr)
+        return true;
+    if (given->size != sizeof *given || (given->flags & ~known_check_flags) != 0)
+        return false;
+    options->flags = given->flags & NAACCR_CHECK_CHECKSUMS;
+    options->threads = given->threads;
+    options->max_reported = given->max_reported;
+    options->on_problem = given->on_problem;
+    options->on_record = given->on_record;
+    options->on_progress = given->on_progress;
+    options->context = given->context;
+    return true;
+}
+
+bool take_check_options(const NaaccrItemCheckOptions *given, NaaccrItemCheckOptions *options)
+{
+    default_check_options(options);
+    if (given == nullptr)
+        return true;
+    if (given->size != sizeof *given || (given->flags & ~known_check_flags) != 0)
+        return false;
+    *options = *given;
+    return true;
+}
+
+int32_t check_naaccr_input(const char *path, NaaccrReadCallback read, void *stream,
+                           const NaaccrItemCheckOptions &options, NaaccrItemCheckSummary *summary, CheckCalls calls)
+{
+    Delivery delivery = {&options, summary, 0, false, false, calls == CHECK_CALLS_EX};
+    return path != nullptr ? check_file(path, delivery) : check_stream(read, stream, delivery);
+}

@@ -1,0 +1,187 @@
+// record_report.cpp -- a record that has ended: its checks are made, the
+// record is handed to the record callback, then its problems and its item
+// problems go to the run's sink, in column order, the record as a whole first.
+#include <stdio.h>
+#include <string.h>
+
+#include "base/base.h"
+#include "items/items.h"
+#include "flat_check/record_run.h"
+
+namespace
+{
+
+const unsigned char ctrl_z = 26;
+
+// Makes every check of a record; returns its own checksum column.
+uint32_t check_record(const RunOutput &out, Scan &scan, const RecordEnd &end, uint64_t number, Found &found,
+                      const NaaccrLayout **layout)
+{
+    const CheckPlan &plan = *out.plan;
+    const bool first = scan.offset == plan.data_start;
+    check_length(plan, scan, end, number, found);
+    if (scan.long_record) {
+        for (int k = 0; k < scan.head.count; ++k)
+            found.items[found.count++] = scan.head.items[k];
+        found.mask |= scan.head.mask;
+    } else if (end.bytes != nullptr) {
+        check_head(plan, end.bytes, end.length, first, number, scan.offset, found);
+    }
+    check_bytes(scan, number, found);
+    if (plan.checksums && first && plan.layout != nullptr && plan.layout->checksum_column == 0)
+        add_problem(found, number, scan.offset, 0, NAACCR_CHECK_NO_CHECKSUM,
+                    "Records of type %c, version %.*s have no checksum field.", plan.type, plan.layout->version_width,
+                    reinterpret_cast<const char *>(plan.version));
+    // The record's own layout, wanted only to verify its checksum field, to
+    // check its items or to hand it over.
+    const bool wanted = plan.checksums || plan.items || (out.hooks != nullptr && out.hooks->on_record != nullptr);
+    *layout = wanted && end.bytes != nullptr && end.length > 0 ? own_layout(plan, end.bytes, end.length) : nullptr;
+    const uint32_t column =
+        scan.long_record ? scan.checksum_column : (*layout != nullptr ? (*layout)->checksum_column : 0);
+    const bool partial = end.ending == ENDED_AT_FILE_END && end.length != plan.reference;
+    if (plan.checksums && column != 0 && !partial && check_checksum(scan, end, column, number, found))
+        ++out.result->checksums_matched;
+    check_terminator(plan, scan, end, number, found);
+    return column;
+}
+
+bool hand_over(const RunOutput &out, const NaaccrRecordView &view)
+{
+    if (out.hooks == nullptr || out.hooks->on_record == nullptr)
+        return true;
+    if (out.hooks->on_record(out.hooks->record_context, &view) == 0)
+        return true;
+    out.result->stopped = STOP_BY_CALLBACK;
+    return false;
+}
+
+void deliver_found(const RunOutput &out, Found &found)
+{
+    for (int k = 1; k < found.count; ++k)
+        for (int m = k; m > 0 && found.items[m].column < found.items[m - 1].column; --m) {
+            const NaaccrProblem swap = found.items[m];
+            found.items[m] = found.items[m - 1];
+            found.items[m - 1] = swap;
+        }
+    RunResult &result = *out.result;
+    for (int k = 0; k < found.count; ++k) {
+        ++result.problems;
+        ++result.counts[found.items[k].code];
+        if (result.stopped == STOP_NONE && sink_problem(out.sink, &found.items[k]) != 0)
+            result.stopped = STOP_BY_CALLBACK;
+    }
+}
+
+int32_t take_item_problem(void *context, const NaaccrItemProblem *problem)
+{
+    const RunOutput &out = *static_cast<RunOutput *>(context);
+    ++out.result->problems;
+    if (problem->code >= 0 && problem->code < NAACCR_CHECK_ALL_KINDS)
+        ++out.result->counts[problem->code];
+    if (out.result->stopped == STOP_NONE && sink_item_problem(out.sink, problem) != 0)
+        out.result->stopped = STOP_BY_CALLBACK;
+    return out.result->stopped != STOP_NONE;
+}
+
+// The items of a held record, by the dictionary of its own layout.  A record
+// whose type and version have none is noted once per run; the calling thread
+// reports the file's first.  A record without a layout of its own (its type
+// or version is not valid) has that record problem and no item check.
+void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, uint64_t number,
+                 const NaaccrLayout *layout)
+{
+    if (!out.plan->items || end.bytes == nullptr || layout == nullptr || out.result->stopped != STOP_NONE)
+        return;
+    // One layout serves several versions: the record's own code names its dictionary.
+    const NaaccrDictionary *dictionary = layout_dictionary(layout, end.bytes + layout->version_column - 1);
+    if (dictionary != nullptr) {
+        RunOutput to = out;
+        ItemProblemSink sink = {take_item_problem, &to};
+        check_record_items(*dictionary, static_cast<char>(end.bytes[0]), end.bytes, static_cast<size_t>(end.length),
+                           number, scan.offset, &sink, &out.result->items);
+        return;
+    }
+    if (out.result->no_dictionary != 0)
+        return;
+    out.result->no_dictionary = number;
+    char message[128];
+    snprintf(message, sizeof message, "No data dictionary for records of type %c, version %.*s: items not checked.",
+             layout->record_type, layout->version_width,
+             reinterpret_cast<const char *>(end.bytes) + layout->version_column - 1);
+    NaaccrItemProblem p;
+    memset(&p, 0, sizeof p);
+    p.record = number;
+    p.offset = scan.offset;
+    p.code = NAACCR_CHECK_NO_DICTIONARY;
+    p.item_id = "";
+    p.item_name = "";
+    p.message = message;
+    if (sink_item_problem(out.sink, &p) != 0)
+        out.result->stopped = STOP_BY_CALLBACK;
+}
+
+} // namespace
+
+bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
+{
+    RunResult &result = *out.result;
+    const uint64_t number = result.records + 1;
+    Found found;
+    found.count = 0;
+    found.mask = 0;
+    const char *bytes = reinterpret_cast<const char *>(end.bytes);
+
+    // A lone Ctrl-Z at the very end is an old end-of-file mark, not a record.
+    if (end.ending == ENDED_AT_FILE_END && end.length == 1 && bytes != nullptr && end.bytes[0] == ctrl_z) {
+        add_problem(found, number, scan.offset, 0, NAACCR_CHECK_STRAY_CTRL_Z, "Stray Ctrl-Z at end of file.");
+        hand_over(out, NaaccrRecordView{0, scan.offset, bytes, 1, 0, found.mask, 0});
+        deliver_found(out, found);
+        return result.stopped == STOP_NONE;
+    }
+    result.records = number;
+    const NaaccrLayout *layout = nullptr;
+    const uint32_t column = check_record(out, scan, end, number, found, &layout);
+    const uint32_t length = end.length > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(end.length);
+    hand_over(
+        out, NaaccrRecordView{number, scan.offset, bytes, length, static_cast<uint32_t>(end.term), found.mask, column});
+    deliver_found(out, found);
+    check_items(out, end, scan, number, layout);
+    return result.stopped == STOP_NONE;
+}
+
+int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem)
+{
+    if (sink->deliver != nullptr)
+        return sink->deliver(sink->context, problem);
+    ProblemStore &store = *sink->store;
+    if (store.count == store.capacity) {
+        store.overflow = true;
+        return 0;
+    }
+    StoredProblem &s = store.entries[store.count++];
+    s.item = false;
+    s.problem = *problem;
+    return 0;
+}
+
+int32_t sink_item_problem(ProblemSink *sink, const NaaccrItemProblem *problem)
+{
+    if (sink->deliver != nullptr)
+        return sink->deliver_item(sink->context, problem);
+    ProblemStore &store = *sink->store;
+    const size_t n = problem->value != nullptr ? problem->value_length : 0;
+    if (store.count == store.capacity || store.values_capacity - store.values_used < n) {
+        store.overflow = true;
+        return 0;
+    }
+    StoredProblem &s = store.entries[store.count++];
+    s.item = true;
+    memset(&s.problem, 0, sizeof s.problem);
+    snprintf(s.problem.message, sizeof s.problem.message, "%s", problem->message != nullptr ? problem->message : "");
+    s.item_problem = *problem;
+    s.value_at = store.values_used;
+    if (n > 0)
+        memcpy(store.values + store.values_used, problem->value, n);
+    store.values_used += n;
+    return 0;
+}

@@ -1,0 +1,244 @@
+// xml_state.h -- what the parts of the NAACCR XML check share inside their
+// folder while one file streams through expat.  The state is split by the
+// file that fills each part: the run (xml_checker.cpp), the root
+// (xml_root.cpp), the user items (xml_user_dictionary.cpp), the tree
+// (xml_elements.cpp), the Item being read (xml_items.cpp), the places
+// (xml_places.cpp) and the encoding (xml_encoding.cpp).  Any part may read
+// another; only its own file writes it.
+#ifndef XML_STATE_H
+#define XML_STATE_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <expat.h>
+
+#include "base/base.h"
+#include "cvnaaccr.h"
+#include "items/items.h"
+#include "xml/xml.h"
+
+// expat joins an element's namespace and local name with this character; an
+// attribute value cannot hold it (a newline there becomes a blank).
+const char xml_name_separator = '\n';
+// An Item of the NAACCR namespace as expat names it.
+#define NAACCR_XML_ITEM NAACCR_XML_NAMESPACE "\nItem"
+static_assert(NAACCR_XML_ITEM[sizeof NAACCR_XML_NAMESPACE - 1] == xml_name_separator, "expat's separator");
+
+// Where a problem stands in the file.
+struct XmlPlace {
+    uint64_t line;
+    int32_t column; // from 1
+    int64_t offset;
+};
+
+// The item a problem is about: its definition when known, its id as written.
+struct XmlItemRef {
+    const NaaccrItemDef *def; // or null
+    const char *id;           // NUL-terminated; "" when none
+    const char *value;        // or null
+    size_t value_length;
+};
+
+// ---- the run (xml_checker.cpp) ----
+// The parser, the caller's options and summary, and how far the file was
+// fed.  The summary's fields are filled by the part that learns them: the
+// root's description of the file by xml_root.cpp, the counts of patients,
+// tumours and records by xml_elements.cpp, of items by xml_items.cpp, of
+// problems by xml_report.cpp, and the bytes read by xml_checker.cpp.
+struct XmlRun {
+    XML_Parser parser;
+    const NaaccrItemCheckOptions *options;
+    const XmlTumorHook *hook; // or null
+    NaaccrItemCheckSummary *summary;
+    StopReason stopped;
+    // Bounds on a token: where the token expat has not seen whole starts
+    // (after the last block fed), and bytes fed.
+    int64_t last_event;
+    uint64_t fed;
+};
+
+// ---- the root (xml_root.cpp) ----
+struct XmlRoot {
+    const NaaccrDictionary *dictionary; // null: items are not checked
+    ItemIndex *index;                   // the dictionary's and the user items, by id
+    uint8_t type_bit;                   // NAACCR_ITEM_IN_... of recordType; 0 when unknown
+    bool no_memory;                     // the user dictionaries could not be loaded
+};
+
+// ---- user dictionaries (xml_user_dictionary.cpp) ----
+// A registry's own user dictionaries, loaded for one check from the files its
+// caller names.  The items of every user dictionary loaded, in load order;
+// their texts are owned here.
+struct UserItems {
+    NaaccrItemDef *items;
+    size_t count, capacity;
+    char uris[512]; // the dictionaryUri of each, separated by blanks (cut to fit)
+};
+
+// ---- the tree (xml_elements.cpp) ----
+
+// What an open element has held so far: its Items come first, then
+// extensions, then its children (Patients, Tumors).
+enum ElementPhase { PHASE_ITEMS, PHASE_EXTENSIONS, PHASE_CHILDREN };
+
+struct XmlTree {
+    int level;                 // -1 before the root, then NAACCR_LEVEL_ROOT, _PATIENT, _TUMOR
+    ElementPhase phase[3];     // per open level
+    bool text_reported[3];     // text outside Items already reported in the open element
+    bool text_pending;         // text outside Items seen, reported at the next tag
+    uint64_t skip_depth;       // > 0 inside an extension or an element passed over
+    uint64_t tumor_in_patient; // the open Tumor's number within its Patient
+    bool no_namespace;         // the root has none: neither have the format's elements
+};
+
+// ---- the Item being read (xml_items.cpp) ----
+
+// The Item element being read.
+struct XmlItem {
+    const NaaccrItemDef *def; // null: unknown, or nothing to check
+    size_t index;             // def's place in the item index; item_index_most: none
+    bool read;                // its text is kept: known, or unknown to a dictionary
+    unsigned faults;          // what its start tag showed, reported with its value
+    const char *id;           // naaccrId as written: the item's own id, or `written_id`
+    char written_id[64];      // an id not found, cut to fit
+    char number[16];          // naaccrNum as written, cut to fit
+    size_t limit;             // characters kept: one more than the item holds
+    unsigned char *value;     // what is kept of its text: at most `capacity` bytes
+    size_t capacity, length;
+    uint64_t characters; // characters of its whole text
+    size_t kept_characters;
+    bool cut; // more text came than was kept
+};
+
+// Values given at one level, by the item's place in the item index, each cut
+// to the item's length: what the same item at an inner level is compared with.
+struct HeldValues {
+    unsigned char *bytes; // held_capacity bytes
+    size_t used;
+    uint32_t *at;     // by place: where its value starts in bytes
+    uint32_t *length; // by place: its value's bytes; 0 when none is held
+};
+
+// Bytes of values held at a level: every item of any dictionary at its full
+// length in four-byte characters is under a third of it.
+const size_t held_capacity = 1u << 20;
+
+struct XmlItems {
+    bool in_item;
+    XmlItem item;
+    // Items seen in each open element, by index into the dictionary.
+    uint8_t *seen[3];
+    uint16_t *seen_list[3];
+    size_t seen_count[3];
+    // The values given at the root and in the open Patient.
+    HeldValues held[2];
+};
+
+// ---- the places (xml_places.cpp) ----
+
+enum { XML_COUNT_UTF8 = 1, XML_COUNT_BYTES = 2 };
+
+struct XmlPlaces {
+    unsigned char first_bytes[4]; // of the file, for its encoding
+    bool encoding_noted;
+    int counting; // XML_COUNT_...: how bytes count in a column; 0: expat is asked
+    bool anchored;
+    XmlPlace anchor; // a place expat told, whose bytes on expat still holds
+    XmlPlace item;   // the open Item's start tag; until `item_placed`, only its offset
+    bool item_placed;
+};
+
+// ---- the encoding (xml_encoding.cpp) ----
+struct XmlEncoding {
+    bool refused; // reported: expat's own error about it is not
+};
+
+struct XmlCheck {
+    XmlRun run;
+    XmlRoot root;
+    UserItems user;
+    XmlTree tree;
+    XmlItems items;
+    XmlPlaces places;
+    XmlEncoding encoding;
+};
+
+// ---- xml_checker.cpp ----
+// Hands the hook's return on: a non-zero one stops the check.
+void hook_result(XmlCheck *check, int32_t result);
+// Stops the parser for `reason`, unless the check stopped already.
+void stop_check(XmlCheck *check, StopReason reason);
+
+// ---- xml_places.cpp ----
+// The file's first bytes (`n` may be fewer than 4), which tell its encoding.
+void note_first_bytes(XmlCheck *check, const unsigned char *head, size_t n);
+// The file's encoding as its declaration names it (null: none) and its first
+// bytes show: whether Items' places may be counted from an anchor.
+void note_encoding(XmlCheck *check, const char *encoding);
+// At an Item's start tag: its offset, and its place when it cannot be
+// counted later.
+void start_item_place(XmlCheck *check);
+// Makes the open Item's place known: expat's own at its start tag, or
+// counted from the anchor.
+void place_item(XmlCheck *check, bool at_start_tag);
+// After each block: places an open Item while its bytes are still there,
+// then anchors at expat's place.
+void settle_places(XmlCheck *check);
+
+// ---- xml_report.cpp ----
+XmlPlace current_place(const XmlCheck *check);
+// The current event's byte offset, without its line and column.
+int64_t current_offset(const XmlCheck *check);
+// Counts a problem and hands it on (within max_reported); a non-zero return
+// of the callback stops the parser.  `message` is made printable.
+void report_xml(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message);
+// The same, with the message made by printf from `format`.
+void report_xmlf(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 5, 6)))
+#endif
+    ;
+
+// ---- xml_elements.cpp ----
+// Before the root: no element open.
+void start_tree(XmlCheck *check);
+void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes);
+void XMLCALL xml_end_element(void *user, const XML_Char *name);
+void XMLCALL xml_text(void *user, const XML_Char *text, int length);
+
+// ---- xml_root.cpp ----
+bool allocate_root(XmlCheck *check);
+void free_root(XmlCheck *check);
+// Checks the root element NaaccrData's attributes and sets the dictionary,
+// the record type and the summary's description of the file.
+void check_root_attributes(XmlCheck *check, const XML_Char **attributes);
+// True for an xsd:dateTime: [-]YYYY-MM-DDThh:mm:ss[.s+][Z|(+|-)hh:mm].
+bool is_xsd_date_time(const char *text, size_t n);
+
+// ---- xml_items.cpp ----
+bool allocate_item_state(XmlCheck *check);
+void free_item_state(XmlCheck *check);
+// Forgets the items seen at `level` (a new element of that level opened).
+void clear_seen_items(XmlCheck *check, int level);
+void start_item(XmlCheck *check, const XML_Char **attributes);
+void add_item_text(XmlCheck *check, const char *text, size_t n);
+void end_item(XmlCheck *check);
+
+// ---- xml_user_dictionary.cpp ----
+// Loads the user dictionaries of the check's options for a file of the
+// check's base dictionary into check->user.  Each file that cannot be read,
+// is not well-formed, or holds an item that is not valid (no id, an id of
+// more than 32 characters, an id or number of the base dictionary or of an
+// item loaded before, no valid length or level) is a
+// NAACCR_CHECK_USER_DICTIONARY problem; its valid items are loaded all the
+// same.  Returns false when out of memory.
+bool load_user_dictionaries(XmlCheck *check);
+void free_user_items(UserItems *items);
+
+// ---- xml_encoding.cpp ----
+// expat's handler for encodings it does not know: windows-1252 is mapped,
+// any other is one NAACCR_CHECK_XML_ENCODING problem.
+int XMLCALL xml_unknown_encoding(void *data, const XML_Char *name, XML_Encoding *info);
+
+#endif
