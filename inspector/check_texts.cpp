@@ -52,10 +52,10 @@ void FormatCheckSummary(int32_t result, const NaaccrCheckSummary *summary, uint3
         return;
     }
     const uint64_t records = summary->records;
-    const int partial = result == NAACCR_REC_READ_FAILED || summary->stopped != 0;
+    const int partial = result == NAACCR_REC_READ_FAILED || summary->stopped != NAACCR_STOP_NONE;
     if (result == NAACCR_REC_READ_FAILED)
         append(text, capacity, &used, "reading failed after ");
-    else if (summary->stopped != 0)
+    else if (summary->stopped != NAACCR_STOP_NONE)
         append(text, capacity, &used, "cancelled after ");
     append(text, capacity, &used, "%" PRIu64 " %s, ", records, plural(records, "record", "records"));
     if (summary->problems == 0) {

@@ -202,7 +202,7 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     const char *noun = heading[0] != '\0' ? plural(records, "tumour", "tumours") : plural(records, "record", "records");
 
     char text[CHECK_LINE_CAPACITY];
-    if (result == NAACCR_REC_OK && summary->stopped == 0) {
+    if (result == NAACCR_REC_OK && summary->stopped == NAACCR_STOP_NONE) {
         ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 1000);
         snprintf(text, sizeof text, "100%% - %" PRIu64 " %s checked%s%s", records, noun, heading[0] ? " - " : "",
                  heading);

@@ -32,12 +32,12 @@ extern const size_t naaccr_layout_count;
 
 // The three-character version code ("180") of the layouts from version 12 on
 // stands in columns 17 to 19 (in column 2 on for type U).
-const int version_code_column = 17;
+const int version_code_column = NAACCR_VERSION_COLUMN;
 const int version_code_width = 3;
 
 // The checksum field (item 2081, CRC CHECKSUM) is always 10 characters wide;
 // in versions 12 to 16 it starts at this column.
-const uint32_t naaccr_checksum_width = 10;
+const uint32_t naaccr_checksum_width = NAACCR_CHECKSUM_WIDTH;
 const uint32_t checksum_column_12_to_16 = 1920;
 
 // The longest record of any layout, without terminators: types A and M of

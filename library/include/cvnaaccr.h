@@ -440,6 +440,13 @@ int32_t CV_CALL cvCheckNaaccrStream(NaaccrReadCallback read, void *stream, const
 #define NAACCR_RECORD_TYPES "AMCI"
 #define NAACCR_XML_NAMESPACE "http://naaccr.org/naaccrxml"
 
+/* Where a flat record of NAACCR 12 to 18 holds its three-character version
+   code (columns 17 to 19; 2 to 4 for record type U), and the width of the
+   NAACCR checksum field (item 2081) wherever it stands (from 1.4.1). */
+#define NAACCR_VERSION_COLUMN 17
+#define NAACCR_VERSION_COLUMN_U 2
+#define NAACCR_CHECKSUM_WIDTH 10
+
 /* One data item of a dictionary.  The texts are the library's own and live
    as long as the library is loaded. */
 typedef struct NaaccrItemDef {

@@ -126,7 +126,7 @@ void print_summary_text(const Report &r, const NaaccrItemCheckSummary &all, int3
         print_kind_counts(all, s.problems, 0, "problem");
     if (r.items)
         printf(", %" PRIu64 " item value%s checked", all.items, plural(all.items));
-    if (s.stopped != STOP_NONE)
+    if (s.stopped != NAACCR_STOP_NONE)
         fputs(", stopped early", stdout);
     fputc('\n', stdout);
     print_top_items_text(r.path, r.tallies);

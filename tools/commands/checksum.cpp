@@ -36,7 +36,7 @@ const uint32_t unassignable_kinds =
 // The width of a record's NAACCR checksum field.  The library's table of
 // layouts holds it; cvnaaccr.h gives only the field's column
 // (NaaccrRecordView.checksum_column), so it is mirrored here, once.
-const uint32_t checksum_width = 10;
+const uint32_t checksum_width = NAACCR_CHECKSUM_WIDTH;
 const size_t write_buffer_size = 1u << 20;
 
 struct Assignment {

@@ -13,9 +13,9 @@ namespace
 
 // The words of NAACCR's dictionaries, indexed by the NAACCR_ITEM_..., NAACCR_PAD_...
 // and NAACCR_LEVEL_... codes.
-const char *const data_type_names[] = {"text", "digits", "alpha", "mixed", "numeric", "date", "dateTime"};
-const char *const padding_names[] = {"rightBlank", "leftBlank", "rightZero", "leftZero"};
-const char *const level_names[] = {"NaaccrData", "Patient", "Tumor"};
+const char *const data_type_names[] = {NAACCR_DATA_TYPE_NAMES};
+const char *const padding_names[] = {NAACCR_PADDING_NAMES};
+const char *const level_names[] = {NAACCR_LEVEL_NAMES};
 const size_t data_type_count = sizeof data_type_names / sizeof data_type_names[0];
 const size_t padding_count = sizeof padding_names / sizeof padding_names[0];
 const size_t level_count = sizeof level_names / sizeof level_names[0];
@@ -29,7 +29,7 @@ const char *name_of(const char *const *names, size_t count, uint8_t value)
 }
 
 // The record types of data items, in the order of their NAACCR_ITEM_IN_... bits.
-const char record_types[] = "AMCI";
+const char record_types[] = NAACCR_RECORD_TYPES;
 static_assert(NAACCR_ITEM_IN_A == 1u && NAACCR_ITEM_IN_M == 2u && NAACCR_ITEM_IN_C == 4u && NAACCR_ITEM_IN_I == 8u,
               "bit n is the n-th letter");
 
@@ -87,8 +87,9 @@ const char *check_kind_name(int32_t kind)
 
 bool is_uncounted_kind(int32_t kind, bool converting)
 {
-    return kind == NAACCR_CHECK_TERMINATOR_OMITTED || kind == NAACCR_CHECK_STRAY_CTRL_Z ||
-           (converting && kind == NAACCR_CHECK_BYTE_ORDER_MARK);
+    if (kind <= 0 || kind >= 32)
+        return false;
+    return ((converting ? NAACCR_HARMLESS_KINDS : NAACCR_ANOMALY_KINDS) & (1u << kind)) != 0;
 }
 
 const char *level_name(uint8_t level) { return name_of(level_names, level_count, level); }
@@ -138,4 +139,4 @@ const char *version_code_text(const char *code)
     return code;
 }
 
-size_t version_column(char record_type) { return record_type == 'U' ? 2 : 17; }
+size_t version_column(char record_type) { return record_type == 'U' ? NAACCR_VERSION_COLUMN_U : NAACCR_VERSION_COLUMN; }

@@ -60,21 +60,10 @@ const char *naaccr_code_name(int32_t code);
 // or item checker (common/check_kinds.h); "unknown" for any other value.
 const char *check_kind_name(int32_t kind);
 
-// True for the kinds that count as no problem for the exit status.  The
-// insignificant anomalies at the end of a file (NAACCR_CHECK_TERMINATOR_OMITTED,
-// NAACCR_CHECK_STRAY_CTRL_Z, "anomaly" in cvnaaccr.h) never count: they are
-// reported by a check, not listed by a conversion.  A conversion, when
-// `converting`, also lets NAACCR_CHECK_BYTE_ORDER_MARK pass unlisted, as
-// nothing of the data is lost by it, where a check counts it: a record file
-// has no byte-order mark.
+// True for the kinds that count as no problem for the exit status: those of
+// NAACCR_ANOMALY_KINDS for a check, of NAACCR_HARMLESS_KINDS (the anomalies
+// and a byte-order mark, which lose nothing) for a conversion (`converting`).
 bool is_uncounted_kind(int32_t kind, bool converting);
-
-// NaaccrCheckSummary.stopped, as cvnaaccr.h numbers it in a comment.
-enum StopReason {
-    STOP_NONE = 0,       // read to the end
-    STOP_BY_PROBLEM = 1, // the problem or record callback stopped it
-    STOP_BY_PROGRESS = 2 // the progress callback stopped it
-};
 
 // "NaaccrData", "Patient", "Tumor": the element of a NAACCR_LEVEL_... level;
 // "?" for any other value.
