@@ -18,9 +18,10 @@ void clear_check_summary(NaaccrItemCheckSummary *summary);
 // The options of a caller that gives none: every field zero but size.
 void default_check_options(NaaccrItemCheckOptions *options);
 
-// A caller's options, taken as they are (`given` may be null for the
-// defaults); false, *options then the defaults, when their size is not
-// sizeof(NaaccrItemCheckOptions) or a flag is not one a check knows.
+// A caller's options (`given` may be null for the defaults), of the 1.3 size
+// (without code_report, which is then null) or of today's; NAACCR_CHECK_CODES
+// gains NAACCR_CHECK_ITEMS.  False, *options then the defaults, for another
+// size, a flag a check does not know, or a code report of another size.
 bool take_check_options(const NaaccrItemCheckOptions *given, NaaccrItemCheckOptions *options);
 
 // The 1.2 options widened (`given` may be null for the defaults): their
@@ -29,7 +30,8 @@ bool take_check_options(const NaaccrItemCheckOptions *given, NaaccrItemCheckOpti
 bool widen_check_options(const NaaccrCheckOptions *given, NaaccrItemCheckOptions *options);
 
 // Checks the file at `path`, or when it is null the stream `read` gives from
-// `stream`, with `options`, into *summary (cleared first by the caller).
+// `stream`, with `options`, into *summary (cleared first by the caller) and
+// options.code_report when set (cleared here, the lists named at the end).
 // Returns NAACCR_REC_OK (summary->records.stopped says whether a callback
 // ended it), NAACCR_REC_OPEN_FAILED, NAACCR_REC_EMPTY_FILE,
 // NAACCR_REC_READ_FAILED or NAACCR_REC_NO_MEMORY.

@@ -127,6 +127,7 @@ int32_t check_flat_records(ByteSource *source, RunBuffer *buffer, size_t head, D
     CheckPlan plan;
     make_check_plan(buffer->bytes, head, (options.flags & NAACCR_CHECK_CHECKSUMS) != 0, &plan, &summary.records);
     plan.items = (options.flags & NAACCR_CHECK_ITEMS) != 0;
+    plan.codes = plan.items && (options.flags & NAACCR_CHECK_CODES) != 0;
     summary.format = NAACCR_FORMAT_FLAT;
     if (plan.layout != nullptr && plan.layout->version_width == version_code_width)
         summary.version = version_of_code(plan.version);

@@ -28,6 +28,7 @@
 struct CheckPlan {
     bool checksums;             // verify checksum fields
     bool items;                 // check every data item
+    bool codes;                 // and the codes of each, and each record's tumour rules
     int64_t data_start;         // offset of the first record: after a byte-order mark
     int bom_length;             // 0, or the byte-order mark's 2 or 3 bytes
     unsigned char form[2];      // the reference's terminator bytes; form[0] == 0: none
@@ -93,6 +94,7 @@ struct RunResult {
     uint64_t records, problems, checksums_matched, items;
     uint64_t counts[NAACCR_CHECK_ALL_KINDS]; // NAACCR_CHECK_NO_DICTIONARY aside
     uint64_t no_dictionary;                  // first record of the run without a dictionary, or 0
+    NaaccrCodeReport tally;                  // with codes: the tumours judged, its counts alone
     int64_t start;                           // offset of its first record
     int64_t end;                             // offset after its last record
     int32_t status;                          // NAACCR_REC_OK, NAACCR_REC_READ_FAILED or NAACCR_REC_NO_MEMORY

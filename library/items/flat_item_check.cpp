@@ -152,9 +152,7 @@ int32_t deliver_problem(const NaaccrItemDef &item, const unsigned char *value, c
                         int64_t offset, ItemProblemSink *sink)
 {
     char message[256];
-    const int last = item.start_column + item.length - 1;
-    snprintf(message, sizeof message, "%s (item %d, columns %d-%d): %s.", item.name, item.number, item.start_column,
-             last, fault.reason);
+    flat_item_message(item, fault.reason, message, sizeof message);
     NaaccrItemProblem problem;
     memset(&problem, 0, sizeof problem);
     problem.record = number;
@@ -173,6 +171,12 @@ int32_t deliver_problem(const NaaccrItemDef &item, const unsigned char *value, c
 }
 
 } // namespace
+
+void flat_item_message(const NaaccrItemDef &item, const char *reason, char *text, size_t size)
+{
+    const int last = item.start_column + item.length - 1;
+    snprintf(text, size, "%s (item %d, columns %d-%d): %s.", item.name, item.number, item.start_column, last, reason);
+}
 
 const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout, const unsigned char *code)
 {

@@ -136,6 +136,10 @@ struct ItemProblemSink {
     void *context;
 };
 
+// The message of a problem of `item` in a flat record, from the fault's
+// reason: "Date of Diagnosis (item 390, columns 544-551): there is no month 13."
+void flat_item_message(const NaaccrItemDef &item, const char *reason, char *text, size_t size);
+
 // Checks every item (grouped ones aside) of one flat record of `length`
 // bytes, terminators not included, of record type `type` by `dictionary`:
 // the items defined for the type that end within the record.  Hands each

@@ -170,15 +170,16 @@ TEST(ConvertStops, WhenItsCallerSaysSoAndNeverPassesAsWritten)
 TEST(OptionFlags, UnknownBitsAreRefusedByEveryCall)
 {
     const std::string path = write_test_file("in.txt", make_record(180, 'I', {{"sex", "1"}}) + "\r\n");
-    const uint32_t CHECKSUMS = NAACCR_CHECK_CHECKSUMS, ITEMS = NAACCR_CHECK_ITEMS;
+    const uint32_t CHECKSUMS = NAACCR_CHECK_CHECKSUMS, ITEMS = NAACCR_CHECK_ITEMS, CODES = NAACCR_CHECK_CODES;
     const struct {
         const char *label;
         uint32_t check, check_ex, read, convert; // flags for each call
         int32_t code;
     } cases[] = {
-        {"known flags", CHECKSUMS | ITEMS, CHECKSUMS | ITEMS, 0, NAACCR_CONVERT_LF | NAACCR_CONVERT_LOSSY,
+        {"known flags", CHECKSUMS | ITEMS, CHECKSUMS | ITEMS | CODES, 0, NAACCR_CONVERT_LF | NAACCR_CONVERT_LOSSY,
          NAACCR_REC_OK},
-        {"one more bit", CHECKSUMS | 4u, ITEMS | 4u, 1u, NAACCR_CONVERT_LOSSY | 4u, NAACCR_REC_BAD_ARGUMENT},
+        // The 1.2 calls refuse the codes flag (1.5), which came after them.
+        {"one more bit", CHECKSUMS | CODES, ITEMS | 8u, 1u, NAACCR_CONVERT_LOSSY | 4u, NAACCR_REC_BAD_ARGUMENT},
         {"the last bit", 1u << 31, 1u << 31, 1u << 31, 1u << 31, NAACCR_REC_BAD_ARGUMENT},
     };
     for (const auto &c : cases) {

@@ -87,6 +87,7 @@ void open_child(XmlCheck *check, const XML_Char **attributes)
         check->tree.tumor_in_patient += 1;
     }
     check_no_attributes(check, level_names[level], attributes);
+    open_code_level(check, level);
     if (check->run.hook != nullptr)
         hook_result(check, check->run.hook->element(check->run.hook->context, level, true, current_offset(check)));
 }
@@ -192,6 +193,9 @@ void XMLCALL xml_end_element(void *user, const XML_Char *)
     }
     if (check->tree.text_pending)
         report_pending_text(check);
+    // A Tumor's rules speak after its item problems, before a reader takes it.
+    if (check->tree.level == NAACCR_LEVEL_TUMOR)
+        judge_xml_tumor(check);
     if (check->run.hook != nullptr && check->tree.level > NAACCR_LEVEL_ROOT)
         hook_result(
             check, check->run.hook->element(check->run.hook->context, check->tree.level, false, current_offset(check)));

@@ -368,6 +368,7 @@ void end_item(XmlCheck *check)
     if (check->run.hook != nullptr && (item.faults & repeated_item) == 0)
         hook_result(check, check->run.hook->item(check->run.hook->context, check->tree.level, def, item.value,
                                                  item.length, item.cut));
+    bool passed = false;
     if (item.cut) {
         // An unlimited item's rules see only its kept head; a long value is allowed.
         if (!def->unlimited) {
@@ -378,11 +379,14 @@ void end_item(XmlCheck *check)
         }
     } else {
         ItemFault fault;
-        if (check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) != 0) {
+        passed = check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) == 0;
+        if (!passed) {
             place_item(check, false);
             report_xmlf(check, fault.code, check->places.item, &ref, "%s: %.96s", item.id, fault.reason);
         }
     }
+    if ((item.faults & repeated_item) == 0)
+        check_item_codes(check, def, passed);
     compare_with_root(check, ref);
     compare_levels(check, ref);
 }

@@ -130,6 +130,7 @@ void check_dictionary(XmlCheck *check, const RootAttributes &root, const XmlPlac
     build_item_index(check->root.index, *check->root.dictionary, check->user.items, check->user.count);
     if (check->run.hook != nullptr && check->run.hook->user_items != nullptr)
         check->run.hook->user_items(check->run.hook->context, check->user.items, check->user.count);
+    prepare_codes(check);
     NaaccrItemCheckSummary *summary = check->run.summary;
     summary->version = check->root.dictionary->version;
     code_of_version(check->root.dictionary->version, summary->records.version);

@@ -2,9 +2,10 @@
 // folder while one file streams through expat.  The state is split by the
 // file that fills each part: the run (xml_checker.cpp), the root
 // (xml_root.cpp), the user items (xml_user_dictionary.cpp), the tree
-// (xml_elements.cpp), the Item being read (xml_items.cpp), the places
-// (xml_places.cpp) and the encoding (xml_encoding.cpp).  Any part may read
-// another; only its own file writes it.
+// (xml_elements.cpp), the Item being read (xml_items.cpp), the codes
+// (xml_codes.cpp), the places (xml_places.cpp) and the encoding
+// (xml_encoding.cpp).  Any part may read another; only its own file writes
+// it.
 #ifndef XML_STATE_H
 #define XML_STATE_H
 
@@ -14,6 +15,7 @@
 #include <expat.h>
 
 #include "base/base.h"
+#include "codes/codes.h"
 #include "cvnaaccr.h"
 #include "items/items.h"
 #include "xml/xml.h"
@@ -135,6 +137,28 @@ struct XmlItems {
     HeldValues held[2];
 };
 
+// ---- the codes (xml_codes.cpp) ----
+
+// The values the tumour rules read, as one level gives them (with those of
+// the levels around it), and where each Item stands, for a rule's problem.
+struct RuleLevel {
+    TumorValues values;
+    XmlPlace places[RULE_ITEM_COUNT];
+    const NaaccrItemDef *defs[RULE_ITEM_COUNT];
+    uint8_t lengths[RULE_ITEM_COUNT]; // bytes of each value as the file gives it
+    char texts[RULE_ITEM_COUNT][longest_rule_value];
+};
+
+// With NAACCR_CHECK_CODES and a root whose dictionary has lists.
+struct XmlCodes {
+    bool on;
+    TumorRules rules;
+    // By an item's place in the base dictionary: 1 + its entry in `codes`; 0: no list.
+    uint8_t code_of[item_index_most];
+    ItemCodes codes[most_coded_items];
+    RuleLevel levels[3]; // the root's, the open Patient's, the open Tumor's
+};
+
 // ---- the places (xml_places.cpp) ----
 
 enum { XML_COUNT_UTF8 = 1, XML_COUNT_BYTES = 2 };
@@ -160,6 +184,7 @@ struct XmlCheck {
     UserItems user;
     XmlTree tree;
     XmlItems items;
+    XmlCodes codes;
     XmlPlaces places;
     XmlEncoding encoding;
 };
@@ -224,6 +249,19 @@ void clear_seen_items(XmlCheck *check, int level);
 void start_item(XmlCheck *check, const XML_Char **attributes);
 void add_item_text(XmlCheck *check, const char *text, size_t n);
 void end_item(XmlCheck *check);
+
+// ---- xml_codes.cpp ----
+// Once the root named its dictionary: the lists of its items and its rules,
+// when the options ask for codes and the version has lists.
+void prepare_codes(XmlCheck *check);
+// A Patient or Tumor opened at `level`: its values start as those around it.
+void open_code_level(XmlCheck *check, int level);
+// The open Item's value, which passed its item's rules when `passed`: its
+// code checked, and kept for the rules when they read it.  `def` is the
+// base dictionary's.
+void check_item_codes(XmlCheck *check, const NaaccrItemDef *def, bool passed);
+// The open Tumor ends: its rules judge it, and their problems go out.
+void judge_xml_tumor(XmlCheck *check);
 
 // ---- xml_user_dictionary.cpp ----
 // Loads the user dictionaries of the check's options for a file of the
