@@ -171,6 +171,24 @@ naaccr-xml__xml-reader-special-characters.xml|1|line 1, column 1: NAACCR_CHECK_X
 naaccr-xml__test_ASCII_with_control_chars.xml|1|line 8, column 74 \(patient 1, tumour 1\): NAACCR_CHECK_XML_MALFORMED
 werth-naaccr__synthetic-naaccr-18-incidence.xml|1|NAACCR XML, version 180, specification 1.4: 17 patients, 20 tumours, 2 problems \(2 NAACCR_CHECK_XML_ROOT\), 1879 item values checked
 CASES
+  # With --codes: each problem at its Item (their outcome is in the README).
+  while IFS='|' read -r file status pattern; do
+    expect "$file --codes" "$status" "$pattern" "$cli" check --codes --max-problems 1 "$xmlsamples/$file"
+  done <<'CASES'
+naaccr-xml__valid_standard-file-1.xml|1|line 10, column 13 \(patient 1, tumour 1\): NAACCR_CHECK_ITEM_CODE: primarySite \(item 400\) = "C123": primarySite: 'C123' is not one of its codes in the lists of NAACCR 180 to 240 .*: codes by the lists of NAACCR 180 to 240: 1 tumour judged;
+naaccr-xml__valid_user-extensions-1.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz|1|line 1585, column 13 \(patient 19, tumour 1\): NAACCR_CHECK_ITEM_COMBINATION: sequenceNumberCentral \(item 380\) = "00": .* 944 patients, 1000 tumours, 43 problems \(14 NAACCR_CHECK_ITEM_COMBINATION, 29 NAACCR_CHECK_ITEM_DATE_ORDER\), 76334 item values checked .* codes by the lists of NAACCR 180 to 250: 1000 tumours judged; SEER's site/histology list of 2022-04-29 \(diagnoses of 2021 to 2023\) judged 509, not 491 of other years
+naaccr-xml__test-multi-line-cdata.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_ITEM_RECORD_TYPE\)
+naaccr-xml__invalid_bad-tag-1.xml|1|0 patients, 0 tumours, 1 problem .*: codes not checked: no lists of codes for the file's version
+naaccr-xml__invalid_value-to-long-1.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_ITEM_TOO_LONG, 1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__invalid_bad-data-item-2.xml|1|1 patient, 0 tumours, 2 problems \(1 NAACCR_CHECK_ITEM_LEVEL, 1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__invalid_unknown-data-item-1.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_ITEM_UNKNOWN\)
+naaccr-xml__invalid_default-namespace-missing-1.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_XML_ROOT, 1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__xml-reader-duplicate-items.xml|1|1 patient, 1 tumour, 3 problems \(1 NAACCR_CHECK_ITEM_REPEATED, 1 NAACCR_CHECK_XML_ROOT, 1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__xml-reader-special-characters.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_XML_ROOT\)
+naaccr-xml__test_ASCII_with_control_chars.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_XML_MALFORMED, 1 NAACCR_CHECK_ITEM_CODE\)
+werth-naaccr__synthetic-naaccr-18-incidence.xml|1|17 patients, 20 tumours, 3 problems \(2 NAACCR_CHECK_XML_ROOT, 1 NAACCR_CHECK_ITEM_DATE_ORDER\), 1879 item values checked .*items with most problems: 390 dateOfDiagnosis 1 .* judged 0, not 20 of other years
+CASES
 else
   fail "no NAACCR XML samples at $xmlsamples"
 fi

@@ -27,8 +27,8 @@ const Help helps[] = {
      "  --json      one JSON object per file instead\n"
      "  -h, --help  show this help\n"},
     {"check",
-     "cvnaaccr check [--json] [--checksums] [--items] [--dictionary FILE]... [--max-problems N]\n"
-     "       [--threads N] [--quiet] FILE...",
+     "cvnaaccr check [--json] [--checksums] [--items] [--codes] [--dictionary FILE]...\n"
+     "       [--max-problems N] [--threads N] [--quiet] FILE...",
      "Checks every record of each file against its first record: length, terminator,\n"
      "record type, version code and bytes.  One line per problem, then a summary line.\n"
      "A NAACCR XML file (its first character after white space is <) is checked as\n"
@@ -42,6 +42,11 @@ const Help helps[] = {
      "  --items            also check every data item by the NAACCR data dictionary of\n"
      "                     the record's type and version; the summary names the ten\n"
      "                     items with most problems; JSON schema 2 (always for XML)\n"
+     "  --codes            also check each coded item's value against its allowed codes\n"
+     "                     and each tumour's codes and dates together (site, histology\n"
+     "                     and behavior, sequence numbers, birth, diagnosis, last\n"
+     "                     contact and age); implies --items; a last line names the\n"
+     "                     lists used\n"
      "  --dictionary FILE  NAACCR XML: load a user dictionary (may be repeated)\n"
      "  --max-problems N   list at most N problems per file (default 100; 0: all)\n"
      "  --threads N        threads that read and check a file (default 0: one per\n"
@@ -77,17 +82,21 @@ const Help helps[] = {
      "\n"
      "  -h, --help  show this help; cvnaaccr checksum verify --help and\n"
      "              cvnaaccr checksum assign --help say more\n"},
-    {"items", "cvnaaccr items VERSION [--type A|M|C|I] [--json]",
+    {"items", "cvnaaccr items VERSION [--type A|M|C|I] [--codes ID] [--json]",
      "Lists the data items of a NAACCR version's dictionary (140, 150, 160, 180, 210\n"
      "to 270; 18 stands for 180) that records of one type hold: columns (flat\n"
      "versions only), length, number, id, data type, padding and name.\n"
      "\n"
      "  --type T    record type A (the default), M, C or I\n"
+     "  --codes ID  instead, the allowed codes of the item ID (a naaccrId or a\n"
+     "              number) in that version: each code, the first version whose\n"
+     "              list holds it, and its label where the list is public domain\n"
      "  --json      one JSON object with every attribute of every item instead\n"
      "  -h, --help  show this help\n"},
     {"show", "cvnaaccr show FILE [--record N] [--all]",
      "Prints the data items of one record that are given (not blank), one per line:\n"
-     "number, id, name, columns and the value as it stands, in quotes.  FILE may be -\n"
+     "number, id, name, columns and the value as it stands, in quotes, then the code's\n"
+     "label where its list has labels.  FILE may be -\n"
      "or gzip-compressed.  Of NAACCR XML (told by its first bytes, read from any of\n"
      "these), shows the N-th tumour with its patient's and the file's items, and each\n"
      "item's level.\n"
