@@ -19,6 +19,7 @@ NAACCR_CHECK_KINDS = 16  # entries of NaaccrCheckSummary.counts
 NAACCR_CHECK_ALL_KINDS = 48  # entries of NaaccrItemCheckSummary.counts
 NAACCR_CHECK_CHECKSUMS = 1
 NAACCR_CHECK_ITEMS = 2
+NAACCR_CHECK_CODES = 4  # (1.5) also each coded value and each tumour's codes and dates together
 NAACCR_CHECK_LONGEST_VIEW = 1 << 20
 FILE_INFO_PATH_BYTES = 1023  # NaaccrFileInfo.directory, without its NUL
 NAACCR_VERSION_COLUMN = 17  # a flat record's version code: columns 17 to 19
@@ -182,6 +183,29 @@ class NaaccrItemProblem(ctypes.Structure):
 ItemProblemCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.POINTER(NaaccrItemProblem))
 
 
+class NaaccrCodeReport(ctypes.Structure):
+    _fields_ = [
+        ("size", ctypes.c_uint32),
+        ("version", ctypes.c_int32),
+        ("lists", ctypes.c_char * 32),
+        ("site_list", ctypes.c_char * 16),
+        ("site_list_first_year", ctypes.c_int32),
+        ("site_list_last_year", ctypes.c_int32),
+        ("tumors_judged", ctypes.c_uint64),
+        ("site_list_judged", ctypes.c_uint64),
+        ("site_list_not_judged", ctypes.c_uint64),
+    ]
+
+
+class NaaccrItemCode(ctypes.Structure):
+    _fields_ = [
+        ("code", ctypes.c_char * 8),
+        ("first_version", ctypes.c_int32),
+        ("reserved", ctypes.c_uint32),
+        ("label", ctypes.c_char_p),
+    ]
+
+
 class NaaccrItemCheckOptions(ctypes.Structure):
     _fields_ = [
         ("size", ctypes.c_uint32),
@@ -196,7 +220,12 @@ class NaaccrItemCheckOptions(ctypes.Structure):
         ("dictionaries", ctypes.POINTER(ctypes.c_char_p)),
         ("dictionary_count", ctypes.c_uint32),
         ("reserved", ctypes.c_uint32),
+        ("code_report", ctypes.POINTER(NaaccrCodeReport)),  # 1.5: past the size of 1.3 and 1.4
     ]
+
+
+# The options' size that every library from 1.3 on takes: without code_report.
+ITEM_CHECK_OPTIONS_1_3_SIZE = NaaccrItemCheckOptions.code_report.offset
 
 
 class NaaccrItemCheckSummary(ctypes.Structure):
