@@ -42,9 +42,12 @@ void open_code_level(XmlCheck *check, int level)
 void check_item_codes(XmlCheck *check, const NaaccrItemDef *def, bool passed)
 {
     XmlCodes &codes = check->codes;
+    if (!codes.on)
+        return;
+    // Codes are on only under a known dictionary; a user dictionary's items are not judged.
     const XmlItem &item = check->items.item;
     const NaaccrDictionary &base = *check->root.dictionary;
-    if (!codes.on || def < base.items || def >= base.items + base.count)
+    if (def < base.items || def >= base.items + base.count)
         return;
     const size_t place = static_cast<size_t>(def - base.items);
     const uint8_t entry = place < item_index_most ? codes.code_of[place] : 0;
