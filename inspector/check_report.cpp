@@ -48,8 +48,9 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
     if ((flags & NAACCR_CHECK_ITEMS) != 0)
         fprintf(stream, "Data items: checked\n");
     if ((flags & NAACCR_CHECK_CODES) != 0) {
-        FormatCodeLists(&dialog->news.codes, line, sizeof line);
-        fprintf(stream, "Codes: %s\n", line);
+        char lists[CHECK_LINE_CAPACITY];
+        FormatCodeLists(&dialog->news.codes, lists, sizeof lists);
+        fprintf(stream, "Codes: %s\n", lists);
     }
     fprintf(stream, "Result: %s\n", line);
     if (summary->problems > dialog->listed)
