@@ -207,7 +207,8 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     FormatCheckedFile(&dialog->news.details, heading, sizeof heading);
     const char *noun = heading[0] != '\0' ? plural(records, "tumour", "tumours") : plural(records, "record", "records");
 
-    char text[CHECK_LINE_CAPACITY];
+    // Room for the summary line and the note on unlisted problems under it.
+    char text[CHECK_LINE_CAPACITY + 128];
     if (result == NAACCR_REC_OK && summary->stopped == NAACCR_STOP_NONE) {
         ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 1000);
         snprintf(text, sizeof text, "100%% - %" PRIu64 " %s checked%s%s", records, noun, heading[0] ? " - " : "",
