@@ -508,6 +508,11 @@ int32_t CV_CALL cvFindNaaccrItem(int32_t version, int32_t number, const char *id
 #define NAACCR_CHECK_ITEM_CONFLICT 34      /* (1.4) the item stands at two levels with other values (XML) */
 #define NAACCR_CHECK_ALL_KINDS 48          /* entries of NaaccrItemCheckSummary.counts; 0 is unused */
 
+/* From 1.5 an element nested deeper than 256 is a NAACCR_CHECK_XML_STRUCTURE
+   problem, and names, attributes and namespace declarations beyond what a
+   check holds (16 MB) are a NAACCR_CHECK_XML_TOKEN_TOO_LONG problem; either
+   ends the check. */
+
 /* Kinds, from 1.4 on: NaaccrItemCheckSummary.counts holds 48 entries and
    cannot grow, so a new kind takes one of the numbers 35 to 39 or 44 to 47,
    and no number is ever given another meaning.  The command line's JSON
