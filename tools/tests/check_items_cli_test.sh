@@ -58,7 +58,7 @@ done <<'FIELDS'
 "NAACCR_CHECK_ITEM_DATA_TYPE":1,"NAACCR_CHECK_ITEM_SHORT":0,"NAACCR_CHECK_ITEM_DATE":2,"NAACCR_CHECK_ITEM_PADDING":1,"NAACCR_CHECK_NO_DICTIONARY":0
 "NAACCR_CHECK_USER_DICTIONARY":0,
 },"items_checked":15,"problems_by_item"
-"problems_by_item":[{"number":135,"id":"censusTract2010","name":"Census Tract 2010","count":1},{"number":220,"id":"sex","name":"Sex","count":1},{"number":240,"id":"dateOfBirth","name":"Date of Birth","count":1},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":1}],"record_type":"I"
+"problems_by_item":[{"number":135,"id":"censusTract2010","name":"Census Tract 2010","count":1},{"number":220,"id":"sex","name":"Sex","count":1},{"number":240,"id":"dateOfBirth","name":"Date of Birth","count":1},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":1}],"untallied_unknown_items":0,"record_type":"I"
 FIELDS
 [[ $(grep -o '"code":' <<<"$json" | wc -l) -eq 4 ]] || fail "check --items --json --max-problems 3 lists other than 3 problems"
 json=$("$cli" check --json faults.txt)
