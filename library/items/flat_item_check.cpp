@@ -140,12 +140,11 @@ const TypePlan *find_type_plan(const NaaccrDictionary &dictionary, char type)
     return nullptr;
 }
 
-// YYYYMMDD, a real day of 1800 to 2099: the common case, settled without the full rules.
+// YYYYMMDD of eight digits, a real day: the common case, settled without the full rules.
 bool is_full_date(const unsigned char *v)
 {
     const int year = (v[0] - '0') * 1000 + (v[1] - '0') * 100 + (v[2] - '0') * 10 + (v[3] - '0');
-    const int month = (v[4] - '0') * 10 + (v[5] - '0'), day = (v[6] - '0') * 10 + (v[7] - '0');
-    return year >= 1800 && year <= 2099 && month >= 1 && month <= 12 && day >= 1 && day <= days_in_month(year, month);
+    return is_real_date(year, (v[4] - '0') * 10 + (v[5] - '0'), (v[6] - '0') * 10 + (v[7] - '0'));
 }
 
 int32_t deliver_problem(const NaaccrItemDef &item, const unsigned char *value, const ItemFault &fault, uint64_t number,

@@ -136,7 +136,8 @@ struct XmlItem {
     size_t capacity, length;
     uint64_t characters; // characters of its whole text
     size_t kept_characters;
-    bool cut; // more text came than was kept
+    bool cut;      // more text came than was kept
+    bool text_cut; // ... and more than white space
 };
 
 // Values given at one level, by the item's place in the item index, each cut
@@ -241,8 +242,6 @@ void free_root(XmlCheck *check);
 // Checks the root element NaaccrData's attributes and sets the dictionary,
 // the record type and the summary's description of the file.
 void check_root_attributes(XmlCheck *check, const XML_Char **attributes);
-// True for an xsd:dateTime: [-]YYYY-MM-DDThh:mm:ss[.s+][Z|(+|-)hh:mm].
-bool is_xsd_date_time(const char *text, size_t n);
 
 // ---- xml_items.cpp ----
 bool allocate_item_state(XmlCheck *check);
