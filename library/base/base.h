@@ -75,6 +75,23 @@ const char *quoted_bytes(const unsigned char *bytes, size_t n, char *text, size_
 // NUL-terminated, cut to fit `size`.
 void printable_copy(const unsigned char *bytes, size_t n, char *text, size_t size);
 
+// ---- single-byte encodings (text.cpp) ----
+// Flat NAACCR records are ASCII; a reader may be told to take their bytes
+// above 126 as Latin-1 or windows-1252 (NAACCR_READ_LATIN1,
+// NAACCR_READ_WINDOWS_1252).
+
+enum ByteEncoding { BYTES_ASCII, BYTES_LATIN1, BYTES_WINDOWS_1252 };
+
+// The Unicode code point of byte `c` above 126 in `encoding`, or -1 when it
+// is no character there: ASCII has none; Latin-1 has 160 to 255 (127 to 159
+// are control characters); windows-1252 has 128 to 255 but the five it leaves
+// undefined (129, 141, 143, 144, 157).  Byte 127 is a control character in all.
+int32_t code_point_of_byte(unsigned char c, ByteEncoding encoding);
+
+// Writes code point `cp` (below 0x10000) as UTF-8 to `out`, which has room
+// for 3 bytes; returns the bytes written.
+size_t put_utf8(uint32_t cp, unsigned char *out);
+
 // ---- kinds of problem ----
 
 // True for a kind of NAACCR_HARMLESS_KINDS: a problem that loses nothing.

@@ -13,11 +13,6 @@
 namespace
 {
 
-// The flags a check knows; any other bit is refused, so that no caller takes
-// "0 problems" for a check that was not run.  NAACCR_CHECK_ITEMS means
-// nothing to the 1.2 calls, which have always taken it.
-const uint32_t known_check_flags = NAACCR_CHECK_CHECKSUMS | NAACCR_CHECK_ITEMS;
-
 // The bytes of a file after its head, read in order for the XML check.
 int64_t CV_CALL read_file_on(void *stream, void *buffer, uint32_t size)
 {

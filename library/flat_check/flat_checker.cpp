@@ -127,6 +127,10 @@ int32_t check_flat_records(ByteSource *source, RunBuffer *buffer, size_t head, D
     CheckPlan plan;
     make_check_plan(buffer->bytes, head, (options.flags & NAACCR_CHECK_CHECKSUMS) != 0, &plan, &summary.records);
     plan.items = (options.flags & NAACCR_CHECK_ITEMS) != 0;
+    // Only a reader of records sets these: the public calls refuse them.
+    plan.encoding = (options.flags & NAACCR_READ_LATIN1) != 0         ? BYTES_LATIN1
+                    : (options.flags & NAACCR_READ_WINDOWS_1252) != 0 ? BYTES_WINDOWS_1252
+                                                                      : BYTES_ASCII;
     summary.format = NAACCR_FORMAT_FLAT;
     if (plan.layout != nullptr && plan.layout->version_width == version_code_width)
         summary.version = version_of_code(plan.version);

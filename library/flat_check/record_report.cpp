@@ -27,7 +27,7 @@ uint32_t check_record(const RunOutput &out, Scan &scan, const RecordEnd &end, ui
     } else if (end.bytes != nullptr) {
         check_head(plan, end.bytes, end.length, first, number, scan.offset, found);
     }
-    check_bytes(scan, number, found);
+    check_bytes(plan, scan, number, found);
     if (plan.checksums && first && plan.layout != nullptr && plan.layout->checksum_column == 0)
         add_problem(found, number, scan.offset, 0, NAACCR_CHECK_NO_CHECKSUM,
                     "Records of type %c, version %.*s have no checksum field.", plan.type, plan.layout->version_width,

@@ -187,6 +187,22 @@ const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout, const unsi
     return layout_has_code(*layout, reinterpret_cast<const char *>(code), version_code_width) ? dictionary : nullptr;
 }
 
+const NaaccrItemDef *item_at_column(const NaaccrDictionary &dictionary, char type, int32_t column)
+{
+    const uint8_t bit = item_record_type_bit(type);
+    const NaaccrItemDef *any = nullptr;
+    for (size_t i = 0; i < dictionary.count; ++i) {
+        const NaaccrItemDef &item = dictionary.items[i];
+        if (item.grouped != 0 || item.start_column <= 0 || column < item.start_column ||
+            column >= item.start_column + item.length)
+            continue;
+        if ((item.record_types & bit) != 0)
+            return &item;
+        any = any != nullptr ? any : &item;
+    }
+    return any;
+}
+
 int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const unsigned char *record, size_t length,
                            uint64_t number, int64_t offset, ItemProblemSink *sink, uint64_t *items)
 {

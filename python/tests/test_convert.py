@@ -91,6 +91,43 @@ def test_a_refused_conversion_leaves_out_untouched(tmp_path, options, code, kind
     assert sorted(p.name for p in tmp_path.iterdir()) == ["two.txt", "two.xml"]
 
 
+needs_1_5 = pytest.mark.skipif(not library_at_least(1, 5), reason="the library takes these options from 1.5 on")
+
+
+@needs_1_5
+@pytest.mark.parametrize(
+    "records,options,out,written,left_out,text",
+    [
+        ((dict(patientIdNumber="00000001"), dict(patientIdNumber="00000002", registryId="0000000042")),
+         dict(root_first=True), "root.xml", 2, 1, None),
+        ((dict(patientIdNumber="00000001"), dict(patientIdNumber="00000002"), None),
+         dict(skip_bad_records=True), "skip.csv", 2, 1, None),
+        ((dict(addrAtDxCity=padded("addrAtDxCity", "MONT~")),), dict(encoding="latin1"), "latin1.csv", 1, 0,
+         "MONT\u00e9"),
+        ((dict(addrAtDxCity=padded("addrAtDxCity", "~URO")),), dict(encoding="windows-1252"), "cp1252.xml", 1, 0,
+         "\u20acURO"),
+    ],
+    ids=["root first", "skip bad records", "latin1", "windows-1252"],
+)
+def test_the_options_for_real_files_reach_the_library(tmp_path, records, options, out, written, left_out, text):
+    made = [record_180(**r) if r is not None else b"I" + b" " * 15 + b"180" for r in records]
+    # '~' stands for the byte of the encoding: 0xE9 (e acute) in Latin-1, 0x80 (the euro sign) in windows-1252.
+    byte = b"\xe9" if options.get("encoding") == "latin1" else b"\x80"
+    source = write_records(tmp_path / "in.txt", *[m.replace(b"~", byte) for m in made])
+    result = cvnaaccr.convert(source, tmp_path / out, **options)
+    assert (result.written, result.left_out) == (written, left_out)
+    if text is not None:
+        assert text in (tmp_path / out).read_bytes().decode("utf-8")
+
+
+def test_an_unknown_encoding_is_refused(tmp_path):
+    source = write_records(tmp_path / "one.txt", record_180(sex="1"))
+    with pytest.raises(ValueError):
+        cvnaaccr.convert(source, tmp_path / "one.csv", encoding="utf-8")
+    with pytest.raises(ValueError):
+        list(cvnaaccr.records(source, encoding="ascii"))
+
+
 @pytest.mark.parametrize(
     "out,options,error",
     [

@@ -276,6 +276,8 @@ struct ConvertLine {
     const char *input, *output; // IN and -o OUT
     const char *to, *items;     // --to and --items, or null
     bool lf, lossy, help;
+    bool root_first, skip_bad_records;      // --root first, --skip-bad-records
+    uint32_t encoding;                      // --encoding: NAACCR_CONVERT_LATIN1 or _WINDOWS_1252; 0 for none
     uint32_t max_problems;                  // --max-problems: 100 unless given; 0 lists every one
     std::vector<const char *> dictionaries; // --dictionary, in order
 };

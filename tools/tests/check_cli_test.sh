@@ -297,6 +297,11 @@ if [[ -f $manpage ]]; then
   for command in inspect check "checksum verify" "checksum assign" version; do
     grep -qF -- "$command" <<<"$manual" || fail "cvnaaccr.1 lacks the command $command"
   done
+  # Its NAME line, which apropos and whatis show, names what each command does.
+  name_line=$(sed -n '/^\.SH NAME/{n;p;q}' "$manpage")
+  for word in inspect check show convert items checksums; do
+    [[ $name_line == *"$word"* ]] || fail "the NAME line of cvnaaccr.1 does not say $word"
+  done
   if command -v groff >/dev/null; then
     warnings=$(groff -man -Tutf8 -ww -z "$manpage" 2>&1)
     [[ -z $warnings ]] || fail "groff warns about cvnaaccr.1: $warnings"
