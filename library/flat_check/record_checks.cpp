@@ -15,10 +15,14 @@
 namespace
 {
 
-// A byte as a message shows it: itself when printable, else its value.
+// A byte as a message shows it: itself when printable, a blank in quotes and
+// named (it would not be seen), else its value.
 const char *shown(unsigned char c, char *text, size_t capacity)
 {
-    snprintf(text, capacity, is_printable(c) ? "%c" : "ASCII %d", c);
+    if (c == ' ')
+        snprintf(text, capacity, "\" \" (blank)");
+    else
+        snprintf(text, capacity, is_printable(c) ? "%c" : "byte 0x%02X", c);
     return text;
 }
 

@@ -120,6 +120,29 @@ void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, u
         out.result->stopped = STOP_BY_CALLBACK;
 }
 
+// With items checked, a record whose length is wrong says which of its items
+// are not: all of them without a layout of its own or its bytes, else those
+// that do not end within it.
+void note_unchecked_items(const CheckPlan &plan, const RecordEnd &end, const NaaccrLayout *layout, Found &found)
+{
+    if (!plan.items)
+        return;
+    for (int k = 0; k < found.count; ++k) {
+        NaaccrProblem &p = found.items[k];
+        if (p.code != NAACCR_CHECK_RECORD_LENGTH && p.code != NAACCR_CHECK_LAYOUT_LENGTH &&
+            p.code != NAACCR_CHECK_PARTIAL_RECORD)
+            continue;
+        size_t n = strlen(p.message);
+        if (n > 0 && p.message[n - 1] == '.')
+            --n;
+        if (layout == nullptr || end.bytes == nullptr || end.length == 0)
+            snprintf(p.message + n, sizeof p.message - n, "; its items are not checked.");
+        else if (end.length < static_cast<uint64_t>(layout->length))
+            snprintf(p.message + n, sizeof p.message - n, "; its items that end after column %llu are not checked.",
+                     static_cast<unsigned long long>(end.length));
+    }
+}
+
 } // namespace
 
 bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
@@ -141,6 +164,7 @@ bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
     result.records = number;
     const NaaccrLayout *layout = nullptr;
     const uint32_t column = check_record(out, scan, end, number, found, &layout);
+    note_unchecked_items(*out.plan, end, layout, found);
     const uint32_t length = end.length > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(end.length);
     hand_over(
         out, NaaccrRecordView{number, scan.offset, bytes, length, static_cast<uint32_t>(end.term), found.mask, column});

@@ -41,6 +41,7 @@ struct CheckPlan {
     int version_width;  // 0 when the type is unknown
     unsigned char version[3];
     bool cannot_split; // no terminator in the head and no layout to cut by
+    int not_naaccr;    // no record of the head has a valid type and version: how many were read; else 0
 };
 
 // Makes the plan from the first `n` bytes of a file (all of them when the file

@@ -163,6 +163,7 @@ struct Report {
     bool xml;        // the input is NAACCR XML
     bool opened;     // JSON: the object and its problem list are begun
     uint64_t listed; // problems written
+    bool passed;     // the input was checked and has no problem that counts for the exit status
     ProgressLine progress;
     ItemTallies tallies; // when items
 };
