@@ -76,6 +76,8 @@ std::string declaration(uint64_t k) { return "xmlns:a" + std::to_string(k) + "=\
 std::string element_name(uint64_t k) { return "<x:n" + std::to_string(k) + "/>"; }
 std::string comment_part(uint64_t) { return std::string(1u << 16, 'x'); }
 std::string long_name(uint64_t) { return "<x:" + std::string(100000, 'n') + ">"; }
+// 75 open elements of long names (near the budget), then a comment of 40 MB inside them.
+std::string names_then_comment(uint64_t k) { return k < 75 ? long_name(k) : k == 75 ? "<!--" : comment_part(k); }
 // A type I record of version 180 with a byte above 126 and every coded item wrong.
 std::string bad_record(uint64_t)
 {
@@ -160,6 +162,10 @@ TEST(MemoryBounds, StayUnder64MBWhateverTheInput)
         {"XML: a comment of 40 MB", {xml_root + "<!--", "--></NaaccrData>", comment_part, 640}, false, 1},
         {"XML: 250 open elements of 100,000-character names",
          {xml_root + "<x:e xmlns:x=\"urn:x\">", "", long_name, 250},
+         false,
+         1},
+        {"XML: 75 open elements of such names, then a comment of 40 MB",
+         {xml_root + "<x:e xmlns:x=\"urn:x\">", "", names_then_comment, 75 + 1 + 640},
          false,
          1},
         {"flat: a record of 200 MB", {flat_head, "\n", value_part, 3200}, false, 1},
