@@ -1,6 +1,7 @@
 // date_time_test.cpp -- the one checker of dates and times, by the table of
 // its rules in docs/behaviour.md: each form, the years, the calendar, hour
-// 24, the zones; one labelled line per case.
+// 24, the zones; one labelled line per case.  The item rules' own table
+// (item_rules_test.cpp) holds the common cases of flat and XML items.
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -22,27 +23,17 @@ TEST(DateTime, KeepsTheRulesOfItsTable)
         size_t position;
     } cases[] = {
         // the forms
-        {"flat: YYYYMMDD", FLAT, "20190131", OK, 0},
-        {"flat: YYYY", FLAT, "2019", OK, 0},
         {"flat: seven digits", FLAT, "2019013", DATE, 7},
         {"flat: hhmmss only in 14 characters", FLAT, "20190131120000", DATE, 14},
-        {"flat 14: date and time", FLAT14, "20190131235959", OK, 0},
-        {"flat: a letter", FLAT, "2019O131", TYPE, 4},
-        {"XML: year only", XML, "2019", OK, 0},
-        {"XML: minutes", XML, "2019-02-28T23:59", OK, 0},
-        {"XML: no minutes", XML, "2019-02-28T23", TYPE, 13},
-        {"XML: flat digits", XML, "20190228", TYPE, 4},
         {"stamp: seconds, fraction, zone", STAMP, "2024-08-23T09:11:34.763-04:00", OK, 0},
         {"stamp: without seconds", STAMP, "2024-08-23T09:11", TYPE, 16},
         {"stamp: a date alone", STAMP, "2024-08-23", TYPE, 10},
         {"stamp: a trailing colon", STAMP, "2019-12-13T11:49:15:", TYPE, 19},
         // years and the calendar, the same in every form
-        {"flat: year 1799", FLAT, "17991231", DATE, 0},
         {"XML: year 2100", XML, "2100-01-01", DATE, 0},
         {"stamp: year 1799", STAMP, "1799-12-31T00:00:00", DATE, 0},
         {"stamp: five-digit year", STAMP, "10000-01-01T00:00:00", TYPE, 4},
         {"stamp: a negative year", STAMP, "-2024-01-01T00:00:00", TYPE, 0},
-        {"flat: 29 February 2019", FLAT, "20190229", DATE, 6},
         {"stamp: 29 February 2024", STAMP, "2024-02-29T00:00:00", OK, 0},
         {"XML: month 13", XML, "2019-13", DATE, 5},
         // hours: 24 only as the end of the day, and only in the XML forms
@@ -53,7 +44,6 @@ TEST(DateTime, KeepsTheRulesOfItsTable)
         {"XML: 24:01", XML, "2019-02-28T24:01", DATE, 11},
         {"XML: 24:00:01", XML, "2019-02-28T24:00:01", DATE, 11},
         {"XML: 24:00:00.001", XML, "2019-02-28T24:00:00.001", DATE, 11},
-        {"XML: hour 25", XML, "2019-02-28T25:00", DATE, 11},
         {"stamp: 24:00:00Z", STAMP, "2024-12-31T24:00:00Z", OK, 0},
         {"stamp: 24:30:00", STAMP, "2024-12-31T24:30:00", DATE, 11},
         {"XML: minute 60", XML, "2019-02-28T12:60", DATE, 14},
@@ -67,7 +57,6 @@ TEST(DateTime, KeepsTheRulesOfItsTable)
         {"XML: +14:59", XML, "2019-02-28T12:00+14:59", DATE, 16},
         {"XML: -15:00", XML, "2019-02-28T12:00-15:00", DATE, 16},
         {"XML: +05:60", XML, "2019-02-28T12:00+05:60", DATE, 16},
-        {"XML: a zone without minutes", XML, "2019-02-28T12:00+4", TYPE, 17},
         {"stamp: +14:00", STAMP, "2024-01-01T10:00:00+14:00", OK, 0},
         {"stamp: -14:30", STAMP, "2024-01-01T10:00:00-14:30", DATE, 19},
         {"stamp: +15:00", STAMP, "2024-01-01T10:00:00+15:00", DATE, 19},

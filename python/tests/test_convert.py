@@ -95,29 +95,20 @@ needs_1_5 = pytest.mark.skipif(not library_at_least(1, 5), reason="the library t
 
 
 @needs_1_5
-@pytest.mark.parametrize(
-    "records,options,out,written,left_out,text",
-    [
-        ((dict(patientIdNumber="00000001"), dict(patientIdNumber="00000002", registryId="0000000042")),
-         dict(root_first=True), "root.xml", 2, 1, None),
-        ((dict(patientIdNumber="00000001"), dict(patientIdNumber="00000002"), None),
-         dict(skip_bad_records=True), "skip.csv", 2, 1, None),
-        ((dict(addrAtDxCity=padded("addrAtDxCity", "MONT~")),), dict(encoding="latin1"), "latin1.csv", 1, 0,
-         "MONT\u00e9"),
-        ((dict(addrAtDxCity=padded("addrAtDxCity", "~URO")),), dict(encoding="windows-1252"), "cp1252.xml", 1, 0,
-         "\u20acURO"),
-    ],
-    ids=["root first", "skip bad records", "latin1", "windows-1252"],
-)
-def test_the_options_for_real_files_reach_the_library(tmp_path, records, options, out, written, left_out, text):
-    made = [record_180(**r) if r is not None else b"I" + b" " * 15 + b"180" for r in records]
-    # '~' stands for the byte of the encoding: 0xE9 (e acute) in Latin-1, 0x80 (the euro sign) in windows-1252.
-    byte = b"\xe9" if options.get("encoding") == "latin1" else b"\x80"
-    source = write_records(tmp_path / "in.txt", *[m.replace(b"~", byte) for m in made])
-    result = cvnaaccr.convert(source, tmp_path / out, **options)
-    assert (result.written, result.left_out) == (written, left_out)
-    if text is not None:
-        assert text in (tmp_path / out).read_bytes().decode("utf-8")
+def test_the_options_for_real_files_reach_the_library(tmp_path):
+    # Record 2 has another Registry ID, record 3 is cut short, record 1 holds byte 0xE9 (e acute in Latin-1).
+    city = padded("addrAtDxCity", "MONT~")
+    first = record_180(patientIdNumber="00000001", addrAtDxCity=city).replace(b"~", b"\xe9")
+    second = record_180(patientIdNumber="00000002", registryId="0000000042")
+    source = write_records(tmp_path / "in.txt", first, second, b"I" + b" " * 15 + b"180")
+    options = dict(root_first=True, skip_bad_records=True, encoding="latin1")
+    result = cvnaaccr.convert(source, tmp_path / "out.xml", **options)
+    assert (result.written, result.left_out) == (2, 2)
+    assert [p.kind for p in result.problems] == [cvnaaccr.ProblemKind.ROOT_CONFLICT, cvnaaccr.ProblemKind.RECORD_LENGTH]
+    assert "MONT\u00e9" in (tmp_path / "out.xml").read_text(encoding="utf-8")
+    assert next(cvnaaccr.records(write_records(tmp_path / "one.txt", first), encoding="latin1"))["addrAtDxCity"] == (
+        "MONT\u00e9"
+    )
 
 
 def test_an_unknown_encoding_is_refused(tmp_path):
