@@ -15,13 +15,6 @@
 namespace
 {
 
-// The flags a check knows; any other bit is refused, so that no caller takes
-// "0 problems" for a check that was not run.  NAACCR_CHECK_ITEMS means
-// nothing to the 1.2 calls, which have always taken it; they refuse
-// NAACCR_CHECK_CODES, which came after them.
-const uint32_t known_check_flags = NAACCR_CHECK_CHECKSUMS | NAACCR_CHECK_ITEMS;
-const uint32_t known_ex_flags = known_check_flags | NAACCR_CHECK_CODES;
-
 // NaaccrItemCheckOptions as 1.3 and 1.4 released it: without code_report.
 const uint32_t options_size_1_3 = offsetof(NaaccrItemCheckOptions, code_report);
 

@@ -28,7 +28,7 @@ uint32_t check_record(const RunOutput &out, Scan &scan, const RecordEnd &end, ui
     } else if (end.bytes != nullptr) {
         check_head(plan, end.bytes, end.length, first, number, scan.offset, found);
     }
-    check_bytes(scan, number, found);
+    check_bytes(plan, scan, number, found);
     if (plan.checksums && first && plan.layout != nullptr && plan.layout->checksum_column == 0)
         add_problem(found, number, scan.offset, 0, NAACCR_CHECK_NO_CHECKSUM,
                     "Records of type %c, version %.*s have no checksum field.", plan.type, plan.layout->version_width,
@@ -186,6 +186,29 @@ void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, u
         out.result->stopped = STOP_BY_CALLBACK;
 }
 
+// With items checked, a record whose length is wrong says which of its items
+// are not: all of them without a layout of its own or its bytes, else those
+// that do not end within it.
+void note_unchecked_items(const CheckPlan &plan, const RecordEnd &end, const NaaccrLayout *layout, Found &found)
+{
+    if (!plan.items)
+        return;
+    for (int k = 0; k < found.count; ++k) {
+        NaaccrProblem &p = found.items[k];
+        if (p.code != NAACCR_CHECK_RECORD_LENGTH && p.code != NAACCR_CHECK_LAYOUT_LENGTH &&
+            p.code != NAACCR_CHECK_PARTIAL_RECORD)
+            continue;
+        size_t n = strlen(p.message);
+        if (n > 0 && p.message[n - 1] == '.')
+            --n;
+        if (layout == nullptr || end.bytes == nullptr || end.length == 0)
+            snprintf(p.message + n, sizeof p.message - n, "; its items are not checked.");
+        else if (end.length < static_cast<uint64_t>(layout->length))
+            snprintf(p.message + n, sizeof p.message - n, "; its items that end after column %llu are not checked.",
+                     static_cast<unsigned long long>(end.length));
+    }
+}
+
 } // namespace
 
 bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
@@ -207,6 +230,7 @@ bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
     result.records = number;
     const NaaccrLayout *layout = nullptr;
     const uint32_t column = check_record(out, scan, end, number, found, &layout);
+    note_unchecked_items(*out.plan, end, layout, found);
     const uint32_t length = end.length > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(end.length);
     hand_over(
         out, NaaccrRecordView{number, scan.offset, bytes, length, static_cast<uint32_t>(end.term), found.mask, column});

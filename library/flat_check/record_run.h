@@ -29,6 +29,7 @@ struct CheckPlan {
     bool checksums;             // verify checksum fields
     bool items;                 // check every data item
     bool codes;                 // and the codes of each, and each record's tumour rules
+    ByteEncoding encoding;      // bytes above 126 of this encoding are no problem (a reader's NAACCR_READ_...)
     int64_t data_start;         // offset of the first record: after a byte-order mark
     int bom_length;             // 0, or the byte-order mark's 2 or 3 bytes
     unsigned char form[2];      // the reference's terminator bytes; form[0] == 0: none
@@ -41,6 +42,7 @@ struct CheckPlan {
     int version_width;  // 0 when the type is unknown
     unsigned char version[3];
     bool cannot_split; // no terminator in the head and no layout to cut by
+    int not_naaccr;    // no record of the head has a valid type and version: how many were read; else 0
 };
 
 // Makes the plan from the first `n` bytes of a file (all of them when the file
@@ -179,7 +181,7 @@ const NaaccrLayout *own_layout(const CheckPlan &plan, const unsigned char *bytes
 void check_length(const CheckPlan &plan, const Scan &scan, const RecordEnd &end, uint64_t number, Found &found);
 void check_head(const CheckPlan &plan, const unsigned char *bytes, uint64_t length, bool first, uint64_t number,
                 int64_t offset, Found &found);
-void check_bytes(const Scan &scan, uint64_t number, Found &found);
+void check_bytes(const CheckPlan &plan, const Scan &scan, uint64_t number, Found &found);
 // Adds a checksum problem, or returns true when the field matches.
 bool check_checksum(const Scan &scan, const RecordEnd &end, uint32_t column, uint64_t number, Found &found);
 void check_terminator(const CheckPlan &plan, const Scan &scan, const RecordEnd &end, uint64_t number, Found &found);

@@ -517,6 +517,11 @@ int32_t CV_CALL cvFindNaaccrItem(int32_t version, int32_t number, const char *id
 #define NAACCR_CHECK_ITEM_DATE_ORDER 37    /* (1.5) dates out of order, or an age the dates do not give */
 #define NAACCR_CHECK_ALL_KINDS 48          /* entries of NaaccrItemCheckSummary.counts; 0 is unused */
 
+/* From 1.5 an element nested deeper than 256 is a NAACCR_CHECK_XML_STRUCTURE
+   problem, and names, attributes and namespace declarations beyond what a
+   check holds (16 MB) are a NAACCR_CHECK_XML_TOKEN_TOO_LONG problem; either
+   ends the check. */
+
 /* Kinds, from 1.4 on: NaaccrItemCheckSummary.counts holds 48 entries and
    cannot grow, so a new kind takes one of the numbers 35 to 39 or 44 to 47,
    and no number is ever given another meaning.  The command line's JSON
@@ -758,9 +763,19 @@ typedef struct NaaccrTumorView {
    go on, anything else to stop. */
 typedef int32_t(CV_CALL *NaaccrTumorCallback)(void *context, const NaaccrTumorView *tumor);
 
+/* NaaccrReadOptions.flags (1.5): how the bytes above 126 of flat records
+   are read, at most one of the two; their values are then handed over as
+   UTF-8.  Flat NAACCR is ASCII, so without them such a byte is a record
+   problem (NAACCR_CHECK_ILLEGAL_BYTE), and so it stays when it is no
+   character of the encoding: bytes 127 to 159 in Latin-1, 127 and the five
+   bytes windows-1252 leaves undefined (129, 141, 143, 144, 157).  NAACCR XML
+   declares its own encoding and is read as before. */
+#define NAACCR_READ_LATIN1 16u       /* ISO-8859-1 */
+#define NAACCR_READ_WINDOWS_1252 32u /* windows-1252 */
+
 typedef struct NaaccrReadOptions {
     uint32_t size;                        /* sizeof(NaaccrReadOptions) */
-    uint32_t flags;                       /* 0: no flag is known yet */
+    uint32_t flags;                       /* NAACCR_READ_...; no flag was known before 1.5 */
     uint32_t max_reported;                /* problems handed to on_problem; 0 for all */
     uint32_t reserved;                    /* zero */
     NaaccrTumorCallback on_tumor;         /* or null */
@@ -781,7 +796,8 @@ typedef struct NaaccrReadOptions {
    on every return.  Returns NAACCR_REC_OK when the file was read to its end
    or a callback stopped it (summary->records.stopped), NAACCR_REC_BAD_TYPE
    for NAACCR XML when this build cannot read it, NAACCR_REC_BAD_ARGUMENT
-   for a null path or summary, options of another size or with flags, or
+   for a null path or summary, options of another size, a flag other than
+   the NAACCR_READ_ ones (before 1.5: any flag) or both of them, or
    cvCheckNaaccrFile's codes. */
 int32_t CV_CALL cvReadNaaccrFile(const char *path, const NaaccrReadOptions *options, NaaccrItemCheckSummary *summary);
 
@@ -795,6 +811,17 @@ typedef int32_t(CV_CALL *NaaccrWriteCallback)(void *output, const void *bytes, u
 /* NaaccrConvertOptions.flags */
 #define NAACCR_CONVERT_LF 1u    /* flat and CSV: end lines with LF alone instead of CR LF */
 #define NAACCR_CONVERT_LOSSY 2u /* write what the target can hold and list the rest, instead of refusing */
+/* (1.5) Flat input to NAACCR XML: a file-level item that differs from the
+   first record's keeps the first record's value; each difference is listed
+   and its value left out, instead of refusing the file. */
+#define NAACCR_CONVERT_ROOT_FIRST 4u
+/* (1.5) A flat record with a record problem is left out and listed; the
+   other records are converted, instead of refusing the file. */
+#define NAACCR_CONVERT_SKIP_BAD_RECORDS 8u
+/* (1.5) Flat input: bytes above 126 are read as NAACCR_READ_LATIN1 or
+   NAACCR_READ_WINDOWS_1252 says (the same bits), at most one of the two. */
+#define NAACCR_CONVERT_LATIN1 NAACCR_READ_LATIN1
+#define NAACCR_CONVERT_WINDOWS_1252 NAACCR_READ_WINDOWS_1252
 
 /* NaaccrConvertOptions.target: NAACCR_FORMAT_FLAT, NAACCR_FORMAT_XML, or this */
 #define NAACCR_FORMAT_CSV 3
@@ -859,8 +886,12 @@ CV_STATIC_ASSERT(offsetof(NaaccrConvertSummary, items_without_column) ==
 
    Every given value is written or listed as left out.  Refuses
    (NAACCR_REC_REFUSED, summary->refused) a file with a problem that
-   cvReadNaaccrFile reports, whose file-level items differ between records
-   (NAACCR_CHECK_ROOT_CONFLICT naming both records), whose recordType or
+   cvReadNaaccrFile reports (but with NAACCR_CONVERT_SKIP_BAD_RECORDS the
+   records with a record problem, which are left out and listed), whose
+   file-level items differ between flat records for a NAACCR XML target (one
+   NAACCR_CHECK_ROOT_CONFLICT problem per item and record, naming both values
+   and both records; with NAACCR_CONVERT_ROOT_FIRST the first record's value
+   stands and the other is listed and left out), whose recordType or
    naaccrRecordVersion Item contradicts its NAACCR XML root (the
    NAACCR_CHECK_XML_ROOT problem that names the item; the root's other
    problems lose nothing and refuse nothing), a flat target for a version
@@ -876,7 +907,8 @@ CV_STATIC_ASSERT(offsetof(NaaccrConvertSummary, items_without_column) ==
    NAACCR_REC_STOPPED (summary->refused 1) when on_problem or on_progress
    returned non-zero, NAACCR_REC_WRITE_FAILED when the write callback failed,
    NAACCR_REC_BAD_ARGUMENT (null pointers, a wrong size, a flag bit that is
-   not NAACCR_CONVERT_LF or NAACCR_CONVERT_LOSSY, an unknown target, an
+   not one of cvGetNaaccrOptionFlags(NAACCR_OPTIONS_CONVERT), both encodings,
+   an unknown target, an
    unknown naaccrId in items, items for a target other than CSV), or
    cvReadNaaccrFile's codes.  Holds one record and a few buffers whatever the
    size of the file. */
@@ -886,6 +918,23 @@ int32_t CV_CALL cvConvertNaaccrFile(const char *path, const NaaccrConvertOptions
 /* As cvConvertNaaccrFile for a stream read through `read`. */
 int32_t CV_CALL cvConvertNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrConvertOptions *options,
                                       NaaccrConvertSummary *summary);
+
+/* ---- The flags each options struct takes (1.5) ----
+
+   A caller that sets a flag of a later release than the library it loaded
+   gets NAACCR_REC_BAD_ARGUMENT (from 1.4).  It asks first: the library
+   exports this call from the release that added NAACCR_CONVERT_ROOT_FIRST,
+   NAACCR_CONVERT_SKIP_BAD_RECORDS and the encoding flags on. */
+#define NAACCR_OPTIONS_CHECK 1      /* NaaccrCheckOptions */
+#define NAACCR_OPTIONS_ITEM_CHECK 2 /* NaaccrItemCheckOptions */
+#define NAACCR_OPTIONS_READ 3       /* NaaccrReadOptions */
+#define NAACCR_OPTIONS_CONVERT 4    /* NaaccrConvertOptions */
+
+/* Returns every flag bit that the options struct `options` names
+   (NAACCR_OPTIONS_...) takes in this library, as its calls accept them (a
+   call may still refuse two flags that exclude each other, as the two
+   encodings do); 0 for any other number. */
+uint32_t CV_CALL cvGetNaaccrOptionFlags(int32_t options);
 
 #ifdef __cplusplus
 }

@@ -130,6 +130,10 @@ int32_t check_item_datetime(const unsigned char *value, size_t begin, size_t end
 // needed because one layout serves versions 120 to 160.
 const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout, const unsigned char *code);
 
+// The item (not grouped) of record type `type` whose columns in `dictionary`
+// (140 to 180) hold `column`, or else any item's whose do; null for none.
+const NaaccrItemDef *item_at_column(const NaaccrDictionary &dictionary, char type, int32_t column);
+
 // Where the item problems of a record go.  `deliver` returns non-zero to stop.
 struct ItemProblemSink {
     int32_t (*deliver)(void *context, const NaaccrItemProblem *problem);

@@ -34,7 +34,7 @@ void XMLCALL xml_doctype(void *user, const XML_Char *, const XML_Char *, const X
 
 XML_Parser make_parser(XmlCheck *check)
 {
-    XML_Parser parser = XML_ParserCreateNS(nullptr, xml_name_separator);
+    XML_Parser parser = create_counted_parser();
     if (parser == nullptr)
         return nullptr;
     XML_SetUserData(parser, check);
@@ -47,6 +47,26 @@ XML_Parser make_parser(XmlCheck *check)
     return parser;
 }
 
+// expat's memory ran out of its budget: what the file holds past here
+// cannot be read in bounded memory.
+void report_budget(XmlCheck *check)
+{
+    report_xmlf(check, NAACCR_CHECK_XML_TOKEN_TOO_LONG, current_place(check), nullptr,
+                "the names, attributes and namespace declarations read so far take more than a check holds (%u MB): "
+                "the file is not read further",
+                static_cast<unsigned>(xml_memory_budget >> 20));
+}
+
+// expat's buffer for the next `n` bytes.  It holds the token expat has not
+// seen whole, which xml_longest_token bounds: it is not counted.
+void *expat_buffer(XmlCheck *check, size_t n)
+{
+    check->run.memory.buffer = true;
+    void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(n));
+    check->run.memory.buffer = false;
+    return buffer;
+}
+
 // After a parse error: expat's message and place, unless the check stopped
 // it or the error was already reported as a refused encoding.
 void report_parse_error(XmlCheck *check)
@@ -54,6 +74,10 @@ void report_parse_error(XmlCheck *check)
     const XML_Error error = XML_GetErrorCode(check->run.parser);
     if (error == XML_ERROR_ABORTED || (error == XML_ERROR_UNKNOWN_ENCODING && check->encoding.refused))
         return;
+    if (error == XML_ERROR_NO_MEMORY && check->run.memory.exceeded) {
+        report_budget(check);
+        return;
+    }
     report_xmlf(check, NAACCR_CHECK_XML_MALFORMED, current_place(check), nullptr, "not well-formed XML: %s",
                 XML_ErrorString(error));
 }
@@ -84,13 +108,23 @@ bool feed(XmlCheck *check, size_t n, bool last)
     return true;
 }
 
+// expat has no buffer for the next block: the budget ran out (a problem of
+// the file), or the machine's memory did.
+int32_t no_buffer(XmlCheck *check)
+{
+    if (!check->run.memory.exceeded)
+        return NAACCR_REC_NO_MEMORY;
+    report_budget(check);
+    return NAACCR_REC_OK;
+}
+
 bool head_fed(XmlCheck *check, const unsigned char *head, size_t n, int32_t *status)
 {
     for (size_t at = 0; at < n;) {
         const size_t part = n - at < feed_size ? n - at : feed_size;
-        void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(part));
+        void *buffer = expat_buffer(check, part);
         if (buffer == nullptr) {
-            *status = NAACCR_REC_NO_MEMORY;
+            *status = no_buffer(check);
             return false;
         }
         memcpy(buffer, head + at, part);
@@ -140,9 +174,9 @@ int32_t read_and_check(XmlCheck *check, NaaccrReadCallback read, void *stream, i
     for (;;) {
         const uint64_t done = check->run.last_event > 0 ? static_cast<uint64_t>(check->run.last_event) : 0;
         const uint32_t size = check->run.fed - done > long_token ? long_token_feed_size : feed_size;
-        void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(size));
+        void *buffer = expat_buffer(check, size);
         if (buffer == nullptr)
-            return NAACCR_REC_NO_MEMORY;
+            return no_buffer(check);
         const int64_t got = read != nullptr ? read(stream, buffer, size) : 0;
         if (got < 0)
             return NAACCR_REC_READ_FAILED;
@@ -194,6 +228,7 @@ int32_t check_naaccr_xml_hooked(NaaccrReadCallback read, void *stream, int64_t t
     check.run.summary = summary;
     check.run.last_event = 0;
     start_tree(&check);
+    XmlMemory *outer = enter_xml_memory(&check.run.memory);
     int32_t status = NAACCR_REC_NO_MEMORY;
     if (allocate_root(&check) && allocate_item_state(&check) && (check.run.parser = make_parser(&check)) != nullptr) {
         status = read_and_check(&check, read, stream, total, head, head_length);
@@ -204,6 +239,7 @@ int32_t check_naaccr_xml_hooked(NaaccrReadCallback read, void *stream, int64_t t
     free_item_state(&check);
     free_root(&check);
     free_user_items(&check.user);
+    leave_xml_memory(outer);
     summary->records.stopped = check.run.stopped;
     if (status == NAACCR_REC_OK && check.run.stopped == STOP_NONE && options.on_progress != nullptr)
         options.on_progress(options.context, check.run.fed, total, summary->tumors);

@@ -160,8 +160,20 @@ void start_tree(XmlCheck *check) { check->tree.level = -1; }
 void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
+    // expat holds every open element; past a depth no NAACCR file needs, the
+    // check stops, so a file of nothing but start tags costs no more than this.
+    const uint64_t open =
+        static_cast<uint64_t>(check->tree.level + 1) + (check->items.in_item ? 1 : 0) + check->tree.skip_depth;
+    if (open >= xml_deepest_nesting) {
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                    "element %.64s is nested %llu deep, deeper than a check reads (%llu): the file is not read "
+                    "further",
+                    split_name(name).local, static_cast<unsigned long long>(open + 1),
+                    static_cast<unsigned long long>(xml_deepest_nesting));
+        XML_StopParser(check->run.parser, XML_FALSE);
+        return;
+    }
     if (check->tree.skip_depth > 0) {
-        // Only a count: an extension 100,000 deep costs nothing more.
         check->tree.skip_depth += 1;
         return;
     }

@@ -301,6 +301,7 @@ void start_item(XmlCheck *check, const XML_Char **attributes)
     item.characters = 0;
     item.kept_characters = 0;
     item.cut = false;
+    item.text_cut = false;
     read_item_attributes(check, attributes);
     if (item.faults != 0)
         place_item(check, true);
@@ -341,10 +342,9 @@ void add_item_text(XmlCheck *check, const char *text, size_t n)
         const unsigned char c = static_cast<unsigned char>(text[i]);
         const bool starts_character = starts_utf8_character(c);
         item.characters += starts_character ? 1 : 0;
-        if (item.cut)
-            continue;
-        if ((starts_character && item.kept_characters == item.limit) || item.length == item.capacity) {
+        if (item.cut || (starts_character && item.kept_characters == item.limit) || item.length == item.capacity) {
             item.cut = true;
+            item.text_cut = item.text_cut || !is_xml_white(c);
             continue;
         }
         item.kept_characters += starts_character ? 1 : 0;
@@ -361,7 +361,8 @@ void end_item(XmlCheck *check)
     const NaaccrItemDef *def = item.def;
     XmlItemRef ref = {def, item.id, reinterpret_cast<const char *>(item.value), item.length};
     report_item_faults(check, ref);
-    if (def == nullptr || all_blank(item.value, item.length))
+    // Only white space is no value: not given, as a blank flat field is not.
+    if (def == nullptr || (!item.text_cut && only_xml_white(item.value, item.length)))
         return;
     check->run.summary->items += 1;
     // A repeated item's further values are its problem's: a reader keeps the first.

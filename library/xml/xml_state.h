@@ -42,6 +42,33 @@ struct XmlItemRef {
     size_t value_length;
 };
 
+// ---- expat's memory (xml_memory.cpp) ----
+
+// What expat may hold for one check beside its buffer, the user
+// dictionaries' parsers (buffers included) counted too: the names it keeps
+// (of every element, attribute and namespace prefix seen, and of the open
+// elements), the attributes and namespace declarations of the open start
+// tags.  NAACCR XML needs a few kilobytes of it.  The buffer of the check's
+// own parser is bounded apart: it holds the token expat has not seen whole,
+// at most xml_longest_token bytes, and the block fed after it, and grows by
+// taking one twice the size before it lets the old go (16 and 32 MB).
+const size_t xml_memory_budget = 16u << 20;
+
+struct XmlMemory {
+    size_t used;   // bytes counted
+    bool exceeded; // an allocation was refused: the budget ran out
+    bool buffer;   // the check's parser is taking its buffer: not counted
+};
+
+// Every expat parser made by create_counted_parser on this thread, until
+// leave_xml_memory, takes its memory from *memory (what a parser took stays
+// counted where it was taken).  Returns the budget it replaces.
+XmlMemory *enter_xml_memory(XmlMemory *memory);
+void leave_xml_memory(XmlMemory *previous);
+// A parser of namespaces (names joined by xml_name_separator) whose memory
+// counts against the budget entered; null when none can be made.
+XML_Parser create_counted_parser();
+
 // ---- the run (xml_checker.cpp) ----
 // The parser, the caller's options and summary, and how far the file was
 // fed.  The summary's fields are filled by the part that learns them: the
@@ -58,6 +85,7 @@ struct XmlRun {
     // (after the last block fed), and bytes fed.
     int64_t last_event;
     uint64_t fed;
+    XmlMemory memory;
 };
 
 // ---- the root (xml_root.cpp) ----
@@ -110,7 +138,8 @@ struct XmlItem {
     size_t capacity, length;
     uint64_t characters; // characters of its whole text
     size_t kept_characters;
-    bool cut; // more text came than was kept
+    bool cut;      // more text came than was kept
+    bool text_cut; // ... and more than white space
 };
 
 // Values given at one level, by the item's place in the item index, each cut
@@ -238,8 +267,6 @@ void free_root(XmlCheck *check);
 // Checks the root element NaaccrData's attributes and sets the dictionary,
 // the record type and the summary's description of the file.
 void check_root_attributes(XmlCheck *check, const XML_Char **attributes);
-// True for an xsd:dateTime: [-]YYYY-MM-DDThh:mm:ss[.s+][Z|(+|-)hh:mm].
-bool is_xsd_date_time(const char *text, size_t n);
 
 // ---- xml_items.cpp ----
 bool allocate_item_state(XmlCheck *check);

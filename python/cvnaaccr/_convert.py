@@ -425,6 +425,9 @@ def convert(
     items: Optional[Union[str, Sequence[str]]] = None,
     lf: bool = False,
     lossy: bool = False,
+    root_first: bool = False,
+    skip_bad_records: bool = False,
+    encoding: Optional[str] = None,
     dictionaries: _native.Dictionaries = (),
     progress: Optional[ProgressFunction] = None,
 ) -> ConvertResult:
@@ -438,7 +441,14 @@ def convert(
     the columns' naaccrIds, a list or one string of ids separated by
     commas; ``lf`` ends flat records and CSV lines with LF instead of CR LF;
     ``lossy`` writes what the target can hold and lists the rest instead of
-    refusing; ``dictionaries`` is the path, or a list of paths, of user
+    refusing.  From flat records, with a library of 1.5 or later:
+    ``root_first`` keeps the first record's file-level items where later
+    records differ (NAACCR XML holds one set; the other values are dropped
+    and listed, no ``lossy`` needed); ``skip_bad_records`` leaves out and
+    lists each record with a record problem and converts the rest;
+    ``encoding`` ("latin1" or "windows-1252") reads bytes above 126 in that
+    encoding, written to XML and CSV as UTF-8 (an older library raises
+    LibraryNotFoundError for them).  ``dictionaries`` is the path, or a list of paths, of user
     dictionaries for NAACCR XML input.  ``progress(bytes_done, bytes_total,
     tumours)`` is called on the calling thread before the first record,
     every few megabytes and at the end (``bytes_total`` is None for a
@@ -467,6 +477,14 @@ def convert(
         raise ValueError("items chooses CSV columns; it means nothing for other targets")
     columns = None if items is None else (items if isinstance(items, str) else ",".join(items)).encode("ascii")
     flags = (_header.NAACCR_CONVERT_LF if lf else 0) | (_header.NAACCR_CONVERT_LOSSY if lossy else 0)
+    later = (
+        (_header.NAACCR_CONVERT_ROOT_FIRST if root_first else 0)
+        | (_header.NAACCR_CONVERT_SKIP_BAD_RECORDS if skip_bad_records else 0)
+        | _native.encoding_flag(encoding)
+    )
+    if later:
+        _native.require_flags(_header.NAACCR_OPTIONS_CONVERT, later, "take root_first, skip_bad_records or encoding")
+    flags |= later
     _input.refuse_text(source, "convert")
     name = _input.name_of(source)
     # A library that cannot convert fails here, before OUT's folder is touched.

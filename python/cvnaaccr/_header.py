@@ -53,6 +53,16 @@ NAACCR_FORMAT_XML = 2
 NAACCR_FORMAT_CSV = 3  # NaaccrConvertOptions.target
 NAACCR_CONVERT_LF = 1
 NAACCR_CONVERT_LOSSY = 2
+NAACCR_CONVERT_ROOT_FIRST = 4  # (1.5) flat to XML: differing file-level items keep the first record's values
+NAACCR_CONVERT_SKIP_BAD_RECORDS = 8  # (1.5) a flat record with a record problem is left out and listed
+NAACCR_READ_LATIN1 = 16  # (1.5) NaaccrReadOptions.flags: flat bytes above 126 are ISO-8859-1
+NAACCR_READ_WINDOWS_1252 = 32  # (1.5) ... windows-1252
+NAACCR_CONVERT_LATIN1 = NAACCR_READ_LATIN1  # the same bits in NaaccrConvertOptions.flags
+NAACCR_CONVERT_WINDOWS_1252 = NAACCR_READ_WINDOWS_1252
+NAACCR_OPTIONS_CHECK = 1  # (1.5) cvGetNaaccrOptionFlags: NaaccrCheckOptions
+NAACCR_OPTIONS_ITEM_CHECK = 2  # ... NaaccrItemCheckOptions
+NAACCR_OPTIONS_READ = 3  # ... NaaccrReadOptions
+NAACCR_OPTIONS_CONVERT = 4  # ... NaaccrConvertOptions
 NAACCR_VALUE_FROM_ROOT = 1  # NaaccrItemValue.flags (1.4): the value is a root attribute's, not an Item's
 
 

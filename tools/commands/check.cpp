@@ -127,7 +127,7 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     report.verify = verify;
     report.items = line.items;
     report.codes = line.codes;
-    report.xml = report.opened = false;
+    report.xml = report.opened = report.passed = false;
     report.listed = 0;
     start_progress(&report.progress, path);
 
@@ -153,6 +153,7 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     const InputHook hook = {on_head, &report};
     const int32_t code = check_input(path, &options, &summary, error, sizeof error, &hook);
     end_progress(&report.progress);
+    report.passed = code == NAACCR_REC_OK && significant_problems(summary) == 0;
     open_json(report);
     if (!report.xml && code == NAACCR_REC_OK && !line.dictionaries.empty()) {
         fprintf(stderr, "%s: ", command);
@@ -181,7 +182,7 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     }
     if (is_read_failure(code))
         return 2;
-    return code != NAACCR_REC_OK || significant_problems(summary) > 0 ? 1 : 0;
+    return report.passed ? 0 : 1;
 }
 
 } // namespace

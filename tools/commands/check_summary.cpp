@@ -179,6 +179,8 @@ void print_summary_json(const Report &r, const NaaccrItemCheckSummary &all, int3
         fputs("null", stdout);
     else
         print_json_string(stdout, error[0] != '\0' ? error : failure_text(code));
+    // The checker's code says whether the file could be read; this, whether it passed.
+    printf(",\"passed\":%s", r.passed ? "true" : "false");
     printf(",\"records\":%" PRIu64 ",\"bytes\":%" PRIu64 ",\"problem_count\":%" PRIu64 ",\"unlisted\":%" PRIu64
            ",\"problems_by_kind\":{",
            s.records, s.bytes, s.problems, s.problems - r.listed);

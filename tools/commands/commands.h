@@ -123,9 +123,16 @@ struct ItemTally {
 
 // Problems by item number and id (an unknown XML item has no number);
 // problems without an item (a missing dictionary, an XML structure problem)
-// are not in it.
+// are not in it.  Known items are as many as the dictionaries hold; unknown
+// ids as many as the file has, so only the first most_tallied_unknown_ids of
+// them are tallied one by one, and the problems of the others counted.
 typedef std::pair<int32_t, std::string> ItemKey;
-typedef std::map<ItemKey, ItemTally> ItemTallies;
+const size_t most_tallied_unknown_ids = 1000;
+struct ItemTallies {
+    std::map<ItemKey, ItemTally> items;
+    size_t unknown_ids = 0; // distinct unknown ids in `items`
+    uint64_t untallied = 0; // problems of unknown ids beyond them
+};
 
 void count_item_problem(ItemTallies *tallies, const NaaccrItemProblem &problem);
 
@@ -142,10 +149,12 @@ void print_item_problem_text(const char *path, const NaaccrItemProblem &problem)
 void print_item_problem_json(const NaaccrItemProblem &problem, bool first);
 
 // "PATH: items with most problems: 390 dateOfDiagnosis 2, 220 sex 1", at most
-// ten items, most problems first, ties by number; nothing when there are none.
+// ten items, most problems first, ties by number, and "; 12 problems of
+// further unknown ids" when some were not tallied; nothing when there are none.
 void print_top_items_text(const char *path, const ItemTallies &tallies);
 
-// ",\"problems_by_item\":[{...},...]", every item, most problems first.
+// ",\"problems_by_item\":[{...},...],\"untallied_unknown_items\":N", every
+// item tallied, most problems first, then the problems of unknown ids not tallied.
 void print_items_json(const ItemTallies &tallies);
 
 // ---- check and checksum verify: the summary of one input (check_summary.cpp) ----
@@ -159,6 +168,7 @@ struct Report {
     bool xml;        // the input is NAACCR XML
     bool opened;     // JSON: the object and its problem list are begun
     uint64_t listed; // problems written
+    bool passed;     // the input was checked and has no problem that counts for the exit status
     ProgressLine progress;
     ItemTallies tallies; // when items
     NaaccrCodeReport code_report;
@@ -286,6 +296,8 @@ struct ConvertLine {
     const char *input, *output; // IN and -o OUT
     const char *to, *items;     // --to and --items, or null
     bool lf, lossy, help;
+    bool root_first, skip_bad_records;      // --root first, --skip-bad-records
+    uint32_t encoding;                      // --encoding: NAACCR_CONVERT_LATIN1 or _WINDOWS_1252; 0 for none
     uint32_t max_problems;                  // --max-problems: 100 unless given; 0 lists every one
     std::vector<const char *> dictionaries; // --dictionary, in order
 };

@@ -58,7 +58,7 @@ done <<'FIELDS'
 "NAACCR_CHECK_ITEM_DATA_TYPE":1,"NAACCR_CHECK_ITEM_SHORT":0,"NAACCR_CHECK_ITEM_DATE":2,"NAACCR_CHECK_ITEM_PADDING":1,"NAACCR_CHECK_NO_DICTIONARY":0
 "NAACCR_CHECK_USER_DICTIONARY":0,
 },"items_checked":15,"problems_by_item"
-"problems_by_item":[{"number":135,"id":"censusTract2010","name":"Census Tract 2010","count":1},{"number":220,"id":"sex","name":"Sex","count":1},{"number":240,"id":"dateOfBirth","name":"Date of Birth","count":1},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":1}],"record_type":"I"
+"problems_by_item":[{"number":135,"id":"censusTract2010","name":"Census Tract 2010","count":1},{"number":220,"id":"sex","name":"Sex","count":1},{"number":240,"id":"dateOfBirth","name":"Date of Birth","count":1},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":1}],"untallied_unknown_items":0,"record_type":"I"
 FIELDS
 [[ $(grep -o '"code":' <<<"$json" | wc -l) -eq 4 ]] || fail "check --items --json --max-problems 3 lists other than 3 problems"
 json=$("$cli" check --json faults.txt)
@@ -88,7 +88,7 @@ expect "without --codes no code is checked" 0 "^codes.txt: 1 record, 0 problems,
   "$cli" check --items codes.txt
 expect "--codes: the lists used" 1 "6 NAACCR_CHECK_ITEM_CODE.* codes.txt: codes by the lists of NAACCR 180: 1 tumour judged; SEER's site/histology list of 2022-04-29 \(diagnoses of 2021 to 2023\) judged 0, not 0 of other years $" \
   "$cli" check --codes --quiet codes.txt
-expect "--codes --json: the kinds, the items, the lists used" 1 '^\{"schema":2,.*"NAACCR_CHECK_ITEM_CODE":6,"NAACCR_CHECK_ITEM_COMBINATION":0,"NAACCR_CHECK_ITEM_DATE_ORDER":0,.*\},"items_checked":6,"problems_by_item":\[\{"number":220,"id":"sex","name":"Sex","count":1\},.*\],"codes":\{"lists":"NAACCR 180","site_list":"2022-04-29","site_list_years":\[2021,2023\],"tumors_judged":1,"tumors_judged_by_site_list":0,"tumors_not_judged_by_site_list":0\},"record_type":"I"' \
+expect "--codes --json: the kinds, the items, the lists used" 1 '^\{"schema":2,.*"NAACCR_CHECK_ITEM_CODE":6,"NAACCR_CHECK_ITEM_COMBINATION":0,"NAACCR_CHECK_ITEM_DATE_ORDER":0,.*\},"items_checked":6,"problems_by_item":\[\{"number":220,"id":"sex","name":"Sex","count":1\},.*\],"untallied_unknown_items":0,"codes":\{"lists":"NAACCR 180","site_list":"2022-04-29","site_list_years":\[2021,2023\],"tumors_judged":1,"tumors_judged_by_site_list":0,"tumors_not_judged_by_site_list":0\},"record_type":"I"' \
   "$cli" check --codes --json codes.txt
 
 # ---- the peers' real files, every item checked (their outcome is in the README).

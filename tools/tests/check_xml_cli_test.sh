@@ -97,7 +97,7 @@ for items in "" --items; do
 "problem_count":9,"unlisted":6,
 "NAACCR_CHECK_XML_STRUCTURE":1,
 "problems_by_item":[{"number":220,"id":"sex","name":"Sex","count":2},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":2},{"number":400,"id":"primarySite","name":"Primary Site","count":2},
-{"number":0,"id":"noSuchItem","name":"","count":1}],"record_type":"I","version":"250",
+{"number":0,"id":"noSuchItem","name":"","count":1}],"untallied_unknown_items":0,"record_type":"I","version":"250",
 "stopped":0,"format":"xml","specification_version":"1.8","user_dictionaries":"","patients":2,"tumors":3}
 FIELDS
 done
@@ -126,6 +126,19 @@ checksum assign refuses XML, writes nothing|1|valid.xml: NAACCR XML, which has n
 checksum assign refuses gzip XML on standard input|1|-: NAACCR XML, which has no checksum fields|"$cli" checksum assign - -o out.txt <faults.xml.gz
 worst status of several|2|valid.xml: .* 0 problems.*missing.xml|"$cli" check valid.xml missing.xml
 CASES
+
+# ---- the tally of unknown ids is bounded: the first 1000 each, the problems of the rest counted.
+{
+  printf '<NaaccrData %s xmlns="http://naaccr.org/naaccrxml"><Patient>\n' "$root"
+  for k in $(seq 1 1003); do printf '<Item naaccrId="unknown%d">1</Item>\n' "$k"; done
+  printf '<Item naaccrId="unknown1">1</Item></Patient></NaaccrData>\n'
+} >many-ids.xml
+json=$("$cli" check --json --max-problems 1 many-ids.xml)
+[[ $(grep -o '"count":' <<<"$json" | wc -l) -eq 1000 ]] || fail "problems_by_item of 1003 unknown ids holds other than 1000"
+[[ $json == *'{"number":0,"id":"unknown1","name":"","count":2},'* ]] || fail "a tallied id seen again is not counted"
+[[ $json == *'],"untallied_unknown_items":3,'* ]] || fail "the problems of the ids past 1000 are not counted"
+expect "text: the untallied problems named" 1 'items with most problems: unknown1 2, unknown10 1, .*; 3 problems of further unknown ids $' \
+  "$cli" check --quiet many-ids.xml
 
 # ---- user dictionaries: an item of a registry's own, known only when loaded.
 cat >mine.xml <<'EOF'

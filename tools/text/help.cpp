@@ -105,7 +105,8 @@ const Help helps[] = {
      "  --all       blank items too (XML: the items not given)\n"
      "  -h, --help  show this help\n"},
     {"convert",
-     "cvnaaccr convert IN -o OUT [--to xml|flat|csv] [--items ID,...] [--lf] [--lossy] [--dictionary FILE]...",
+     "cvnaaccr convert IN -o OUT [--to xml|flat|csv] [--items ID,...] [--lf] [--lossy] [--root first]\n"
+     "                [--skip-bad-records] [--encoding latin1|windows-1252] [--dictionary FILE]...",
      "Writes IN (flat records of NAACCR 14 to 18, or NAACCR XML) as NAACCR XML, as flat\n"
      "records or as CSV (one row per tumour, a header of naaccrIds).  The target comes\n"
      "from OUT's extension (.xml, .txt or .dat, .csv) unless --to gives it; a further\n"
@@ -116,13 +117,21 @@ const Help helps[] = {
      "as the conversion goes, with no such promise: the report goes to standard\n"
      "error, and a refused or failed conversion leaves partial data there (status 2).\n"
      "Exit status: 0 written, 1 written with problems listed (patient splits, what\n"
-     "--lossy left out), 2 refused or not written.\n"
+     "--lossy, --root first or --skip-bad-records left out), 2 refused or not\n"
+     "written.\n"
      "\n"
      "  -o, --output OUT     where the conversion goes; - for standard output\n"
      "  --to FORMAT          xml, flat or csv\n"
      "  --items ID,...       CSV: these items' columns, in this order\n"
      "  --lf                 flat and CSV: lines end in LF instead of CR LF\n"
      "  --lossy              write what the target can hold and list the rest\n"
+     "  --root first         flat to XML: file-level items that differ between records\n"
+     "                       keep the first record's values; the other values are\n"
+     "                       dropped and listed (no --lossy needed)\n"
+     "  --skip-bad-records   leave out and list each flat record with a record problem\n"
+     "                       (its length, type, version, an illegal byte); convert the rest\n"
+     "  --encoding NAME      flat input: bytes above 126 are latin1 or windows-1252\n"
+     "                       (written as UTF-8 to XML and CSV)\n"
      "  --dictionary FILE    a user dictionary for XML input (repeatable)\n"
      "  --max-problems N     list at most N problems (default 100; 0: all)\n"
      "  -h, --help           show this help\n"},
