@@ -218,17 +218,19 @@ std::string codes_text(const NaaccrCodeReport &c)
     char years[64];
     snprintf(years, sizeof years, "%" PRId32 " to %" PRId32, c.site_list_first_year, c.site_list_last_year);
     return "<p class=\"codes\">Codes judged by the lists of " + html_text(c.lists, strnlen(c.lists, sizeof c.lists)) +
-           ": " + number(c.tumors_judged) + " tumours judged; SEER's site/histology list of " +
+           ": " + number(c.tumors_judged) + (c.tumors_judged == 1 ? " tumour" : " tumours") +
+           " judged; SEER's site/histology list of " +
            html_text(c.site_list, strnlen(c.site_list, sizeof c.site_list)) + " (diagnoses of " + years + ") judged " +
            number(c.site_list_judged) + ", not " + number(c.site_list_not_judged) + " of other years.</p>";
 }
 
 const char style[] =
     "body{font-family:system-ui,-apple-system,'Segoe UI',Arial,sans-serif;margin:1.5em;color:#222}"
-    "main{display:flex;flex-direction:column}.overview{order:-1}"
+    "main{display:flex;flex-direction:column}header{order:-2}.overview{order:-1}"
     "h1{font-size:1.5em}h2{font-size:1.2em;margin-top:1.5em;border-bottom:2px solid #446;word-break:break-all}"
     "table{border-collapse:collapse;margin:.5em 0}th,td{border:1px solid #bbb;padding:2px 6px;text-align:left;"
-    "vertical-align:top}th{background:#eef}td.n{text-align:right}td.value{font-family:monospace;white-space:pre-wrap}"
+    "vertical-align:top;overflow-wrap:anywhere}table.problems{width:100%}th{background:#eef}td.n{text-align:right}td."
+    "value{font-family:monospace;white-space:pre-wrap}"
     "dl.summary{display:grid;grid-template-columns:max-content auto;gap:2px 12px}dt{font-weight:bold}dd{margin:0}"
     ".passed{color:#060}.problems-found{color:#a00}.not-naaccr,.unreadable{color:#a60}"
     "figure{margin:.5em 0}figcaption{font-weight:bold}svg.chart text{font-size:12px;fill:#222}"
@@ -468,9 +470,10 @@ std::string html_file_section(const HtmlFile &f, const HtmlOutcome &o, size_t in
 
 std::string html_report_overview(const std::vector<FileRow> &rows, const FileRow &total)
 {
-    std::string s = "<section class=\"overview\"><h2>Files</h2><table class=\"files\"><thead><tr><th>File</th>"
-                    "<th>Result</th><th>Format</th><th>Version</th><th>Type</th><th>Records</th><th>Problems</th>"
-                    "<th>By kind</th></tr></thead><tbody>";
+    std::string s =
+        "<section class=\"overview\"><h2>Files</h2><table class=\"files\"><thead><tr><th>File</th>"
+        "<th>Result</th><th>Format</th><th>Version</th><th>Type</th><th>Records or tumours</th><th>Problems</th>"
+        "<th>By kind</th></tr></thead><tbody>";
     for (size_t i = 0; i < rows.size(); ++i) {
         const FileRow &r = rows[i];
         s += "<tr><td><a href=\"#file-" + std::to_string(i + 1) + "\">" + html_text(r.path) + "</a></td><td>" +
