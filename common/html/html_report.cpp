@@ -202,7 +202,7 @@ std::string problem_table(const HtmlFile &f)
         t += "<tr>" + number_cell(p.line > 0 ? p.line : p.record) + cell(p.patient_id) + cell(p.tumor_record_number) +
              cell(p.accession_number) + cell(kind_label(p.code)) + cell(item_text(p.item_number, p.item_id));
         t += p.has_value ? "<td class=\"value\">" + html_text(p.value) + "</td>" : std::string("<td></td>");
-        t += cell(p.message) + "</tr>";
+        t += "<td class=\"message\">" + html_text(p.message) + "</td></tr>";
     }
     t += "</tbody></table>";
     if (f.seen > f.listed.size())
@@ -229,7 +229,8 @@ const char style[] =
     "main{display:flex;flex-direction:column}header{order:-2}.overview{order:-1}"
     "h1{font-size:1.5em}h2{font-size:1.2em;margin-top:1.5em;border-bottom:2px solid #446;word-break:break-all}"
     "table{border-collapse:collapse;margin:.5em 0}th,td{border:1px solid #bbb;padding:2px 6px;text-align:left;"
-    "vertical-align:top;overflow-wrap:anywhere}table.problems{width:100%}th{background:#eef}td.n{text-align:right}td."
+    "vertical-align:top}table.problems{width:100%}th{background:#eef}td.n{white-space:nowrap}"
+    "td.path,td.value,td.message{overflow-wrap:anywhere}td.n{text-align:right}td."
     "value{font-family:monospace;white-space:pre-wrap}"
     "dl.summary{display:grid;grid-template-columns:max-content auto;gap:2px 12px}dt{font-weight:bold}dd{margin:0}"
     ".passed{color:#060}.problems-found{color:#a00}.not-naaccr,.unreadable{color:#a60}"
@@ -472,12 +473,12 @@ std::string html_report_overview(const std::vector<FileRow> &rows, const FileRow
 {
     std::string s =
         "<section class=\"overview\"><h2>Files</h2><table class=\"files\"><thead><tr><th>File</th>"
-        "<th>Result</th><th>Format</th><th>Version</th><th>Type</th><th>Records or tumours</th><th>Problems</th>"
+        "<th>Result</th><th>Format</th><th>Version</th><th>Type</th><th>Records, tumours</th><th>Problems</th>"
         "<th>By kind</th></tr></thead><tbody>";
     for (size_t i = 0; i < rows.size(); ++i) {
         const FileRow &r = rows[i];
-        s += "<tr><td><a href=\"#file-" + std::to_string(i + 1) + "\">" + html_text(r.path) + "</a></td><td>" +
-             status_text(r) + "</td>" + cell(format_word(r.format)) + cell(version_text(r.version)) +
+        s += "<tr><td class=\"path\"><a href=\"#file-" + std::to_string(i + 1) + "\">" + html_text(r.path) +
+             "</a></td><td>" + status_text(r) + "</td>" + cell(format_word(r.format)) + cell(version_text(r.version)) +
              cell(type_text(r.record_type)) + number_cell(r.records) + number_cell(r.problems) + cell(kinds_text(r)) +
              "</tr>";
     }
