@@ -186,7 +186,7 @@ void print_kinds(const FileRow &row)
 // (1 Record length, 2 Item value)", or the file's result and reason; then the total.
 void print_rows(const std::vector<FileRow> &rows, const FileRow &total)
 {
-    size_t by_status[4] = {0, 0, 0, 0};
+    uint64_t by_status[4] = {0, 0, 0, 0};
     for (const FileRow &row : rows) {
         ++by_status[row.status];
         fputs("summary: ", stdout);
@@ -207,9 +207,10 @@ void print_rows(const std::vector<FileRow> &rows, const FileRow &total)
         print_kinds(row);
         fputc('\n', stdout);
     }
-    printf("total: %zu file%s (%zu passed, %zu with problems, %zu not NAACCR, %zu unreadable), %" PRIu64
-           " records and tumours, ",
-           rows.size(), plural(rows.size()), by_status[ROW_PASSED], by_status[ROW_PROBLEMS], by_status[ROW_NOT_NAACCR],
+    const uint64_t files = rows.size();
+    printf("total: %" PRIu64 " file%s (%" PRIu64 " passed, %" PRIu64 " with problems, %" PRIu64 " not NAACCR, %" PRIu64
+           " unreadable), %" PRIu64 " records and tumours, ",
+           files, plural(files), by_status[ROW_PASSED], by_status[ROW_PROBLEMS], by_status[ROW_NOT_NAACCR],
            by_status[ROW_UNREADABLE], total.records);
     print_kinds(total);
     fputc('\n', stdout);
