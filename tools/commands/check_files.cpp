@@ -324,7 +324,7 @@ int run_checks(const char *command, const CommandLine &line, bool verify)
     FileRow total = make_unreadable_row("", "");
     for (const FileRow &row : run.rows)
         add_to_total(&total, row);
-    if ((run.jobs.size() > 1 || folders) && !line.json && !run.output_failed)
+    if ((run.jobs.size() > 1 || folders) && !line.json && !verify && !run.output_failed)
         print_rows(run.rows, total);
     write_report(&run.csv,
                  csv_row(total, "total: " + std::to_string(run.rows.size()) + " file" + plural(run.rows.size())));

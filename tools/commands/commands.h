@@ -107,8 +107,8 @@ int convert_command(int argc, char **argv);
 // once, up to line.threads (0: one per processor) threads in all, each
 // file's output held back until those before it are written, so that
 // output follows the order of the files whatever the threads.  With more
-// than one file, one summary row per file and a total follow (text output
-// only: JSON stays one object per file); --summary-csv and --html write the
+// than one file, one summary row per file and a total follow (check's text
+// output only: JSON stays one object per file); --summary-csv and --html write the
 // rows and the report.  Returns the worst file's exit status, or 2 when an
 // output could not be written.
 int run_checks(const char *command, const CommandLine &line, bool verify);
