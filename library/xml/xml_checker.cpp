@@ -230,12 +230,15 @@ int32_t check_naaccr_xml_hooked(NaaccrReadCallback read, void *stream, int64_t t
     start_tree(&check);
     XmlMemory *outer = enter_xml_memory(&check.run.memory);
     int32_t status = NAACCR_REC_NO_MEMORY;
-    if (allocate_root(&check) && allocate_item_state(&check) && (check.run.parser = make_parser(&check)) != nullptr) {
+    if (allocate_root(&check) && allocate_item_state(&check) && allocate_ids(&check) &&
+        (check.run.parser = make_parser(&check)) != nullptr) {
         status = read_and_check(&check, read, stream, total, head, head_length);
+        release_held_problems(&check);
         XML_ParserFree(check.run.parser);
     }
     if (check.root.no_memory)
         status = NAACCR_REC_NO_MEMORY;
+    free_ids(&check);
     free_item_state(&check);
     free_root(&check);
     free_user_items(&check.user);
