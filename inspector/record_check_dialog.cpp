@@ -11,7 +11,7 @@ static const struct {
     int width; // dialog units
     int align_right;
 } columns[CHECK_LIST_COLUMNS] = {
-    {"Record", 44, 1}, {"Patient", 100, 0}, {"Offset", 56, 1},
+    {"Record", 44, 1}, {"Patient", 160, 0}, {"Offset", 56, 1},
     {"Column", 34, 1}, {"Problem", 92, 0},  {"Message", 360, 0},
 };
 

@@ -290,7 +290,7 @@ TEST(CheckDialog, OpensIdleWithTheFileTheColumnsAndTheKeptChoice)
         EXPECT_EQ(r.fields[IDC_CHECK_SUMMARY], "");
         EXPECT_EQ(r.list_counts[IDC_CHECK_LIST], 0u);
         EXPECT_EQ(r.progress[IDC_CHECK_PROGRESS], 0u);
-        std::vector<std::string> columns = {"Record 44 1", "Patient 100 0", "Offset 56 1",
+        std::vector<std::string> columns = {"Record 44 1", "Patient 160 0", "Offset 56 1",
                                             "Column 34 1", "Problem 92 0",  "Message 360 0"};
         EXPECT_EQ(r.columns, columns);
         // Start, the check box, Cancel, Save report...

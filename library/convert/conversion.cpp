@@ -423,21 +423,16 @@ int32_t writer_problem(WriterContext *context, int32_t code, const NaaccrTumorVi
     va_start(arguments, format);
     vsnprintf(message, sizeof message, format, arguments);
     va_end(arguments);
-    NaaccrItemProblem problem;
-    memset(&problem, 0, sizeof problem);
-    if (view != nullptr) {
-        problem.record = view->tumor;
-        problem.offset = view->offset;
+    NaaccrItemProblem problem =
+        record_problem(code, view != nullptr ? view->tumor : 0, view != nullptr ? view->offset : 0, message);
+    if (view != nullptr)
         problem.patient = view->patient;
-    }
-    problem.code = code;
-    problem.item_id = item != nullptr ? item->id : "";
-    problem.item_name = item != nullptr ? item->name : "";
     if (item != nullptr) {
+        problem.item_id = item->id;
+        problem.item_name = item->name;
         problem.item_number = item->number;
         problem.item_start = item->start_column;
         problem.item_length = item->length;
     }
-    problem.message = message;
     return context->deliver(context->problem_host, &problem);
 }

@@ -650,8 +650,13 @@ typedef struct NaaccrItemCheckSummary {
 
 CV_STATIC_ASSERT(sizeof(NaaccrItemDef) == 2 * sizeof(void *) + 24, "NaaccrItemDef size");
 CV_STATIC_ASSERT(offsetof(NaaccrItemProblem, value) == 64, "NaaccrItemProblem value offset");
-CV_STATIC_ASSERT(sizeof(NaaccrItemProblem) == 64 + 7 * sizeof(void *), "NaaccrItemProblem size");
 CV_STATIC_ASSERT(offsetof(NaaccrItemProblem, patient_id) == 64 + 4 * sizeof(void *), "NaaccrItemProblem ids offset");
+CV_STATIC_ASSERT(offsetof(NaaccrItemProblem, accession_number) == 64 + 6 * sizeof(void *),
+                 "NaaccrItemProblem accession_number offset");
+/* Its 64-bit fields round it up to 8 bytes: 32-bit Windows pads four after
+   the ids (92 + 4). */
+CV_STATIC_ASSERT(sizeof(NaaccrItemProblem) == 64 + 7 * sizeof(void *) + (sizeof(void *) > 4 ? 0 : 4),
+                 "NaaccrItemProblem size");
 CV_STATIC_ASSERT(offsetof(NaaccrItemCheckOptions, on_problem) == 16, "NaaccrItemCheckOptions on_problem offset");
 CV_STATIC_ASSERT(sizeof(NaaccrItemCheckOptions) == 24 + 7 * sizeof(void *), "NaaccrItemCheckOptions size");
 CV_STATIC_ASSERT(offsetof(NaaccrItemCheckOptions, code_report) == 24 + 6 * sizeof(void *),

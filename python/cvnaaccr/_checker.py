@@ -80,8 +80,8 @@ def _outcome(settings: _Settings, code: int, summary: CheckSummary, error: Optio
 # ---- the checking thread ----
 
 
-class _Ask(NamedTuple):
-    """A progress report waiting for the consumer's answer in ``reply``."""
+class ProgressAsk(NamedTuple):
+    """A progress report from a worker thread, waiting for the caller's answer in ``reply``."""
 
     done: int
     total: Optional[int]
@@ -132,7 +132,7 @@ def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settin
         if not asks or stop.is_set():
             return 1 if stop.is_set() else 0
         reply: "queue.Queue[bool]" = queue.Queue(1)
-        items.put(_Ask(done, None if total < 0 else total, records, reply))
+        items.put(ProgressAsk(done, None if total < 0 else total, records, reply))
         return 1 if reply.get() else 0
 
     try:
@@ -175,7 +175,7 @@ def _problems(
             item = items.get()
             if isinstance(item, Problem):
                 yield item
-            elif isinstance(item, _Ask):
+            elif isinstance(item, ProgressAsk):
                 assert progress is not None
                 answer = True
                 try:
@@ -191,7 +191,7 @@ def _problems(
             stop.set()
             item = items.get()
             while not isinstance(item, _Finished):
-                if isinstance(item, _Ask):
+                if isinstance(item, ProgressAsk):
                     item.reply.put(True)
                 item = items.get()
         thread.join()

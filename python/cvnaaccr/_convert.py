@@ -21,7 +21,7 @@ from typing import Any, BinaryIO, List, NamedTuple, Optional, Sequence, Tuple, U
 
 from . import _header, _input, _native
 from ._check_results import place
-from ._checker import ProgressFunction, failure_text
+from ._checker import ProgressAsk, ProgressFunction, failure_text
 from ._codes import CheckError, CvnaaccrError, LibraryNotFoundError, ProblemKind, ResultCode
 
 _TARGETS = {"xml": _header.NAACCR_FORMAT_XML, "flat": _header.NAACCR_FORMAT_FLAT, "csv": _header.NAACCR_FORMAT_CSV}
@@ -199,15 +199,6 @@ def _remove(temporary: Union[str, bytes]) -> None:
 # ---- the converting thread ----
 
 
-class _Ask(NamedTuple):
-    """A progress report waiting for the caller's answer in ``reply``."""
-
-    done: int
-    total: Optional[int]
-    records: int
-    reply: "queue.Queue[bool]"
-
-
 class _Finished(NamedTuple):
     code: Optional[int]
 
@@ -269,7 +260,7 @@ def _drain(events: "queue.Queue[Any]") -> None:
             item = _next(events)
         except KeyboardInterrupt:
             continue
-        if isinstance(item, _Ask):
+        if isinstance(item, ProgressAsk):
             item.reply.put(True)
         else:
             return
@@ -325,7 +316,7 @@ def _run(
             return 1 if stop.is_set() else 0
         try:
             reply: "queue.Queue[bool]" = queue.Queue(1)
-            events.put(_Ask(done, None if total < 0 else total, records, reply))
+            events.put(ProgressAsk(done, None if total < 0 else total, records, reply))
             return 1 if reply.get() else 0
         except BaseException as error:
             failures.append(error)
@@ -362,7 +353,7 @@ def _run(
     try:
         while finished is None:
             item = _next(events)
-            if isinstance(item, _Ask):
+            if isinstance(item, ProgressAsk):
                 assert progress is not None
                 answer = True
                 try:
