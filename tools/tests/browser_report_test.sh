@@ -42,11 +42,12 @@ render --dump-dom dom.html || fail "chromium could not render the report (browse
 perl -0pe 's/<tr>/\n<tr>/g' dom.html >rows.html # a table row a line
 
 # The counts are those of --json: each file's and the total.
+grouped() { perl -e '$_ = shift; 1 while s/^(\d+)(\d{3})/$1,$2/; print' "$1"; } # 1136 as the page shows it: 1,136
 total=$(perl -ne '$t += $1 if /"problem_count":(\d+)/; END { print $t + 0 }' check.json)
 shown=$(perl -0ne 'print $1 =~ s/,//gr if /class="n total-problems">([\d,]+)</' dom.html)
 [[ -n $shown && $shown -eq $total ]] || fail "total problems: the page shows '$shown', check --json counts $total"
 while read -r path count; do
-  grep -q "$path</a></td><td><span class=\"[a-z-]*\">.*<td class=\"n\">$(printf "%'d" "$count")</td>" rows.html || fail "$path: the page does not show its $count problems"
+  grep -q "$path</a></td><td><span class=\"[a-z-]*\">.*<td class=\"n\">$(grouped "$count")</td>" rows.html || fail "$path: the page does not show its $count problems"
 done < <(perl -ne 'print "$1 $2\n" if /"path":"([^"<>]*)".*"problem_count":(\d+)/ && $2 > 0' check.json)
 grep -q 'sample/west/letter.txt</a></td><td><span class="not-naaccr">not NAACCR' dom.html ||
   fail "a letter is shown as no NAACCR file"
