@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# make_screenshots.sh -- remakes docs/veldrix-check.png, veldrix's check window after a finished check.
+# make_screenshots.sh -- remakes docs/veldrix-check.png, veldrix's check window after a finished check,
+# and docs/report.png, the HTML report of the browser test's sample folder as chromium renders it.
 #
 # Usage: docs/make_screenshots.sh [BUILD_DIR]
 #   BUILD_DIR is a build of the win64 preset (default build/win64, configured if it is not yet). The
@@ -20,3 +21,12 @@ VELDRIX_E2E_SCENARIOS=check inspector/tests/e2e/run_e2e.sh "$build/dist/veldrix"
   { cat "$artifacts/run.txt" >&2; exit 1; }
 convert "$artifacts/check-dialog.png" -strip docs/veldrix-check.png
 echo "docs/veldrix-check.png"
+
+# The HTML report: the browser test renders its sample folder's report, and keeps a picture of it.
+native=build/native
+[[ -f $native/build.ninja ]] || cmake --preset native >/dev/null
+cmake --build "$native" --target cvnaaccr_cli >/dev/null
+bash tools/tests/browser_report_test.sh "$PWD/$native/tools/cvnaaccr" "$artifacts/browser" "$PWD/samples" \
+  "$PWD/data/xml-samples" "$artifacts/report.png" >"$artifacts/browser.txt" || { cat "$artifacts/browser.txt" >&2; exit 1; }
+convert "$artifacts/report.png" -strip docs/report.png
+echo "docs/report.png"

@@ -7,6 +7,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <new>
+
 int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, uint32_t flags,
                     const CheckSignals *signals)
 {
@@ -17,7 +19,10 @@ int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, ui
     job->signals = *signals;
     job->problems = static_cast<NaaccrProblem *>(malloc(CHECK_LIST_LIMIT * sizeof(NaaccrProblem)));
     job->patients = static_cast<char(*)[CHECK_PATIENT_CAPACITY]>(malloc(CHECK_LIST_LIMIT * CHECK_PATIENT_CAPACITY));
-    if (job->problems != NULL && job->patients != NULL)
+    job->html = new (std::nothrow) HtmlFile;
+    if (job->html != NULL)
+        html_start_file(job->html, job->path);
+    if (job->problems != NULL && job->patients != NULL && job->html != NULL)
         return 1;
     ReleaseCheckJob(job);
     return 0;
@@ -46,8 +51,7 @@ static int notice_due(CheckJob *job)
 static void take_row(CheckJob *job, const NaaccrProblem *problem, const char *patient)
 {
     job->signals.lock(job->signals.context);
-    // The checker hands over at most CHECK_LIST_LIMIT problems (max_reported); the bound keeps a checker that
-    // ignored it inside the array.
+    // The callbacks stop listing at CHECK_LIST_LIMIT problems; the bound keeps the array safe all the same.
     if (job->problem_count < CHECK_LIST_LIMIT) {
         job->problems[job->problem_count] = *problem;
         snprintf(job->patients[job->problem_count], CHECK_PATIENT_CAPACITY, "%s", patient);
@@ -58,9 +62,24 @@ static void take_row(CheckJob *job, const NaaccrProblem *problem, const char *pa
     send_notice(job, due);
 }
 
+// Past the list's end a problem is only counted, for the HTML report.
+static int listed_full(const CheckJob *job) { return job->problem_count >= CHECK_LIST_LIMIT; }
+
 static int32_t CV_CALL take_problem(void *context, const NaaccrProblem *problem)
 {
-    take_row(static_cast<CheckJob *>(context), problem, "");
+    CheckJob *job = static_cast<CheckJob *>(context);
+    NaaccrItemProblem counted;
+    memset(&counted, 0, sizeof counted);
+    counted.record = problem->record;
+    counted.offset = problem->offset;
+    counted.column = problem->column;
+    counted.code = problem->code;
+    counted.item_id = "";
+    counted.item_name = "";
+    counted.message = problem->message;
+    html_add_problem(job->html, counted);
+    if (!listed_full(job))
+        take_row(job, problem, "");
     return 0;
 }
 
@@ -173,6 +192,9 @@ void ProblemPatientText(const NaaccrItemProblem *item, char *text, size_t capaci
 static int32_t CV_CALL take_item_problem(void *context, const NaaccrItemProblem *problem)
 {
     CheckJob *job = static_cast<CheckJob *>(context);
+    html_add_problem(job->html, *problem);
+    if (listed_full(job))
+        return 0;
     NaaccrProblem row;
     ItemProblemRow(problem, &row);
     // A library before 1.6 hands over the problem without the ids, which are read only when asked for.
@@ -194,7 +216,7 @@ static int32_t run_item_check(CheckJob *job, NaaccrCheckSummary *summary)
     job->codes.size = sizeof job->codes;
     options.code_report = codes ? &job->codes : NULL;
     options.flags = job->flags;
-    options.max_reported = CHECK_LIST_LIMIT;
+    options.max_reported = 0;
     options.on_problem = take_problem;
     options.on_item_problem = take_item_problem;
     options.on_progress = take_progress;
@@ -217,7 +239,7 @@ void RunCheckJob(CheckJob *job)
     options.size = sizeof options;
     options.flags = job->flags & NAACCR_CHECK_CHECKSUMS;
     options.threads = 0;
-    options.max_reported = CHECK_LIST_LIMIT;
+    options.max_reported = 0;
     options.on_problem = take_problem;
     options.on_progress = take_progress;
     options.context = job;
@@ -249,6 +271,7 @@ void TakeCheckNews(CheckJob *job, CheckNews *news)
         news->details = job->details;
         news->codes = job->codes;
     }
+    news->html = job->done ? job->html : NULL;
     job->notified = 0;
     job->signals.unlock(job->signals.context);
 }
@@ -257,7 +280,9 @@ void ReleaseCheckJob(CheckJob *job)
 {
     free(job->problems);
     free(job->patients);
+    delete job->html;
     job->problems = NULL;
     job->patients = NULL;
+    job->html = NULL;
     job->problem_count = 0;
 }

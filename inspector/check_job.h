@@ -17,6 +17,7 @@
 #include <stdint.h>
 
 #include "checker_binding.h"
+#include "html/html.h"
 #include "cvnaaccr.h"
 
 /* Problems handed over and listed; further ones are only counted. */
@@ -49,6 +50,9 @@ typedef struct CheckJob {
     /* CHECK_LIST_LIMIT entries beside them: the patient and tumour each
        problem names (ProblemPatientText), "" when none. */
     char (*patients)[CHECK_PATIENT_CAPACITY];
+    /* Every problem counted for the HTML report (by item, along the file,
+       the first few kept), on the checking thread alone until `done`. */
+    HtmlFile *html;
 
     /* Shared: read and written under the lock. */
     uint32_t problem_count; /* entries of `problems` filled */
@@ -81,12 +85,13 @@ typedef struct CheckNews {
     NaaccrCodeReport codes;                         /* the code check's report, once done; zero without codes */
     const NaaccrProblem *problems;                  /* the job's array */
     const char (*patients)[CHECK_PATIENT_CAPACITY]; /* and the patients beside it */
+    const HtmlFile *html;                           /* the job's HTML tallies, once done; else null */
 } CheckNews;
 
 /* Readies `job` for one check of `path` with `flags`: copies the path (at
    most CHECK_PATH_CAPACITY - 1 characters), clears every count and allocates
-   the problem and patient arrays.  Returns 1, or 0 when they cannot be
-   allocated (nothing is then held). */
+   the problem and patient arrays and the HTML tallies.  Returns 1, or 0
+   when they cannot be allocated (nothing is then held). */
 int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, uint32_t flags,
                     const CheckSignals *signals);
 
@@ -125,13 +130,12 @@ void ItemProblemRow(const NaaccrItemProblem *item, NaaccrProblem *row);
    Unprintable bytes as '?', cut to fit. */
 void ProblemPatientText(const NaaccrItemProblem *item, char *text, size_t capacity);
 
-/* The body of the checking thread: runs the checker with at most
-   CHECK_LIST_LIMIT problems reported, as many threads as the processor
-   has and the job's callbacks, then stores the result and the summary, sets
-   `done` and sends a last notice.  The item checker gets its options in the
-   size every library from 1.3 on takes, and in the larger size of 1.5, with
-   the code report, only with NAACCR_CHECK_CODES.  The job must stay in place
-   until it has returned. */
+/* The body of the checking thread: runs the checker with every problem
+   handed over (the first CHECK_LIST_LIMIT listed, every one counted for the
+   HTML report), as many threads as the processor has and the job's callbacks, then stores the result and the summary,
+   sets `done` and sends a last notice.  The item checker gets its options in the size every library from 1.3 on takes,
+   and in the larger size of 1.5, with the code report, only with NAACCR_CHECK_CODES.  The job must stay in place until
+   it has returned. */
 void RunCheckJob(CheckJob *job);
 
 /* From the window: asks the check to stop at its next progress report. */
@@ -143,8 +147,8 @@ void CancelCheckJob(CheckJob *job);
    and news->summary are the check's. */
 void TakeCheckNews(CheckJob *job, CheckNews *news);
 
-/* Frees the problem and patient arrays; only after the checking thread has
-   ended, or when it never started.  Safe to call twice. */
+/* Frees the problem and patient arrays and the HTML tallies; only after the
+   checking thread has ended, or when it never started.  Safe to call twice. */
 void ReleaseCheckJob(CheckJob *job);
 
 #endif

@@ -1,6 +1,9 @@
 // check_report.cpp -- the record check dialog's problem list cells, its report and the report's saving.
+#include <ctype.h>
 #include <inttypes.h>
 #include <string.h>
+
+#include <string>
 
 #include "program_version.h"
 #include "record_check_dialog.h"
@@ -72,6 +75,61 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
     return !ferror(stream);
 }
 
+// The item checker's summary as the HTML writer takes it; after the record checker, made of its summary.
+static NaaccrItemCheckSummary whole_summary(const CheckNews &news)
+{
+    NaaccrItemCheckSummary whole = news.details;
+    whole.records = news.summary;
+    if (whole.format == 0 && news.summary.records > 0) {
+        whole.format = NAACCR_FORMAT_FLAT;
+        for (int kind = 0; kind < NAACCR_CHECK_KINDS; ++kind)
+            whole.counts[kind] = news.summary.counts[kind];
+    }
+    return whole;
+}
+
+int WriteCheckHtmlReport(FILE *stream, const CheckDialog *dialog)
+{
+    if (dialog->phase != CHECK_ENDED || dialog->news.html == NULL)
+        return 0;
+    const CheckNews &news = dialog->news;
+    const NaaccrItemCheckSummary whole = whole_summary(news);
+    uint64_t significant = 0;
+    for (int kind = 1; kind < NAACCR_CHECK_ALL_KINDS; ++kind)
+        if (kind >= 32 || (NAACCR_ANOMALY_KINDS & (1u << kind)) == 0)
+            significant += whole.counts[kind];
+    char line[CHECK_LINE_CAPACITY];
+    FormatCheckSummary(news.result, &news.summary, dialog->flags, line, sizeof line);
+    const int32_t r = news.result;
+    const bool failed = r == NAACCR_REC_OPEN_FAILED || r == NAACCR_REC_READ_FAILED || r == NAACCR_REC_NO_MEMORY ||
+                        r == NAACCR_REC_BAD_ARGUMENT;
+    const char *first = news.html->listed.empty() ? "" : news.html->listed[0].message.c_str();
+    const FileRow row = make_file_row(dialog->path, r, failed, line, whole, significant, first);
+    const HtmlOutcome outcome = {&row, failed ? NULL : &whole,
+                                 (dialog->flags & NAACCR_CHECK_CODES) != 0 ? &news.codes : NULL};
+    const std::string title = std::string("Check of ") + dialog->path;
+    const std::string page = html_report_head(title.c_str(), "Corvella VELDRIX " PROGRAM_VERSION) +
+                             html_file_section(*news.html, outcome, 0) + html_report_overview({row}, row) +
+                             html_report_end();
+    return fwrite(page.data(), 1, page.size(), stream) == page.size() && !ferror(stream);
+}
+
+int IsHtmlReportPath(const char *path)
+{
+    const size_t length = strlen(path);
+    for (const char *ending : {".html", ".htm"}) {
+        const size_t n = strlen(ending);
+        if (length < n)
+            continue;
+        size_t i = 0;
+        while (i < n && tolower(static_cast<unsigned char>(path[length - n + i])) == ending[i])
+            ++i;
+        if (i == n)
+            return 1;
+    }
+    return 0;
+}
+
 void SuggestReportPath(const char *path, char *suggested, size_t capacity)
 {
     if (capacity == 0)
@@ -102,9 +160,10 @@ void SaveCheckReport(const DialogUi *ui, const CheckDialog *dialog)
     path[sizeof path - 1] = '\0';
     if (path[0] == '\0')
         return;
-    // Text mode: on Windows the report's lines end in CR LF, as Notepad expects.
-    FILE *stream = fopen(path, "wt");
-    int written = stream != NULL && WriteCheckReport(stream, dialog);
+    // Text mode: on Windows the report's lines end in CR LF, as Notepad expects; HTML goes as it is.
+    const int html = IsHtmlReportPath(path);
+    FILE *stream = fopen(path, html ? "wb" : "wt");
+    int written = stream != NULL && (html ? WriteCheckHtmlReport(stream, dialog) : WriteCheckReport(stream, dialog));
     if (stream != NULL && fclose(stream) != 0)
         written = 0;
     if (!written) {

@@ -117,9 +117,10 @@ void ReleaseCheckDialog(CheckDialog *dialog);
 void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *text, size_t capacity);
 
 /* "Save report...": runs the save-file dialog, suggesting SuggestReportPath,
-   and writes the report there; a box "Could not write the report ..." when
-   that fails.  Does nothing before a check has ended or when no file was
-   chosen. */
+   and writes the report there: HTML (WriteCheckHtmlReport) when the name
+   chosen ends in ".html" or ".htm", any case, else text; a box "Could not
+   write the report ..." when that fails.  Does nothing before a check has
+   ended or when no file was chosen. */
 void SaveCheckReport(const DialogUi *ui, const CheckDialog *dialog);
 
 /* Writes the report of the ended check to `stream` (opened in text mode):
@@ -129,6 +130,15 @@ void SaveCheckReport(const DialogUi *ui, const CheckDialog *dialog);
    problems, one per line with tab-separated columns, when there are any.
    Returns 1 when every write succeeded. */
 int WriteCheckReport(FILE *stream, const CheckDialog *dialog);
+
+/* Writes the report of the ended check to `stream` (opened in binary mode)
+   as one HTML page, by the writer the command line's check --html uses: the
+   file's row, summary, charts, its first problems and, with codes, the
+   lists used.  Returns 1 when every write succeeded. */
+int WriteCheckHtmlReport(FILE *stream, const CheckDialog *dialog);
+
+/* True when `path` names an HTML file: it ends in ".html" or ".htm", any case. */
+int IsHtmlReportPath(const char *path);
 
 /* The report's suggested path: `path` without its extension, followed by
    "-check.txt" ("C:\data\f.txd" gives "C:\data\f-check.txt").  Writes

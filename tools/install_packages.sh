@@ -5,6 +5,7 @@
 #   checks   clang with its sanitizer and fuzzer runtimes, clang-format
 #   windows  mingw-w64 for i686 and x86_64 with its static zlib, Wine 64, Xvfb, the CHM compiler, ImageMagick
 #   packaging  pkg-config, and dpkg-shlibdeps with file for CPack's Debian package
+#   browser  Debian's Chromium, which renders the HTML report headless in the browser test
 #   python   Python 3 with pytest, setuptools, wheel, pip and venv (the Python package and its tests)
 #   expat-source  Debian's expat source package, unpacked into build/expat-src (the Windows builds
 #            compile it into cvnaaccr.dll); a deb-src entry for this machine's Debian archive is
@@ -17,6 +18,7 @@ declare -A groups=(
   [checks]="clang libclang-rt-14-dev clang-format"
   [windows]="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 xvfb xauth fonts-wine fp-utils imagemagick"
   [packaging]="pkg-config dpkg-dev file"
+  [browser]="chromium"
   [python]="python3 python3-pytest python3-setuptools python3-wheel python3-pip python3-venv"
   [expat-source]="dpkg-dev"
 )

@@ -505,6 +505,36 @@ TEST(CheckReport, IsTheSummaryAndATabSeparatedTableOfTheListedProblems)
     }
 }
 
+TEST(CheckReport, IsAnHtmlPageWhenTheNameChosenEndsInHtml)
+{
+    // '&' stands in a name on every system, and must come out escaped.
+    const std::string path = write_test_file("r&d.dat", records(3, {3}));
+    Opened o(path);
+    o.run_check();
+    const struct {
+        const char *label, *name;
+        bool html;
+    } cases[] = {
+        {".html", "/r-check.html", true},
+        {".HTM, any case", "/R-CHECK.HTM", true},
+        {".txt", "/r-check.txt", false},
+        {"html without its dot", "/r-checkhtml", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        o.r.save_path = test_folder() + c.name;
+        SaveCheckReport(&o.ui, &o.dialog);
+        const std::string report = read_file(o.r.save_path);
+        EXPECT_EQ(report.rfind("<!DOCTYPE html>", 0) == 0, c.html);
+        if (!c.html)
+            continue;
+        EXPECT_NE(report.find("r&amp;d.dat"), std::string::npos);
+        EXPECT_EQ(report.find("r&d.dat"), std::string::npos);
+        EXPECT_NE(report.find("<td>Illegal character</td>"), std::string::npos);
+        EXPECT_NE(report.find("class=\"n total-problems\">1</th>"), std::string::npos);
+    }
+}
+
 TEST(CheckReport, WithoutProblemsHasNoTable)
 {
     Opened o(write_test_file("clean.dat", records(2)));

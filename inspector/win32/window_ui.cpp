@@ -44,9 +44,9 @@ static void ChooseFile(char *path, DWORD capacity)
         memset(path, 0, capacity);
 }
 
-// Runs the save-file dialog for a text file, starting with `suggested` (in its folder), and leaves the
-// chosen full path in `path`. Before replacing a file the dialog asks. When no file was chosen, or the
-// dialog failed, `path` is all NUL.
+// Runs the save-file dialog for a report, text or HTML (told by the name's extension), starting with `suggested` (in
+// its folder), and leaves the chosen full path in `path`. Before replacing a file the dialog asks. When no file was
+// chosen, or the dialog failed, `path` is all NUL.
 static void ChooseSaveFile(const char *suggested, char *path, DWORD capacity)
 {
     memset(path, 0, capacity);
@@ -56,7 +56,7 @@ static void ChooseSaveFile(const char *suggested, char *path, DWORD capacity)
     request.lStructSize = sizeof request;
     request.hwndOwner = GetActiveWindow();
     request.hInstance = GetModuleHandleA(NULL);
-    request.lpstrFilter = "Text files (*.txt)\0*.txt\0All files\0*.*\0";
+    request.lpstrFilter = "Text report (*.txt)\0*.txt\0HTML report (*.html)\0*.html\0All files\0*.*\0";
     request.nFilterIndex = 1;
     request.lpstrFile = path;
     request.nMaxFile = capacity;

@@ -9,6 +9,8 @@ fields and the NAACCR checksum field of records held in memory::
     print(info.record_type, info.version, info.record_count, info.message)
     for problem in cvnaaccr.check("incidence.txt", checksums=True):
         print(problem)
+    for each in cvnaaccr.check_files("march/", recursive=True):  # a folder, one summary per file
+        print(each.path, each.result, each.reason)
     items = cvnaaccr.dictionary(180)          # NAACCR's data items of version 18
     sexes = cvnaaccr.codes(180, "sex")        # the allowed codes of an item
     rows = list(cvnaaccr.records("incidence.xml.gz"))  # {naaccrId: value} per tumour
@@ -28,6 +30,7 @@ from ._check_results import CheckResult, CheckSummary, CodeReport, Problem, Prob
 from ._checker import CheckRun, check, check_file
 from ._convert import ConvertError, ConvertProblem, ConvertResult, convert
 from ._dictionary import ItemDef, dictionary
+from ._files import FileSummary, check_files
 from ._codes import (
     CV_FIELD_MISMATCH,
     CV_FIELD_OK,
@@ -58,6 +61,7 @@ __all__ = [
     "CheckResult",
     "CheckRun",
     "CheckSummary",
+    "FileSummary",
     "CodeReport",
     "ConvertError",
     "ConvertProblem",
@@ -79,6 +83,7 @@ __all__ = [
     "assign_crc32",
     "calc_crc32",
     "check",
+    "check_files",
     "check_file",
     "codes",
     "compare_checksum",

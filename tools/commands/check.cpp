@@ -14,6 +14,8 @@
 
 #include "text/text.h"
 
+#include <string>
+
 namespace
 {
 
@@ -44,9 +46,10 @@ void open_json(Report &r)
     if (!r.line->json || r.opened)
         return;
     r.opened = true;
-    printf("{\"schema\":%d,\"path\":", r.items ? 2 : 1);
-    print_json_string(stdout, r.path);
-    fputs(",\"problems\":[", stdout);
+    FILE *out = r.out;
+    fprintf(out, "{\"schema\":%d,\"path\":", r.items ? 2 : 1);
+    print_json_string(out, r.path);
+    fputs(",\"problems\":[", out);
 }
 
 // True when the problem is to be written (the progress line is then gone).
@@ -67,19 +70,23 @@ int32_t CV_CALL on_item_problem(void *context, const NaaccrItemProblem *problem)
     const bool record = is_record_problem(*problem);
     if (record && r.verify && problem->code == NAACCR_CHECK_CHECKSUM_BLANK)
         return 0;
+    if (r.first_message.empty() && problem->message != nullptr)
+        r.first_message = problem->message;
     if (r.items)
         count_item_problem(&r.tallies, *problem);
+    if (r.html != nullptr)
+        html_add_problem(r.html, *problem);
     if (!take_listing(r))
         return 0;
     if (r.line->json && record)
-        print_record_problem_json(*problem, r.listed == 0);
+        print_record_problem_json(r.out, *problem, r.listed == 0);
     else if (r.line->json)
-        print_item_problem_json(*problem, r.listed == 0);
+        print_item_problem_json(r.out, *problem, r.listed == 0);
     else
-        print_item_problem_text(r.path, *problem);
+        print_item_problem_text(r.out, r.path, *problem);
     ++r.listed;
     // Output that cannot be written ends the check; the exit status tells.
-    return ferror(stdout) ? 1 : 0;
+    return ferror(r.out) ? 1 : 0;
 }
 
 int32_t CV_CALL on_problem(void *context, const NaaccrProblem *problem)
@@ -119,10 +126,17 @@ uint64_t significant_problems(const NaaccrItemCheckSummary &s)
     return n;
 }
 
-// Checks one input; returns its exit status.
-int check_one(const char *command, const char *path, const CommandLine &line, bool verify)
+} // namespace
+
+int check_one(const char *command, const char *path, const CommandLine &line, bool verify, const FileRun &run,
+              CheckedFile *result)
 {
+    FILE *out = run.out;
     Report report;
+    report.out = out;
+    report.html = run.html ? &result->html : nullptr;
+    if (report.html != nullptr)
+        html_start_file(report.html, path);
     report.path = path;
     report.line = &line;
     report.verify = verify;
@@ -131,19 +145,23 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     report.xml = report.opened = report.passed = false;
     report.listed = 0;
     start_progress(&report.progress, path);
+    report.progress.terminal = report.progress.terminal && run.progress;
 
     const bool checksums = verify || line.checksums;
     // Problems name their patient and tumour when the library can (1.6 on).
     const uint32_t ids = cvGetNaaccrOptionFlags(NAACCR_OPTIONS_ITEM_CHECK) & NAACCR_CHECK_IDS;
     const uint32_t flags = (checksums ? NAACCR_CHECK_CHECKSUMS : 0) | (line.items ? NAACCR_CHECK_ITEMS : 0) |
                            (line.codes ? NAACCR_CHECK_CODES : 0) | ids;
-    NaaccrItemCheckOptions options = make_check_options(flags, line.threads, &report);
-    // Blank fields are not listed by verify, and every item problem is
-    // tallied by item, so those sort every problem themselves; a plain check
-    // lets the library stop handing problems over at the limit.
-    options.max_reported = verify || line.items ? 0 : line.quiet ? 1 : line.max_problems;
-    options.on_problem = line.quiet && !verify && !line.items ? nullptr : on_problem;
-    options.on_item_problem = line.items || (ids != 0 && options.on_problem != nullptr) ? on_item_problem : nullptr;
+    NaaccrItemCheckOptions options = make_check_options(flags, run.threads, &report);
+    // Blank fields are not listed by verify, every item problem is tallied
+    // by item, and the HTML report counts every problem, so those sort every
+    // problem themselves; a plain check lets the library stop handing
+    // problems over at the limit (after the first, which says what a file
+    // that is no NAACCR file holds).
+    const uint32_t limit = line.quiet ? 1 : line.max_problems;
+    options.max_reported = verify || line.items || run.html ? 0 : limit;
+    options.on_problem = on_problem;
+    options.on_item_problem = line.items || ids != 0 ? on_item_problem : nullptr;
     options.on_progress = on_progress;
     options.dictionaries = line.dictionaries.empty() ? nullptr : line.dictionaries.data();
     options.dictionary_count = static_cast<uint32_t>(line.dictionaries.size());
@@ -154,14 +172,28 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     NaaccrItemCheckSummary summary;
     char error[256];
     const InputHook hook = {on_head, &report};
-    const int32_t code = check_input(path, &options, &summary, error, sizeof error, &hook);
+    int32_t code = NAACCR_REC_OPEN_FAILED;
+    if (run.unreadable == nullptr) {
+        code = check_input(path, &options, &summary, error, sizeof error, &hook);
+    } else {
+        memset(&summary, 0, sizeof summary);
+        summary.records.record_type = ' ';
+        snprintf(error, sizeof error, "%s", run.unreadable);
+    }
     end_progress(&report.progress);
     report.passed = code == NAACCR_REC_OK && significant_problems(summary) == 0;
     open_json(report);
-    if (!report.xml && code == NAACCR_REC_OK && !line.dictionaries.empty()) {
-        fprintf(stderr, "%s: ", command);
-        print_text(stderr, path);
-        fputs(": not NAACCR XML: --dictionary is not used for fixed-length records\n", stderr);
+    std::string &notes = result->notes;
+    notes.clear();
+    result->preface.clear();
+    if (!report.xml && code == NAACCR_REC_OK && !line.dictionaries.empty())
+        result->preface += std::string(command) + ": " + printable_text(path, strlen(path)) +
+                           ": not NAACCR XML: --dictionary is not used for fixed-length records\n";
+    if (out == stdout && !result->preface.empty()) {
+        // Written straight out, the note stands before the summary line.
+        fflush(stdout);
+        fputs(result->preface.c_str(), stderr);
+        result->preface.clear();
     }
 
     // An input that cannot be read is told once: in its JSON object, or
@@ -169,44 +201,34 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     if (line.json) {
         print_summary_json(report, summary, code, error, checksums);
     } else if (is_read_failure(code)) {
-        fflush(stdout); // the lines before it stay before it where both streams meet
-        fprintf(stderr, "%s: ", command);
-        print_text(stderr, path);
-        fprintf(stderr, ": %s\n", error[0] != '\0' ? error : failure_text(code));
+        notes += std::string(command) + ": " + printable_text(path, strlen(path)) + ": " +
+                 (error[0] != '\0' ? error : failure_text(code)) + "\n";
     } else {
         const NaaccrCheckSummary &s = summary.records;
         const uint64_t listable = verify ? s.problems - s.counts[NAACCR_CHECK_CHECKSUM_BLANK] : s.problems;
         if (code == NAACCR_REC_OK && !line.quiet && listable > report.listed) {
-            print_text(stdout, path);
-            printf(": ... and %" PRIu64 " more problem%s\n", listable - report.listed,
-                   plural(listable - report.listed));
+            print_text(out, path);
+            fprintf(out, ": ... and %" PRIu64 " more problem%s\n", listable - report.listed,
+                    plural(listable - report.listed));
         }
         print_summary_text(report, summary, code, error);
     }
-    if (is_read_failure(code))
+    const bool failed = is_read_failure(code);
+    result->row = make_file_row(path, code, failed, error[0] != '\0' ? error : failure_text(code), summary,
+                                significant_problems(summary), report.first_message.c_str());
+    result->summary = summary;
+    result->codes = report.code_report;
+    result->has_codes = line.codes && !failed;
+    if (failed)
         return 2;
     return report.passed ? 0 : 1;
-}
-
-} // namespace
-
-int run_checks(const char *command, const CommandLine &line, bool verify)
-{
-    int status = 0;
-    for (const char *path : line.files) {
-        const int one = check_one(command, path, line, verify);
-        status = one > status ? one : status;
-        if (ferror(stdout))
-            break;
-    }
-    return finish_output(command) ? status : 2;
 }
 
 int check_command(int argc, char **argv)
 {
     CommandLine line;
     const unsigned accepted = accept_json | accept_checksums | accept_items | accept_codes | accept_dictionary |
-                              accept_max_problems | accept_threads | accept_quiet;
+                              accept_max_problems | accept_threads | accept_quiet | accept_folders | accept_reports;
     if (parse_command_line("check", argc, argv, accepted, &line) != 0)
         return 2;
     if (line.help)

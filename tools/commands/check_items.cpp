@@ -41,22 +41,22 @@ bool has_item(const NaaccrItemProblem &p)
 
 // "record 1 (offset 0), column 548" or, in XML, "line 12, column 9
 // (patient 3, tumour 1)", the patient and tumour where the problem is in one.
-void print_place_text(const NaaccrItemProblem &p)
+void print_place_text(FILE *out, const NaaccrItemProblem &p)
 {
     if (!is_xml(p)) {
-        printf("record %" PRIu64 " (offset %" PRId64 "), column %" PRId32, p.record, p.offset, p.column);
+        fprintf(out, "record %" PRIu64 " (offset %" PRId64 "), column %" PRId32, p.record, p.offset, p.column);
         return;
     }
-    printf("line %" PRIu64 ", column %" PRId32, p.line, p.column);
+    fprintf(out, "line %" PRIu64 ", column %" PRId32, p.line, p.column);
     if (p.patient > 0 && p.tumor > 0)
-        printf(" (patient %" PRIu64 ", tumour %" PRIu64 ")", p.patient, p.tumor);
+        fprintf(out, " (patient %" PRIu64 ", tumour %" PRIu64 ")", p.patient, p.tumor);
     else if (p.patient > 0)
-        printf(" (patient %" PRIu64 ")", p.patient);
+        fprintf(out, " (patient %" PRIu64 ")", p.patient);
 }
 
 // " [patient ID 00001234, tumour record 01, accession 200100123]", the ids
 // the problem names; nothing when it names none.
-void print_ids_text(const NaaccrItemProblem &p)
+void print_ids_text(FILE *out, const NaaccrItemProblem &p)
 {
     const struct {
         const char *words, *id;
@@ -66,20 +66,20 @@ void print_ids_text(const NaaccrItemProblem &p)
     for (const auto &id : ids) {
         if (id.id == nullptr)
             continue;
-        printf("%s%s ", separator, id.words);
-        print_text(stdout, id.id);
+        fprintf(out, "%s%s ", separator, id.words);
+        print_text(out, id.id);
         separator = ", ";
     }
     if (separator[0] == ',')
-        fputc(']', stdout);
+        fputc(']', out);
 }
 
 // ",\"label\":\"Item date\",\"patient_id\":\"00001234\",...": the label,
 // then each id the problem names.
-void print_label_and_ids_json(const NaaccrItemProblem &p)
+void print_label_and_ids_json(FILE *out, const NaaccrItemProblem &p)
 {
-    fputs(",\"label\":", stdout);
-    print_json_string(stdout, check_kind_label(p.code));
+    fputs(",\"label\":", out);
+    print_json_string(out, check_kind_label(p.code));
     const struct {
         const char *field, *id;
     } ids[] = {{"patient_id", p.patient_id},
@@ -87,8 +87,8 @@ void print_label_and_ids_json(const NaaccrItemProblem &p)
                {"accession_number", p.accession_number}};
     for (const auto &id : ids)
         if (id.id != nullptr) {
-            printf(",\"%s\":", id.field);
-            print_json_string(stdout, id.id);
+            fprintf(out, ",\"%s\":", id.field);
+            print_json_string(out, id.id);
         }
 }
 
@@ -115,89 +115,90 @@ void count_item_problem(ItemTallies *tallies, const NaaccrItemProblem &problem)
     ++t.count;
 }
 
-void print_item_problem_text(const char *path, const NaaccrItemProblem &p)
+void print_item_problem_text(FILE *out, const char *path, const NaaccrItemProblem &p)
 {
-    print_text(stdout, path);
-    fputs(": ", stdout);
-    print_place_text(p);
-    print_ids_text(p);
-    printf(": %s: ", check_kind_label(p.code));
+    print_text(out, path);
+    fputs(": ", out);
+    print_place_text(out, p);
+    print_ids_text(out, p);
+    fprintf(out, ": %s: ", check_kind_label(p.code));
     if (has_item(p)) {
         const std::string value = value_of(p);
         // A flat record's message names the item and its number and columns;
         // an XML one names the item alone.
-        print_text(stdout, text_or_empty(p.item_id));
+        print_text(out, text_or_empty(p.item_id));
         if (is_xml(p) && p.item_number > 0)
-            printf(" (item %" PRId32 ")", p.item_number);
-        printf(" = \"%s\": ", printable_text(value.data(), value.size()).c_str());
+            fprintf(out, " (item %" PRId32 ")", p.item_number);
+        fprintf(out, " = \"%s\": ", printable_text(value.data(), value.size()).c_str());
     }
-    print_text(stdout, text_or_empty(p.message));
-    fputc('\n', stdout);
+    print_text(out, text_or_empty(p.message));
+    fputc('\n', out);
 }
 
-void print_item_problem_json(const NaaccrItemProblem &p, bool first)
+void print_item_problem_json(FILE *out, const NaaccrItemProblem &p, bool first)
 {
-    printf("%s{\"record\":%" PRIu64 ",\"offset\":%" PRId64 ",\"column\":%" PRId32, first ? "" : ",", p.record, p.offset,
-           p.column);
+    fprintf(out, "%s{\"record\":%" PRIu64 ",\"offset\":%" PRId64 ",\"column\":%" PRId32, first ? "" : ",", p.record,
+            p.offset, p.column);
     if (is_xml(p))
-        printf(",\"line\":%" PRIu64 ",\"patient\":%" PRIu64 ",\"tumor\":%" PRIu64, p.line, p.patient, p.tumor);
-    printf(",\"code\":%" PRId32 ",\"code_name\":\"%s\",\"message\":", p.code, check_kind_name(p.code));
-    print_json_string(stdout, text_or_empty(p.message));
+        fprintf(out, ",\"line\":%" PRIu64 ",\"patient\":%" PRIu64 ",\"tumor\":%" PRIu64, p.line, p.patient, p.tumor);
+    fprintf(out, ",\"code\":%" PRId32 ",\"code_name\":\"%s\",\"message\":", p.code, check_kind_name(p.code));
+    print_json_string(out, text_or_empty(p.message));
     if (!has_item(p)) {
-        fputs(",\"item\":null,\"value\":null", stdout);
-        print_label_and_ids_json(p);
-        fputc('}', stdout);
+        fputs(",\"item\":null,\"value\":null", out);
+        print_label_and_ids_json(out, p);
+        fputc('}', out);
         return;
     }
-    printf(",\"item\":{\"number\":%" PRId32 ",\"id\":", p.item_number);
-    print_json_string(stdout, text_or_empty(p.item_id));
-    fputs(",\"name\":", stdout);
-    print_json_string(stdout, text_or_empty(p.item_name));
-    printf(",\"start\":%" PRId32 ",\"length\":%" PRId32 "},\"value\":", p.item_start, p.item_length);
+    fprintf(out, ",\"item\":{\"number\":%" PRId32 ",\"id\":", p.item_number);
+    print_json_string(out, text_or_empty(p.item_id));
+    fputs(",\"name\":", out);
+    print_json_string(out, text_or_empty(p.item_name));
+    fprintf(out, ",\"start\":%" PRId32 ",\"length\":%" PRId32 "},\"value\":", p.item_start, p.item_length);
     const std::string value = value_of(p);
-    fputs(json_string(value.data(), value.size()).c_str(), stdout);
-    print_label_and_ids_json(p);
-    fputc('}', stdout);
+    fputs(json_string(value.data(), value.size()).c_str(), out);
+    print_label_and_ids_json(out, p);
+    fputc('}', out);
 }
 
-void print_record_problem_json(const NaaccrItemProblem &p, bool first)
+void print_record_problem_json(FILE *out, const NaaccrItemProblem &p, bool first)
 {
-    printf("%s{\"record\":%" PRIu64 ",\"offset\":%" PRId64 ",\"column\":%" PRId32 ",\"code\":%" PRId32
-           ",\"code_name\":\"%s\",\"message\":",
-           first ? "" : ",", p.record, p.offset, p.column, p.code, check_kind_name(p.code));
-    print_json_string(stdout, text_or_empty(p.message));
-    print_label_and_ids_json(p);
-    fputc('}', stdout);
+    fprintf(out,
+            "%s{\"record\":%" PRIu64 ",\"offset\":%" PRId64 ",\"column\":%" PRId32 ",\"code\":%" PRId32
+            ",\"code_name\":\"%s\",\"message\":",
+            first ? "" : ",", p.record, p.offset, p.column, p.code, check_kind_name(p.code));
+    print_json_string(out, text_or_empty(p.message));
+    print_label_and_ids_json(out, p);
+    fputc('}', out);
 }
 
-void print_top_items_text(const char *path, const ItemTallies &tallies)
+void print_top_items_text(FILE *out, const char *path, const ItemTallies &tallies)
 {
     if (tallies.items.empty())
         return;
     const std::vector<const ItemTally *> order = by_count(tallies);
-    print_text(stdout, path);
-    fputs(": items with most problems:", stdout);
+    print_text(out, path);
+    fputs(": items with most problems:", out);
     for (size_t i = 0; i < order.size() && i < 10; ++i) {
-        fputs(i == 0 ? " " : ", ", stdout);
+        fputs(i == 0 ? " " : ", ", out);
         if (order[i]->number > 0)
-            printf("%" PRId32 " ", order[i]->number);
-        print_text(stdout, order[i]->id.c_str());
-        printf(" %" PRIu64, order[i]->count);
+            fprintf(out, "%" PRId32 " ", order[i]->number);
+        print_text(out, order[i]->id.c_str());
+        fprintf(out, " %" PRIu64, order[i]->count);
     }
     if (tallies.untallied > 0)
-        printf("; %" PRIu64 " problem%s of further unknown ids", tallies.untallied, plural(tallies.untallied));
-    fputc('\n', stdout);
+        fprintf(out, "; %" PRIu64 " problem%s of further unknown ids", tallies.untallied, plural(tallies.untallied));
+    fputc('\n', out);
 }
 
-void print_items_json(const ItemTallies &tallies)
+void print_items_json(FILE *out, const ItemTallies &tallies)
 {
-    fputs(",\"problems_by_item\":[", stdout);
+    fputs(",\"problems_by_item\":[", out);
     const char *separator = "";
     for (const ItemTally *t : by_count(tallies)) {
-        printf("%s{\"number\":%" PRId32 ",\"id\":%s,\"name\":%s,\"count\":%" PRIu64 "}", separator, t->number,
-               json_string(t->id.data(), t->id.size()).c_str(), json_string(t->name.data(), t->name.size()).c_str(),
-               t->count);
+        fprintf(out, "%s{\"number\":%" PRId32 ",\"id\":%s,\"name\":%s,\"count\":%" PRIu64 "}", separator, t->number,
+                json_string(t->id.data(), t->id.size()).c_str(), json_string(t->name.data(), t->name.size()).c_str(),
+                t->count);
         separator = ",";
     }
-    printf("],\"untallied_unknown_items\":%" PRIu64, tallies.untallied);
+    fprintf(out, "],\"untallied_unknown_items\":%" PRIu64, tallies.untallied);
 }

@@ -16,7 +16,7 @@ namespace
 // Values getopt_long returns for options without a one-letter form.
 const int opt_json = 256, opt_checksums = 257, opt_max_problems = 258, opt_threads = 259, opt_type = 260,
           opt_record = 261, opt_all = 262, opt_items = 263, opt_dictionary = 264, opt_codes = 265, opt_codes_of = 266,
-          opt_patient = 267;
+          opt_patient = 267, opt_recursive = 268, opt_include = 269, opt_summary_csv = 270, opt_html = 271;
 
 struct OptionSpec {
     unsigned accepted; // 0: every sub-command
@@ -42,6 +42,10 @@ const OptionSpec option_specs[] = {
     // One name, two meanings: check takes --codes alone, items an item after it.
     {accept_codes, "codes", no_argument, opt_codes},
     {accept_codes_of, "codes", required_argument, opt_codes_of},
+    {accept_folders, "recursive", no_argument, opt_recursive},
+    {accept_folders, "include", required_argument, opt_include},
+    {accept_reports, "summary-csv", required_argument, opt_summary_csv},
+    {accept_reports, "html", required_argument, opt_html},
 };
 const size_t option_spec_count = sizeof option_specs / sizeof option_specs[0];
 
@@ -138,6 +142,10 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
     line->codes = false;
     line->codes_of = nullptr;
     line->dictionaries.clear();
+    line->recursive = false;
+    line->includes.clear();
+    line->summary_csv = nullptr;
+    line->html = nullptr;
     line->files.clear();
 
     // A leading '-' returns every file name in place (as option 1), whatever
@@ -221,6 +229,18 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
             break;
         case opt_codes_of:
             line->codes_of = optarg;
+            break;
+        case opt_recursive:
+            line->recursive = true;
+            break;
+        case opt_include:
+            line->includes.push_back(optarg);
+            break;
+        case opt_summary_csv:
+            line->summary_csv = optarg;
+            break;
+        case opt_html:
+            line->html = optarg;
             break;
         default:
             report_option_error(name, argv[optind > before ? optind - 1 : optind], c, accepted);

@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/html/html.h"
 #include "cvnaaccr.h"
 #include "io/io.h"
 
@@ -41,6 +42,8 @@ const unsigned accept_dictionary = 1024u; // --dictionary FILE, repeatable
 const unsigned accept_codes = 2048u;      // --codes
 const unsigned accept_codes_of = 4096u;   // --codes ID (items)
 const unsigned accept_patient = 8192u;    // --patient ID (show)
+const unsigned accept_folders = 16384u;   // --recursive, --include GLOB (repeatable)
+const unsigned accept_reports = 32768u;   // --summary-csv FILE, --html FILE
 
 struct CommandLine {
     bool help; // -h or --help was given: print the help and do nothing else
@@ -58,6 +61,10 @@ struct CommandLine {
     bool codes;                             // --codes (check)
     const char *codes_of;                   // --codes ID (items), or null
     std::vector<const char *> dictionaries; // --dictionary FILE, in the order given
+    bool recursive;                         // --recursive: folders within folders too
+    std::vector<const char *> includes;     // --include GLOB, in the order given
+    const char *summary_csv;                // --summary-csv FILE, or null
+    const char *html;                       // --html FILE, or null
     std::vector<const char *> files;
 };
 
@@ -96,7 +103,42 @@ int convert_command(int argc, char **argv);
 
 // Checks every file of `line` as check does, or, with `verify`, as checksum
 // verify does; `command` ("cvnaaccr check") names the program in messages.
+// Folders stand for their files (list_input).  Several files are checked at
+// once, up to line.threads (0: one per processor) threads in all, each
+// file's output held back until those before it are written, so that
+// output follows the order of the files whatever the threads.  With more
+// than one file, one summary row per file and a total follow (check's text
+// output only: JSON stays one object per file); --summary-csv and --html write the
+// rows and the report.  Returns the worst file's exit status, or 2 when an
+// output could not be written.
 int run_checks(const char *command, const CommandLine &line, bool verify);
+
+// How one file of a run is checked (check.cpp).
+struct FileRun {
+    FILE *out;              // where its lines or JSON object go
+    uint32_t threads;       // the file's own share of the threads
+    bool progress;          // a progress line may be drawn
+    bool html;              // the file's problems are counted for the HTML report
+    const char *unreadable; // why the name cannot be read, when its folder said so (the check is
+                            // then not tried); null otherwise
+};
+
+// What the check of one file left for the run (check_files.cpp) to write.
+struct CheckedFile {
+    FileRow row;
+    std::string preface; // for standard error before the file's output, at its turn
+    std::string notes;   // for standard error after it
+    NaaccrItemCheckSummary summary;
+    NaaccrCodeReport codes;
+    bool has_codes;
+    HtmlFile html; // with FileRun.html
+};
+
+// Checks the input `path` (never a folder), writing its problems and summary
+// to run.out and its messages for standard error to result->notes.
+// Returns its exit status: 0 passed, 1 problems, 2 it could not be read.
+int check_one(const char *command, const char *path, const CommandLine &line, bool verify, const FileRun &run,
+              CheckedFile *result);
 
 // ---- check and checksum verify: the check of one input (check_input.cpp) ----
 
@@ -146,32 +188,35 @@ void count_item_problem(ItemTallies *tallies, const NaaccrItemProblem &problem);
 // [patient ID 00001234]: Item date: dateOfDiagnosis (item 390) =
 // "20191345": MESSAGE".  A problem without an item (a record problem) has
 // neither the item nor its value: "...: Illegal character: MESSAGE".
-void print_item_problem_text(const char *path, const NaaccrItemProblem &problem);
+void print_item_problem_text(FILE *out, const char *path, const NaaccrItemProblem &problem);
 
 // One element of schema 2's "problems": the record problem's fields (an XML
 // one's also "line", "patient", "tumor"), then "item" (number, id, name,
 // start, length; number 0 for an unknown XML item) and "value", then
 // "label" and the ids the problem names ("patient_id",
 // "tumor_record_number", "accession_number").
-void print_item_problem_json(const NaaccrItemProblem &problem, bool first);
+void print_item_problem_json(FILE *out, const NaaccrItemProblem &problem, bool first);
 
 // One element of "problems" for a record problem of a flat file, in either
 // schema: "record", "offset", "column", "code", "code_name", "message", then
 // "label" and the ids it names.
-void print_record_problem_json(const NaaccrItemProblem &problem, bool first);
+void print_record_problem_json(FILE *out, const NaaccrItemProblem &problem, bool first);
 
 // "PATH: items with most problems: 390 dateOfDiagnosis 2, 220 sex 1", at most
 // ten items, most problems first, ties by number, and "; 12 problems of
 // further unknown ids" when some were not tallied; nothing when there are none.
-void print_top_items_text(const char *path, const ItemTallies &tallies);
+void print_top_items_text(FILE *out, const char *path, const ItemTallies &tallies);
 
 // ",\"problems_by_item\":[{...},...],\"untallied_unknown_items\":N", every
 // item tallied, most problems first, then the problems of unknown ids not tallied.
-void print_items_json(const ItemTallies &tallies);
+void print_items_json(FILE *out, const ItemTallies &tallies);
 
 // ---- check and checksum verify: the summary of one input (check_summary.cpp) ----
 
 struct Report {
+    FILE *out;                 // where the lines or JSON object go
+    HtmlFile *html;            // null without --html
+    std::string first_message; // of the first problem handed over
     const char *path;
     const CommandLine *line;
     bool verify;     // checksum verify: blank fields are counted, never listed

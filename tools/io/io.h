@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "cvnaaccr.h"
 
@@ -153,6 +154,67 @@ NaaccrItemCheckOptions make_check_options(uint32_t flags, uint32_t threads, void
 // Options for the library's reader of tumours (cvReadNaaccrFile,
 // cvReadNaaccrStream) that hand each tumour to `on_tumor` with `context`.
 NaaccrReadOptions make_read_options(NaaccrTumorCallback on_tumor, void *context);
+
+// ---- Folders named on the command line (folder_list.cpp, folder_posix.cpp, folder_windows.cpp) ----
+//
+// check takes folders as well as files.  A folder stands for its files,
+// sorted by name (byte by byte), a folder within it at its name's place
+// when --recursive is given.  Hidden names (starting with '.', and on
+// Windows those marked hidden) are passed over, as are links to folders
+// (never followed, so no link can lead the walk round in a circle) and
+// what is neither a file nor a folder (a FIFO would block the check).  A
+// link to a file is followed.
+
+// What a name in a folder stands for.
+enum EntryKind {
+    ENTRY_FILE,           // a regular file, or a link to one
+    ENTRY_FOLDER,         // a folder (not a link to one)
+    ENTRY_LINK_TO_FOLDER, // passed over
+    ENTRY_OTHER,          // a FIFO, device or socket: passed over
+    ENTRY_UNREADABLE      // a link that leads nowhere or round in a circle, or a name that cannot be
+                          // looked at: a row with its reason
+};
+
+struct FolderEntry {
+    std::string name;
+    EntryKind kind;
+    bool hidden;        // marked hidden by the system (a name starting with '.' is hidden on every system)
+    std::string reason; // ENTRY_UNREADABLE: why
+};
+
+// Reads the names in the folder `path` (not "." and ".."), in no set order,
+// with what each stands for.  False, with the reason, when the folder cannot
+// be read.
+bool read_folder(const char *path, std::vector<FolderEntry> *entries, std::string *reason);
+
+// True when `path` names a folder, through a link if it is one.
+bool is_folder(const char *path);
+
+// The separator read_folder's caller puts between a folder and a name.
+extern const char folder_separator;
+
+// True when the file name `name` matches `pattern`: '*' any run of
+// characters, '?' any one, "[abc]", "[a-z]" and "[!a-z]" one of a set,
+// '\' before a character (not on Windows, where it separates folders)
+// that character itself.  Letters match their other case on Windows, whose
+// names do not tell cases apart.
+bool glob_matches(const char *pattern, const char *name);
+
+// An input as the check is to take it: a file named on the command line or
+// found in a folder, or a name that cannot be taken, with its reason.
+struct ListedInput {
+    std::string path;
+    std::string reason; // "" when it is to be checked
+};
+
+// Appends what the argument `path` stands for to *inputs: a folder its
+// files (those matching one of `includes`, every one when there is none;
+// with `recursive` the files of the folders within it too), anything else
+// `path` itself, whatever it names (the check tells when it is no file).
+// A folder that cannot be read is one input with its reason.  Returns true
+// when `path` is a folder.
+bool list_input(const char *path, bool recursive, const std::vector<const char *> &includes,
+                std::vector<ListedInput> *inputs);
 
 // ---- Writing a file safely (output_file.cpp, output_file_posix.cpp, output_file_windows.cpp) ----
 //

@@ -47,7 +47,7 @@ expect "stray Ctrl-Z alone gives 0" 0 "2 records, 1 problem \(1 Stray Ctrl-Z\)" 
 head -c 8098 files/crlf-omitted.txt >omitted.txt
 expect "omitted terminator alone gives 0" 0 "Last line ending missing" "$cli" check omitted.txt
 expect "missing file gives 2" 2 "absent.txt: cannot be opened" "$cli" check absent.txt
-expect "directory gives 2" 2 "cannot be opened" "$cli" check files
+expect "a folder is checked file by file, then summed up" 1 "files/cr-ends.txt: .*summary: files/cr-ends.txt: flat.*total: [0-9]+ files" "$cli" check files
 expect "worst status wins" 2 "" "$cli" check anomaly.txt "$f" absent.txt
 : >empty.txt
 expect "empty file gives 1" 1 "the input is empty" "$cli" check empty.txt

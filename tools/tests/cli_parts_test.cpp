@@ -441,3 +441,63 @@ TEST(OutputFile, NeverOpensANameThatExists)
 }
 
 } // namespace
+
+namespace
+{
+
+TEST(FolderWalk, MatchesIncludePatternsByName)
+{
+    const struct {
+        const char *label, *pattern, *name;
+        bool matches;
+    } cases[] = {
+        {"star takes any run", "*.xml", "march.xml", true},
+        {"star takes none", "*.xml", ".xml", true},
+        {"star does not take the extension", "*.xml", "march.xml.gz", false},
+        {"two stars", "*-*.txt", "a-b-c.txt", true},
+        {"star then a literal met late", "a*b", "aaab", true},
+        {"star cannot skip the end", "a*b", "aaa", false},
+        {"question mark takes exactly one", "f?.txt", "f1.txt", true},
+        {"question mark takes no fewer", "f?.txt", "f.txt", false},
+        {"a set", "[abc].txt", "b.txt", true},
+        {"outside a set", "[abc].txt", "d.txt", false},
+        {"a range", "[0-9][0-9].txt", "07.txt", true},
+        {"a negated range", "[!0-9]*", "7a", false},
+        {"a ']' first in a set is in it", "[]x]", "]", true},
+        {"an open set is a literal '['", "[ab", "[ab", true},
+        {"an empty pattern matches the empty name alone", "", "a", false},
+        {"the whole name, not a part", "march", "march.txt", false},
+        {"case counts on POSIX systems", "*.TXT", "a.txt", folder_separator == '\\'},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(glob_matches(c.pattern, c.name), c.matches);
+    }
+}
+
+TEST(SummaryCsv, KeepsFieldsTextThatASpreadsheetWouldRun)
+{
+    const struct {
+        const char *label;
+        std::string text, field;
+    } cases[] = {
+        {"plain", "march.txt", "march.txt"},
+        {"a formula", "=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"plus", "+1", "'+1"},
+        {"minus", "-2+3", "'-2+3"},
+        {"at", "@SUM(A1)", "'@SUM(A1)"},
+        {"tab", "\tx", "'\tx"},
+        {"carriage return", "\rx", "\"'\rx\""},
+        {"a formula sign inside is harmless", "a=b", "a=b"},
+        {"a comma is quoted", "a,b", "\"a,b\""},
+        {"a line end is quoted", "a\nb", "\"a\nb\""},
+        {"empty", "", ""},
+        {"a NUL first is no formula", std::string("\0x", 2), std::string("\0x", 2)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(csv_field(c.text), c.field);
+    }
+}
+
+} // namespace

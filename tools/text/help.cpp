@@ -28,14 +28,18 @@ const Help helps[] = {
      "  -h, --help  show this help\n"},
     {"check",
      "cvnaaccr check [--json] [--checksums] [--items] [--codes] [--dictionary FILE]...\n"
-     "       [--max-problems N] [--threads N] [--quiet] FILE...",
+     "       [--max-problems N] [--threads N] [--quiet] [--recursive] [--include GLOB]...\n"
+     "       [--summary-csv FILE] [--html FILE] PATH...",
      "Checks every record of each file against its first record: length, terminator,\n"
      "record type, version code and bytes.  One line per problem, then a summary line.\n"
      "A NAACCR XML file (its first character after white space is <) is checked as\n"
      "XML, every data item included: each problem with its line and column, patient\n"
      "and tumour; the summary says what the file is.  FILE may be - (standard\n"
      "input); gzip-compressed input (a name ending in .gz, or data starting with the\n"
-     "gzip magic bytes) is decompressed.\n"
+     "gzip magic bytes) is decompressed.  A folder stands for its files (not hidden\n"
+     "ones), sorted by name; a file that cannot be read is told and the rest go on.\n"
+     "With more than one file (or a folder), a summary row per file and a total end\n"
+     "the output; the exit status is the worst file's.\n"
      "\n"
      "  --json             one JSON object per file instead\n"
      "  --checksums        also verify each record's NAACCR checksum field\n"
@@ -49,9 +53,16 @@ const Help helps[] = {
      "                     lists used\n"
      "  --dictionary FILE  NAACCR XML: load a user dictionary (may be repeated)\n"
      "  --max-problems N   list at most N problems per file (default 100; 0: all)\n"
-     "  --threads N        threads that read and check a file (default 0: one per\n"
-     "                     processor, at most 8)\n"
+     "  --threads N        threads in all (default 0: one per processor): up to N\n"
+     "                     files at once, each with its share (at most 8 a file);\n"
+     "                     the output keeps the order of the files\n"
      "  -q, --quiet        only the summary line of each file\n"
+     "  --recursive        also the files of the folders within a folder (links to\n"
+     "                     folders are not followed)\n"
+     "  --include GLOB     of a folder, only the files whose name matches GLOB (*, ?,\n"
+     "                     [a-z]); may be repeated\n"
+     "  --summary-csv FILE write the summary rows and the total to FILE as CSV\n"
+     "  --html FILE        write a report to FILE, one page to open in a browser\n"
      "  -h, --help         show this help\n"},
     {"checksum verify", "cvnaaccr checksum verify [--json] [--max-problems N] [--threads N] [--quiet] FILE...",
      "Verifies the NAACCR checksum field of every record, as check --checksums does.\n"

@@ -42,6 +42,12 @@ std::string printable_bytes(const char *bytes, size_t length);
 std::string json_string(const char *text, size_t length);
 void print_json_string(FILE *out, const char *text);
 
+// `text` as a field of a CSV file: quoted when it holds a comma, a quote or
+// a line end (a quote doubled), and led by a ' when a spreadsheet would take
+// it for a formula (it starts with = + - @, a tab or a carriage return), so
+// that it stays text.  Bytes are kept as they are.
+std::string csv_field(const std::string &text);
+
 // "s" after a count of `n` things, except after 1: every count the program
 // prints is followed by its noun in the right number.
 const char *plural(uint64_t n);

@@ -138,3 +138,19 @@ bool finish_output(const char *program)
     fprintf(stderr, "%s: write error on standard output\n", program);
     return false;
 }
+
+std::string csv_field(const std::string &text)
+{
+    std::string field = text;
+    if (!field.empty() && field[0] != '\0' && strchr("=+-@\t\r", field[0]) != nullptr)
+        field.insert(field.begin(), '\'');
+    if (field.find_first_of(",\"\r\n") == std::string::npos)
+        return field;
+    std::string quoted = "\"";
+    for (char c : field) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
