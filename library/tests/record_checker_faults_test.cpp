@@ -265,7 +265,7 @@ TEST(RecordCheckerFaults, SayWhatAUserCannotSeeAndWhatWasNotChecked)
          "Illegal byte 0xE9 at column 78, in addrAtDxCity (item 70, columns 74-123)."},
         {"lines of a password file: one problem", passwd, 0, 1,
          "Not a NAACCR flat file: none of its first 4 records has a valid record type and version code"},
-        {"one line of text", "hello\n", 0, 1, "Not a NAACCR flat file: its one record has"},
+        {"one line of text", "hello\n", 0, 1, "Not a NAACCR flat file: its one record has no valid record type"},
         {"records of a bad type among good ones: one problem each", join({good[0], x_type, good[1], x_type}, "\n"), 0,
          2, "Invalid NAACCR Record Type X."},
         {"a short record, items checked", join({good[0], good[1].substr(0, 4000)}, "\n"), ITEMS, 1,
