@@ -10,42 +10,10 @@
 #include <algorithm>
 
 #include "check_kinds.h"
+#include "utf8.h"
 
 namespace
 {
-
-// Length of the well-formed UTF-8 character at `s` (n bytes readable), 0 for none.
-size_t utf8_length(const unsigned char *s, size_t n)
-{
-    const unsigned char c = s[0];
-    size_t length;
-    uint32_t value;
-    if (c < 0x80)
-        return 1;
-    if (c >= 0xC2 && c <= 0xDF) {
-        length = 2;
-        value = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        length = 3;
-        value = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        length = 4;
-        value = c & 0x07;
-    } else {
-        return 0;
-    }
-    if (n < length)
-        return 0;
-    for (size_t i = 1; i < length; ++i) {
-        if ((s[i] & 0xC0) != 0x80)
-            return 0;
-        value = value << 6 | (s[i] & 0x3F);
-    }
-    const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
-    const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
-    const bool c1 = value >= 0x80 && value <= 0x9F;
-    return overlong || surrogate || c1 || value > 0x10FFFF ? 0 : length;
-}
 
 std::string number(uint64_t n)
 {
@@ -264,8 +232,8 @@ std::string html_text(const char *text, size_t n)
     const unsigned char *s = reinterpret_cast<const unsigned char *>(text);
     for (size_t i = 0; i < n;) {
         const unsigned char c = s[i];
-        const size_t length = utf8_length(s + i, n - i);
-        if (length == 0 || c < 32 || c == 127) {
+        const size_t length = utf8_character_length(s + i, n - i);
+        if (length == 0 || utf8_is_control(s + i, length)) {
             out += "&lt;" + std::to_string(c) + "&gt;";
             ++i;
             continue;

@@ -1,7 +1,7 @@
 # layers_test.cmake -- the command line's layers hold.  Each folder of tools/ has
 # one header, named after it, and no other; every include line of tools/ names
-# the header of its own folder or of a lower layer, common/check_kinds.h and
-# common/html/html.h (the layer below tools/ that veldrix shares) or the public header cvnaaccr.h:
+# the header of its own folder or of a lower layer, common/check_kinds.h,
+# common/utf8.h and common/html/html.h (the layer below tools/ that veldrix shares) or the public header cvnaaccr.h:
 # never a library internal, veldrix's code, a higher layer or a file of a
 # folder other than its header.
 #
@@ -11,7 +11,7 @@ cmake_minimum_required(VERSION 3.25)
 
 # The layers, lowest first; main.cpp and tests/ stand above them all.
 set(layers text io commands)
-set(below_tools "cvnaaccr.h" "common/check_kinds.h" "common/html/html.h")
+set(below_tools "cvnaaccr.h" "common/check_kinds.h" "common/utf8.h" "common/html/html.h")
 # The sample generator writes every row of the library's table of layouts,
 # which the public header does not give.
 set(exception_file "tests/make_samples.cpp")

@@ -14,12 +14,6 @@
 
 // ---- Escaping and writing (text_output.cpp) ----
 
-// Length (1 to 4) of the well-formed UTF-8 character that starts at `s`, of
-// which `n` bytes may be read; 0 when the bytes there are no such character
-// (a stray continuation byte, an overlong form, a surrogate, a value above
-// U+10FFFF, or a character cut short).
-size_t utf8_character_length(const unsigned char *s, size_t n);
-
 // `text` as a line of text shows it: UTF-8 characters as they are, and every
 // control byte (0 to 31, 127), C1 control character (U+0080 to U+009F) and
 // byte that is no part of a well-formed UTF-8 character as <n>, its decimal

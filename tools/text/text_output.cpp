@@ -2,23 +2,12 @@
 // that standard output was written.
 #include "text/text.h"
 
+#include "common/utf8.h"
+
 #include <string.h>
 
 namespace
 {
-
-bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-// The code point of a well-formed character of `length` bytes.
-unsigned long code_point(const unsigned char *s, size_t length)
-{
-    if (length == 1)
-        return s[0];
-    unsigned long value = s[0] & (0x7F >> length);
-    for (size_t i = 1; i < length; ++i)
-        value = (value << 6) | (s[i] & 0x3F);
-    return value;
-}
 
 // Appends `c` as <n>, its decimal value: how every byte that could drive a
 // terminal is shown.
@@ -31,38 +20,6 @@ void append_number(std::string &out, unsigned char c)
 
 } // namespace
 
-size_t utf8_character_length(const unsigned char *s, size_t n)
-{
-    if (n == 0)
-        return 0;
-    const unsigned char c = s[0];
-    size_t length;
-    unsigned long lowest;
-    if (c < 0x80)
-        return 1;
-    if (c >= 0xC2 && c <= 0xDF) {
-        length = 2;
-        lowest = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        length = 3;
-        lowest = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        length = 4;
-        lowest = 0x10000;
-    } else {
-        return 0;
-    }
-    if (n < length)
-        return 0;
-    for (size_t i = 1; i < length; ++i)
-        if (!is_continuation(s[i]))
-            return 0;
-    const unsigned long value = code_point(s, length);
-    if (value < lowest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        return 0;
-    return length;
-}
-
 std::string printable_text(const char *text, size_t length)
 {
     const unsigned char *s = reinterpret_cast<const unsigned char *>(text);
@@ -70,8 +27,7 @@ std::string printable_text(const char *text, size_t length)
     out.reserve(length);
     for (size_t i = 0; i < length;) {
         const size_t n = utf8_character_length(s + i, length - i);
-        const bool c1 = n == 2 && s[i] == 0xC2 && s[i + 1] < 0xA0;
-        if (n == 0 || c1 || s[i] < 32 || s[i] == 127) {
+        if (n == 0 || utf8_is_control(s + i, n)) {
             append_number(out, s[i]);
             ++i;
             continue;
