@@ -102,8 +102,7 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
         if (plan.not_naaccr > 1)
             snprintf(which, sizeof which, "none of its first %d records has a", plan.not_naaccr);
         snprintf(message, sizeof message,
-                 "Not a NAACCR flat file: %s valid record type and version code; its records are not checked.",
-                 which);
+                 "Not a NAACCR flat file: %s valid record type and version code; its records are not checked.", which);
         summary.bytes = head_bytes;
         if (deliver_alone(delivery, plan.data_start, 1, NAACCR_CHECK_RECORD_TYPE, message) != 0)
             summary.stopped = STOP_BY_CALLBACK;
