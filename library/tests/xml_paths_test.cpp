@@ -114,9 +114,11 @@ XmlChecked in_pieces(const std::string &xml, int64_t piece_size, unsigned thread
 void expect_paths_agree(const std::string &xml)
 {
     const XmlChecked expected = one_pass(xml, XML_PATH_EXPAT, xml.size(), 1);
-    for (const size_t piece : {size_t(1) << 20, size_t(7), size_t(1)}) {
+    // Small blocks for small files: expat reads a long token again with each one.
+    const size_t least = xml.size() < (64u << 10) ? 1 : 4096;
+    for (const size_t piece : {size_t(1) << 20, size_t(7) * least, least}) {
         SCOPED_TRACE("fast path, blocks of " + std::to_string(piece));
-        expect_same(expected, one_pass(xml, XML_PATH_FAST, piece == 1 ? 0 : 100, piece), xml.size());
+        expect_same(expected, one_pass(xml, XML_PATH_FAST, piece == least ? 0 : 100, piece), xml.size());
     }
     // Pieces from a few per Patient to a few per file.
     const int64_t scale = xml.size() > (1u << 20) ? 256 : 1;
@@ -177,6 +179,192 @@ TEST(XmlPaths, AgreeOnEverySample)
         ASSERT_FALSE(xml.empty());
         expect_paths_agree(xml);
     }
+}
+
+std::string item(const std::string &id, const std::string &value)
+{
+    return "<Item naaccrId=\"" + id + "\">" + value + "</Item>";
+}
+
+// How a generated file is laid out: its line ends, its indent, and what
+// stands between its Patients.
+struct Layout {
+    const char *label, *line_end, *indent, *between;
+};
+
+// A file of `patients` Patients of two Tumors each; some values carry
+// references, characters of two to four bytes, tabs, faults.
+std::string generated(int patients, const Layout &l)
+{
+    const std::string e = l.line_end, in = l.indent;
+    std::string body = in + item("registryId", "0000000001") + e;
+    for (int p = 1; p <= patients; ++p) {
+        char id[16];
+        snprintf(id, sizeof id, "%08d", p);
+        body += in + "<Patient>" + e + in + in + item("patientIdNumber", id) + e;
+        body += in + in + item("nameLast", p % 3 == 0 ? "M&amp;M \xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80" : "Smith") + e;
+        for (int t = 1; t <= 2; ++t) {
+            body += in + in + "<Tumor>" + e;
+            body += in + in + in + item("primarySite", p % 5 == t ? "C1234" : "C123") + e;
+            body += in + in + in + item("dateOfDiagnosis", p % 7 == t ? "20241340" : "20240115") + e;
+            body += in + in + in + item(p % 4 == t ? "noSuchItem" : "laterality", "1") + e;
+            body += in + in + in + item("textRemarks", "a&#9;b&#x263A;\tc &lt;&gt;&quot;&apos;") + e;
+            body += in + in + "</Tumor>" + e;
+        }
+        body += in + "</Patient>" + e + l.between;
+    }
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + e +
+           "<NaaccrData baseDictionaryUri=\"http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml\"" + e +
+           "    recordType=\"I\" specificationVersion=\"1.8\" xmlns=\"http://naaccr.org/naaccrxml\">" + e + body +
+           "</NaaccrData>" + e;
+}
+
+const Layout layouts[] = {
+    {"LF, four blanks", "\n", "    ", ""},
+    {"CR LF, a tab", "\r\n", "\t", ""},
+    {"CR alone, two blanks", "\r", "  ", ""},
+    {"one line", "", "", ""},
+    {"comments between Patients", "\n", "  ", "  <!-- a comment <Patient> -- not -->\n"},
+};
+
+TEST(XmlPaths, AgreeOnGeneratedFiles)
+{
+    for (const Layout &l : layouts) {
+        SCOPED_TRACE(l.label);
+        expect_paths_agree(generated(30, l));
+    }
+}
+
+// Each byte of a file, cut there: the fast path hands what is cut to expat.
+TEST(XmlPaths, AgreeOnAFileCutAnywhere)
+{
+    const std::string whole = generated(3, layouts[1]);
+    for (size_t cut = 0; cut <= whole.size(); ++cut) {
+        SCOPED_TRACE("cut at " + std::to_string(cut));
+        const std::string xml = whole.substr(0, cut);
+        const XmlChecked expected = one_pass(xml, XML_PATH_EXPAT, xml.size(), 1);
+        expect_same(expected, one_pass(xml, XML_PATH_FAST, 0, 5), xml.size());
+        expect_same(expected, in_pieces(xml, 150, 0, XML_PATH_FAST), xml.size());
+        if (HasFailure())
+            break;
+    }
+}
+
+TEST(XmlPaths, AgreeOnHostileInput)
+{
+    const std::string root = "<NaaccrData baseDictionaryUri=\"http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml\" "
+                             "recordType=\"I\" specificationVersion=\"1.8\" xmlns=\"http://naaccr.org/naaccrxml\">\n";
+    const std::string sound = "  <Patient>\n    " + item("patientIdNumber", "00000001") + "\n  </Patient>\n";
+    const auto file = [&](const std::string &body) { return root + sound + body + sound + "</NaaccrData>\n"; };
+    std::string deep = "  <Patient>";
+    for (int k = 0; k < 300; ++k)
+        deep += "<Deep>";
+    for (int k = 0; k < 300; ++k)
+        deep += "</Deep>";
+    deep += "</Patient>\n";
+    const struct {
+        const char *label;
+        std::string xml;
+    } cases[] = {
+        {"elements 300 deep", file(deep)},
+        {"an extension 300 deep", file("  <x:e xmlns:x=\"urn:x\">" + deep + "</x:e>\n")},
+        {"an undefined entity", file("  <Patient>" + item("nameLast", "&nbsp;") + "</Patient>\n")},
+        {"character references", file("  <Patient>" + item("nameLast", "&#65;&#x42;&#x10FFFF;&#0065;") + "</Patient>\n")},
+        {"a reference to no character", file("  <Patient>" + item("nameLast", "&#xD800;") + "</Patient>\n")},
+        {"a reference to NUL", file("  <Patient>" + item("nameLast", "&#0;") + "</Patient>\n")},
+        {"a reference cut", file("  <Patient>" + item("nameLast", "&amp") + "</Patient>\n")},
+        {"a reference in an attribute", file("  <Patient>" + item("name&#76;ast", "x") + "</Patient>\n")},
+        {"an overlong UTF-8 form", file("  <Patient>" + item("nameLast", "\xC0\xAF") + "</Patient>\n")},
+        {"a UTF-8 surrogate", file("  <Patient>" + item("nameLast", "\xED\xA0\x80") + "</Patient>\n")},
+        {"U+FFFE", file("  <Patient>" + item("nameLast", "\xEF\xBF\xBE") + "</Patient>\n")},
+        {"a byte beyond U+10FFFF", file("  <Patient>" + item("nameLast", "\xF4\x90\x80\x80") + "</Patient>\n")},
+        {"a lone continuation byte", file("  <Patient>" + item("nameLast", "a\x80") + "</Patient>\n")},
+        {"a control character", file("  <Patient>" + item("nameLast", "a\x01") + "</Patient>\n")},
+        {"DEL and C1 characters", file("  <Patient>" + item("nameLast", "a\x7F\xC2\x85") + "</Patient>\n")},
+        {"]]> in text", file("  <Patient>" + item("nameLast", "a]]>b") + "</Patient>\n")},
+        {"]] and ]> in text", file("  <Patient>" + item("nameLast", "a]]b]>c]") + "</Patient>\n")},
+        {"a CDATA section", file("  <Patient>" + item("nameLast", "<![CDATA[<x>]]>") + "</Patient>\n")},
+        {"a processing instruction", file("  <?keep this?>\n")},
+        {"a comment with --", file("  <!-- a -- b -->\n")},
+        {"a comment ending --->", file("  <!-- a --->\n")},
+        {"a DOCTYPE inside", file("  <!DOCTYPE x>\n")},
+        {"a value of a megabyte", file("  <Patient>" + item("textRemarks", std::string(1u << 20, 'x')) + "</Patient>\n")},
+        {"a tag of 600 KB", file("  <Patient a=\"" + std::string(600u << 10, 'x') + "\"/>\n")},
+        {"a duplicate attribute", file("  <Patient><Item naaccrId=\"sex\" naaccrId=\"sex\">1</Item></Patient>\n")},
+        {"attributes not parted", file("  <Patient><Item naaccrId=\"sex\"naaccrNum=\"220\">1</Item></Patient>\n")},
+        {"attribute values with line ends and tabs",
+         file("  <Patient><Item naaccrId='sex' naaccrNum=\"2\r\n2\t0\">1</Item></Patient>\n")},
+        {"an attribute of another namespace", file("  <Patient xmlns:x=\"urn:x\" x:a=\"1\"/>\n")},
+        {"the default namespace changed", file("  <Patient xmlns=\"urn:other\"><Item naaccrId=\"sex\">1</Item></Patient>\n")},
+        {"a prefixed Patient", file("  <n:Patient xmlns:n=\"http://naaccr.org/naaccrxml\"></n:Patient>\n")},
+        {"a mismatched end tag", file("  <Patient></Patiens>\n")},
+        {"blanks in tags", file("  <Patient  >" + std::string("<Item\n naaccrId = \"sex\" >1</Item  >") + "</Patient\t>\n")},
+        {"empty elements", file("  <Patient/>\n  <Patient><Tumor/><Item naaccrId=\"sex\"/></Patient>\n")},
+        {"a name the fast path does not read", file("  <P\xC3\xA4tient/>\n")},
+        {"a name 100 bytes long", file("  <" + std::string(100, 'n') + "/>\n")},
+        {"junk after the root", root + sound + "</NaaccrData>\n<Patient/>\n"},
+        {"text after the root", root + sound + "</NaaccrData>\nmore\n"},
+        {"no end", root + sound},
+        {"text between Patients", file("  loose text\n")},
+        {"an Item between Patients", file("  " + item("registryId", "0000000001") + "\n")},
+        {"an extension between Patients", file("  <x:e xmlns:x=\"urn:x\"/>\n")},
+        {"a Patient not at a line's start", file("  <Patient></Patient><Patient></Patient>\n")},
+        {"ISO-8859-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n" +
+                           file("  <Patient>" + item("nameLast", "M\xFCller") + "</Patient>\n")},
+        {"windows-1252", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n" +
+                             file("  <Patient>" + item("nameLast", "\x80\x81") + "</Patient>\n")},
+        {"US-ASCII with a byte above 127", "<?xml version=\"1.0\" encoding=\"US-ASCII\"?>\n" +
+                                               file("  <Patient>" + item("nameLast", "\xC3\xA9") + "</Patient>\n")},
+        {"an encoding not read here", "<?xml version=\"1.0\" encoding=\"EBCDIC\"?>\n" + file("")},
+        {"a byte-order mark", "\xEF\xBB\xBF" + file("")},
+        {"UTF-16", std::string("\xFF\xFE<\0N\0a\0", 8)},
+        {"a DOCTYPE first", "<!DOCTYPE NaaccrData>\n" + file("")},
+        {"a root of no namespace", "<NaaccrData>\n" + sound + sound + "</NaaccrData>\n"},
+        {"a prefixed root",
+         "<n:NaaccrData xmlns:n=\"http://naaccr.org/naaccrxml\">\n  <n:Patient/>\n  <Patient/>\n</n:NaaccrData>\n"},
+        {"another root", "<Other>\n" + sound + "</Other>\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        expect_paths_agree(c.xml);
+    }
+}
+
+// What a caller that stops, or takes only some problems, gets is the same.
+TEST(XmlPaths, AgreeWhereTheCallerStopsOrLimits)
+{
+    const std::string xml = generated(40, layouts[0]);
+    const XmlChecked all = one_pass(xml, XML_PATH_EXPAT, xml.size(), 1);
+    ASSERT_GT(all.problems.size(), 20u);
+    for (uint32_t k = 1; k <= all.problems.size(); k += 3) {
+        SCOPED_TRACE("stopped at problem " + std::to_string(k));
+        const XmlChecked expected = one_pass(xml, XML_PATH_EXPAT, xml.size(), 1, k);
+        expect_same(expected, one_pass(xml, XML_PATH_FAST, 100, 1000, k), xml.size());
+        expect_same(expected, in_pieces(xml, 700, 2, XML_PATH_FAST, k), xml.size());
+        expect_same(expected, in_pieces(xml, 700, 0, XML_PATH_EXPAT, k), xml.size());
+    }
+    for (uint32_t most : {1u, 5u, 17u}) {
+        SCOPED_TRACE("at most " + std::to_string(most));
+        const XmlChecked expected = one_pass(xml, XML_PATH_EXPAT, xml.size(), 1, 0, most);
+        expect_same(expected, in_pieces(xml, 700, 2, XML_PATH_FAST, 0, most), xml.size());
+    }
+}
+
+// A piece with more problems than a worker keeps is checked again where
+// they are handed on.
+TEST(XmlPaths, AgreeOnMoreProblemsThanAPieceKeeps)
+{
+    std::string body;
+    for (int k = 0; k < 3000; ++k)
+        body += "    " + item("noSuchItem", "1") + "\n";
+    const std::string xml = generated(2, layouts[0]) + "";
+    std::string many = xml;
+    many.insert(many.find("  </Patient>"), body);
+    const XmlChecked expected = one_pass(many, XML_PATH_EXPAT, many.size(), 1);
+    ASSERT_GT(expected.problems.size(), 3000u);
+    expect_same(expected, in_pieces(many, 1000, 2, XML_PATH_FAST), many.size());
+    const XmlChecked most = one_pass(many, XML_PATH_EXPAT, many.size(), 1, 0, 2990);
+    expect_same(most, in_pieces(many, 1000, 0, XML_PATH_FAST, 0, 2990), many.size());
 }
 
 } // namespace

@@ -306,6 +306,9 @@ FastStep read_text(Reader &r, size_t *i_out)
         }
         hand_text(r, from, i);
         f->at = from = i;
+        // A CR that ends the file: expat places what follows at it.
+        if (c == '\r' && i + 1 == end && r.ended)
+            return FAST_HAND_BACK;
         if (c == '\r') {
             Lines l = lines_of(f);
             const size_t n = line_end(f, &l, i, end, r.ended);
@@ -694,7 +697,9 @@ bool root_name(const XmlHead &head, FastOpen *root)
     return true;
 }
 
-// Moves the bytes not taken to the window's start and reads more after them.
+// Moves the bytes not taken to the window's start and reads more after them:
+// at least as many again as were kept, so that a tag cut by the window's end
+// is read again only a few times however few bytes each read gives.
 int32_t refill(XmlCheck *check, XmlFast *f, XmlSource *source, bool *ended)
 {
     const size_t kept = f->end - f->at;
@@ -702,12 +707,15 @@ int32_t refill(XmlCheck *check, XmlFast *f, XmlSource *source, bool *ended)
     f->window_offset += static_cast<int64_t>(f->at);
     f->at = 0;
     f->end = kept;
-    const int64_t got = take_bytes(source, f->window + kept, static_cast<uint32_t>(f->capacity - kept));
-    if (got < 0)
-        return NAACCR_REC_READ_FAILED;
-    *ended = got == 0;
-    f->end += static_cast<size_t>(got);
-    check->run.fed += static_cast<uint64_t>(got);
+    const size_t want = 2 * kept > 4096 ? (2 * kept < f->capacity ? 2 * kept : f->capacity) : 4096;
+    do {
+        const int64_t got = take_bytes(source, f->window + f->end, static_cast<uint32_t>(f->capacity - f->end));
+        if (got < 0)
+            return NAACCR_REC_READ_FAILED;
+        *ended = got == 0;
+        f->end += static_cast<size_t>(got);
+        check->run.fed += static_cast<uint64_t>(got);
+    } while (!*ended && f->end < want);
     return NAACCR_REC_OK;
 }
 
@@ -741,11 +749,15 @@ int32_t run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start,
     // The window holds at least the bytes at hand, which may be expat's
     // own and go with its parser.
     const size_t capacity = n > fast_window ? n : fast_window;
-    XmlFast *f = static_cast<XmlFast *>(malloc(sizeof(XmlFast)));
-    unsigned char *window = static_cast<unsigned char *>(malloc(capacity));
+    XmlFast *kept = check->run.kept_fast;
+    const bool own = kept == nullptr || capacity > fast_window;
+    XmlFast *f = own ? static_cast<XmlFast *>(malloc(sizeof(XmlFast))) : kept;
+    unsigned char *window = own ? static_cast<unsigned char *>(malloc(capacity)) : kept->window;
     if (f == nullptr || window == nullptr) {
-        free(f);
-        free(window);
+        if (own) {
+            free(f);
+            free(window);
+        }
         return NAACCR_REC_NO_MEMORY;
     }
     memset(f, 0, sizeof *f);
@@ -783,7 +795,9 @@ int32_t run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start,
     check->run.fast = nullptr;
     if (status == NAACCR_REC_OK && step == FAST_HAND_BACK && !check->run.halted)
         status = hand_back(check, f, source);
-    free(window);
-    free(f);
+    if (own) {
+        free(window);
+        free(f);
+    }
     return status;
 }

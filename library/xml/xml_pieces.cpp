@@ -137,11 +137,8 @@ const unsigned char *passed_over(const unsigned char *p, const unsigned char *en
 // sections that start in the stretch are passed over.  What the scan cannot
 // know -- that its stretch starts inside one of them -- the piece before
 // finds out: it then does not end where this one starts.
-int64_t find_piece_start(const XmlFile &file, int64_t from, int64_t to, int32_t *column)
+int64_t find_piece_start(const XmlFile &file, int64_t from, int64_t to, unsigned char *block, int32_t *column)
 {
-    unsigned char *block = static_cast<unsigned char *>(malloc(scan_block));
-    if (block == nullptr)
-        return -1;
     int64_t found = -1;
     // Each block starts an indent's length before the byte looked at next.
     for (int64_t scan = from; found < 0 && scan < to;) {
@@ -186,7 +183,6 @@ int64_t find_piece_start(const XmlFile &file, int64_t from, int64_t to, int32_t 
         // A comment or section longer than a block: looked into as text.
         scan = cut && next == scan ? first + (limit - block) : next;
     }
-    free(block);
     return found;
 }
 
@@ -244,20 +240,36 @@ void free_store(ProblemStore *store)
 
 // ---- one run over a piece ----
 
-// A check of its own for a thread; its user items and head are the origin's.
-bool allocate_piece_check(XmlCheck *check)
+// What a thread checks pieces with: a check of its own (its user items and
+// head are the origin's), the fast path's state, a block to scan.
+struct PieceCheck {
+    XmlCheck check;
+    XmlFast *fast;
+    unsigned char *scan;
+};
+
+bool allocate_piece_check(PieceCheck *p)
 {
-    memset(check, 0, sizeof *check);
-    return allocate_root(check) && allocate_item_state(check);
+    memset(p, 0, sizeof *p);
+    p->fast = static_cast<XmlFast *>(malloc(sizeof(XmlFast)));
+    p->scan = static_cast<unsigned char *>(malloc(scan_block));
+    if (p->fast != nullptr)
+        p->fast->window = static_cast<unsigned char *>(malloc(fast_window));
+    return p->fast != nullptr && p->fast->window != nullptr && p->scan != nullptr && allocate_root(&p->check) &&
+           allocate_item_state(&p->check);
 }
 
-void free_piece_check(XmlCheck *check)
+void free_piece_check(PieceCheck *p)
 {
-    if (check->run.parser != nullptr)
-        XML_ParserFree(check->run.parser);
-    check->run.parser = nullptr;
-    free_item_state(check);
-    free_root(check);
+    if (p->check.run.parser != nullptr)
+        XML_ParserFree(p->check.run.parser);
+    p->check.run.parser = nullptr;
+    free_item_state(&p->check);
+    free_root(&p->check);
+    if (p->fast != nullptr)
+        free(p->fast->window);
+    free(p->fast);
+    free(p->scan);
 }
 
 // The counts of a summary cleared, what describes the file kept.
@@ -281,14 +293,16 @@ struct Run {
     const NaaccrItemCheckOptions *options;
 };
 
-// Checks from `run.start` with `check` (allocated) in the origin's state.
-void run_piece(const Plan &plan, const Run &run, XmlCheck *check, PieceResult *result)
+// Checks from `run.start` with the thread's check in the origin's state.
+void run_piece(const Plan &plan, const Run &run, PieceCheck *piece_check, PieceResult *result)
 {
     const XmlCheck &origin = *plan.origin;
+    XmlCheck *check = &piece_check->check;
     XML_Parser parser = check->run.parser;
     XmlRun &r = check->run;
     memset(&r, 0, sizeof r);
     r.parser = parser;
+    r.kept_fast = piece_check->fast;
     r.options = run.options;
     r.summary = &result->summary;
     result->summary = plan.described;
@@ -336,7 +350,7 @@ int64_t stretch_end(const Plan &plan, int64_t piece)
 }
 
 // A worker's run over piece `piece`: its start found, its problems kept.
-void check_piece(const Plan &plan, int64_t piece, XmlCheck *check, Slot *slot)
+void check_piece(const Plan &plan, int64_t piece, PieceCheck *check, Slot *slot)
 {
     PieceResult &result = slot->result;
     memset(&result, 0, sizeof result);
@@ -350,7 +364,7 @@ void check_piece(const Plan &plan, int64_t piece, XmlCheck *check, Slot *slot)
     run.start = plan.first;
     if (piece > 0) {
         const int64_t limit = stretch_end(plan, piece) >= 0 ? stretch_end(plan, piece) : plan.file->size;
-        run.start = find_piece_start(*plan.file, stretch_start(plan, piece), limit, &run.place.column);
+        run.start = find_piece_start(*plan.file, stretch_start(plan, piece), limit, check->scan, &run.place.column);
         if (run.start < 0)
             return;
         run.place.offset = run.start;
@@ -370,7 +384,7 @@ void check_piece(const Plan &plan, int64_t piece, XmlCheck *check, Slot *slot)
 
 struct Worker {
     Pool *pool;
-    XmlCheck check;
+    PieceCheck check;
     WorkerThread thread;
 };
 
@@ -475,7 +489,7 @@ void move_on(Merge &m, const PieceResult &r)
 }
 
 // A run on the calling thread, its problems handed on as found.
-void run_here(const Plan &plan, Run run, XmlCheck *check, Merge &m, PieceResult *result)
+void run_here(const Plan &plan, Run run, PieceCheck *check, Merge &m, PieceResult *result)
 {
     NaaccrItemCheckOptions options;
     memset(&options, 0, sizeof options);
@@ -490,7 +504,7 @@ void run_here(const Plan &plan, Run run, XmlCheck *check, Merge &m, PieceResult 
 
 // Hands on the problems a worker kept; false when the caller stopped at one
 // (summary then as the run that stopped there left it).
-bool hand_on_kept(const Plan &plan, const Run &run, const Slot &slot, XmlCheck *check, Merge &m)
+bool hand_on_kept(const Plan &plan, const Run &run, const Slot &slot, PieceCheck *check, Merge &m)
 {
     const NaaccrItemCheckOptions &o = *m.options;
     NaaccrCheckSummary &records = m.summary->records;
@@ -533,7 +547,7 @@ int32_t progress_after(const Merge &m, const PieceResult &r, int64_t total)
 
 // Checks the rest of the file here from `start`, where the last piece taken
 // ended, as one run.
-int32_t finish_here(const Plan &plan, int64_t start, const XmlPlace &place, XmlCheck *check, Merge &m)
+int32_t finish_here(const Plan &plan, int64_t start, const XmlPlace &place, PieceCheck *check, Merge &m)
 {
     Run run;
     memset(&run, 0, sizeof run);
@@ -548,7 +562,7 @@ int32_t finish_here(const Plan &plan, int64_t start, const XmlPlace &place, XmlC
 }
 
 // Takes the pieces in order, from the workers' slots or (none) checked here.
-int32_t merge_pieces(const Plan &plan, Pool &pool, XmlCheck *own, Merge &m, bool workers)
+int32_t merge_pieces(const Plan &plan, Pool &pool, PieceCheck *own, Merge &m, bool workers)
 {
     int64_t expected = plan.first;
     XmlPlace expected_place = plan.first_place;
@@ -614,7 +628,7 @@ int32_t check_in_pieces(const Plan &plan, unsigned threads, Merge &m)
     pool.slot_count = workers > 0 ? 2 * static_cast<int64_t>(workers) : 1;
     Slot slots[2 * most_workers];
     Worker team[most_workers];
-    XmlCheck own;
+    PieceCheck own;
     bool ready = init_monitor(&pool.monitor);
     const bool monitor = ready;
     ready = allocate_piece_check(&own) && ready;

@@ -99,6 +99,9 @@ struct XmlRun {
     XmlHead head;
     XmlSplit split;
     bool fast_allowed; // the fast path may take over after the root's start tag
+    // The fast path's state and window (fast_window bytes) kept from run to
+    // run by a worker; null: a run allocates its own.
+    struct XmlFast *kept_fast;
     bool take_over;    // expat was suspended there for it
     uint64_t next_progress;
 };
