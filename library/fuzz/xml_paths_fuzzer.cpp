@@ -25,10 +25,9 @@ struct Seen {
     std::string message, id, name, value;
     bool operator==(const Seen &o) const
     {
-        return code == o.code && column == o.column && item_number == o.item_number &&
-               item_length == o.item_length && line == o.line && patient == o.patient && tumor == o.tumor &&
-               record == o.record && offset == o.offset && message == o.message && id == o.id && name == o.name &&
-               value == o.value;
+        return code == o.code && column == o.column && item_number == o.item_number && item_length == o.item_length &&
+               line == o.line && patient == o.patient && tumor == o.tumor && record == o.record && offset == o.offset &&
+               message == o.message && id == o.id && name == o.name && value == o.value;
     }
 };
 
@@ -42,8 +41,8 @@ struct Outcome {
 int32_t CV_CALL keep(void *context, const NaaccrItemProblem *p)
 {
     Outcome *o = static_cast<Outcome *>(context);
-    o->problems.push_back({p->code, p->column, p->item_number, p->item_length, p->line, p->patient, p->tumor,
-                           p->record, p->offset, p->message, p->item_id, p->item_name,
+    o->problems.push_back({p->code, p->column, p->item_number, p->item_length, p->line, p->patient, p->tumor, p->record,
+                           p->offset, p->message, p->item_id, p->item_name,
                            std::string(p->value != nullptr ? p->value : "", p->value_length)});
     return o->stop_after != 0 && o->problems.size() >= o->stop_after ? 1 : 0;
 }

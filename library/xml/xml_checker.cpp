@@ -79,10 +79,8 @@ void keep_head(XmlCheck *check, const void *bytes, size_t n)
     head.length += part;
 }
 
-enum FeedResult { FEED_ON, FEED_END, FEED_TAKE_OVER };
-
 // Parses `n` bytes already in expat's buffer, which end the file when `last`.
-FeedResult feed(XmlCheck *check, size_t n, bool last)
+XmlFeed feed(XmlCheck *check, size_t n, bool last)
 {
     const XML_Status status = XML_ParseBuffer(check->run.parser, static_cast<int>(n), last ? XML_TRUE : XML_FALSE);
     if (status == XML_STATUS_SUSPENDED)
@@ -110,7 +108,7 @@ FeedResult feed(XmlCheck *check, size_t n, bool last)
 
 // Reads the source into expat until the file ends, the check ends, or expat
 // is suspended for the fast path.
-FeedResult feed_source(XmlCheck *check, XmlSource *source, int32_t *status)
+XmlFeed feed_source(XmlCheck *check, XmlSource *source, int32_t *status)
 {
     for (;;) {
         const uint64_t done = check->run.last_event > 0 ? static_cast<uint64_t>(check->run.last_event) : 0;
@@ -127,7 +125,7 @@ FeedResult feed_source(XmlCheck *check, XmlSource *source, int32_t *status)
         }
         keep_head(check, buffer, static_cast<size_t>(got));
         check->run.fed += static_cast<uint64_t>(got);
-        const FeedResult result = feed(check, static_cast<size_t>(got), got == 0);
+        const XmlFeed result = feed(check, static_cast<size_t>(got), got == 0);
         if (result != FEED_ON || got == 0)
             return result;
         if (progress_due(check) && report_progress(check, source->total) != 0)
@@ -138,7 +136,7 @@ FeedResult feed_source(XmlCheck *check, XmlSource *source, int32_t *status)
 // The first bytes, at least four when the file has them: expat tells the
 // encoding from them, and places an error among them differently when it
 // gets them one by one.
-FeedResult feed_start(XmlCheck *check, XmlSource *source, int32_t *status)
+XmlFeed feed_start(XmlCheck *check, XmlSource *source, int32_t *status)
 {
     unsigned char start[4];
     size_t n = 0;
@@ -173,19 +171,7 @@ int32_t read_and_check(XmlCheck *check, XmlSource *source)
     int32_t status = NAACCR_REC_OK;
     if (report_progress(check, source->total) != 0)
         return status;
-    FeedResult result = feed_start(check, source, &status);
-    if (result == FEED_ON)
-        result = feed_source(check, source, &status);
-    if (result != FEED_TAKE_OVER)
-        return status;
-    // expat stands after the root's start tag; what it holds beyond goes to the fast path.
-    int offset = 0, size = 0;
-    const char *held = XML_GetInputContext(check->run.parser, &offset, &size);
-    const XmlPlace end = current_place(check);
-    check->run.head.end = end;
-    const unsigned char *rest = held != nullptr ? reinterpret_cast<const unsigned char *>(held) + offset : nullptr;
-    const size_t rest_length = held != nullptr && size > offset ? static_cast<size_t>(size - offset) : 0;
-    return run_fast_path(check, source, end, rest, rest_length);
+    return read_on(check, source, feed_start(check, source, &status), status);
 }
 
 } // namespace
@@ -227,21 +213,75 @@ void set_handlers(XML_Parser parser)
     XML_SetStartDoctypeDeclHandler(parser, xml_doctype);
 }
 
-int32_t feed_rest(XmlCheck *check, XmlSource *source, const unsigned char *bytes, size_t n)
+XmlFeed feed_bytes(XmlCheck *check, const unsigned char *bytes, size_t n, int32_t *status)
 {
-    int32_t status = NAACCR_REC_OK;
     for (size_t at = 0; at < n;) {
         const size_t part = n - at < feed_size ? n - at : feed_size;
         void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(part));
-        if (buffer == nullptr)
-            return NAACCR_REC_NO_MEMORY;
+        if (buffer == nullptr) {
+            *status = NAACCR_REC_NO_MEMORY;
+            return FEED_END;
+        }
         memcpy(buffer, bytes + at, part);
         at += part;
-        if (feed(check, part, false) != FEED_ON)
-            return status;
+        const XmlFeed result = feed(check, part, false);
+        if (result != FEED_ON)
+            return result;
     }
-    feed_source(check, source, &status);
-    return status;
+    return FEED_ON;
+}
+
+int32_t read_on(XmlCheck *check, XmlSource *source, XmlFeed result, int32_t status)
+{
+    for (;;) {
+        if (result == FEED_ON)
+            result = feed_source(check, source, &status);
+        if (result != FEED_TAKE_OVER)
+            return status;
+        // expat stands after the root's start tag, or after a Patient's: the
+        // fast path reads on from there, or from the Patient's '<'.
+        int offset = 0, size = 0;
+        const char *held = XML_GetInputContext(check->run.parser, &offset, &size);
+        XmlPlace place = current_place(check);
+        if (!check->run.take_over_at_tag)
+            check->run.head.end = place;
+        else
+            offset -= static_cast<int>(place.offset - check->run.take_over_place.offset);
+        if (check->run.take_over_at_tag)
+            place = check->run.take_over_place;
+        if (held == nullptr || offset < 0 || size < offset)
+            return NAACCR_REC_NO_MEMORY; // expat holds the bytes it stopped at: never
+        const unsigned char *rest = held != nullptr ? reinterpret_cast<const unsigned char *>(held) + offset : nullptr;
+        const size_t rest_length = held != nullptr && size > offset ? static_cast<size_t>(size - offset) : 0;
+        check->run.take_over = false;
+        result = run_fast_path(check, source, place, rest, rest_length, &status);
+    }
+}
+
+int32_t read_from(XmlCheck *check, XmlSource *source, const XmlPlace &place)
+{
+    int32_t status = NAACCR_REC_OK;
+    if (check->run.fast_allowed && check->run.head.fast)
+        return read_on(check, source, run_fast_path(check, source, place, nullptr, 0, &status), status);
+    if (!resume_with_expat(check, nullptr, nullptr, 0, place))
+        return NAACCR_REC_NO_MEMORY;
+    return read_on(check, source, FEED_ON, status);
+}
+
+bool takes_back(XmlCheck *check)
+{
+    XmlRun &run = check->run;
+    if (run.parser == nullptr || !run.fast_allowed || !run.head.fast || !run.head.whole)
+        return false;
+    const XmlPlace place = current_place(check);
+    // Not where the fast path gave up: it would at once again.
+    if (place.offset <= run.handed_back_at)
+        return false;
+    run.take_over = true;
+    run.take_over_at_tag = true;
+    run.take_over_place = place;
+    XML_StopParser(run.parser, XML_TRUE);
+    return true;
 }
 
 bool progress_due(const XmlCheck *check)
@@ -297,8 +337,11 @@ void note_root_tag(XmlCheck *check)
     if (!check->places.encoding_noted)
         note_encoding(check, nullptr);
     head.fast = head.fast && check->places.counting == XML_COUNT_UTF8;
-    if (check->run.fast_allowed && head.fast && check->tree.level == NAACCR_LEVEL_ROOT) {
+    // An empty root has ended already.
+    const bool empty = end >= 2 && head.bytes[end - 2] == '/';
+    if (check->run.fast_allowed && head.fast && check->tree.level == NAACCR_LEVEL_ROOT && !empty) {
         check->run.take_over = true;
+        check->run.take_over_at_tag = false;
         XML_StopParser(check->run.parser, XML_TRUE);
     }
 }
@@ -316,6 +359,7 @@ bool start_check(XmlCheck *check, const NaaccrItemCheckOptions &options, NaaccrI
     check->run.summary = summary;
     check->run.split.boundary = -1;
     check->run.split.ended_at = -1;
+    check->run.handed_back_at = -1;
     check->run.head.fast = true;
     start_tree(check);
     if (keep) {

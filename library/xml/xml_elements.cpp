@@ -152,6 +152,11 @@ void report_pending_text(XmlCheck *check)
                 "text outside an Item in %s, before this tag", level_names[check->tree.level]);
 }
 
+bool is_patient(const XmlCheck *check, const SplitName &name)
+{
+    return in_naaccr_namespace(check, name) && strcmp(name.local, level_names[NAACCR_LEVEL_PATIENT]) == 0;
+}
+
 // True at a Patient in the root where the run's piece ends: the first one at
 // or after the boundary that starts its line.  Past a root that held more
 // than Patients the next piece cannot start as it assumed, so a run that may
@@ -160,7 +165,7 @@ bool ends_piece(XmlCheck *check, const SplitName &name)
 {
     XmlSplit &split = check->run.split;
     if (check->tree.level != NAACCR_LEVEL_ROOT || check->tree.skip_depth > 0 || check->items.in_item ||
-        !in_naaccr_namespace(check, name) || strcmp(name.local, level_names[NAACCR_LEVEL_PATIENT]) != 0)
+        !is_patient(check, name))
         return false;
     const XmlPlace place = current_place(check);
     if (place.offset < split.boundary || (!split.any_place && !starts_line(check, place)))
@@ -191,7 +196,7 @@ void take_tree(XmlCheck *to, const XmlCheck *from, bool after_patient)
 void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    if (check->run.halted)
+    if (check->run.halted || check->run.take_over)
         return;
     if (check->tree.skip_depth > 0) {
         // Only a count: an extension 100,000 deep costs nothing more.
@@ -209,6 +214,9 @@ void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char 
     const SplitName split = split_name(name);
     if (check->run.split.boundary >= 0 && ends_piece(check, split))
         return;
+    if (check->tree.level == NAACCR_LEVEL_ROOT && check->run.handed_back_at >= 0 && is_patient(check, split) &&
+        check->tree.skip_depth == 0 && takes_back(check))
+        return;
     if (check->tree.text_pending)
         report_pending_text(check);
     if (check->tree.level < 0) {
@@ -225,7 +233,7 @@ void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char 
 void XMLCALL xml_end_element(void *user, const XML_Char *)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    if (check->run.halted)
+    if (check->run.halted || check->run.take_over)
         return;
     if (check->tree.skip_depth > 0) {
         check->tree.skip_depth -= 1;
@@ -246,7 +254,7 @@ void XMLCALL xml_end_element(void *user, const XML_Char *)
 void XMLCALL xml_text(void *user, const XML_Char *text, int length)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    if (check->run.halted || check->tree.skip_depth > 0 || check->tree.level < 0)
+    if (check->run.halted || check->run.take_over || check->tree.skip_depth > 0 || check->tree.level < 0)
         return;
     if (check->items.in_item) {
         add_item_text(check, text, static_cast<size_t>(length));

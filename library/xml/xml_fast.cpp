@@ -720,7 +720,7 @@ int32_t refill(XmlCheck *check, XmlFast *f, XmlSource *source, bool *ended)
 }
 
 // Hands the file to expat at the fast path's `at`, with the elements it has open.
-int32_t hand_back(XmlCheck *check, XmlFast *f, XmlSource *source)
+XmlFeed hand_back(XmlCheck *check, XmlFast *f, int32_t *status)
 {
     const char *open[fast_most_depth];
     size_t lengths[fast_most_depth];
@@ -729,9 +729,12 @@ int32_t hand_back(XmlCheck *check, XmlFast *f, XmlSource *source)
         lengths[d - 1] = f->open[d].length;
     }
     const XmlPlace place = place_at(f, lines_of(f), f->at);
-    if (!resume_with_expat(check, open, lengths, f->depth - 1, place))
-        return NAACCR_REC_NO_MEMORY;
-    return feed_rest(check, source, f->window + f->at, f->end - f->at);
+    check->run.handed_back_at = place.offset;
+    if (!resume_with_expat(check, open, lengths, f->depth - 1, place)) {
+        *status = NAACCR_REC_NO_MEMORY;
+        return FEED_END;
+    }
+    return feed_bytes(check, f->window + f->at, f->end - f->at, status);
 }
 
 } // namespace
@@ -744,7 +747,8 @@ const unsigned char *fast_bytes_before(const XmlFast *fast, int64_t offset, size
     return fast->window + at - static_cast<int64_t>(n);
 }
 
-int32_t run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start, const unsigned char *bytes, size_t n)
+XmlFeed run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start, const unsigned char *bytes, size_t n,
+                      int32_t *status)
 {
     // The window holds at least the bytes at hand, which may be expat's
     // own and go with its parser.
@@ -758,7 +762,8 @@ int32_t run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start,
             free(f);
             free(window);
         }
-        return NAACCR_REC_NO_MEMORY;
+        *status = NAACCR_REC_NO_MEMORY;
+        return FEED_END;
     }
     memset(f, 0, sizeof *f);
     f->window = window;
@@ -774,7 +779,6 @@ int32_t run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start,
     if (check->run.parser != nullptr)
         XML_ParserFree(check->run.parser);
     check->run.parser = nullptr;
-    int32_t status = NAACCR_REC_OK;
     Reader r = {check, f, source->ended, check->run.head.ascii};
     FastStep step = root_name(check->run.head, &f->open[0]) ? FAST_MORE : FAST_HAND_BACK;
     check->run.fast = f;
@@ -788,16 +792,17 @@ int32_t run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start,
             step = FAST_HAND_BACK;
             break;
         }
-        status = refill(check, f, source, &r.ended);
-        if (status != NAACCR_REC_OK || (progress_due(check) && report_progress(check, source->total) != 0))
+        *status = refill(check, f, source, &r.ended);
+        if (*status != NAACCR_REC_OK || (progress_due(check) && report_progress(check, source->total) != 0))
             break;
     }
     check->run.fast = nullptr;
-    if (status == NAACCR_REC_OK && step == FAST_HAND_BACK && !check->run.halted)
-        status = hand_back(check, f, source);
+    XmlFeed result = FEED_END;
+    if (*status == NAACCR_REC_OK && step == FAST_HAND_BACK && !check->run.halted)
+        result = hand_back(check, f, status);
     if (own) {
         free(window);
         free(f);
     }
-    return status;
+    return result;
 }

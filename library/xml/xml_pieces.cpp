@@ -307,7 +307,8 @@ void run_piece(const Plan &plan, const Run &run, PieceCheck *piece_check, PieceR
     r.summary = &result->summary;
     result->summary = plan.described;
     r.head = origin.run.head;
-    r.fast_allowed = false;
+    r.fast_allowed = plan.path == XML_PATH_FAST;
+    r.handed_back_at = -1;
     r.fed = static_cast<uint64_t>(run.start);
     r.last_event = run.start;
     r.next_progress = UINT64_MAX;
@@ -322,14 +323,7 @@ void run_piece(const Plan &plan, const Run &run, PieceCheck *piece_check, PieceR
 
     FileStream stream = {plan.file, run.start};
     XmlSource source = {nullptr, 0, read_on, &stream, plan.file->size, false};
-    int32_t status;
-    if (plan.path == XML_PATH_FAST && r.head.fast) {
-        status = run_fast_path(check, &source, run.place, nullptr, 0);
-    } else if (!resume_with_expat(check, nullptr, nullptr, 0, run.place)) {
-        status = NAACCR_REC_NO_MEMORY;
-    } else {
-        status = feed_rest(check, &source, nullptr, 0);
-    }
+    const int32_t status = read_from(check, &source, run.place);
     if (check->run.parser != nullptr)
         XML_ParserFree(check->run.parser);
     check->run.parser = nullptr;

@@ -98,11 +98,14 @@ struct XmlRun {
     uint64_t fed;
     XmlHead head;
     XmlSplit split;
-    bool fast_allowed; // the fast path may take over after the root's start tag
+    bool fast_allowed; // the fast path may take over after the root's start tag, and before a Patient in the root
     // The fast path's state and window (fast_window bytes) kept from run to
     // run by a worker; null: a run allocates its own.
     struct XmlFast *kept_fast;
-    bool take_over;    // expat was suspended there for it
+    bool take_over;        // expat was suspended there for it
+    bool take_over_at_tag; // at the start of a Patient's tag, at take_over_place; else after the root's
+    XmlPlace take_over_place;
+    int64_t handed_back_at; // where the fast path last handed the file to expat; -1: never
     uint64_t next_progress;
 };
 
@@ -274,8 +277,21 @@ int64_t take_bytes(XmlSource *source, void *buffer, uint32_t size);
 // but the encoding's (set_handlers adds them).
 XML_Parser make_parser(XmlCheck *check, bool handlers);
 void set_handlers(XML_Parser parser);
-// Gives expat `n` bytes at hand, then the rest of the source, to the end.
-int32_t feed_rest(XmlCheck *check, XmlSource *source, const unsigned char *bytes, size_t n);
+// What feeding expat came to: it may read on, the check ended, or expat was
+// suspended for the fast path (run.take_over).
+enum XmlFeed { FEED_ON, FEED_END, FEED_TAKE_OVER };
+// Gives expat `n` bytes at hand.
+XmlFeed feed_bytes(XmlCheck *check, const unsigned char *bytes, size_t n, int32_t *status);
+// Reads on after `result`: expat reads the source, the fast path reads where
+// expat is suspended for it, to the end of the file or of the check.
+int32_t read_on(XmlCheck *check, XmlSource *source, XmlFeed result, int32_t status);
+// Reads the source from `place` in the root, before a Patient: by the fast
+// path where it may, else by expat.
+int32_t read_from(XmlCheck *check, XmlSource *source, const XmlPlace &place);
+// At a Patient in the root while expat reads after the fast path handed the
+// file over: true when expat is suspended so that the fast path reads on
+// from this Patient's tag.
+bool takes_back(XmlCheck *check);
 // Bytes between calls of the progress callback.
 const uint64_t xml_progress_step = 4u << 20;
 bool progress_due(const XmlCheck *check);
@@ -295,8 +311,10 @@ void stop_check(XmlCheck *check, StopReason reason);
 // a Patient in it) with the fast path: `n` bytes at hand from `bytes` (which
 // may be the check's parser's: it is freed once they are taken), then the
 // source.  Hands what it does not read itself to expat (resume_with_expat)
-// with the elements it has open.
-int32_t run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start, const unsigned char *bytes, size_t n);
+// with the elements it has open, and returns what feeding expat the bytes it
+// held came to; FEED_END when the check ended (*status says how).
+XmlFeed run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start, const unsigned char *bytes, size_t n,
+                      int32_t *status);
 // The `n` bytes before `offset` while the fast path still holds them; null otherwise.
 const unsigned char *fast_bytes_before(const XmlFast *fast, int64_t offset, size_t n);
 
