@@ -40,11 +40,15 @@ bool is_name_byte(unsigned char c)
 
 bool starts_name(unsigned char c) { return c >= 64 && c < 128 && ((name_bytes_high >> (c - 64)) & 1) != 0; }
 
+// Eight bytes as a little-endian word, the first byte lowest, whatever the
+// processor's order.
+const bool little_endian = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
+
 uint64_t word_at(const unsigned char *p)
 {
     uint64_t word;
     memcpy(&word, p, sizeof word);
-    return word;
+    return little_endian ? word : __builtin_bswap64(word);
 }
 
 // The length of the UTF-8 character at p (up to `n` bytes there) if XML
@@ -463,7 +467,10 @@ bool read_usual_item(Reader &r, size_t i, size_t *next)
     XmlFast *f = r.f;
     const unsigned char *w = f->window;
     const size_t end = f->end;
-    if (i + n + 2 > end || memcmp(w + i, usual, n) != 0 || f->depth == fast_most_depth)
+    static_assert(sizeof usual - 1 == 16, "two words");
+    const unsigned char *u = reinterpret_cast<const unsigned char *>(usual);
+    if (i + n + 2 > end || word_at(w + i) != word_at(u) || word_at(w + i + 8) != word_at(u + 8) ||
+        f->depth == fast_most_depth)
         return false;
     const size_t k = skip_plain_text(w, i + n, end, '"');
     if (k + 1 >= end || w[k] != '"' || w[k + 1] != '>' || k - (i + n) >= sizeof f->attribute_text)

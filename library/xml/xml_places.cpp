@@ -112,7 +112,12 @@ void start_item_place(XmlCheck *check)
     XmlPlaces &places = check->places;
     places.item_placed = false;
     // The fast path knows every event's place at once.
-    if (!check->places.anchored || check->run.fast != nullptr) {
+    if (check->run.fast != nullptr) {
+        places.item = check->run.event;
+        places.item_placed = true;
+        return;
+    }
+    if (!check->places.anchored) {
         places.item = current_place(check);
         places.item_placed = true;
         return;
