@@ -295,6 +295,7 @@ TEST(XmlPaths, AgreeOnHostileInput)
         {"a value of a megabyte",
          file("  <Patient>" + item("textRemarks", std::string(1u << 20, 'x')) + "</Patient>\n")},
         {"a tag of 600 KB", file("  <Patient a=\"" + std::string(600u << 10, 'x') + "\"/>\n")},
+        {"a comment longer than a worker reads", file("  <!--" + std::string(1200u << 10, 'x') + "-->\n")},
         {"a duplicate attribute", file("  <Patient><Item naaccrId=\"sex\" naaccrId=\"sex\">1</Item></Patient>\n")},
         {"attributes not parted", file("  <Patient><Item naaccrId=\"sex\"naaccrNum=\"220\">1</Item></Patient>\n")},
         {"attribute values with line ends and tabs",

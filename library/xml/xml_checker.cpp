@@ -96,6 +96,12 @@ XmlFeed feed(XmlCheck *check, size_t n, bool last)
     const uint64_t done = static_cast<uint64_t>(check->run.last_event);
     if (!last)
         settle_places(check);
+    const uint64_t longest = check->run.split.longest_token;
+    if (!last && longest != 0 && check->run.fed - done > longest) {
+        check->run.split.gave_up = true;
+        halt_parser(check);
+        return FEED_END;
+    }
     if (!last && check->run.fed - done > xml_longest_token) {
         report_xmlf(check, NAACCR_CHECK_XML_TOKEN_TOO_LONG, current_place(check), nullptr,
                     "more than %llu MB without the end of a tag, attribute, comment or instruction: the file is not "

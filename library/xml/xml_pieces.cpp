@@ -34,6 +34,9 @@ const unsigned most_workers = 8;
 const size_t stored_per_piece = 2048;
 const size_t text_per_piece = 256u << 10;
 const size_t scan_block = 64u << 10;
+// A worker gives up a piece at a tag, comment or instruction longer than
+// this; the calling thread checks that piece itself.
+const uint64_t worker_longest_token = 1u << 20;
 // Blanks before a Patient that a scan looks back over.
 const int64_t longest_indent = 256;
 
@@ -58,6 +61,7 @@ struct PieceResult {
     int64_t ended_at; // where it reached the next piece's start; -1: it read to the file's end
     XmlPlace ended_place;
     bool touched; // the root held more than Patients
+    bool gave_up; // at a token longer than a worker reads
 };
 
 enum SlotState { SLOT_FREE, SLOT_BUSY, SLOT_DONE };
@@ -290,6 +294,7 @@ struct Run {
     bool after_patient; // a Patient came before: not the first piece
     int64_t boundary;   // the next piece's stretch; -1: none
     bool stop_touched;  // end there even after the root held more
+    bool worker;        // give up at a long token
     const NaaccrItemCheckOptions *options;
 };
 
@@ -315,6 +320,7 @@ void run_piece(const Plan &plan, const Run &run, PieceCheck *piece_check, PieceR
     r.split.boundary = run.boundary;
     r.split.stop_touched = run.stop_touched;
     r.split.ended_at = -1;
+    r.split.longest_token = run.worker ? worker_longest_token : 0;
     take_root(check, &origin);
     take_tree(check, &origin, run.after_patient);
     take_root_items(check, &origin);
@@ -332,6 +338,7 @@ void run_piece(const Plan &plan, const Run &run, PieceCheck *piece_check, PieceR
     result->ended_at = check->run.split.ended_at;
     result->ended_place = check->run.split.ended_place;
     result->touched = check->run.split.touched;
+    result->gave_up = check->run.split.gave_up;
     result->summary.records.bytes = check->run.fed - static_cast<uint64_t>(run.start);
     result->summary.records.stopped = check->run.stopped;
 }
@@ -366,6 +373,7 @@ void check_piece(const Plan &plan, int64_t piece, PieceCheck *check, Slot *slot)
     }
     run.boundary = stretch_end(plan, piece);
     run.stop_touched = true;
+    run.worker = true;
     NaaccrItemCheckOptions options;
     memset(&options, 0, sizeof options);
     options.size = sizeof options;
@@ -581,7 +589,7 @@ int32_t merge_pieces(const Plan &plan, Pool &pool, PieceCheck *own, Merge &m, bo
             run.place = {1, expected_place.column, r.start};
             run.after_patient = piece > 0;
             run.boundary = stretch_end(plan, piece);
-            if (r.touched || r.status != NAACCR_REC_OK || !kept_enough(slot, m)) {
+            if (r.touched || r.gave_up || r.status != NAACCR_REC_OK || !kept_enough(slot, m)) {
                 // Checked again here, handed on as found; past a root that
                 // held more than Patients, to the end.
                 run_here(plan, run, own, m, &r);

@@ -75,6 +75,10 @@ struct XmlSplit {
     bool touched;      // since the run started, the root held more than Patients and white space
     int64_t ended_at;  // where the run ended at such a Patient; -1 when it did not
     XmlPlace ended_place;
+    // A worker's run gives up (`gave_up`) at a token longer than this, which
+    // the calling thread then checks itself: what a worker holds stays small.
+    uint64_t longest_token; // 0: xml_longest_token, reported as one pass reports it
+    bool gave_up;
 };
 
 // The parser, the caller's options and summary, and how far the file was
