@@ -45,7 +45,7 @@ void XMLCALL xml_doctype(void *user, const XML_Char *, const XML_Char *, const X
 void XMLCALL xml_namespace(void *user, const XML_Char *prefix, const XML_Char *uri)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    if (prefix != nullptr || check->tree.level >= 0)
+    if (prefix != nullptr || check->tree.level >= 0 || check->run.head.whole)
         return;
     const size_t n = uri != nullptr ? strlen(uri) : 0;
     if (n >= sizeof check->run.head.space) {
