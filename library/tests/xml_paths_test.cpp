@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/platform.h"
+#include "test_files.h"
+#include "tumors/tumors.h"
 #include "xml/xml.h"
 #include "xml_check_helpers.h"
 #ifdef CVNAACCR_TESTS_WITH_ZLIB
@@ -227,7 +230,7 @@ const Layout layouts[] = {
     {"CR LF, a tab", "\r\n", "\t", ""},
     {"CR alone, two blanks", "\r", "  ", ""},
     {"one line", "", "", ""},
-    {"comments between Patients", "\n", "  ", "  <!-- a comment <Patient> -- not -->\n"},
+    {"comments between Patients", "\n", "  ", "  <!-- a comment\n  <Patient>\n  not one -->\n"},
 };
 
 TEST(XmlPaths, AgreeOnGeneratedFiles)
@@ -373,6 +376,94 @@ TEST(XmlPaths, AgreeOnMoreProblemsThanAPieceKeeps)
     expect_same(expected, in_pieces(many, 1000, 2, XML_PATH_FAST), many.size());
     const XmlChecked most = one_pass(many, XML_PATH_EXPAT, many.size(), 1, 0, 2990);
     expect_same(most, in_pieces(many, 1000, 0, XML_PATH_FAST, 0, 2990), many.size());
+}
+
+// A stretch that starts inside a comment holding what looks like a Patient
+// at a line's start: the scan takes it, the piece before ends elsewhere, and
+// the rest is checked in one run.
+TEST(XmlPaths, AgreeWhereAPieceStartsInsideAComment)
+{
+    std::string fake;
+    for (int k = 0; k < 200; ++k)
+        fake += "\n  <Patient>\n";
+    std::string xml = generated(8, layouts[0]);
+    xml.insert(xml.find("  <Patient>", xml.find("</Patient>")), "  <!--" + fake + "-->\n");
+    const XmlChecked expected = one_pass(xml, XML_PATH_EXPAT, xml.size(), 1);
+    for (const int64_t piece_size : {int64_t(700), int64_t(1500), int64_t(2500)}) {
+        SCOPED_TRACE("pieces of " + std::to_string(piece_size));
+        expect_same(expected, in_pieces(xml, piece_size, 2, XML_PATH_FAST), xml.size());
+        expect_same(expected, in_pieces(xml, piece_size, 0, XML_PATH_EXPAT), xml.size());
+    }
+}
+
+// The exports check a file of several pieces on the threads asked for, and
+// find what one thread finds.
+TEST(XmlPaths, TheExportsCheckAFileInPiecesAsInOnePass)
+{
+    const std::string xml = generated(24000, layouts[0]);
+    ASSERT_GT(xml.size(), size_t(2 * xml_piece_size));
+    const std::string path = write_test_file("pieces.xml", xml);
+    XmlChecked by[2] = {};
+    for (unsigned threads : {1u, 2u}) {
+        XmlChecked &c = by[threads - 1];
+        NaaccrItemCheckOptions options = options_for(&c, 0);
+        options.threads = threads;
+        c.status = cvCheckNaaccrFileEx(path.c_str(), &options, &c.summary);
+    }
+    EXPECT_EQ(by[0].summary.tumors, 48000u);
+    expect_same(by[0], by[1], xml.size());
+}
+
+// The vector form of the XML text scan stops where the byte loop does.
+TEST(MarkupScan, StopsWhereTheByteLoopStops)
+{
+    std::string bytes;
+    uint32_t state = 12345;
+    const char usual[] = "abc <&]\"'\t\n\r\x7F\x80\xC3\xFF 0123456789";
+    for (int k = 0; k < 4000; ++k) {
+        state = state * 1103515245u + 12345u;
+        // Mostly plain bytes, so that runs are long enough for the vectors.
+        bytes += (state >> 16) % 8 == 0 ? usual[(state >> 8) % (sizeof usual - 1)] : 'a' + (state >> 20) % 26;
+    }
+    const unsigned char *b = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (const unsigned char quote : {'<', '"', '\'', '-'}) {
+        SCOPED_TRACE(std::string("quote ") + static_cast<char>(quote));
+        for (size_t from = 0; from < bytes.size(); from += 7) {
+            const size_t end = from + (from * 31) % 300 < bytes.size() ? from + (from * 31) % 300 : bytes.size();
+            ASSERT_EQ(skip_plain_text(b, from, end, quote), skip_plain_text_bytewise(b, from, end, quote)) << from;
+        }
+    }
+}
+
+int32_t CV_CALL count_and_stop(void *context, const NaaccrItemProblem *)
+{
+    *static_cast<int *>(context) += 1;
+    return 1;
+}
+
+int64_t CV_CALL read_text(void *stream, void *buffer, uint32_t size) { return read_pieces(stream, buffer, size); }
+
+// A caller that stops at a problem of an empty element's start tag hears
+// of nothing after: expat still reports the element's end, which is not
+// acted on (a reader of tumours told the caller of a Patient without
+// Tumors before).
+TEST(XmlPaths, NothingFollowsTheProblemACallerStoppedAt)
+{
+    const std::string xml = naaccr_xml("<Patient id=\"1\"/>");
+    for (const bool whole : {true, false}) {
+        SCOPED_TRACE(whole ? "the file at hand" : "read in pieces");
+        int calls = 0;
+        NaaccrReadOptions options;
+        memset(&options, 0, sizeof options);
+        options.size = sizeof options;
+        options.on_problem = count_and_stop;
+        options.context = &calls;
+        PieceStream stream = {&xml, 0, whole ? xml.size() : 3};
+        NaaccrItemCheckSummary summary;
+        ASSERT_EQ(read_naaccr_tumors(nullptr, read_text, &stream, &options, &summary, nullptr), NAACCR_REC_OK);
+        EXPECT_EQ(calls, 1);
+        EXPECT_EQ(summary.records.stopped, NAACCR_STOP_CALLBACK);
+    }
 }
 
 } // namespace

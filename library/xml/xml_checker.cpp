@@ -221,20 +221,17 @@ void set_handlers(XML_Parser parser)
 
 XmlFeed feed_bytes(XmlCheck *check, const unsigned char *bytes, size_t n, int32_t *status)
 {
-    for (size_t at = 0; at < n;) {
-        const size_t part = n - at < feed_size ? n - at : feed_size;
-        void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(part));
-        if (buffer == nullptr) {
-            *status = NAACCR_REC_NO_MEMORY;
-            return FEED_END;
-        }
-        memcpy(buffer, bytes + at, part);
-        at += part;
-        const XmlFeed result = feed(check, part, false);
-        if (result != FEED_ON)
-            return result;
+    if (n == 0)
+        return FEED_ON;
+    // In one block: where expat is suspended for the fast path, the rest
+    // must be in its buffer.
+    void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(n));
+    if (buffer == nullptr) {
+        *status = NAACCR_REC_NO_MEMORY;
+        return FEED_END;
     }
-    return FEED_ON;
+    memcpy(buffer, bytes, n);
+    return feed(check, n, false);
 }
 
 int32_t read_on(XmlCheck *check, XmlSource *source, XmlFeed result, int32_t status)
