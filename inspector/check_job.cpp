@@ -2,6 +2,7 @@
 #include "check_job.h"
 
 #include <inttypes.h>
+#include <stddef.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -84,6 +85,8 @@ void CheckItemsToo(CheckJob *job, CheckFileExFunction check_items)
     job->flags |= NAACCR_CHECK_ITEMS;
 }
 
+void CheckCodesToo(CheckJob *job) { job->flags |= NAACCR_CHECK_CODES | NAACCR_CHECK_ITEMS; }
+
 void UseItemChecker(CheckJob *job, CheckFileExFunction check_items) { job->check_items = check_items; }
 
 // "Line 12, patient 1, tumour 2: " for a NAACCR XML problem; "" for a record's.
@@ -140,7 +143,11 @@ static int32_t run_item_check(CheckJob *job, NaaccrCheckSummary *summary)
 {
     NaaccrItemCheckOptions options;
     memset(&options, 0, sizeof options);
-    options.size = sizeof options;
+    // A library before 1.5 takes only the options of 1.3, without the code report.
+    const int codes = (job->flags & NAACCR_CHECK_CODES) != 0;
+    options.size = codes ? sizeof options : offsetof(NaaccrItemCheckOptions, code_report);
+    job->codes.size = sizeof job->codes;
+    options.code_report = codes ? &job->codes : NULL;
     options.flags = job->flags;
     options.max_reported = CHECK_LIST_LIMIT;
     options.on_problem = take_problem;
@@ -194,6 +201,7 @@ void TakeCheckNews(CheckJob *job, CheckNews *news)
         news->result = job->result;
         news->summary = job->summary;
         news->details = job->details;
+        news->codes = job->codes;
     }
     job->notified = 0;
     job->signals.unlock(job->signals.context);

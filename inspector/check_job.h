@@ -38,7 +38,7 @@ typedef struct CheckSignals {
 typedef struct CheckJob {
     /* Set by PrepareCheckJob, read-only while the thread runs. */
     char path[CHECK_PATH_CAPACITY];
-    uint32_t flags; /* NAACCR_CHECK_CHECKSUMS, NAACCR_CHECK_ITEMS, or 0 */
+    uint32_t flags; /* NAACCR_CHECK_CHECKSUMS, NAACCR_CHECK_ITEMS, NAACCR_CHECK_CODES, or 0 */
     CheckFileFunction check;
     CheckFileExFunction check_items; /* used instead of `check` when flags has NAACCR_CHECK_ITEMS */
     CheckSignals signals;
@@ -58,6 +58,7 @@ typedef struct CheckJob {
     int32_t result;
     NaaccrCheckSummary summary;
     NaaccrItemCheckSummary details; /* the item checker's whole summary; zero after the record checker */
+    NaaccrCodeReport codes;         /* with NAACCR_CHECK_CODES: the lists used; else zero */
 } CheckJob;
 
 /* What the window learns from one TakeCheckNews: all it reads of a check. */
@@ -71,6 +72,7 @@ typedef struct CheckNews {
     int32_t result;                 /* its result, once done */
     NaaccrCheckSummary summary;     /* its summary, once done */
     NaaccrItemCheckSummary details; /* the item checker's, once done: format, version, patients, ... */
+    NaaccrCodeReport codes;         /* the code check's report, once done; zero without codes */
     const NaaccrProblem *problems;  /* the job's array */
 } CheckNews;
 
@@ -84,6 +86,11 @@ int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, ui
 /* With the item checker: "also check data items" (flags gains
    NAACCR_CHECK_ITEMS) through `check_items`, which must not be null. */
 void CheckItemsToo(CheckJob *job, CheckFileExFunction check_items);
+
+/* With an item checker that checks codes (1.5 on), after CheckItemsToo:
+   "also check codes" (flags gains NAACCR_CHECK_CODES), and the job's code
+   report is filled. */
+void CheckCodesToo(CheckJob *job);
 
 /* With the item checker, but without "also check data items": the file is
    checked through `check_items` all the same, so that a NAACCR XML file (which
@@ -101,8 +108,10 @@ void ItemProblemRow(const NaaccrItemProblem *item, NaaccrProblem *row);
 /* The body of the checking thread: runs the checker with at most
    CHECK_LIST_LIMIT problems reported, as many threads as the processor
    has and the job's callbacks, then stores the result and the summary, sets
-   `done` and sends a last notice.  The job must stay in place until it has
-   returned. */
+   `done` and sends a last notice.  The item checker gets its options in the
+   size every library from 1.3 on takes, and in the larger size of 1.5, with
+   the code report, only with NAACCR_CHECK_CODES.  The job must stay in place
+   until it has returned. */
 void RunCheckJob(CheckJob *job);
 
 /* From the window: asks the check to stop at its next progress report. */

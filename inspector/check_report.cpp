@@ -47,6 +47,11 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
     fprintf(stream, "Checksum fields: %s\n", (flags & NAACCR_CHECK_CHECKSUMS) != 0 ? "verified" : "not verified");
     if ((flags & NAACCR_CHECK_ITEMS) != 0)
         fprintf(stream, "Data items: checked\n");
+    if ((flags & NAACCR_CHECK_CODES) != 0) {
+        char lists[CHECK_LINE_CAPACITY];
+        FormatCodeLists(&dialog->news.codes, lists, sizeof lists);
+        fprintf(stream, "Codes: %s\n", lists);
+    }
     fprintf(stream, "Result: %s\n", line);
     if (summary->problems > dialog->listed)
         fprintf(stream, "The list holds the first %" PRIu32 " problems; %" PRIu64 " more are only counted.\n",

@@ -105,6 +105,22 @@ void FormatTimeLeft(uint64_t seconds, char *text, size_t capacity)
         snprintf(text, capacity, "about %" PRIu64 " h %" PRIu64 " min left", seconds / 3600, seconds % 3600 / 60);
 }
 
+void FormatCodeLists(const NaaccrCodeReport *codes, char *text, size_t capacity)
+{
+    if (capacity == 0)
+        return;
+    if (codes->version == 0) {
+        snprintf(text, capacity, "not checked: the file's version has no lists");
+        return;
+    }
+    snprintf(text, capacity,
+             "checked by the lists of %.32s and SEER's site/histology list of %.16s, which judged %" PRIu64
+             " of %" PRIu64 " %s and left %" PRIu64 " diagnosed outside %" PRId32 " to %" PRId32,
+             codes->lists, codes->site_list, codes->site_list_judged, codes->tumors_judged,
+             plural(codes->tumors_judged, "tumour", "tumours"), codes->site_list_not_judged,
+             codes->site_list_first_year, codes->site_list_last_year);
+}
+
 uint32_t ProgressPermille(uint64_t bytes_done, int64_t bytes_total)
 {
     if (bytes_total <= 0)

@@ -19,3 +19,5 @@ CheckFileExFunction BindItemChecker(const LibrarySystem *system)
 {
     return reinterpret_cast<CheckFileExFunction>(find_checker_entry(system, ITEM_CHECKER_ENTRY_NAME));
 }
+
+int LibraryChecksCodes(const LibrarySystem *system) { return find_checker_entry(system, CODE_LIST_ENTRY_NAME) != NULL; }

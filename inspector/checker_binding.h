@@ -16,6 +16,9 @@
 #define CHECKER_ENTRY_NAME "_cvCheckNaaccrFile@12"
 /* The checker that also checks data items (1.3 on). */
 #define ITEM_CHECKER_ENTRY_NAME "_cvCheckNaaccrFileEx@12"
+/* The export that came with the code check (1.5): a library that has it
+   takes NAACCR_CHECK_CODES, and the larger NaaccrItemCheckOptions. */
+#define CODE_LIST_ENTRY_NAME "_cvGetNaaccrItemCodes@16"
 
 /* cvCheckNaaccrFile as the program calls it. */
 typedef int32_t(CV_CALL *CheckFileFunction)(const char *path, const NaaccrCheckOptions *options,
@@ -44,7 +47,12 @@ typedef struct LibrarySystem {
 CheckFileFunction BindRecordChecker(const LibrarySystem *system);
 
 /* Looks up ITEM_CHECKER_ENTRY_NAME the same way.  Returns it, or null when the
-   loaded library has no item check: "Also check data items" is then greyed. */
+   loaded library has no item check: the item box is then greyed. */
 CheckFileExFunction BindItemChecker(const LibrarySystem *system);
+
+/* 1 when the loaded library has CODE_LIST_ENTRY_NAME, so that its item
+   checker also checks codes: the box then reads "Also check data items and
+   codes"; 0 otherwise ("Also check data items"). */
+int LibraryChecksCodes(const LibrarySystem *system);
 
 #endif

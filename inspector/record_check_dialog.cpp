@@ -45,6 +45,7 @@ void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *prog
     dialog->log = &program->log;
     dialog->checksums_choice = &program->check_checksums;
     dialog->item_checker = program->item_checker;
+    dialog->codes = program->item_checker != NULL && program->item_checker_codes != 0;
     dialog->items_choice = &program->check_items;
     dialog->phase = CHECK_IDLE;
 
@@ -53,6 +54,9 @@ void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *prog
                             columns[column].align_right);
     ui->set_check(ui->window, IDC_CHECK_CHECKSUMS, program->check_checksums != 0);
     ui->set_check(ui->window, IDC_CHECK_ITEMS, program->check_items != 0 && dialog->item_checker != NULL);
+    // The template's box checks codes too; an older library checks items alone, and the box says so.
+    if (!dialog->codes)
+        ui->set_text(ui->window, IDC_CHECK_ITEMS, "Also check data items");
     show_ready(ui, dialog);
 }
 
@@ -126,6 +130,8 @@ int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *sign
         UseItemChecker(&dialog->job, dialog->item_checker);
     if (items) {
         CheckItemsToo(&dialog->job, dialog->item_checker);
+        if (dialog->codes)
+            CheckCodesToo(&dialog->job);
         dialog->flags = dialog->job.flags;
     }
     dialog->phase = CHECK_RUNNING;
@@ -201,7 +207,8 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog)
     FormatCheckedFile(&dialog->news.details, heading, sizeof heading);
     const char *noun = heading[0] != '\0' ? plural(records, "tumour", "tumours") : plural(records, "record", "records");
 
-    char text[CHECK_LINE_CAPACITY];
+    // Room for the summary line and the note on unlisted problems under it.
+    char text[CHECK_LINE_CAPACITY + 128];
     if (result == NAACCR_REC_OK && summary->stopped == NAACCR_STOP_NONE) {
         ui->set_progress(ui->window, IDC_CHECK_PROGRESS, 1000);
         snprintf(text, sizeof text, "100%% - %" PRIu64 " %s checked%s%s", records, noun, heading[0] ? " - " : "",

@@ -47,10 +47,11 @@ typedef struct CheckDialog {
     CheckFileFunction checker;
     InspectionLog *log;
     int *checksums_choice;            /* ProgramState.check_checksums */
-    CheckFileExFunction item_checker; /* or null: "Also check data items" greyed */
+    CheckFileExFunction item_checker; /* or null: the item box greyed */
+    int codes;                        /* 1: the item checker also checks codes, and the box says so */
     int *items_choice;                /* ProgramState.check_items */
     int phase;                        /* CHECK_IDLE ... CHECK_ENDED */
-    uint32_t flags;                   /* of the current or last check: NAACCR_CHECK_CHECKSUMS or 0 */
+    uint32_t flags;                   /* of the current or last check: NAACCR_CHECK_... */
     CheckJob job;        /* the current or last check, run by the window's thread; read only through `news` */
     uint64_t started_ms; /* ui->clock_ms at the start */
     uint32_t listed;     /* rows the list shows */
@@ -58,10 +59,12 @@ typedef struct CheckDialog {
 } CheckDialog;
 
 /* Dialog initialisation for the file program->check_path: the path, the
-   list's columns, the choice kept in program->check_checksums, "Choose
-   file...", "Start" and "Close" enabled, "Cancel" and "Save report..."
-   disabled, an empty list and the status "Press Start to check every
-   record.". */
+   list's columns, the choices kept in program->check_checksums and
+   program->check_items, the item box "Also check data items and codes"
+   (the template's) when the library's item checker checks codes, else "Also
+   check data items", "Choose file...", "Start" and "Close" enabled,
+   "Cancel" and "Save report..." disabled, an empty list and the status
+   "Press Start to check every record.". */
 void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *program);
 
 /* "Choose file...": ignored while a check runs.  Runs the check window's
@@ -118,7 +121,8 @@ void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *te
 void SaveCheckReport(const DialogUi *ui, const CheckDialog *dialog);
 
 /* Writes the report of the ended check to `stream` (opened in text mode):
-   a title, the file, whether checksum fields were verified, the summary,
+   a title, the file, whether checksum fields were verified, whether data
+   items were checked and, with codes, the lists they were judged by, the summary,
    the note when not every problem is listed, then a table of the listed
    problems, one per line with tab-separated columns, when there are any.
    Returns 1 when every write succeeded. */

@@ -112,6 +112,29 @@ TEST(CheckerBinding, FindsTheItemCheckerOnlyInALibraryThatHasIt)
     }
 }
 
+TEST(CheckerBinding, TellsALibraryThatChecksCodesByItsExport)
+{
+    const struct {
+        const char *label;
+        bool loaded;
+        std::vector<std::string> exports;
+        int codes;
+    } cases[] = {
+        {"a 1.5 library", true, {"_cvCheckNaaccrFileEx@12", "_cvGetNaaccrItemCodes@16"}, 1},
+        {"a 1.4 library: items alone", true, {"_cvCheckNaaccrFile@12", "_cvCheckNaaccrFileEx@12"}, 0},
+        {"only the plain name is not enough", true, {"cvGetNaaccrItemCodes"}, 0},
+        {"the library is not loaded", false, {"_cvGetNaaccrItemCodes@16"}, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        FakeLoader fake;
+        fake.module_loaded = c.loaded;
+        fake.exports = c.exports;
+        LibrarySystem system = {&fake, find_loaded_module, find_entry};
+        EXPECT_EQ(LibraryChecksCodes(&system), c.codes);
+    }
+}
+
 TEST(CheckOffer, OnlyFilesThatCanBeReadAreChecked)
 {
     const struct {

@@ -578,6 +578,73 @@ TEST(CheckDialog, ItemChoiceIsOfferedByALibraryThatHasItAndListsTheItem)
     }
 }
 
+// The options' sizes the item checker was given: a library before 1.5 takes only the 1.3 size.
+static std::vector<uint32_t> option_sizes;
+
+static int32_t CV_CALL sized_item_checker(const char *path, const NaaccrItemCheckOptions *options,
+                                          NaaccrItemCheckSummary *summary)
+{
+    option_sizes.push_back(options->size);
+    return cvCheckNaaccrFileEx(path, options, summary);
+}
+
+// (A short name: the test's folder must leave the path within the dialog's 259 characters on Windows.)
+TEST(CheckDialog, ItemBoxChecksCodesWhereTheLibraryCan)
+{
+    std::string record = "I" + std::string(4047, ' ');
+    record.replace(16, 3, "180");
+    record.replace(221, 1, "7"); // Sex: no such code
+    const std::string path = write_test_file("c.dat", record + "\n" + record + "\n");
+    const uint32_t size_1_3 = offsetof(NaaccrItemCheckOptions, code_report);
+    const struct {
+        const char *label;
+        int codes; // the library has cvGetNaaccrItemCodes
+        int ticked;
+        const char *box; // the item box's text: "" the template's
+        uint32_t flags, size, rows;
+        const char *codes_line; // in the saved report
+    } cases[] = {
+        {"a 1.5 library, ticked", 1, 1, "", NAACCR_CHECK_ITEMS | NAACCR_CHECK_CODES, sizeof(NaaccrItemCheckOptions), 2,
+         "Codes: checked by the lists of NAACCR 180 and SEER's site/histology list of 2022-04-29, which judged 0 of "
+         "2 tumours and left 0 diagnosed outside 2021 to 2023"},
+        {"a 1.5 library, left empty", 1, 0, "", 0, size_1_3, 0, nullptr},
+        {"a 1.4 library: items alone", 0, 1, "Also check data items", NAACCR_CHECK_ITEMS, size_1_3, 0, nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        Opened o(path);
+        o.program.item_checker = sized_item_checker;
+        o.program.item_checker_codes = c.codes;
+        o.r.fields.clear();
+        InitCheckDialog(&o.ui, &o.dialog, &o.program);
+        EXPECT_EQ(o.r.fields.count(IDC_CHECK_ITEMS) != 0 ? o.r.fields[IDC_CHECK_ITEMS] : "", c.box);
+        o.r.check_answers[IDC_CHECK_ITEMS] = c.ticked;
+        option_sizes.clear();
+        o.run_check();
+        EXPECT_EQ(o.dialog.job.flags, c.flags);
+        EXPECT_EQ(option_sizes, std::vector<uint32_t>{c.size});
+        EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], c.rows);
+        if (c.rows > 0) {
+            char text[300];
+            CheckCellText(&o.dialog, 0, 3, text, sizeof text);
+            EXPECT_STREQ(text, "ITEM_CODE");
+        }
+        const std::string report_path = test_folder() + "/codes-check.txt";
+        FILE *stream = fopen(report_path.c_str(), "wt");
+        ASSERT_NE(stream, nullptr);
+        EXPECT_EQ(WriteCheckReport(stream, &o.dialog), 1);
+        fclose(stream);
+        const std::string report = read_file(report_path);
+        if (c.codes_line != nullptr)
+            EXPECT_NE(report.find("Data items: checked" + EOL + c.codes_line + EOL +
+                                  "Result: 2 records, 2 problems (2 item problems)" + EOL),
+                      std::string::npos)
+                << report;
+        else
+            EXPECT_EQ(report.find("Codes:"), std::string::npos) << report;
+    }
+}
+
 TEST(CheckDialog, NaaccrXmlIsCheckedWholeByALibraryThatHasTheItemChecker)
 {
     const std::string path = write_test_file(

@@ -12,7 +12,7 @@ bool valid_options(const NaaccrConvertOptions *options)
 {
     if (options == nullptr || options->size != sizeof(NaaccrConvertOptions) || options->write == nullptr)
         return false;
-    if ((options->flags & ~(NAACCR_CONVERT_LF | NAACCR_CONVERT_LOSSY)) != 0)
+    if (!valid_convert_flags(options->flags))
         return false;
     if (options->target != NAACCR_FORMAT_XML && options->target != NAACCR_FORMAT_FLAT &&
         options->target != NAACCR_FORMAT_CSV)

@@ -1,7 +1,9 @@
 // item_calls.cpp -- cvGetNaaccrItemCount, cvGetNaaccrItem and
-// cvFindNaaccrItem: the items of a version's dictionary.
+// cvFindNaaccrItem: the items of a version's dictionary; and
+// cvGetNaaccrItemCodes: an item's allowed codes.
 #include <string.h>
 
+#include "codes/codes.h"
 #include "cvnaaccr.h"
 #include "items/items.h"
 
@@ -33,4 +35,9 @@ int32_t CV_CALL cvFindNaaccrItem(int32_t version, int32_t number, const char *id
     else if (id != nullptr)
         item = find_item_by_id(*dictionary, id, strlen(id));
     return item != nullptr ? static_cast<int32_t>(item - dictionary->items) : -1;
+}
+
+int32_t CV_CALL cvGetNaaccrItemCodes(int32_t version, int32_t number, NaaccrItemCode *codes, uint32_t capacity)
+{
+    return copy_item_codes(version, number, codes, codes != nullptr ? capacity : 0);
 }

@@ -7,10 +7,9 @@
 namespace
 {
 
-// NaaccrReadOptions has no flag yet: any bit is one this library does not know.
 bool valid_options(const NaaccrReadOptions *options)
 {
-    return options == nullptr || (options->size == sizeof(NaaccrReadOptions) && options->flags == 0);
+    return options == nullptr || (options->size == sizeof(NaaccrReadOptions) && valid_read_flags(options->flags));
 }
 
 int32_t read_call(const char *path, NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,

@@ -1,7 +1,7 @@
 // base.h -- small facts and helpers every part of the library uses: what a
 // blank, a printable byte and a UTF-8 character are, how bytes are shown in a
-// message, the calendar, why a check stopped, and what kind of input a file
-// is by its first bytes.
+// message, the calendar and the checker of dates and times, why a check
+// stopped, and what kind of input a file is by its first bytes.
 #ifndef BASE_H
 #define BASE_H
 
@@ -75,6 +75,23 @@ const char *quoted_bytes(const unsigned char *bytes, size_t n, char *text, size_
 // NUL-terminated, cut to fit `size`.
 void printable_copy(const unsigned char *bytes, size_t n, char *text, size_t size);
 
+// ---- single-byte encodings (text.cpp) ----
+// Flat NAACCR records are ASCII; a reader may be told to take their bytes
+// above 126 as Latin-1 or windows-1252 (NAACCR_READ_LATIN1,
+// NAACCR_READ_WINDOWS_1252).
+
+enum ByteEncoding { BYTES_ASCII, BYTES_LATIN1, BYTES_WINDOWS_1252 };
+
+// The Unicode code point of byte `c` above 126 in `encoding`, or -1 when it
+// is no character there: ASCII has none; Latin-1 has 160 to 255 (127 to 159
+// are control characters); windows-1252 has 128 to 255 but the five it leaves
+// undefined (129, 141, 143, 144, 157).  Byte 127 is a control character in all.
+int32_t code_point_of_byte(unsigned char c, ByteEncoding encoding);
+
+// Writes code point `cp` (below 0x10000) as UTF-8 to `out`, which has room
+// for 3 bytes; returns the bytes written.
+size_t put_utf8(uint32_t cp, unsigned char *out);
+
 // ---- kinds of problem ----
 
 // True for a kind of NAACCR_HARMLESS_KINDS: a problem that loses nothing.
@@ -93,6 +110,41 @@ inline int days_in_month(int year, int month)
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && is_leap_year(year) ? 29 : days[month - 1];
 }
+
+// The years a date may name.
+const int first_date_year = 1800, last_date_year = 2099;
+
+// True for a real day of first_date_year to last_date_year: the common case
+// of a flat date, settled without the full rules of check_date_time.
+inline bool is_real_date(int year, int month, int day)
+{
+    return year >= first_date_year && year <= last_date_year && month >= 1 && month <= 12 && day >= 1 &&
+           day <= days_in_month(year, month);
+}
+
+// ---- dates and times (date_time.cpp) ----
+// One checker for every date and time the library reads; docs/behaviour.md
+// tables its rules.
+
+enum DateTimeForm {
+    DATE_FLAT,       // a flat date item: YYYY, YYYYMM or YYYYMMDD, the unknown parts cut
+    DATE_TIME_FLAT,  // a flat date item of 14 characters: also YYYYMMDDhhmmss
+    DATE_TIME_XML,   // an XML dateTime item: YYYY[-MM[-DD[Thh:mm[:ss[.f...]]]]] and a zone
+    DATE_TIME_STAMP, // the root's timeGenerated: YYYY-MM-DDThh:mm:ss[.f...] and a zone
+};
+
+// The first fault found in a date or time.
+struct DateTimeFault {
+    int32_t code;    // NAACCR_CHECK_ITEM_DATA_TYPE (not of the form), NAACCR_CHECK_ITEM_DATE, or 0
+    size_t position; // where it was seen, from 0
+    char reason[96]; // for a message: "there is no month 13"
+};
+
+// Checks the `n` bytes at `text` as `form`: the form, then a real day of
+// first_date_year to last_date_year, a real time of day (hours 00 to 23; in
+// the XML forms also 24:00:00, every later part zero), a zone (Z, or -14:00
+// to +14:00 with minutes 00 to 59).  Returns fault->code.
+int32_t check_date_time(const unsigned char *text, size_t n, DateTimeForm form, DateTimeFault *fault);
 
 // ---- why a check stopped ----
 

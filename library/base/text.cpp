@@ -18,7 +18,38 @@ struct TextBytes {
 };
 constexpr TextBytes text_bytes;
 
+// windows-1252 bytes 0x80 to 0x9F; -1 for the five it leaves undefined.
+const int32_t cp1252_high[32] = {0x20AC, -1,     0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                                 0x2039, 0x0152, -1,     0x017D, -1,     -1,     0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, -1,     0x017E, 0x0178};
+
 } // namespace
+
+int32_t code_point_of_byte(unsigned char c, ByteEncoding encoding)
+{
+    if (c < 0x80 || encoding == BYTES_ASCII)
+        return -1;
+    if (c >= 0xA0)
+        return c;
+    return encoding == BYTES_WINDOWS_1252 ? cp1252_high[c - 0x80] : -1;
+}
+
+size_t put_utf8(uint32_t cp, unsigned char *out)
+{
+    if (cp < 0x80) {
+        out[0] = static_cast<unsigned char>(cp);
+        return 1;
+    }
+    if (cp < 0x800) {
+        out[0] = static_cast<unsigned char>(0xC0 | (cp >> 6));
+        out[1] = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    out[0] = static_cast<unsigned char>(0xE0 | (cp >> 12));
+    out[1] = static_cast<unsigned char>(0x80 | ((cp >> 6) & 0x3F));
+    out[2] = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+    return 3;
+}
 
 bool only_xml_white(const unsigned char *text, size_t n)
 {

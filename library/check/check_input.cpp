@@ -2,10 +2,12 @@
 // opened and its head read once, then NAACCR XML (whose first byte after a
 // byte-order mark and white space is '<', as no record's is) goes to the XML
 // check and anything else to the record checker.
+#include <stddef.h>
 #include <string.h>
 
 #include "base/base.h"
 #include "check/check.h"
+#include "codes/codes.h"
 #include "flat_check/flat_check.h"
 #include "platform/platform.h"
 #include "xml/xml.h"
@@ -13,10 +15,8 @@
 namespace
 {
 
-// The flags a check knows; any other bit is refused, so that no caller takes
-// "0 problems" for a check that was not run.  NAACCR_CHECK_ITEMS means
-// nothing to the 1.2 calls, which have always taken it.
-const uint32_t known_check_flags = NAACCR_CHECK_CHECKSUMS | NAACCR_CHECK_ITEMS;
+// NaaccrItemCheckOptions as 1.3 and 1.4 released it: without code_report.
+const uint32_t options_size_1_3 = offsetof(NaaccrItemCheckOptions, code_report);
 
 // The bytes of a file after its head, read in order for the XML check.
 int64_t CV_CALL read_file_on(void *stream, void *buffer, uint32_t size)
@@ -159,15 +159,32 @@ bool take_check_options(const NaaccrItemCheckOptions *given, NaaccrItemCheckOpti
     default_check_options(options);
     if (given == nullptr)
         return true;
-    if (given->size != sizeof *given || (given->flags & ~known_check_flags) != 0)
+    // Only the fields of the caller's size are read; the rest keep their defaults.
+    if ((given->size != sizeof *given && given->size != options_size_1_3) || (given->flags & ~known_ex_flags) != 0)
         return false;
-    *options = *given;
+    memcpy(options, given, given->size);
+    options->size = sizeof *options;
+    if (options->code_report != nullptr && options->code_report->size != sizeof(NaaccrCodeReport)) {
+        default_check_options(options);
+        return false;
+    }
+    if ((options->flags & NAACCR_CHECK_CODES) != 0)
+        options->flags |= NAACCR_CHECK_ITEMS;
     return true;
 }
 
 int32_t check_naaccr_input(const char *path, NaaccrReadCallback read, void *stream,
                            const NaaccrItemCheckOptions &options, NaaccrItemCheckSummary *summary, CheckCalls calls)
 {
+    NaaccrCodeReport *report = options.code_report;
+    if (report != nullptr) {
+        memset(report, 0, sizeof *report);
+        report->size = sizeof *report;
+    }
     Delivery delivery = {&options, summary, 0, false, false, calls == CHECK_CALLS_EX};
-    return path != nullptr ? check_file(path, delivery) : check_stream(read, stream, delivery);
+    const int32_t status = path != nullptr ? check_file(path, delivery) : check_stream(read, stream, delivery);
+    // The lists are named once the file's version is known.
+    if (report != nullptr && (options.flags & NAACCR_CHECK_CODES) != 0)
+        describe_code_lists(summary->version, report);
+    return status;
 }

@@ -256,3 +256,39 @@ bool get_item_code(int32_t version, int32_t number, int32_t index, ItemCode *cod
     }
     return false;
 }
+
+int32_t copy_item_codes(int32_t version, int32_t number, NaaccrItemCode *codes, uint32_t capacity)
+{
+    const ItemCodes found = find_item_codes(version, number);
+    if (found.table == nullptr)
+        return -1;
+    uint32_t count = 0;
+    for (uint32_t r = 0; r < found.table->count; ++r) {
+        const CodeRow &row = found.table->rows[r];
+        const uint8_t level = first_level(row.first);
+        if (level > found.level)
+            continue;
+        if (codes != nullptr && count < capacity) {
+            NaaccrItemCode &code = codes[count];
+            memset(&code, 0, sizeof code);
+            static_assert(sizeof code.code > longest_code, "a code and its NUL fit");
+            memcpy(code.code, row.code, strlen(row.code));
+            code.first_version = code_list_versions[level];
+            code.label = row.label;
+        }
+        ++count;
+    }
+    return static_cast<int32_t>(count);
+}
+
+void describe_code_lists(int32_t version, NaaccrCodeReport *report)
+{
+    const int32_t level = code_list_level(version);
+    if (level < 0)
+        return;
+    report->version = version;
+    name_code_lists(level, report->lists, sizeof report->lists);
+    snprintf(report->site_list, sizeof report->site_list, "%s", site_list.edition);
+    report->site_list_first_year = site_list.first_year;
+    report->site_list_last_year = site_list.last_year;
+}

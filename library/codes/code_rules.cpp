@@ -333,3 +333,12 @@ size_t judge_tumor(const TumorRules &rules, const TumorValues &values, TumorVerd
     judge_sequence(rules, values, RULE_SEQUENCE_HOSPITAL, verdict);
     return verdict->count;
 }
+
+void count_verdict(const TumorVerdict &verdict, NaaccrCodeReport *report)
+{
+    if (report == nullptr)
+        return;
+    ++report->tumors_judged;
+    report->site_list_judged += verdict.site_list == SITE_LIST_JUDGED;
+    report->site_list_not_judged += verdict.site_list == SITE_LIST_NOT_JUDGED;
+}

@@ -10,7 +10,8 @@
 // (find_item_codes) and calls check_item_code on every value that passed the
 // item check.  The tumour rules take a tumour's values of the dozen items they
 // read, whatever format they came from (keep_rule_value fills them as the
-// walk goes), and judge them once per tumour (judge_tumor).
+// walk goes), and judge them once per tumour (judge_tumor).  A flat record
+// has both done at once by check_record_codes, which knows its columns.
 #ifndef CODES_H
 #define CODES_H
 
@@ -18,13 +19,6 @@
 #include <stdint.h>
 
 #include "items/items.h"
-
-// The kinds of problem found here, until the public header has them.
-#ifndef NAACCR_CHECK_ITEM_CODE
-#define NAACCR_CHECK_ITEM_CODE 35        /* the value is not in its item's list of codes */
-#define NAACCR_CHECK_ITEM_COMBINATION 36 /* codes of one tumour that do not go together */
-#define NAACCR_CHECK_ITEM_DATE_ORDER 37  /* dates out of order, or an age the dates do not give */
-#endif
 
 // The tables (code_tables.cpp).
 
@@ -149,6 +143,10 @@ struct ItemCode {
 // Number of codes of item `number` that hold for `version`; -1 when the
 // item is not judged in that version (as find_item_codes).
 int32_t count_item_codes(int32_t version, int32_t number);
+// The same, and the first `capacity` of them copied to `codes` (may be null
+// when capacity is 0) in the public form, each with the first version of the
+// lists that holds it.
+int32_t copy_item_codes(int32_t version, int32_t number, NaaccrItemCode *codes, uint32_t capacity);
 // Code `index` (from 0, in code order) of those; false when there is none.
 bool get_item_code(int32_t version, int32_t number, int32_t index, ItemCode *code);
 
@@ -261,5 +259,42 @@ struct TumorVerdict {
 // needs is not valid (the item check reports that).  Fills *verdict; returns
 // its count.
 size_t judge_tumor(const TumorRules &rules, const TumorValues &values, TumorVerdict *verdict);
+
+// The lists and the site/histology list that judge files of `version`, and
+// the counts of the tumours judged so far, for the caller's report.
+void describe_code_lists(int32_t version, NaaccrCodeReport *report);
+// Adds the tumour of one verdict to the report's counts (none when null).
+void count_verdict(const TumorVerdict &verdict, NaaccrCodeReport *report);
+
+// A flat record's codes (record_codes.cpp).
+
+// One problem the code check found in a flat record.
+struct RecordCodeProblem {
+    const NaaccrItemDef *item; // the item it names, of the record's dictionary
+    int32_t code;              // NAACCR_CHECK_ITEM_CODE, _COMBINATION or _DATE_ORDER
+    int32_t column;            // where it stands in the record
+    char message[256];         // as it is handed over
+};
+
+// Coded items of one dictionary: fewer than this; with the tumour's problems, those of a record.
+const size_t most_coded_items = 64;
+const size_t most_record_code_problems = most_coded_items + most_tumor_problems;
+
+struct RecordCodes {
+    RecordCodeProblem problems[most_record_code_problems]; // in column order
+    size_t count;
+    bool judged;          // the tumour rules judged the record
+    TumorVerdict verdict; // their verdict, when judged
+};
+
+// Checks the coded items of a flat record of `length` bytes (terminators
+// not included) of record type `type` by its flat `dictionary`: each given
+// value that passes its item's rules (the item check reports the others)
+// against the item's codes, up to the record's end as the item check goes;
+// then, with `judge`, the tumour rules.  Each problem stands at its column:
+// a code problem where its value proper starts, a rule's at the first
+// column of the item it names.  Fills *found; returns found->count.
+size_t check_record_codes(const NaaccrDictionary &dictionary, char type, const unsigned char *record, size_t length,
+                          bool judge, RecordCodes *found);
 
 #endif

@@ -19,6 +19,16 @@ const size_t output_buffer_size = 1u << 20;
 // A flat record and its terminator, CR LF at most.
 const size_t longest_record = longest_flat_record + 2;
 
+// The file-level items of the first tumour, which NAACCR XML's root holds:
+// every later tumour's are held against them.
+struct FirstRoot {
+    bool held;
+    uint64_t tumor; // its number: record 1, unless records before it were not read
+    NaaccrItemValue values[most_tumor_items];
+    uint32_t count;
+    char bytes[3 * longest_flat_record]; // the values, UTF-8 at most three bytes to a flat byte
+};
+
 struct Conversion {
     WriterContext writer;
     const NaaccrConvertOptions *options;
@@ -29,6 +39,8 @@ struct Conversion {
     size_t user_count;
     CsvColumns columns;
     uint64_t reported;
+    uint64_t skipped;    // the last flat record left out for a record problem, or 0
+    FirstRoot first;     // NAACCR XML target
     bool caller_stopped; // the caller's problem callback asked to stop
     int32_t code;        // a result the conversion ends with, other than the reader's
 };
@@ -55,16 +67,22 @@ int32_t deliver_writer_problem(void *host, const NaaccrItemProblem *problem)
 
 // What a reading problem does to a conversion.
 enum ProblemEffect {
-    EFFECT_NONE,  // reported, nothing lost
-    EFFECT_QUIET, // a value's own fault, which the check reports: not the conversion's business
-    EFFECT_LOSSY, // something is left out: refused unless lossy
-    EFFECT_REFUSE // the file cannot be converted
+    EFFECT_NONE,   // reported, nothing lost
+    EFFECT_QUIET,  // a value's own fault, which the check reports: not the conversion's business
+    EFFECT_LOSSY,  // something is left out: refused unless lossy
+    EFFECT_RECORD, // a flat record that cannot be read: refused unless its records may be left out
+    EFFECT_REFUSE  // the file cannot be converted
 };
 
-ProblemEffect effect_of(const NaaccrItemProblem &problem, int32_t target)
+ProblemEffect effect_of(const NaaccrItemProblem &problem, int32_t target, bool flat)
 {
     if (is_harmless_kind(problem.code))
         return EFFECT_NONE;
+    // The record kinds are flat records' alone; a flat record the reader
+    // cannot take apart is one record too.  Only these keep a record from
+    // being read: the file's lack of a dictionary keeps every one.
+    if ((problem.code > 0 && problem.code < NAACCR_CHECK_KINDS) || (flat && problem.code == NAACCR_CHECK_NOT_READABLE))
+        return EFFECT_RECORD;
     switch (problem.code) {
     case NAACCR_CHECK_XML_ROOT:
         // What the conversion needs of the root is settled at the first
@@ -103,12 +121,36 @@ ProblemEffect effect_of(const NaaccrItemProblem &problem, int32_t target)
     }
 }
 
+// A flat record left out for its record problem: the problem is listed with
+// a word that says so, and the record counted once however many it has.
+int32_t skip_record(Conversion &c, const NaaccrItemProblem &problem)
+{
+    if (problem.record != c.skipped) {
+        c.skipped = problem.record;
+        ++c.writer.left_out;
+    }
+    char message[600];
+    size_t n = strlen(problem.message);
+    if (n > 0 && problem.message[n - 1] == '.')
+        --n;
+    snprintf(message, sizeof message, "%.*s; the record is left out.", static_cast<int>(n < 512 ? n : 512),
+             problem.message);
+    NaaccrItemProblem told = problem;
+    told.message = message;
+    return hand_on(c, &told);
+}
+
 int32_t CV_CALL on_read_problem(void *context, const NaaccrItemProblem *problem)
 {
     Conversion &c = *static_cast<Conversion *>(context);
-    switch (effect_of(*problem, c.options->target)) {
+    switch (effect_of(*problem, c.options->target, c.input.format != NAACCR_FORMAT_XML)) {
     case EFFECT_QUIET:
         return 0;
+    case EFFECT_RECORD:
+        if ((c.options->flags & NAACCR_CONVERT_SKIP_BAD_RECORDS) != 0)
+            return skip_record(c, *problem);
+        c.writer.refused = true;
+        break;
     case EFFECT_LOSSY:
         ++c.writer.left_out;
         c.writer.refused = c.writer.refused || !c.writer.lossy;
@@ -165,6 +207,80 @@ int32_t start_target(Conversion &c, const NaaccrTumorView &view)
     return 0;
 }
 
+// Keeps the first tumour's file-level items, which the root is written from.
+void hold_first_root(Conversion &c, const NaaccrTumorView &view)
+{
+    FirstRoot &first = c.first;
+    size_t used = 0;
+    first.held = true;
+    first.tumor = view.tumor;
+    first.count = 0;
+    for (uint32_t k = 0; k < view.counts[NAACCR_LEVEL_ROOT] && k < most_tumor_items; ++k) {
+        const NaaccrItemValue &v = view.items[NAACCR_LEVEL_ROOT][k];
+        if (v.length > sizeof first.bytes - used)
+            break; // cannot be: a flat record's values fit
+        memcpy(first.bytes + used, v.value, v.length);
+        first.values[first.count++] = {v.item, first.bytes + used, v.length, v.flags};
+        used += v.length;
+    }
+}
+
+const NaaccrItemValue *find_value(const NaaccrItemValue *values, uint32_t count, const NaaccrItemDef *item)
+{
+    for (uint32_t k = 0; k < count; ++k)
+        if (values[k].item == item)
+            return &values[k];
+    return nullptr;
+}
+
+// A value as a message quotes it, or "not given".
+const char *shown_value(const NaaccrItemValue *v, char *text, size_t capacity)
+{
+    if (v == nullptr)
+        return "not given";
+    return quoted_bytes(reinterpret_cast<const unsigned char *>(v->value), v->length < 40 ? v->length : 40, text,
+                        capacity);
+}
+
+// One file-level item whose value differs from the first tumour's: refused,
+// or with NAACCR_CONVERT_ROOT_FIRST left out.
+int32_t root_difference(Conversion &c, const NaaccrTumorView &view, const NaaccrItemDef *item,
+                        const NaaccrItemValue *here, const NaaccrItemValue *first)
+{
+    const bool first_stands = (c.options->flags & NAACCR_CONVERT_ROOT_FIRST) != 0;
+    if (first_stands)
+        ++c.writer.left_out;
+    else
+        c.writer.refused = true;
+    char a[200], b[200], kept[64] = "one NAACCR XML file holds one value";
+    if (first_stands)
+        snprintf(kept, sizeof kept, "record %llu's is kept, this one left out",
+                 static_cast<unsigned long long>(c.first.tumor));
+    return writer_problem(&c.writer, NAACCR_CHECK_ROOT_CONFLICT, &view, item,
+                          "File-level item %s (item %d) is %s in record %llu but %s in record %llu; %s.", item->id,
+                          item->number, shown_value(here, a, sizeof a), static_cast<unsigned long long>(view.tumor),
+                          shown_value(first, b, sizeof b), static_cast<unsigned long long>(c.first.tumor), kept);
+}
+
+// Each file-level item of this tumour that is not the first tumour's.
+int32_t note_root_differences(Conversion &c, const NaaccrTumorView &view)
+{
+    const NaaccrItemValue *values = view.items[NAACCR_LEVEL_ROOT];
+    const uint32_t count = view.counts[NAACCR_LEVEL_ROOT];
+    for (uint32_t k = 0; k < count; ++k) {
+        const NaaccrItemValue *first = find_value(c.first.values, c.first.count, values[k].item);
+        if ((first == nullptr || first->length != values[k].length ||
+             memcmp(first->value, values[k].value, values[k].length) != 0) &&
+            root_difference(c, view, values[k].item, &values[k], first) != 0)
+            return 1;
+    }
+    for (uint32_t k = 0; k < c.first.count; ++k)
+        if (find_value(values, count, c.first.values[k].item) == nullptr &&
+            root_difference(c, view, c.first.values[k].item, nullptr, &c.first.values[k]) != 0)
+            return 1;
+    return 0;
+}
+
 // What only XML keeps apart: patients, and one set of file-level items.
 int32_t note_xml_conflicts(Conversion &c, const NaaccrTumorView &view)
 {
@@ -176,14 +292,9 @@ int32_t note_xml_conflicts(Conversion &c, const NaaccrTumorView &view)
                            static_cast<unsigned long long>(view.tumor)) != 0)
             return 1;
     }
-    if (view.root_differs != 0) {
-        c.writer.refused = true;
-        return writer_problem(&c.writer, NAACCR_CHECK_ROOT_CONFLICT, &view, nullptr,
-                              "Record %llu and record 1 differ in file-level items (NaaccrData): one XML file "
-                              "cannot hold both.",
-                              static_cast<unsigned long long>(view.tumor));
-    }
-    return 0;
+    if (!c.first.held)
+        hold_first_root(c, view);
+    return view.root_differs != 0 ? note_root_differences(c, view) : 0;
 }
 
 int32_t CV_CALL on_tumor(void *context, const NaaccrTumorView *view)
@@ -231,6 +342,8 @@ void prepare_reading(Conversion &c, NaaccrReadOptions *read)
 {
     memset(read, 0, sizeof *read);
     read->size = sizeof *read;
+    // The same bits in both.
+    read->flags = c.options->flags & (NAACCR_CONVERT_LATIN1 | NAACCR_CONVERT_WINDOWS_1252);
     read->on_tumor = on_tumor;
     read->on_problem = on_read_problem;
     read->on_progress = c.options->on_progress != nullptr ? on_read_progress : nullptr;
@@ -310,21 +423,16 @@ int32_t writer_problem(WriterContext *context, int32_t code, const NaaccrTumorVi
     va_start(arguments, format);
     vsnprintf(message, sizeof message, format, arguments);
     va_end(arguments);
-    NaaccrItemProblem problem;
-    memset(&problem, 0, sizeof problem);
-    if (view != nullptr) {
-        problem.record = view->tumor;
-        problem.offset = view->offset;
+    NaaccrItemProblem problem =
+        record_problem(code, view != nullptr ? view->tumor : 0, view != nullptr ? view->offset : 0, message);
+    if (view != nullptr)
         problem.patient = view->patient;
-    }
-    problem.code = code;
-    problem.item_id = item != nullptr ? item->id : "";
-    problem.item_name = item != nullptr ? item->name : "";
     if (item != nullptr) {
+        problem.item_id = item->id;
+        problem.item_name = item->name;
         problem.item_number = item->number;
         problem.item_start = item->start_column;
         problem.item_length = item->length;
     }
-    problem.message = message;
     return context->deliver(context->problem_host, &problem);
 }

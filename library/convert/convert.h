@@ -116,6 +116,17 @@ int32_t write_csv_tumor(WriterContext *context, const NaaccrDictionary &dictiona
 
 // ---- the conversion (conversion.cpp) ----
 
+// The flags a conversion takes (NaaccrConvertOptions.flags); of the two
+// encodings at most one.
+const uint32_t known_convert_flags = NAACCR_CONVERT_LF | NAACCR_CONVERT_LOSSY | NAACCR_CONVERT_ROOT_FIRST |
+                                     NAACCR_CONVERT_SKIP_BAD_RECORDS | NAACCR_CONVERT_LATIN1 |
+                                     NAACCR_CONVERT_WINDOWS_1252;
+inline bool valid_convert_flags(uint32_t flags)
+{
+    const uint32_t both = NAACCR_CONVERT_LATIN1 | NAACCR_CONVERT_WINDOWS_1252;
+    return (flags & ~known_convert_flags) == 0 && (flags & both) != both;
+}
+
 // Converts the file at `path`, or when it is null the stream `read` gives
 // from `stream`, as cvConvertNaaccrFile does; `options` are valid (their
 // size, flags, target and items checked) and *summary is filled on every

@@ -88,6 +88,12 @@ void add_run(Delivery &d, const RunResult &run)
         if (k < NAACCR_CHECK_KINDS)
             s.records.counts[k] += run.counts[k];
     }
+    NaaccrCodeReport *codes = d.options->code_report;
+    if (codes != nullptr) {
+        codes->tumors_judged += run.tally.tumors_judged;
+        codes->site_list_judged += run.tally.site_list_judged;
+        codes->site_list_not_judged += run.tally.site_list_not_judged;
+    }
     if (run.no_dictionary != 0 && !d.no_dictionary_counted) {
         d.no_dictionary_counted = true;
         ++s.records.problems;

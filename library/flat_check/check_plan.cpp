@@ -100,8 +100,11 @@ bool is_good(const HeadRecord *recs, int count, int k)
     return same_form(rec, recs[k + 1]) || (k + 2 < count && same_form(rec, recs[k + 2]));
 }
 
-// The reference record among the first records of the head.
-void find_reference(const unsigned char *data, size_t m, HeadRecord *reference)
+// The reference record among the first records of the head; *examined
+// counts those records, *laid_out those with a layout (a valid record type
+// and version code), *empty those without a byte.
+void find_reference(const unsigned char *data, size_t m, HeadRecord *reference, int *examined, int *laid_out,
+                    int *empty)
 {
     HeadRecord recs[last_candidate + 2];
     int count = 0;
@@ -114,6 +117,12 @@ void find_reference(const unsigned char *data, size_t m, HeadRecord *reference)
         ++count;
         if (recs[0].nterm == 0)
             break;
+    }
+    *examined = count;
+    *laid_out = *empty = 0;
+    for (int k = 0; k < count; ++k) {
+        *laid_out += recs[k].layout != nullptr ? 1 : 0;
+        *empty += recs[k].length == 0 ? 1 : 0;
     }
     *reference = recs[0];
     if (is_good(recs, count, 0))
@@ -153,7 +162,8 @@ void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckP
         return;
 
     HeadRecord ref;
-    find_reference(data, m, &ref);
+    int examined = 0, laid_out = 0, empty = 0;
+    find_reference(data, m, &ref, &examined, &laid_out, &empty);
     const unsigned char *r = data + ref.start;
     plan->layout = ref.layout;
     plan->type = r[0];
@@ -174,5 +184,9 @@ void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckP
     memcpy(plan->form, ref.form, sizeof plan->form);
     plan->reference = static_cast<uint32_t>(ref.length);
     plan->cannot_split = ref.nterm == 0 && ref.layout == nullptr;
+    // Lines of some other text (a password file, a CSV): each would be a
+    // problem of its own; one says what the file is.  Empty lines alone are
+    // each an empty record, as in any other file.
+    plan->not_naaccr = !plan->cannot_split && laid_out == 0 && examined > empty ? examined : 0;
     describe(*plan, summary);
 }

@@ -97,6 +97,18 @@ int32_t check_after_head(const CheckPlan &plan, ByteSource *source, RunBuffer *b
             summary.stopped = STOP_BY_CALLBACK;
         return NAACCR_REC_OK;
     }
+    if (plan.not_naaccr > 0) {
+        char message[200], which[48] = "its one record has";
+        if (plan.not_naaccr > 1)
+            snprintf(which, sizeof which, "none of its first %d records has", plan.not_naaccr);
+        snprintf(message, sizeof message,
+                 "Not a NAACCR flat file: %s a valid record type and version code; its records are not checked.",
+                 which);
+        summary.bytes = head_bytes;
+        if (deliver_alone(delivery, plan.data_start, 1, NAACCR_CHECK_RECORD_TYPE, message) != 0)
+            summary.stopped = STOP_BY_CALLBACK;
+        return NAACCR_REC_OK;
+    }
     int32_t status = NAACCR_REC_OK;
     if (static_cast<int64_t>(head_bytes) > plan.data_start) {
         if (options.on_progress != nullptr &&
@@ -127,6 +139,11 @@ int32_t check_flat_records(ByteSource *source, RunBuffer *buffer, size_t head, D
     CheckPlan plan;
     make_check_plan(buffer->bytes, head, (options.flags & NAACCR_CHECK_CHECKSUMS) != 0, &plan, &summary.records);
     plan.items = (options.flags & NAACCR_CHECK_ITEMS) != 0;
+    plan.codes = plan.items && (options.flags & NAACCR_CHECK_CODES) != 0;
+    // Only a reader of records sets these: the public calls refuse them.
+    plan.encoding = (options.flags & NAACCR_READ_LATIN1) != 0         ? BYTES_LATIN1
+                    : (options.flags & NAACCR_READ_WINDOWS_1252) != 0 ? BYTES_WINDOWS_1252
+                                                                      : BYTES_ASCII;
     summary.format = NAACCR_FORMAT_FLAT;
     if (plan.layout != nullptr && plan.layout->version_width == version_code_width)
         summary.version = version_of_code(plan.version);

@@ -10,14 +10,35 @@
 #include "platform/platform.h"
 #include "flat/flat.h"
 #include "flat_check/record_run.h"
+#include "items/items.h"
 
 namespace
 {
 
-// A byte as a message shows it: itself when printable, else its value.
+// A byte as a message shows it: itself when printable, a blank in quotes and
+// named (it would not be seen), else its value.
 const char *shown(unsigned char c, char *text, size_t capacity)
 {
-    snprintf(text, capacity, is_printable(c) ? "%c" : "ASCII %d", c);
+    if (c == ' ')
+        snprintf(text, capacity, "\" \" (blank)");
+    else
+        snprintf(text, capacity, is_printable(c) ? "%c" : "byte 0x%02X", c);
+    return text;
+}
+
+// ", in addrAtDxCity (item 70, columns 74-123)": the item of the reference's
+// type and version whose columns hold `column`; "" when there is none.
+const char *item_holding(const CheckPlan &plan, uint64_t column, char *text, size_t capacity)
+{
+    text[0] = '\0';
+    const NaaccrDictionary *dictionary = layout_dictionary(plan.layout, plan.version);
+    const NaaccrItemDef *item =
+        dictionary != nullptr && column <= INT32_MAX
+            ? item_at_column(*dictionary, static_cast<char>(plan.type), static_cast<int32_t>(column))
+            : nullptr;
+    if (item != nullptr)
+        snprintf(text, capacity, ", in %s (item %d, columns %d-%d)", item->id, item->number, item->start_column,
+                 item->start_column + item->length - 1);
     return text;
 }
 
@@ -147,7 +168,7 @@ void check_head(const CheckPlan &plan, const unsigned char *bytes, uint64_t leng
     }
 }
 
-void check_bytes(const Scan &scan, uint64_t number, Found &found)
+void check_bytes(const CheckPlan &plan, const Scan &scan, uint64_t number, Found &found)
 {
     const int64_t offset = scan.offset;
     // Illegal bytes and a split, in column order.
@@ -163,15 +184,14 @@ void check_bytes(const Scan &scan, uint64_t number, Found &found)
                                     : "A lone %s at column %" PRIu64 " splits the record.",
                         what, scan.split_column);
         }
-        if (!split_turn && scan.illegal_count == 1)
+        if (!split_turn && scan.illegal_count > 0) {
+            char item[128], count[64] = "";
+            if (scan.illegal_count > 1)
+                snprintf(count, sizeof count, " (%" PRIu64 " illegal bytes in this record)", scan.illegal_count);
             add_problem(found, number, offset, scan.illegal_column, NAACCR_CHECK_ILLEGAL_BYTE,
-                        "Illegal character, ASCII %d, found at column %" PRIu64 "", scan.illegal_byte,
-                        scan.illegal_column);
-        else if (!split_turn && scan.illegal_count > 1)
-            add_problem(found, number, offset, scan.illegal_column, NAACCR_CHECK_ILLEGAL_BYTE,
-                        "Illegal character, ASCII %d, found at column %" PRIu64 " (%" PRIu64
-                        " illegal bytes in this record)",
-                        scan.illegal_byte, scan.illegal_column, scan.illegal_count);
+                        "Illegal byte 0x%02X at column %" PRIu64 "%s%s.", scan.illegal_byte, scan.illegal_column,
+                        item_holding(plan, scan.illegal_column, item, sizeof item), count);
+        }
     }
 }
 

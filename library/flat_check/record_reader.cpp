@@ -33,6 +33,9 @@ struct Run {
     int64_t next_progress;
 };
 
+// A byte above 126 that the reader was told to take as a character.
+bool is_encoded(const CheckPlan &plan, unsigned char c) { return code_point_of_byte(c, plan.encoding) >= 0; }
+
 bool cancelled(const Run &run)
 {
     const RunHooks *hooks = run.out.hooks;
@@ -199,7 +202,7 @@ bool terminated_record(Run &run, size_t &pos)
         } else {
             // In a record of type U a NUL is data, as the recognizer takes it.
             const uint64_t before = scan.dropped + (j - rstart);
-            if (!(r.buf[j] == 0 && type == 'U' && before > 0))
+            if (!(r.buf[j] == 0 && type == 'U' && before > 0) && !is_encoded(*run.plan, r.buf[j]))
                 note_byte(scan, r.buf[j], before + 1, false, 1);
             i = j + 1;
         }
@@ -225,7 +228,7 @@ bool fixed_record(Run &run, size_t &pos)
         if (j == pos + have)
             break;
         const unsigned char c = r.buf[j];
-        if (!(c == 0 && type == 'U' && j > pos))
+        if (!(c == 0 && type == 'U' && j > pos) && !is_encoded(plan, c))
             note_byte(scan, c, j - pos + 1, c == '\r' || c == '\n', 1);
         i = j + 1;
     }

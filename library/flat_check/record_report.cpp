@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "base/base.h"
+#include "codes/codes.h"
 #include "items/items.h"
 #include "flat_check/record_run.h"
 
@@ -27,7 +28,7 @@ uint32_t check_record(const RunOutput &out, Scan &scan, const RecordEnd &end, ui
     } else if (end.bytes != nullptr) {
         check_head(plan, end.bytes, end.length, first, number, scan.offset, found);
     }
-    check_bytes(scan, number, found);
+    check_bytes(plan, scan, number, found);
     if (plan.checksums && first && plan.layout != nullptr && plan.layout->checksum_column == 0)
         add_problem(found, number, scan.offset, 0, NAACCR_CHECK_NO_CHECKSUM,
                     "Records of type %c, version %.*s have no checksum field.", plan.type, plan.layout->version_width,
@@ -83,12 +84,64 @@ int32_t take_item_problem(void *context, const NaaccrItemProblem *problem)
     return out.result->stopped != STOP_NONE;
 }
 
-// The items of a held record, by the dictionary of its own layout.  A record
-// whose type and version have none is noted once per run; the calling thread
-// reports the file's first.  A record without a layout of its own (its type
-// or version is not valid) has that record problem and no item check.
+// The problems of a record that keep the tumour rules from judging it: they
+// leave its columns in doubt.
+const uint32_t unjudged_kinds = (1u << NAACCR_CHECK_RECORD_LENGTH) | (1u << NAACCR_CHECK_LAYOUT_LENGTH) |
+                                (1u << NAACCR_CHECK_RECORD_TYPE) | (1u << NAACCR_CHECK_VERSION) |
+                                (1u << NAACCR_CHECK_SPLIT_RECORD) | (1u << NAACCR_CHECK_PARTIAL_RECORD);
+
+// A record's code problems, handed on among its item problems by column.
+struct CodeMerge {
+    RunOutput *out;
+    const RecordCodes *codes;
+    size_t next; // the first code problem not handed on yet
+    uint64_t number;
+    int64_t offset;
+    const unsigned char *record;
+};
+
+// Hands on the code problems that stand before `column`; non-zero to stop.
+int32_t hand_code_problems(CodeMerge &merge, int32_t column)
+{
+    for (; merge.next < merge.codes->count && merge.codes->problems[merge.next].column < column; ++merge.next) {
+        const RecordCodeProblem &c = merge.codes->problems[merge.next];
+        NaaccrItemProblem p;
+        memset(&p, 0, sizeof p);
+        p.record = merge.number;
+        p.offset = merge.offset;
+        p.column = c.column;
+        p.code = c.code;
+        p.item_number = c.item->number;
+        p.item_start = c.item->start_column;
+        p.item_length = c.item->length;
+        p.value_length = static_cast<uint32_t>(c.item->length);
+        p.value = reinterpret_cast<const char *>(merge.record) + c.item->start_column - 1;
+        p.item_id = c.item->id;
+        p.item_name = c.item->name;
+        p.message = c.message;
+        if (take_item_problem(merge.out, &p) != 0)
+            return 1;
+    }
+    return 0;
+}
+
+// An item problem at its column, after the code problems before it.
+int32_t take_merged_problem(void *context, const NaaccrItemProblem *problem)
+{
+    CodeMerge &merge = *static_cast<CodeMerge *>(context);
+    if (hand_code_problems(merge, problem->column) != 0)
+        return 1;
+    return take_item_problem(merge.out, problem);
+}
+
+// The items of a held record, by the dictionary of its own layout, and with
+// codes their codes and (unless a problem in `found_mask` leaves its columns
+// in doubt) the record's tumour rules.  A record whose type and version have
+// none is noted once per run; the calling thread reports the file's first.  A
+// record without a layout of its own (its type or version is not valid) has
+// that record problem and no item check.
 void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, uint64_t number,
-                 const NaaccrLayout *layout)
+                 const NaaccrLayout *layout, uint32_t found_mask)
 {
     if (!out.plan->items || end.bytes == nullptr || layout == nullptr || out.result->stopped != STOP_NONE)
         return;
@@ -96,9 +149,22 @@ void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, u
     const NaaccrDictionary *dictionary = layout_dictionary(layout, end.bytes + layout->version_column - 1);
     if (dictionary != nullptr) {
         RunOutput to = out;
-        ItemProblemSink sink = {take_item_problem, &to};
-        check_record_items(*dictionary, static_cast<char>(end.bytes[0]), end.bytes, static_cast<size_t>(end.length),
-                           number, scan.offset, &sink, &out.result->items);
+        const char type = static_cast<char>(end.bytes[0]);
+        const size_t length = static_cast<size_t>(end.length);
+        if (!out.plan->codes) {
+            ItemProblemSink sink = {take_item_problem, &to};
+            check_record_items(*dictionary, type, end.bytes, length, number, scan.offset, &sink, &out.result->items);
+            return;
+        }
+        RecordCodes codes;
+        check_record_codes(*dictionary, type, end.bytes, length, (found_mask & unjudged_kinds) == 0, &codes);
+        if (codes.judged)
+            count_verdict(codes.verdict, &out.result->tally);
+        CodeMerge merge = {&to, &codes, 0, number, scan.offset, end.bytes};
+        ItemProblemSink sink = {take_merged_problem, &merge};
+        if (check_record_items(*dictionary, type, end.bytes, length, number, scan.offset, &sink, &out.result->items) ==
+            0)
+            hand_code_problems(merge, INT32_MAX);
         return;
     }
     if (out.result->no_dictionary != 0)
@@ -118,6 +184,29 @@ void check_items(const RunOutput &out, const RecordEnd &end, const Scan &scan, u
     p.message = message;
     if (sink_item_problem(out.sink, &p) != 0)
         out.result->stopped = STOP_BY_CALLBACK;
+}
+
+// With items checked, a record whose length is wrong says which of its items
+// are not: all of them without a layout of its own or its bytes, else those
+// that do not end within it.
+void note_unchecked_items(const CheckPlan &plan, const RecordEnd &end, const NaaccrLayout *layout, Found &found)
+{
+    if (!plan.items)
+        return;
+    for (int k = 0; k < found.count; ++k) {
+        NaaccrProblem &p = found.items[k];
+        if (p.code != NAACCR_CHECK_RECORD_LENGTH && p.code != NAACCR_CHECK_LAYOUT_LENGTH &&
+            p.code != NAACCR_CHECK_PARTIAL_RECORD)
+            continue;
+        size_t n = strlen(p.message);
+        if (n > 0 && p.message[n - 1] == '.')
+            --n;
+        if (layout == nullptr || end.bytes == nullptr || end.length == 0)
+            snprintf(p.message + n, sizeof p.message - n, "; its items are not checked.");
+        else if (end.length < static_cast<uint64_t>(layout->length))
+            snprintf(p.message + n, sizeof p.message - n, "; its items that end after column %llu are not checked.",
+                     static_cast<unsigned long long>(end.length));
+    }
 }
 
 } // namespace
@@ -141,11 +230,12 @@ bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
     result.records = number;
     const NaaccrLayout *layout = nullptr;
     const uint32_t column = check_record(out, scan, end, number, found, &layout);
+    note_unchecked_items(*out.plan, end, layout, found);
     const uint32_t length = end.length > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(end.length);
     hand_over(
         out, NaaccrRecordView{number, scan.offset, bytes, length, static_cast<uint32_t>(end.term), found.mask, column});
     deliver_found(out, found);
-    check_items(out, end, scan, number, layout);
+    check_items(out, end, scan, number, layout, found.mask);
     return result.stopped == STOP_NONE;
 }
 

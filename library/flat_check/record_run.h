@@ -28,6 +28,8 @@
 struct CheckPlan {
     bool checksums;             // verify checksum fields
     bool items;                 // check every data item
+    bool codes;                 // and the codes of each, and each record's tumour rules
+    ByteEncoding encoding;      // bytes above 126 of this encoding are no problem (a reader's NAACCR_READ_...)
     int64_t data_start;         // offset of the first record: after a byte-order mark
     int bom_length;             // 0, or the byte-order mark's 2 or 3 bytes
     unsigned char form[2];      // the reference's terminator bytes; form[0] == 0: none
@@ -40,6 +42,7 @@ struct CheckPlan {
     int version_width;  // 0 when the type is unknown
     unsigned char version[3];
     bool cannot_split; // no terminator in the head and no layout to cut by
+    int not_naaccr;    // no record of the head has a valid type and version: how many were read; else 0
 };
 
 // Makes the plan from the first `n` bytes of a file (all of them when the file
@@ -93,6 +96,7 @@ struct RunResult {
     uint64_t records, problems, checksums_matched, items;
     uint64_t counts[NAACCR_CHECK_ALL_KINDS]; // NAACCR_CHECK_NO_DICTIONARY aside
     uint64_t no_dictionary;                  // first record of the run without a dictionary, or 0
+    NaaccrCodeReport tally;                  // with codes: the tumours judged, its counts alone
     int64_t start;                           // offset of its first record
     int64_t end;                             // offset after its last record
     int32_t status;                          // NAACCR_REC_OK, NAACCR_REC_READ_FAILED or NAACCR_REC_NO_MEMORY
@@ -177,7 +181,7 @@ const NaaccrLayout *own_layout(const CheckPlan &plan, const unsigned char *bytes
 void check_length(const CheckPlan &plan, const Scan &scan, const RecordEnd &end, uint64_t number, Found &found);
 void check_head(const CheckPlan &plan, const unsigned char *bytes, uint64_t length, bool first, uint64_t number,
                 int64_t offset, Found &found);
-void check_bytes(const Scan &scan, uint64_t number, Found &found);
+void check_bytes(const CheckPlan &plan, const Scan &scan, uint64_t number, Found &found);
 // Adds a checksum problem, or returns true when the field matches.
 bool check_checksum(const Scan &scan, const RecordEnd &end, uint32_t column, uint64_t number, Found &found);
 void check_terminator(const CheckPlan &plan, const Scan &scan, const RecordEnd &end, uint64_t number, Found &found);

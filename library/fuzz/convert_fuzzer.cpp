@@ -94,7 +94,14 @@ std::string shaped(const uint8_t *data, size_t size)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string input = shaped(data, size);
+    // The second byte chooses the options: lossy or LF, the first record's
+    // file-level items, bad records left out, an encoding of bytes above 126.
+    const unsigned choice = size > 1 ? data[1] : 0;
+    const uint32_t encodings[] = {0, NAACCR_CONVERT_LATIN1, NAACCR_CONVERT_WINDOWS_1252, 0};
+    const uint32_t flags = ((choice & 1) != 0 ? NAACCR_CONVERT_LOSSY : NAACCR_CONVERT_LF) |
+                           ((choice & 2) != 0 ? NAACCR_CONVERT_ROOT_FIRST : 0) |
+                           ((choice & 4) != 0 ? NAACCR_CONVERT_SKIP_BAD_RECORDS : 0) | encodings[(choice >> 3) & 3];
     for (const int32_t target : {NAACCR_FORMAT_XML, NAACCR_FORMAT_FLAT, NAACCR_FORMAT_CSV})
-        convert(input, target, size > 1 && (data[1] & 1) != 0 ? NAACCR_CONVERT_LOSSY : NAACCR_CONVERT_LF);
+        convert(input, target, flags);
     return 0;
 }

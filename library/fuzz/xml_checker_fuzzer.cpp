@@ -49,7 +49,7 @@ Outcome run(const unsigned char *data, size_t size, size_t head, size_t piece)
     NaaccrItemCheckOptions options;
     memset(&options, 0, sizeof options);
     options.size = sizeof options;
-    options.flags = NAACCR_CHECK_ITEMS;
+    options.flags = NAACCR_CHECK_ITEMS | NAACCR_CHECK_CODES;
     options.on_item_problem = keep;
     options.context = &o;
     head = head < size ? head : size;

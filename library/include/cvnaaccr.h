@@ -22,9 +22,9 @@
    version resource read all four from here.  The major number changes only
    when a release breaks callers built against an earlier one. */
 #define CVNAACCR_VERSION_MAJOR 1
-#define CVNAACCR_VERSION_MINOR 4
+#define CVNAACCR_VERSION_MINOR 5
 #define CVNAACCR_VERSION_PATCH 0
-#define CVNAACCR_VERSION_STRING "1.4.0"
+#define CVNAACCR_VERSION_STRING "1.5.0"
 
 #ifdef _WIN32
 #define CV_CALL __stdcall
@@ -485,6 +485,12 @@ int32_t CV_CALL cvFindNaaccrItem(int32_t version, int32_t number, const char *id
 
 /* NaaccrCheckOptions.flags and NaaccrItemCheckOptions.flags */
 #define NAACCR_CHECK_ITEMS 2u /* also check every data item (cvCheckNaaccrFileEx, ...Ex only) */
+/* (1.5) also check each coded item's value against its allowed codes, and the
+   codes and dates of each tumour together (kinds 35 to 37); implies
+   NAACCR_CHECK_ITEMS.  The Ex calls only: the 1.2 calls refuse it.  It comes
+   with the export cvGetNaaccrItemCodes, by which a caller tells a library
+   that knows it. */
+#define NAACCR_CHECK_CODES 4u
 
 /* Kinds of item problem (NaaccrItemProblem.code), after the record kinds. */
 #define NAACCR_CHECK_ITEM_DATA_TYPE 16     /* the value is not of the item's data type */
@@ -506,7 +512,15 @@ int32_t CV_CALL cvFindNaaccrItem(int32_t version, int32_t number, const char *id
 #define NAACCR_CHECK_XML_TOKEN_TOO_LONG 32 /* a tag, attribute, comment or instruction over 16 MB */
 #define NAACCR_CHECK_USER_DICTIONARY 33    /* a user dictionary cannot be read or is not valid */
 #define NAACCR_CHECK_ITEM_CONFLICT 34      /* (1.4) the item stands at two levels with other values (XML) */
+#define NAACCR_CHECK_ITEM_CODE 35          /* (1.5) the value is not one of its item's allowed codes */
+#define NAACCR_CHECK_ITEM_COMBINATION 36   /* (1.5) codes of one tumour that do not go together */
+#define NAACCR_CHECK_ITEM_DATE_ORDER 37    /* (1.5) dates out of order, or an age the dates do not give */
 #define NAACCR_CHECK_ALL_KINDS 48          /* entries of NaaccrItemCheckSummary.counts; 0 is unused */
+
+/* From 1.5 an element nested deeper than 256 is a NAACCR_CHECK_XML_STRUCTURE
+   problem, and names, attributes and namespace declarations beyond what a
+   check holds (16 MB) are a NAACCR_CHECK_XML_TOKEN_TOO_LONG problem; either
+   ends the check. */
 
 /* Kinds, from 1.4 on: NaaccrItemCheckSummary.counts holds 48 entries and
    cannot grow, so a new kind takes one of the numbers 35 to 39 or 44 to 47,
@@ -540,9 +554,34 @@ typedef struct NaaccrItemProblem {
    0 to go on, anything else to stop the check. */
 typedef int32_t(CV_CALL *NaaccrItemProblemCallback)(void *context, const NaaccrItemProblem *problem);
 
+/* (1.5) What a check with NAACCR_CHECK_CODES judged the file by, and what
+   the site/histology list left unjudged: filled on return, when
+   NaaccrItemCheckOptions.code_report points at it, by every Ex check (all
+   zero but size when codes were not checked).  The caller owns it and sets
+   size; like an options struct it may gain fields at its end in a later
+   release, and every release takes each size it was released with. */
+typedef struct NaaccrCodeReport {
+    uint32_t size;                 /* in: sizeof(NaaccrCodeReport) */
+    int32_t version;               /* the NAACCR version whose lists judged the file (the first
+                                      record's or the root's); 0 when no code was checked */
+    char lists[32];                /* the code lists of that version: "NAACCR 180 to 240" (files of 140
+                                      to 160 take the 180 lists, 270 the 260 lists); "" when none */
+    char site_list[16];            /* the edition of SEER's ICD-O-3 Site/Histology Validation List:
+                                      "2022-04-29"; "" when no code was checked */
+    int32_t site_list_first_year;  /* the years of diagnosis it judges: 2021 ... */
+    int32_t site_list_last_year;   /* ... to 2023 */
+    uint64_t tumors_judged;        /* tumours whose codes and dates were judged together (a flat
+                                      record with a record problem is not) */
+    uint64_t site_list_judged;     /* of them, diagnosed in the list's years and judged by it */
+    uint64_t site_list_not_judged; /* of them, with a valid site, histology and behavior that go
+                                      together, but diagnosed in another year or in none given */
+} NaaccrCodeReport;
+
 typedef struct NaaccrItemCheckOptions {
-    uint32_t size;                             /* sizeof(NaaccrItemCheckOptions) */
-    uint32_t flags;                            /* NAACCR_CHECK_CHECKSUMS, NAACCR_CHECK_ITEMS */
+    uint32_t size;                             /* sizeof(NaaccrItemCheckOptions); or the 1.3 size,
+                                                  offsetof(NaaccrItemCheckOptions, code_report) */
+    uint32_t flags;                            /* NAACCR_CHECK_CHECKSUMS, NAACCR_CHECK_ITEMS,
+                                                  NAACCR_CHECK_CODES */
     uint32_t threads;                          /* as NaaccrCheckOptions.threads */
     uint32_t max_reported;                     /* record and item problems handed on; 0 for all */
     NaaccrProblemCallback on_problem;          /* or null */
@@ -553,6 +592,7 @@ typedef struct NaaccrItemCheckOptions {
     const char *const *dictionaries;           /* XML: paths of user dictionaries to load; or null */
     uint32_t dictionary_count;                 /* entries of dictionaries */
     uint32_t reserved;                         /* zero */
+    NaaccrCodeReport *code_report;             /* (1.5) or null: filled on return */
 } NaaccrItemCheckOptions;
 
 /* NaaccrItemCheckSummary.format */
@@ -579,21 +619,77 @@ CV_STATIC_ASSERT(sizeof(NaaccrItemDef) == 2 * sizeof(void *) + 24, "NaaccrItemDe
 CV_STATIC_ASSERT(offsetof(NaaccrItemProblem, value) == 64, "NaaccrItemProblem value offset");
 CV_STATIC_ASSERT(sizeof(NaaccrItemProblem) == 64 + 4 * sizeof(void *), "NaaccrItemProblem size");
 CV_STATIC_ASSERT(offsetof(NaaccrItemCheckOptions, on_problem) == 16, "NaaccrItemCheckOptions on_problem offset");
-CV_STATIC_ASSERT(sizeof(NaaccrItemCheckOptions) == 24 + 6 * sizeof(void *), "NaaccrItemCheckOptions size");
+CV_STATIC_ASSERT(sizeof(NaaccrItemCheckOptions) == 24 + 7 * sizeof(void *), "NaaccrItemCheckOptions size");
+CV_STATIC_ASSERT(offsetof(NaaccrItemCheckOptions, code_report) == 24 + 6 * sizeof(void *),
+                 "NaaccrItemCheckOptions 1.3 size");
+CV_STATIC_ASSERT(sizeof(NaaccrCodeReport) == 88, "NaaccrCodeReport size");
+CV_STATIC_ASSERT(offsetof(NaaccrCodeReport, tumors_judged) == 64, "NaaccrCodeReport tumors_judged offset");
 CV_STATIC_ASSERT(offsetof(NaaccrItemCheckSummary, counts) == 192, "NaaccrItemCheckSummary counts offset");
 CV_STATIC_ASSERT(sizeof(NaaccrItemCheckSummary) == 192 + 8 * NAACCR_CHECK_ALL_KINDS + 24 + 8 + 8 + 512,
                  "NaaccrItemCheckSummary size");
 
 /* As cvCheckNaaccrFile, with item problems and the larger summary.  Returns
    the codes cvCheckNaaccrFile returns; NAACCR_REC_BAD_ARGUMENT also when
-   options->size is not sizeof(NaaccrItemCheckOptions) or (from 1.4) a flag
-   bit is neither NAACCR_CHECK_CHECKSUMS nor NAACCR_CHECK_ITEMS. */
+   options->size is neither sizeof(NaaccrItemCheckOptions) nor (from 1.5) the
+   1.3 size, when (from 1.4) a flag bit is not NAACCR_CHECK_CHECKSUMS,
+   NAACCR_CHECK_ITEMS or (1.5) NAACCR_CHECK_CODES, or when (1.5)
+   options->code_report is set and its size is not sizeof(NaaccrCodeReport). */
 int32_t CV_CALL cvCheckNaaccrFileEx(const char *path, const NaaccrItemCheckOptions *options,
                                     NaaccrItemCheckSummary *summary);
 
 /* As cvCheckNaaccrStream, with item problems and the larger summary. */
 int32_t CV_CALL cvCheckNaaccrStreamEx(NaaccrReadCallback read, void *stream, const NaaccrItemCheckOptions *options,
                                       NaaccrItemCheckSummary *summary);
+
+/* ---- Allowed codes (1.5) ----
+
+   The library holds the allowed codes of the common coded items (Sex,
+   Primary Site, Histologic Type ICD-O-3, Behavior Code ICD-O-3, Laterality,
+   the sequence numbers, the treatment summaries, ...), the ICD-O-3 histology and behavior
+   pairs, and SEER's ICD-O-3 Site/Histology Validation List, from NAACCR's,
+   SEER's and WHO's public lists, for the NAACCR versions 180 to 260.  A code
+   is allowed in a file of version V when any list from 180 to V holds it;
+   files of 140 to 160 are judged by the 180 lists, 270 by the 260 lists.
+   recordType and naaccrRecordVersion are the record check's and have none.
+
+   With NAACCR_CHECK_CODES an Ex check reports, besides the item problems:
+   NAACCR_CHECK_ITEM_CODE, a value that passed its item's form rules but is
+   not one of its codes (Age at Diagnosis: 000 to 120, or 999); and for each
+   tumour (a flat record, or an XML Tumor with its Patient's values) the
+   rules that judge codes and dates together: NAACCR_CHECK_ITEM_COMBINATION
+   for a histology and behavior in no list, a site, histology and behavior
+   that the site/histology list does not hold (diagnoses of its years only),
+   and a sequence number that does not fit the behavior;
+   NAACCR_CHECK_ITEM_DATE_ORDER for a birth after the diagnosis, a diagnosis
+   after the last contact, and an age at diagnosis that the dates do not
+   give.  A rule that needs a value that is blank or has a problem of its own
+   is skipped.  Such a problem names the first item of its rule
+   (NaaccrItemProblem.item_number, value) and stands at that item: in a flat
+   record at its column, among the record's item problems in column order;
+   in NAACCR XML at that Item's line and column, handed over when its Tumor
+   ends, after the Tumor's item problems.  A flat record with a problem of
+   its length, type or version is not judged by these rules.  The Behaviour
+   notes hold every rule. */
+
+/* One allowed code of an item, as cvGetNaaccrItemCodes gives it. */
+typedef struct NaaccrItemCode {
+    char code[8];          /* the code in full, as a flat field holds it ("C509", "01"), NUL-terminated */
+    int32_t first_version; /* the first NAACCR version whose list holds it: 180, 210, ..., 260 */
+    uint32_t reserved;     /* zero */
+    const char *label;     /* what it means, where the list is in the public domain; else null.  The
+                              library's own text, living as long as the library is loaded */
+} NaaccrItemCode;
+
+CV_STATIC_ASSERT(sizeof(NaaccrItemCode) == 16 + sizeof(void *), "NaaccrItemCode size");
+
+/* The allowed codes of the item numbered `number` (naaccrNum) in files of
+   NAACCR `version`, in code order: copies the first `capacity` of them to
+   `codes` (which may be null when capacity is 0) and returns how many there
+   are, so that a call with capacity 0 tells the room to give a second one.
+   Returns -1 when the version has no dictionary, its dictionary does not
+   define the item, or the item has no list in that version (most items; the
+   dates; recordType and naaccrRecordVersion). */
+int32_t CV_CALL cvGetNaaccrItemCodes(int32_t version, int32_t number, NaaccrItemCode *codes, uint32_t capacity);
 
 /* ---- Records as items, and conversion between flat, NAACCR XML and CSV (1.3) ----
 
@@ -667,9 +763,19 @@ typedef struct NaaccrTumorView {
    go on, anything else to stop. */
 typedef int32_t(CV_CALL *NaaccrTumorCallback)(void *context, const NaaccrTumorView *tumor);
 
+/* NaaccrReadOptions.flags (1.5): how the bytes above 126 of flat records
+   are read, at most one of the two; their values are then handed over as
+   UTF-8.  Flat NAACCR is ASCII, so without them such a byte is a record
+   problem (NAACCR_CHECK_ILLEGAL_BYTE), and so it stays when it is no
+   character of the encoding: bytes 127 to 159 in Latin-1, 127 and the five
+   bytes windows-1252 leaves undefined (129, 141, 143, 144, 157).  NAACCR XML
+   declares its own encoding and is read as before. */
+#define NAACCR_READ_LATIN1 16u       /* ISO-8859-1 */
+#define NAACCR_READ_WINDOWS_1252 32u /* windows-1252 */
+
 typedef struct NaaccrReadOptions {
     uint32_t size;                        /* sizeof(NaaccrReadOptions) */
-    uint32_t flags;                       /* 0: no flag is known yet */
+    uint32_t flags;                       /* NAACCR_READ_...; no flag was known before 1.5 */
     uint32_t max_reported;                /* problems handed to on_problem; 0 for all */
     uint32_t reserved;                    /* zero */
     NaaccrTumorCallback on_tumor;         /* or null */
@@ -690,7 +796,8 @@ typedef struct NaaccrReadOptions {
    on every return.  Returns NAACCR_REC_OK when the file was read to its end
    or a callback stopped it (summary->records.stopped), NAACCR_REC_BAD_TYPE
    for NAACCR XML when this build cannot read it, NAACCR_REC_BAD_ARGUMENT
-   for a null path or summary, options of another size or with flags, or
+   for a null path or summary, options of another size, a flag other than
+   the NAACCR_READ_ ones (before 1.5: any flag) or both of them, or
    cvCheckNaaccrFile's codes. */
 int32_t CV_CALL cvReadNaaccrFile(const char *path, const NaaccrReadOptions *options, NaaccrItemCheckSummary *summary);
 
@@ -704,6 +811,17 @@ typedef int32_t(CV_CALL *NaaccrWriteCallback)(void *output, const void *bytes, u
 /* NaaccrConvertOptions.flags */
 #define NAACCR_CONVERT_LF 1u    /* flat and CSV: end lines with LF alone instead of CR LF */
 #define NAACCR_CONVERT_LOSSY 2u /* write what the target can hold and list the rest, instead of refusing */
+/* (1.5) Flat input to NAACCR XML: a file-level item that differs from the
+   first record's keeps the first record's value; each difference is listed
+   and its value left out, instead of refusing the file. */
+#define NAACCR_CONVERT_ROOT_FIRST 4u
+/* (1.5) A flat record with a record problem is left out and listed; the
+   other records are converted, instead of refusing the file. */
+#define NAACCR_CONVERT_SKIP_BAD_RECORDS 8u
+/* (1.5) Flat input: bytes above 126 are read as NAACCR_READ_LATIN1 or
+   NAACCR_READ_WINDOWS_1252 says (the same bits), at most one of the two. */
+#define NAACCR_CONVERT_LATIN1 NAACCR_READ_LATIN1
+#define NAACCR_CONVERT_WINDOWS_1252 NAACCR_READ_WINDOWS_1252
 
 /* NaaccrConvertOptions.target: NAACCR_FORMAT_FLAT, NAACCR_FORMAT_XML, or this */
 #define NAACCR_FORMAT_CSV 3
@@ -768,8 +886,12 @@ CV_STATIC_ASSERT(offsetof(NaaccrConvertSummary, items_without_column) ==
 
    Every given value is written or listed as left out.  Refuses
    (NAACCR_REC_REFUSED, summary->refused) a file with a problem that
-   cvReadNaaccrFile reports, whose file-level items differ between records
-   (NAACCR_CHECK_ROOT_CONFLICT naming both records), whose recordType or
+   cvReadNaaccrFile reports (but with NAACCR_CONVERT_SKIP_BAD_RECORDS the
+   records with a record problem, which are left out and listed), whose
+   file-level items differ between flat records for a NAACCR XML target (one
+   NAACCR_CHECK_ROOT_CONFLICT problem per item and record, naming both values
+   and both records; with NAACCR_CONVERT_ROOT_FIRST the first record's value
+   stands and the other is listed and left out), whose recordType or
    naaccrRecordVersion Item contradicts its NAACCR XML root (the
    NAACCR_CHECK_XML_ROOT problem that names the item; the root's other
    problems lose nothing and refuse nothing), a flat target for a version
@@ -785,7 +907,8 @@ CV_STATIC_ASSERT(offsetof(NaaccrConvertSummary, items_without_column) ==
    NAACCR_REC_STOPPED (summary->refused 1) when on_problem or on_progress
    returned non-zero, NAACCR_REC_WRITE_FAILED when the write callback failed,
    NAACCR_REC_BAD_ARGUMENT (null pointers, a wrong size, a flag bit that is
-   not NAACCR_CONVERT_LF or NAACCR_CONVERT_LOSSY, an unknown target, an
+   not one of cvGetNaaccrOptionFlags(NAACCR_OPTIONS_CONVERT), both encodings,
+   an unknown target, an
    unknown naaccrId in items, items for a target other than CSV), or
    cvReadNaaccrFile's codes.  Holds one record and a few buffers whatever the
    size of the file. */
@@ -795,6 +918,23 @@ int32_t CV_CALL cvConvertNaaccrFile(const char *path, const NaaccrConvertOptions
 /* As cvConvertNaaccrFile for a stream read through `read`. */
 int32_t CV_CALL cvConvertNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrConvertOptions *options,
                                       NaaccrConvertSummary *summary);
+
+/* ---- The flags each options struct takes (1.5) ----
+
+   A caller that sets a flag of a later release than the library it loaded
+   gets NAACCR_REC_BAD_ARGUMENT (from 1.4).  It asks first: the library
+   exports this call from the release that added NAACCR_CONVERT_ROOT_FIRST,
+   NAACCR_CONVERT_SKIP_BAD_RECORDS and the encoding flags on. */
+#define NAACCR_OPTIONS_CHECK 1      /* NaaccrCheckOptions */
+#define NAACCR_OPTIONS_ITEM_CHECK 2 /* NaaccrItemCheckOptions */
+#define NAACCR_OPTIONS_READ 3       /* NaaccrReadOptions */
+#define NAACCR_OPTIONS_CONVERT 4    /* NaaccrConvertOptions */
+
+/* Returns every flag bit that the options struct `options` names
+   (NAACCR_OPTIONS_...) takes in this library, as its calls accept them (a
+   call may still refuse two flags that exclude each other, as the two
+   encodings do); 0 for any other number. */
+uint32_t CV_CALL cvGetNaaccrOptionFlags(int32_t options);
 
 #ifdef __cplusplus
 }

@@ -140,21 +140,18 @@ const TypePlan *find_type_plan(const NaaccrDictionary &dictionary, char type)
     return nullptr;
 }
 
-// YYYYMMDD, a real day of 1800 to 2099: the common case, settled without the full rules.
+// YYYYMMDD of eight digits, a real day: the common case, settled without the full rules.
 bool is_full_date(const unsigned char *v)
 {
     const int year = (v[0] - '0') * 1000 + (v[1] - '0') * 100 + (v[2] - '0') * 10 + (v[3] - '0');
-    const int month = (v[4] - '0') * 10 + (v[5] - '0'), day = (v[6] - '0') * 10 + (v[7] - '0');
-    return year >= 1800 && year <= 2099 && month >= 1 && month <= 12 && day >= 1 && day <= days_in_month(year, month);
+    return is_real_date(year, (v[4] - '0') * 10 + (v[5] - '0'), (v[6] - '0') * 10 + (v[7] - '0'));
 }
 
 int32_t deliver_problem(const NaaccrItemDef &item, const unsigned char *value, const ItemFault &fault, uint64_t number,
                         int64_t offset, ItemProblemSink *sink)
 {
     char message[256];
-    const int last = item.start_column + item.length - 1;
-    snprintf(message, sizeof message, "%s (item %d, columns %d-%d): %s.", item.name, item.number, item.start_column,
-             last, fault.reason);
+    flat_item_message(item, fault.reason, message, sizeof message);
     NaaccrItemProblem problem;
     memset(&problem, 0, sizeof problem);
     problem.record = number;
@@ -174,6 +171,12 @@ int32_t deliver_problem(const NaaccrItemDef &item, const unsigned char *value, c
 
 } // namespace
 
+void flat_item_message(const NaaccrItemDef &item, const char *reason, char *text, size_t size)
+{
+    const int last = item.start_column + item.length - 1;
+    snprintf(text, size, "%s (item %d, columns %d-%d): %s.", item.name, item.number, item.start_column, last, reason);
+}
+
 const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout, const unsigned char *code)
 {
     // Only the layouts of three-character codes have a dictionary, and one
@@ -186,6 +189,22 @@ const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout, const unsi
     if (dictionary == nullptr || flat_dictionary_index(*dictionary) < 0)
         return nullptr;
     return layout_has_code(*layout, reinterpret_cast<const char *>(code), version_code_width) ? dictionary : nullptr;
+}
+
+const NaaccrItemDef *item_at_column(const NaaccrDictionary &dictionary, char type, int32_t column)
+{
+    const uint8_t bit = item_record_type_bit(type);
+    const NaaccrItemDef *any = nullptr;
+    for (size_t i = 0; i < dictionary.count; ++i) {
+        const NaaccrItemDef &item = dictionary.items[i];
+        if (item.grouped != 0 || item.start_column <= 0 || column < item.start_column ||
+            column >= item.start_column + item.length)
+            continue;
+        if ((item.record_types & bit) != 0)
+            return &item;
+        any = any != nullptr ? any : &item;
+    }
+    return any;
 }
 
 int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const unsigned char *record, size_t length,

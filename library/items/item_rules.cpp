@@ -46,8 +46,6 @@ int32_t check_xml_text(const NaaccrItemDef &item, const unsigned char *value, si
     size_t blanks = 0;
     while (blanks < n && is_xml_white(value[blanks]))
         ++blanks;
-    if (blanks == n)
-        return set_item_fault(fault, NAACCR_CHECK_ITEM_BLANKS, 0, "only blanks: leave the item out instead");
     if (blanks > 0)
         return set_item_fault(fault, NAACCR_CHECK_ITEM_BLANKS, 0, "starts with a blank");
     if (is_xml_white(value[n - 1]))
@@ -152,7 +150,8 @@ int32_t check_item_value(const NaaccrItemDef &item, const unsigned char *value, 
     fault->reason[0] = '\0';
     Span core = {0, n};
     if (form == ITEM_XML_TEXT) {
-        if (n == 0 || check_xml_text(item, value, n, fault) != 0)
+        // Empty, or only white space: not given, as a blank flat field is not.
+        if (only_xml_white(value, n) || check_xml_text(item, value, n, fault) != 0)
             return fault->code;
         // A zero-filled value holds no blank; anything else here has none around it.
         if (item.trim_none == 0 && check_padding(item, value, n, &core, fault) != 0)

@@ -130,11 +130,19 @@ int32_t check_item_datetime(const unsigned char *value, size_t begin, size_t end
 // needed because one layout serves versions 120 to 160.
 const NaaccrDictionary *layout_dictionary(const NaaccrLayout *layout, const unsigned char *code);
 
+// The item (not grouped) of record type `type` whose columns in `dictionary`
+// (140 to 180) hold `column`, or else any item's whose do; null for none.
+const NaaccrItemDef *item_at_column(const NaaccrDictionary &dictionary, char type, int32_t column);
+
 // Where the item problems of a record go.  `deliver` returns non-zero to stop.
 struct ItemProblemSink {
     int32_t (*deliver)(void *context, const NaaccrItemProblem *problem);
     void *context;
 };
+
+// The message of a problem of `item` in a flat record, from the fault's
+// reason: "Date of Diagnosis (item 390, columns 544-551): there is no month 13."
+void flat_item_message(const NaaccrItemDef &item, const char *reason, char *text, size_t size);
 
 // Checks every item (grouped ones aside) of one flat record of `length`
 // bytes, terminators not included, of record type `type` by `dictionary`:

@@ -167,19 +167,37 @@ TEST(ConvertStops, WhenItsCallerSaysSoAndNeverPassesAsWritten)
     }
 }
 
+// The lowest bit that `known` does not hold.
+uint32_t first_unknown(uint32_t known)
+{
+    uint32_t bit = 1;
+    while ((known & bit) != 0)
+        bit <<= 1;
+    return bit;
+}
+
 TEST(OptionFlags, UnknownBitsAreRefusedByEveryCall)
 {
     const std::string path = write_test_file("in.txt", make_record(180, 'I', {{"sex", "1"}}) + "\r\n");
-    const uint32_t CHECKSUMS = NAACCR_CHECK_CHECKSUMS, ITEMS = NAACCR_CHECK_ITEMS;
+    // What the library says each struct takes (1.5), an encoding at a time.
+    const uint32_t check_known = cvGetNaaccrOptionFlags(NAACCR_OPTIONS_CHECK),
+                   check_ex_known = cvGetNaaccrOptionFlags(NAACCR_OPTIONS_ITEM_CHECK),
+                   read_known = cvGetNaaccrOptionFlags(NAACCR_OPTIONS_READ) & ~NAACCR_READ_WINDOWS_1252,
+                   convert_known = cvGetNaaccrOptionFlags(NAACCR_OPTIONS_CONVERT) & ~NAACCR_CONVERT_WINDOWS_1252;
     const struct {
         const char *label;
         uint32_t check, check_ex, read, convert; // flags for each call
         int32_t code;
     } cases[] = {
-        {"known flags", CHECKSUMS | ITEMS, CHECKSUMS | ITEMS, 0, NAACCR_CONVERT_LF | NAACCR_CONVERT_LOSSY,
-         NAACCR_REC_OK},
-        {"one more bit", CHECKSUMS | 4u, ITEMS | 4u, 1u, NAACCR_CONVERT_LOSSY | 4u, NAACCR_REC_BAD_ARGUMENT},
+        {"known flags", check_known, check_ex_known, read_known, convert_known, NAACCR_REC_OK},
+        {"the 1.4 flags", NAACCR_CHECK_CHECKSUMS | NAACCR_CHECK_ITEMS, NAACCR_CHECK_CHECKSUMS | NAACCR_CHECK_ITEMS, 0,
+         NAACCR_CONVERT_LF | NAACCR_CONVERT_LOSSY, NAACCR_REC_OK},
+        {"one more bit", check_known | first_unknown(check_known), check_ex_known | first_unknown(check_ex_known),
+         read_known | first_unknown(read_known | NAACCR_READ_WINDOWS_1252),
+         convert_known | first_unknown(convert_known | NAACCR_CONVERT_WINDOWS_1252), NAACCR_REC_BAD_ARGUMENT},
         {"the last bit", 1u << 31, 1u << 31, 1u << 31, 1u << 31, NAACCR_REC_BAD_ARGUMENT},
+        {"a reading's encoding in a check", NAACCR_READ_LATIN1, NAACCR_READ_LATIN1, NAACCR_READ_LATIN1,
+         NAACCR_CONVERT_LATIN1, NAACCR_REC_BAD_ARGUMENT},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.label);
@@ -190,9 +208,24 @@ TEST(OptionFlags, UnknownBitsAreRefusedByEveryCall)
         NaaccrItemCheckSummary wide;
         EXPECT_EQ(cvCheckNaaccrFile(path.c_str(), &check, &summary), c.code);
         EXPECT_EQ(cvCheckNaaccrFileEx(path.c_str(), &check_ex, &wide), c.code);
-        EXPECT_EQ(cvReadNaaccrFile(path.c_str(), &read, &wide), c.code);
-        EXPECT_EQ(convert_bytes(make_record(180, 'I', {}) + "\r\n", CSV, c.convert).code, c.code);
+        if (c.read != NAACCR_READ_LATIN1) {
+            EXPECT_EQ(cvReadNaaccrFile(path.c_str(), &read, &wide), c.code);
+            EXPECT_EQ(convert_bytes(make_record(180, 'I', {}) + "\r\n", CSV, c.convert).code, c.code);
+        }
     }
+}
+
+TEST(OptionFlags, TwoEncodingsAtOnceAreRefused)
+{
+    const std::string path = write_test_file("in.txt", make_record(180, 'I', {{"sex", "1"}}) + "\r\n");
+    const NaaccrReadOptions read = options_with<NaaccrReadOptions>(NAACCR_READ_LATIN1 | NAACCR_READ_WINDOWS_1252);
+    NaaccrItemCheckSummary summary;
+    EXPECT_EQ(cvReadNaaccrFile(path.c_str(), &read, &summary), NAACCR_REC_BAD_ARGUMENT);
+    EXPECT_EQ(
+        convert_bytes(make_record(180, 'I', {}) + "\r\n", CSV, NAACCR_CONVERT_LATIN1 | NAACCR_CONVERT_WINDOWS_1252)
+            .code,
+        NAACCR_REC_BAD_ARGUMENT);
+    EXPECT_EQ(cvGetNaaccrOptionFlags(0), 0u);
 }
 
 } // namespace

@@ -112,7 +112,8 @@ const RuleCase rule_cases[] = {
     {"xml leading blank", DG, RB, 3, 0, X, " 12", BLANKS, 0},
     {"xml trailing blank", T_, RB, 5, 0, X, "ab ", BLANKS, 2},
     {"xml trailing line end", T_, RB, 5, 0, X, "ab\n", BLANKS, 2},
-    {"xml only a blank", DG, RB, 1, 0, X, " ", BLANKS, 0},
+    {"xml only a blank: not given", DG, RB, 1, 0, X, " ", OK, -1},
+    {"xml only a tab: not given", DG, RB, 1, 0, X, "\t", OK, -1},
     {"xml trim none keeps blanks", T_, RB, 5, 1, X, " ab ", OK, -1},
     {"xml text inner line end", T_, RB, 9, 0, X, "ab\ncd", OK, -1},
     {"xml digits short", DG, RB, 3, 0, X, "12", SHORT, 2},
@@ -136,7 +137,8 @@ const RuleCase rule_cases[] = {
     {"datetime empty fraction", DT, RB, 25, 0, X, "2019-02-28T12:00:00.", TYPE, 20},
     {"datetime bad zone", DT, RB, 25, 0, X, "2019-02-28T12:00+4", TYPE, 17},
     {"datetime 30 February", DT, RB, 25, 0, X, "2019-02-30", DATE, 8},
-    {"datetime hour 24", DT, RB, 25, 0, X, "2019-02-28T24:00", DATE, 11},
+    {"datetime hour 24, the end of the day", DT, RB, 25, 0, X, "2019-02-28T24:00", OK, -1},
+    {"datetime hour 24 and a minute", DT, RB, 25, 0, X, "2019-02-28T24:01", DATE, 11},
     {"datetime in a flat field", DT, RB, 25, 0, F, "2019-02-28T10:00         ", OK, -1},
 };
 

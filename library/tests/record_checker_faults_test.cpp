@@ -242,3 +242,53 @@ TEST(RecordCheckerFaults, NamesTheFilesOwnFormWhenTheLastTerminatorIsOmitted)
         EXPECT_EQ(got.messages[0], c.message);
     }
 }
+
+TEST(RecordCheckerFaults, SayWhatAUserCannotSeeAndWhatWasNotChecked)
+{
+    const std::vector<std::string> good = records_of('I', "180", 3);
+    std::string blank_type = good[1], high_byte = good[1], x_type = good[1];
+    blank_type[0] = ' ';
+    x_type[0] = 'X';
+    high_byte[77] = static_cast<char>(0xE9); // column 78: addrAtDxCity, columns 74-123
+    const std::string passwd = "root:x:0:0:root:/root:/bin/bash\ndaemon:x:1:1:daemon:/usr/sbin:/usr/sbin/nologin\n"
+                               "bin:x:2:2:bin:/bin:/usr/sbin/nologin\nsys:x:3:3:sys:/dev:/usr/sbin/nologin\n";
+    const uint32_t ITEMS = NAACCR_CHECK_ITEMS;
+    const struct {
+        const char *label;
+        std::string bytes;
+        uint32_t flags;
+        size_t problems; // record problems (item problems of the made records aside)
+        const char *says;
+    } cases[] = {
+        {"a blank record type", join({good[0], blank_type}, "\n"), 0, 1, "Invalid NAACCR Record Type \" \" (blank)."},
+        {"a byte above 126, in its item", join({good[0], high_byte}, "\n"), 0, 1,
+         "Illegal byte 0xE9 at column 78, in addrAtDxCity (item 70, columns 74-123)."},
+        {"lines of a password file: one problem", passwd, 0, 1,
+         "Not a NAACCR flat file: none of its first 4 records has a valid record type and version code"},
+        {"one line of text", "hello\n", 0, 1, "Not a NAACCR flat file: its one record has"},
+        {"records of a bad type among good ones: one problem each", join({good[0], x_type, good[1], x_type}, "\n"), 0,
+         2, "Invalid NAACCR Record Type X."},
+        {"a short record, items checked", join({good[0], good[1].substr(0, 4000)}, "\n"), ITEMS, 1,
+         "4048; its items that end after column 4000 are not checked."},
+        {"too short for its version code", join({good[0], good[1].substr(0, 2)}, "\n"), ITEMS, 1,
+         "4048; its items are not checked."},
+        {"a short record, records only", join({good[0], good[1].substr(0, 4000)}, "\n"), 0, 1,
+         "differs from the reference record's 4048."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        CheckSettings settings;
+        settings.flags = c.flags;
+        settings.ex = true;
+        const Outcome got = check_file_bytes(c.bytes, settings);
+        size_t record_problems = 0;
+        std::string said;
+        for (size_t k = 0; k < got.problems.size(); ++k)
+            if (got.problems[k].code < NAACCR_CHECK_KINDS) {
+                ++record_problems;
+                said += got.messages[k] + "\n";
+            }
+        EXPECT_EQ(record_problems, c.problems) << said;
+        EXPECT_NE(said.find(c.says), std::string::npos) << said;
+    }
+}

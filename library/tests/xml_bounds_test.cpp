@@ -55,6 +55,15 @@ std::string repeated(const std::string &unit, size_t times)
     return all;
 }
 
+// `count` pieces "<before>N<after>", N from 0 on: names that differ.
+std::string numbered(const std::string &before, const std::string &after, int count)
+{
+    std::string all;
+    for (int k = 0; k < count; ++k)
+        all += before + std::to_string(k) + after;
+    return all;
+}
+
 // Gives "<NaaccrData>", then fails.
 int64_t CV_CALL read_fails(void *stream, void *buffer, uint32_t size)
 {
@@ -98,8 +107,28 @@ TEST(XmlBounds, EndsEachHugeOrHostileInputInOneProblem)
          0},
         {"an extension 100,000 deep",
          {root + "<x:e xmlns:x=\"urn:x\">", repeated("<x:e>", 1000), "", 100, 0},
-         NAACCR_CHECK_XML_MALFORMED,
+         NAACCR_CHECK_XML_STRUCTURE,
+         mb},
+        {"2,000,000 levels, a namespace declared at each",
+         {root, "<x:e xmlns:x=\"urn:x\">", "", 2000000, 0},
+         NAACCR_CHECK_XML_STRUCTURE,
+         mb},
+        {"a million attributes in one tag",
+         {root + "<Patient " + numbered("a", "=\"\" ", 1000000), "", "/></NaaccrData>", 0, 0},
+         NAACCR_CHECK_XML_TOKEN_TOO_LONG,
          0},
+        {"600,000 namespace declarations in one tag",
+         {root + "<Patient " + numbered("xmlns:a", "=\"u\" ", 600000), "", "/></NaaccrData>", 0, 0},
+         NAACCR_CHECK_XML_TOKEN_TOO_LONG,
+         0},
+        {"a million element names",
+         {root + "<x:e xmlns:x=\"urn:x\">" + numbered("<x:n", "/>", 1000000), "", "</x:e></NaaccrData>", 0, 0},
+         NAACCR_CHECK_XML_TOKEN_TOO_LONG,
+         8 * mb},
+        {"200 open elements of names of 100,000 characters",
+         {root + "<x:e xmlns:x=\"urn:x\">", "<x:" + std::string(100000, 'n') + ">", "", 200, 0},
+         NAACCR_CHECK_XML_TOKEN_TOO_LONG,
+         18 * mb},
         {"a billion laughs",
          {"<?xml version=\"1.0\"?><!DOCTYPE lolz [<!ENTITY lol \"lol\">", "<!ENTITY lol9 \"&lol;&lol;&lol;\">",
           "]><lolz>&lol9;</lolz>", 10, 0},
@@ -121,17 +150,30 @@ TEST(XmlBounds, EndsEachHugeOrHostileInputInOneProblem)
     }
 }
 
-TEST(XmlBounds, ANestingOfExtensionsClosedWholeIsNoProblem)
+TEST(XmlBounds, ANestingOfExtensionsClosedWholeIsNoProblemUpToTheDeepest)
 {
     const std::string root = naaccr_xml("").substr(0, naaccr_xml("").find("</NaaccrData>"));
-    std::string deep = root + "<x:e xmlns:x=\"urn:x\">";
-    for (int k = 0; k < 100000; ++k)
-        deep += "<x:e>";
-    for (int k = 0; k < 100000; ++k)
-        deep += "</x:e>";
-    deep += "</x:e></NaaccrData>";
-    const XmlChecked checked = check_xml_text(deep);
-    EXPECT_TRUE(checked.problems.empty()) << checked.problems[0].message;
+    const struct {
+        const char *label;
+        uint64_t open; // elements open at the deepest, NaaccrData included
+        size_t problems;
+    } cases[] = {
+        {"as deep as a check reads", xml_deepest_nesting, 0},
+        {"one deeper", xml_deepest_nesting + 1, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        const uint64_t inner = c.open - 2; // below NaaccrData and the outer extension
+        const std::string deep = root + "<x:e xmlns:x=\"urn:x\">" + repeated("<x:e>", inner) +
+                                 repeated("</x:e>", inner) + "</x:e></NaaccrData>";
+        const XmlChecked checked = check_xml_text(deep);
+        ASSERT_EQ(checked.problems.size(), c.problems);
+        if (c.problems == 1) {
+            EXPECT_EQ(checked.problems[0].code, NAACCR_CHECK_XML_STRUCTURE);
+            EXPECT_NE(checked.problems[0].message.find("nested 257 deep"), std::string::npos)
+                << checked.problems[0].message;
+        }
+    }
 }
 
 TEST(XmlBounds, ReportsAReadThatFails)

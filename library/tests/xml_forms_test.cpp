@@ -90,7 +90,10 @@ TEST(XmlForms, KnowsAnXsdDateTime)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(is_xsd_date_time(c.text, strlen(c.text)), c.valid);
+        DateTimeFault fault;
+        EXPECT_EQ(check_date_time(reinterpret_cast<const unsigned char *>(c.text), strlen(c.text), DATE_TIME_STAMP,
+                                  &fault) == 0,
+                  c.valid);
     }
 }
 

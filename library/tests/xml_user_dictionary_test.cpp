@@ -30,6 +30,15 @@ std::string item_def(const std::string &id, const std::string &number, const std
            "/>\n";
 }
 
+// `count` valid items of their own ids and numbers.
+std::string many_items(int count)
+{
+    std::string defs;
+    for (int k = 0; k < count; ++k)
+        defs += item_def("many" + std::to_string(k), std::to_string(10000 + k));
+    return defs;
+}
+
 int64_t CV_CALL read_nothing(void *, void *, uint32_t) { return 0; }
 
 XmlChecked check_with(const std::vector<std::string> &paths, const std::string &xml)
@@ -83,6 +92,12 @@ TEST(XmlUserDictionaries, LoadTheirItemsAndReportTheirFaults)
         {"a file that is not there", {"no-such-dictionary.xml"}, {USER, UNKNOWN, UNKNOWN}},
         {"not well-formed", {"<NaaccrDictionary><ItemDefs>"}, {USER, UNKNOWN, UNKNOWN}},
         {"another XML file", {"<NaaccrData>" + mine + "</NaaccrData>"}, {USER, UNKNOWN, UNKNOWN}},
+        {"5,000 items, over the 2,048 a check takes: one problem",
+         {dictionary("urn:mine", mine + many_items(5000))},
+         {USER, TYPE}},
+        {"a comment of 20 MB: one problem, the items before it loaded",
+         {dictionary("urn:mine", mine + "<!--" + std::string(20u << 20, 'x') + "-->" + item_def("other", "9502"))},
+         {USER, TYPE}},
     };
     int file = 0;
     for (const auto &c : cases) {

@@ -22,6 +22,8 @@ struct FlatReading {
     unsigned char *first;    // the first tumour's record: its file-level items
     unsigned char *previous; // the previous tumour's record: its patient's items
     size_t length;           // of both
+    ByteEncoding encoding;   // of the bytes above 126 the check let through
+    unsigned char *utf8;     // values with such bytes, as UTF-8: three bytes for each at most
     const FlatPlan *plan;
     int32_t version;
     bool no_plan; // told once: the file's records have no dictionary
@@ -51,6 +53,34 @@ bool find_plan(FlatReading &r, const NaaccrRecordView &view)
     r.version = version;
     r.report->summary->version = version;
     return true;
+}
+
+// Values that hold bytes above 126 (the check let them through only when an
+// encoding was given) are handed over as UTF-8, as NAACCR XML's are.
+void values_as_utf8(FlatReading &r)
+{
+    if (r.encoding == BYTES_ASCII)
+        return;
+    size_t used = 0;
+    for (int level = 0; level < 3; ++level)
+        for (uint32_t k = 0; k < r.tumor->view.counts[level]; ++k) {
+            NaaccrItemValue &v = r.tumor->values[level][k];
+            const unsigned char *bytes = reinterpret_cast<const unsigned char *>(v.value);
+            size_t high = 0;
+            while (high < v.length && bytes[high] <= 126)
+                ++high;
+            if (high == v.length)
+                continue;
+            unsigned char *to = r.utf8 + used;
+            size_t n = 0;
+            for (size_t i = 0; i < v.length; ++i) {
+                const int32_t cp = bytes[i] > 126 ? code_point_of_byte(bytes[i], r.encoding) : bytes[i];
+                n += put_utf8(static_cast<uint32_t>(cp >= 0 ? cp : '?'), to + n);
+            }
+            v.value = reinterpret_cast<const char *>(to);
+            v.length = static_cast<uint32_t>(n);
+            used += n;
+        }
 }
 
 void set_patient(FlatReading &r, const unsigned char *record, NaaccrTumorView &view)
@@ -89,6 +119,7 @@ int32_t CV_CALL on_flat_record(void *context, const NaaccrRecordView *record)
         return report_problem(r.report, NAACCR_CHECK_NOT_READABLE, record->number, record->offset, 0,
                               "The record's length differs from the first record's.");
     take_flat_record(*r.plan, bytes, record->length, r.tumor);
+    values_as_utf8(r);
     NaaccrTumorView &view = r.tumor->view;
     view.version = r.version;
     view.record_type = static_cast<char>(bytes[0]);
@@ -134,13 +165,19 @@ int32_t read_flat_tumors(const char *path, NaaccrReadCallback read, void *stream
     r.tumor = static_cast<TumorItems *>(malloc(sizeof(TumorItems)));
     r.first = static_cast<unsigned char *>(malloc(longest_flat_record));
     r.previous = static_cast<unsigned char *>(malloc(longest_flat_record));
+    const uint32_t encoding = options != nullptr ? options->flags & known_read_flags : 0;
+    r.encoding = encoding == NAACCR_READ_LATIN1         ? BYTES_LATIN1
+                 : encoding == NAACCR_READ_WINDOWS_1252 ? BYTES_WINDOWS_1252
+                                                        : BYTES_ASCII;
+    r.utf8 = static_cast<unsigned char *>(malloc(3 * longest_flat_record));
     NaaccrItemCheckSummary *summary = report->summary;
     int32_t code = NAACCR_REC_NO_MEMORY;
-    if (r.tumor != nullptr && r.first != nullptr && r.previous != nullptr) {
+    if (r.tumor != nullptr && r.first != nullptr && r.previous != nullptr && r.utf8 != nullptr) {
         // The records are cut and checked as the 1.2 calls check them: on the
-        // calling thread, which the record callback needs.
+        // calling thread, which the record callback needs; bytes of the
+        // encoding the caller gave are no problem of theirs.
         NaaccrItemCheckOptions check;
-        reading_check_options(options, 0, on_flat_progress, &r, &check);
+        reading_check_options(options, encoding, on_flat_progress, &r, &check);
         check.on_problem = on_flat_problem;
         check.on_record = on_flat_record;
         NaaccrItemCheckSummary checked;
@@ -154,5 +191,6 @@ int32_t read_flat_tumors(const char *path, NaaccrReadCallback read, void *stream
     free(r.tumor);
     free(r.first);
     free(r.previous);
+    free(r.utf8);
     return code;
 }

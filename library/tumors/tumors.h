@@ -50,6 +50,14 @@ bool patient_id_span(const FlatPlan &plan, size_t *offset, size_t *length);
 
 // ---- reading (tumor_reading.cpp, flat_tumors.cpp, xml_tumors.cpp) ----
 
+// The flags a reading takes (NaaccrReadOptions.flags): the encodings of the
+// bytes above 126 of flat records, at most one of them.
+const uint32_t known_read_flags = NAACCR_READ_LATIN1 | NAACCR_READ_WINDOWS_1252;
+inline bool valid_read_flags(uint32_t flags)
+{
+    return (flags & ~known_read_flags) == 0 && (flags & known_read_flags) != known_read_flags;
+}
+
 // Where the problems of a reading go, and what it found.
 struct ReadReport {
     NaaccrItemCheckSummary *summary;
@@ -68,6 +76,10 @@ int32_t report_problem(ReadReport *report, int32_t code, uint64_t record, int64_
 #endif
     ;
 
+// A problem of `code` at a record and its byte offset, of no item, saying
+// `message` (which must outlive the problem).
+NaaccrItemProblem record_problem(int32_t code, uint64_t record, int64_t offset, const char *message);
+
 // Hands an item problem made elsewhere on; counts it in the summary's
 // counts too unless the one who made it did (`count_kind` false).
 int32_t report_item_problem(ReadReport *report, const NaaccrItemProblem *problem, bool count_kind = true);
@@ -83,8 +95,8 @@ struct ReadListener {
 
 // Reads the file at `path`, or when it is null the stream `read` gives from
 // `stream`, as cvReadNaaccrFile does, with `listener` (or null) told what the
-// exports do not tell.  `options` (may be null) is of its size and without
-// flags; fills *summary on every return.
+// exports do not tell.  `options` (may be null) is of its size and its flags
+// are valid_read_flags; fills *summary on every return.
 int32_t read_naaccr_tumors(const char *path, NaaccrReadCallback read, void *stream, const NaaccrReadOptions *options,
                            NaaccrItemCheckSummary *summary, const ReadListener *listener);
 

@@ -24,7 +24,8 @@
 // unknown), records.version ("250"; " " when unknown), records.records =
 // tumours, records.bytes = bytes read.  Returns NAACCR_REC_OK,
 // NAACCR_REC_READ_FAILED when `read` returned -1, or NAACCR_REC_NO_MEMORY.
-// Holds at most about 40 MB whatever the input.
+// Holds at most about 60 MB whatever the input (xml_state.h's budget of
+// expat's memory and the check's own state).
 int32_t check_naaccr_xml(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
                          size_t head_length, const NaaccrItemCheckOptions &options, NaaccrItemCheckSummary *summary);
 
@@ -108,5 +109,10 @@ const size_t hooked_text_characters = 4000;
 // Stops a check once this many bytes were fed without a completed tag,
 // attribute, comment or processing instruction.
 const uint64_t xml_longest_token = 16u << 20;
+
+// Elements open at once, the root included: NAACCR XML needs four
+// (NaaccrData, Patient, Tumor, Item), extensions a few more.  One element
+// deeper is one NAACCR_CHECK_XML_STRUCTURE problem, and the check stops.
+const uint64_t xml_deepest_nesting = 256;
 
 #endif

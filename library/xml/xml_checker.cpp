@@ -57,6 +57,32 @@ void XMLCALL xml_namespace(void *user, const XML_Char *prefix, const XML_Char *u
     check->run.head.space[n] = '\0';
 }
 
+// expat's memory ran out of its budget: what the file holds past here
+// cannot be read in bounded memory.
+void report_budget(XmlCheck *check)
+{
+    // A worker's smaller budget: the calling thread checks the piece itself.
+    if (check->run.memory.limit != 0) {
+        check->run.split.gave_up = true;
+        halt_parser(check);
+        return;
+    }
+    report_xmlf(check, NAACCR_CHECK_XML_TOKEN_TOO_LONG, current_place(check), nullptr,
+                "the names, attributes and namespace declarations read so far take more than a check holds (%u MB): "
+                "the file is not read further",
+                static_cast<unsigned>(xml_memory_budget >> 20));
+}
+
+// expat's buffer for the next `n` bytes.  It holds the token expat has not
+// seen whole, which xml_longest_token bounds: it is not counted.
+void *expat_buffer(XmlCheck *check, size_t n)
+{
+    check->run.memory.buffer = true;
+    void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(n));
+    check->run.memory.buffer = false;
+    return buffer;
+}
+
 // After a parse error: expat's message and place, unless the check stopped
 // it or the error was already reported as a refused encoding.
 void report_parse_error(XmlCheck *check)
@@ -64,6 +90,10 @@ void report_parse_error(XmlCheck *check)
     const XML_Error error = XML_GetErrorCode(check->run.parser);
     if (error == XML_ERROR_ABORTED || (error == XML_ERROR_UNKNOWN_ENCODING && check->encoding.refused))
         return;
+    if (error == XML_ERROR_NO_MEMORY && check->run.memory.exceeded) {
+        report_budget(check);
+        return;
+    }
     report_xmlf(check, NAACCR_CHECK_XML_MALFORMED, current_place(check), nullptr, "not well-formed XML: %s",
                 XML_ErrorString(error));
 }
@@ -112,6 +142,16 @@ XmlFeed feed(XmlCheck *check, size_t n, bool last)
     return FEED_ON;
 }
 
+// expat has no buffer for the next block: the budget ran out (a problem of
+// the file), or the machine's memory did.
+int32_t no_buffer(XmlCheck *check)
+{
+    if (!check->run.memory.exceeded)
+        return NAACCR_REC_NO_MEMORY;
+    report_budget(check);
+    return NAACCR_REC_OK;
+}
+
 // Reads the source into expat until the file ends, the check ends, or expat
 // is suspended for the fast path.
 XmlFeed feed_source(XmlCheck *check, XmlSource *source, int32_t *status)
@@ -119,9 +159,9 @@ XmlFeed feed_source(XmlCheck *check, XmlSource *source, int32_t *status)
     for (;;) {
         const uint64_t done = check->run.last_event > 0 ? static_cast<uint64_t>(check->run.last_event) : 0;
         const uint32_t size = check->run.fed - done > long_token ? long_token_feed_size : feed_size;
-        void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(size));
+        void *buffer = expat_buffer(check, size);
         if (buffer == nullptr) {
-            *status = NAACCR_REC_NO_MEMORY;
+            *status = no_buffer(check);
             return FEED_END;
         }
         const int64_t got = take_bytes(source, buffer, size);
@@ -159,9 +199,9 @@ XmlFeed feed_start(XmlCheck *check, XmlSource *source, int32_t *status)
     note_first_bytes(check, start, n);
     if (n == 0)
         return FEED_ON; // the end is fed as every file's is
-    void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(n));
+    void *buffer = expat_buffer(check, n);
     if (buffer == nullptr) {
-        *status = NAACCR_REC_NO_MEMORY;
+        *status = no_buffer(check);
         return FEED_END;
     }
     memcpy(buffer, start, n);
@@ -200,7 +240,7 @@ int64_t take_bytes(XmlSource *source, void *buffer, uint32_t size)
 
 XML_Parser make_parser(XmlCheck *check, bool handlers)
 {
-    XML_Parser parser = XML_ParserCreateNS(nullptr, xml_name_separator);
+    XML_Parser parser = create_counted_parser();
     if (parser == nullptr)
         return nullptr;
     XML_SetUserData(parser, check);
@@ -225,9 +265,9 @@ XmlFeed feed_bytes(XmlCheck *check, const unsigned char *bytes, size_t n, int32_
         return FEED_ON;
     // In one block: where expat is suspended for the fast path, the rest
     // must be in its buffer.
-    void *buffer = XML_GetBuffer(check->run.parser, static_cast<int>(n));
+    void *buffer = expat_buffer(check, n);
     if (buffer == nullptr) {
-        *status = NAACCR_REC_NO_MEMORY;
+        *status = no_buffer(check);
         return FEED_END;
     }
     memcpy(buffer, bytes, n);
@@ -413,7 +453,9 @@ int32_t check_naaccr_xml_by(NaaccrReadCallback read, void *stream, int64_t total
     XmlCheck check;
     const bool fast = path == XML_PATH_FAST;
     int32_t status = NAACCR_REC_NO_MEMORY;
-    if (start_check(&check, options, summary, hook, fast)) {
+    const bool started = start_check(&check, options, summary, hook, fast);
+    XmlMemory *outer = enter_xml_memory(&check.run.memory);
+    if (started) {
         check.run.fast_allowed = fast;
         XmlSource source = {head, head != nullptr ? head_length : 0, read, stream, total, false};
         status = check_from_start(&check, &source);
@@ -421,6 +463,7 @@ int32_t check_naaccr_xml_by(NaaccrReadCallback read, void *stream, int64_t total
     if (check.root.no_memory)
         status = NAACCR_REC_NO_MEMORY;
     finish_check(&check);
+    leave_xml_memory(outer);
     summary->records.bytes = check.run.fed;
     summary->records.stopped = check.run.stopped;
     if (status == NAACCR_REC_OK && check.run.stopped == STOP_NONE && options.on_progress != nullptr)

@@ -87,6 +87,7 @@ void open_child(XmlCheck *check, const XML_Char **attributes)
         check->tree.tumor_in_patient += 1;
     }
     check_no_attributes(check, level_names[level], attributes);
+    open_code_level(check, level);
     if (check->run.hook != nullptr)
         hook_result(check, check->run.hook->element(check->run.hook->context, level, true, current_offset(check)));
 }
@@ -198,8 +199,20 @@ void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char 
     XmlCheck *check = static_cast<XmlCheck *>(user);
     if (check->run.halted || check->run.take_over)
         return;
+    // expat holds every open element; past a depth no NAACCR file needs, the
+    // check stops, so a file of nothing but start tags costs no more than this.
+    const uint64_t open =
+        static_cast<uint64_t>(check->tree.level + 1) + (check->items.in_item ? 1 : 0) + check->tree.skip_depth;
+    if (open >= xml_deepest_nesting) {
+        report_xmlf(check, NAACCR_CHECK_XML_STRUCTURE, current_place(check), nullptr,
+                    "element %.64s is nested %llu deep, deeper than a check reads (%llu): the file is not read "
+                    "further",
+                    split_name(name).local, static_cast<unsigned long long>(open + 1),
+                    static_cast<unsigned long long>(xml_deepest_nesting));
+        halt_parser(check);
+        return;
+    }
     if (check->tree.skip_depth > 0) {
-        // Only a count: an extension 100,000 deep costs nothing more.
         check->tree.skip_depth += 1;
         return;
     }
@@ -245,6 +258,9 @@ void XMLCALL xml_end_element(void *user, const XML_Char *)
     }
     if (check->tree.text_pending)
         report_pending_text(check);
+    // A Tumor's rules speak after its item problems, before a reader takes it.
+    if (check->tree.level == NAACCR_LEVEL_TUMOR)
+        judge_xml_tumor(check);
     if (check->run.hook != nullptr && check->tree.level > NAACCR_LEVEL_ROOT)
         hook_result(
             check, check->run.hook->element(check->run.hook->context, check->tree.level, false, current_offset(check)));

@@ -321,6 +321,7 @@ void start_item(XmlCheck *check, const XML_Char **attributes)
     item.characters = 0;
     item.kept_characters = 0;
     item.cut = false;
+    item.text_cut = false;
     read_item_attributes(check, attributes);
     if (item.faults != 0)
         place_item(check, true);
@@ -361,10 +362,9 @@ void add_item_text(XmlCheck *check, const char *text, size_t n)
         const unsigned char c = static_cast<unsigned char>(text[i]);
         const bool starts_character = starts_utf8_character(c);
         item.characters += starts_character ? 1 : 0;
-        if (item.cut)
-            continue;
-        if ((starts_character && item.kept_characters == item.limit) || item.length == item.capacity) {
+        if (item.cut || (starts_character && item.kept_characters == item.limit) || item.length == item.capacity) {
             item.cut = true;
+            item.text_cut = item.text_cut || !is_xml_white(c);
             continue;
         }
         item.kept_characters += starts_character ? 1 : 0;
@@ -381,13 +381,15 @@ void end_item(XmlCheck *check)
     const NaaccrItemDef *def = item.def;
     XmlItemRef ref = {def, item.id, reinterpret_cast<const char *>(item.value), item.length};
     report_item_faults(check, ref);
-    if (def == nullptr || all_blank(item.value, item.length))
+    // Only white space is no value: not given, as a blank flat field is not.
+    if (def == nullptr || (!item.text_cut && only_xml_white(item.value, item.length)))
         return;
     check->run.summary->items += 1;
     // A repeated item's further values are its problem's: a reader keeps the first.
     if (check->run.hook != nullptr && (item.faults & repeated_item) == 0)
         hook_result(check, check->run.hook->item(check->run.hook->context, check->tree.level, def, item.value,
                                                  item.length, item.cut));
+    bool passed = false;
     if (item.cut) {
         // An unlimited item's rules see only its kept head; a long value is allowed.
         if (!def->unlimited) {
@@ -398,11 +400,14 @@ void end_item(XmlCheck *check)
         }
     } else {
         ItemFault fault;
-        if (check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) != 0) {
+        passed = check_item_value(*def, item.value, item.length, ITEM_XML_TEXT, &fault) == 0;
+        if (!passed) {
             place_item(check, false);
             report_xmlf(check, fault.code, check->places.item, &ref, "%s: %.96s", item.id, fault.reason);
         }
     }
+    if ((item.faults & repeated_item) == 0)
+        check_item_codes(check, def, passed);
     compare_with_root(check, ref);
     compare_levels(check, ref);
 }

@@ -37,6 +37,9 @@ const size_t scan_block = 64u << 10;
 // A worker gives up a piece at a tag, comment or instruction longer than
 // this; the calling thread checks that piece itself.
 const uint64_t worker_longest_token = 1u << 20;
+// And at names, attributes and namespace declarations that take expat more
+// than this, where a NAACCR file needs a few kilobytes.
+const size_t worker_memory = 2u << 20;
 // Blanks before a Patient that a scan looks back over.
 const int64_t longest_indent = 256;
 
@@ -62,6 +65,7 @@ struct PieceResult {
     XmlPlace ended_place;
     bool touched; // the root held more than Patients
     bool gave_up; // at a token longer than a worker reads
+    NaaccrCodeReport codes; // its tumours judged, when codes are checked
 };
 
 enum SlotState { SLOT_FREE, SLOT_BUSY, SLOT_DONE };
@@ -311,6 +315,8 @@ void run_piece(const Plan &plan, const Run &run, PieceCheck *piece_check, PieceR
     r.options = run.options;
     r.summary = &result->summary;
     result->summary = plan.described;
+    memset(&result->codes, 0, sizeof result->codes);
+    result->codes.size = sizeof result->codes;
     r.head = origin.run.head;
     r.fast_allowed = plan.path == XML_PATH_FAST;
     r.handed_back_at = -1;
@@ -326,13 +332,17 @@ void run_piece(const Plan &plan, const Run &run, PieceCheck *piece_check, PieceR
     take_root_items(check, &origin);
     take_places(check, &origin);
     check->encoding = origin.encoding;
+    check->codes = origin.codes;
+    r.memory.limit = run.worker ? worker_memory : 0;
 
     FileStream stream = {plan.file, run.start};
     XmlSource source = {nullptr, 0, read_on, &stream, plan.file->size, false};
+    XmlMemory *outer = enter_xml_memory(&r.memory);
     const int32_t status = read_from(check, &source, run.place);
     if (check->run.parser != nullptr)
         XML_ParserFree(check->run.parser);
     check->run.parser = nullptr;
+    leave_xml_memory(outer);
     result->start = run.start;
     result->status = status;
     result->ended_at = check->run.split.ended_at;
@@ -380,6 +390,7 @@ void check_piece(const Plan &plan, int64_t piece, PieceCheck *check, Slot *slot)
     options.flags = plan.origin->run.options->flags;
     options.on_item_problem = plan.keep ? store_problem : nullptr;
     options.context = &slot->store;
+    options.code_report = &result.codes;
     run.options = &options;
     run_piece(plan, run, check, &result);
 }
@@ -477,6 +488,11 @@ void add_counts(Merge &m, const PieceResult &r)
     s.tumors += r.summary.tumors;
     s.records.records += r.summary.records.records;
     s.records.problems += r.summary.records.problems;
+    if (m.options->code_report != nullptr) {
+        m.options->code_report->tumors_judged += r.codes.tumors_judged;
+        m.options->code_report->site_list_judged += r.codes.site_list_judged;
+        m.options->code_report->site_list_not_judged += r.codes.site_list_not_judged;
+    }
     s.records.bytes = static_cast<uint64_t>(r.start) + r.summary.records.bytes;
     if (r.summary.records.stopped != STOP_NONE)
         s.records.stopped = r.summary.records.stopped;
@@ -499,6 +515,7 @@ void run_here(const Plan &plan, Run run, PieceCheck *check, Merge &m, PieceResul
     options.flags = m.options->flags;
     options.on_item_problem = deliver_now;
     options.context = &m;
+    options.code_report = &result->codes;
     run.options = &options;
     m.seen = 0;
     run_piece(plan, run, check, result);
@@ -679,7 +696,9 @@ int32_t check_naaccr_xml_file(const XmlFile &file, const unsigned char *head, si
     XmlCheck origin;
     int32_t status = NAACCR_REC_NO_MEMORY;
     FileStream stream = {&file, static_cast<int64_t>(head_length)};
-    if (start_check(&origin, options, summary, nullptr, true)) {
+    const bool started = start_check(&origin, options, summary, nullptr, true);
+    XmlMemory *outer = enter_xml_memory(&origin.run.memory);
+    if (started) {
         origin.run.fast_allowed = pieces.path == XML_PATH_FAST;
         origin.run.split.boundary = 0;
         origin.run.split.any_place = true;
@@ -692,6 +711,7 @@ int32_t check_naaccr_xml_file(const XmlFile &file, const unsigned char *head, si
     if (origin.run.parser != nullptr)
         XML_ParserFree(origin.run.parser);
     origin.run.parser = nullptr;
+    leave_xml_memory(outer);
     summary->records.bytes = origin.run.fed;
     summary->records.stopped = origin.run.stopped;
     const int64_t first = origin.run.split.ended_at;

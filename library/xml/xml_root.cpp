@@ -14,70 +14,6 @@ namespace
 // The format versions whose files this check reads.
 const char *const known_format_versions[] = {"1.0", "1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "1.7", "1.8"};
 
-bool digits(const char *text, size_t n)
-{
-    for (size_t i = 0; i < n; ++i)
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    return true;
-}
-
-int number(const char *text, size_t n)
-{
-    int value = 0;
-    for (size_t i = 0; i < n; ++i)
-        value = value * 10 + (text[i] - '0');
-    return value;
-}
-
-// "YYYY-MM-DD" (more year digits allowed, not a leading zero then) at text, of n bytes; *used its length.
-bool date_part(const char *text, size_t n, size_t *used)
-{
-    size_t y = 0;
-    while (y < n && text[y] >= '0' && text[y] <= '9')
-        ++y;
-    if (y < 4 || (y > 4 && text[0] == '0') || y + 6 > n || text[y] != '-' || text[y + 3] != '-' ||
-        !digits(text + y + 1, 2) || !digits(text + y + 4, 2))
-        return false;
-    const int year = y == 4 ? number(text, 4) : 1; // beyond 9999: leap years do not matter here
-    const int month = number(text + y + 1, 2), day = number(text + y + 4, 2);
-    if (year == 0 || month < 1 || month > 12 || day < 1 || day > days_in_month(year, month))
-        return false;
-    *used = y + 6;
-    return true;
-}
-
-// "hh:mm:ss[.s+]" at text, with 24:00:00 allowed; *used its length.
-bool time_part(const char *text, size_t n, size_t *used)
-{
-    if (n < 8 || !digits(text, 2) || text[2] != ':' || !digits(text + 3, 2) || text[5] != ':' || !digits(text + 6, 2))
-        return false;
-    const int hour = number(text, 2), minute = number(text + 3, 2), second = number(text + 6, 2);
-    size_t k = 8;
-    bool nonzero_fraction = false;
-    if (k < n && text[k] == '.') {
-        const size_t start = ++k;
-        for (; k < n && text[k] >= '0' && text[k] <= '9'; ++k)
-            nonzero_fraction = nonzero_fraction || text[k] != '0';
-        if (k == start)
-            return false;
-    }
-    if (minute > 59 || second > 59 || hour > 24 || (hour == 24 && (minute != 0 || second != 0 || nonzero_fraction)))
-        return false;
-    *used = k;
-    return true;
-}
-
-bool zone_part(const char *text, size_t n)
-{
-    if (n == 0 || (n == 1 && text[0] == 'Z'))
-        return true;
-    if (n != 6 || (text[0] != '+' && text[0] != '-') || !digits(text + 1, 2) || text[3] != ':' || !digits(text + 4, 2))
-        return false;
-    const int hour = number(text + 1, 2), minute = number(text + 4, 2);
-    return minute <= 59 && (hour < 14 || (hour == 14 && minute == 0));
-}
-
 struct RootAttributes {
     const char *base, *user, *type, *format_version, *time;
 };
@@ -130,6 +66,7 @@ void check_dictionary(XmlCheck *check, const RootAttributes &root, const XmlPlac
     build_item_index(check->root.index, *check->root.dictionary, check->user.items, check->user.count);
     if (check->run.hook != nullptr && check->run.hook->user_items != nullptr)
         check->run.hook->user_items(check->run.hook->context, check->user.items, check->user.count);
+    prepare_codes(check);
     NaaccrItemCheckSummary *summary = check->run.summary;
     summary->version = check->root.dictionary->version;
     code_of_version(check->root.dictionary->version, summary->records.version);
@@ -192,19 +129,6 @@ void take_root(XmlCheck *to, const XmlCheck *from)
     to->user = from->user;
 }
 
-bool is_xsd_date_time(const char *text, size_t n)
-{
-    if (n > 0 && text[0] == '-') {
-        ++text;
-        --n;
-    }
-    size_t date = 0, time = 0;
-    if (!date_part(text, n, &date) || date >= n || text[date] != 'T')
-        return false;
-    ++date;
-    return time_part(text + date, n - date, &time) && zone_part(text + date + time, n - date - time);
-}
-
 void check_root_attributes(XmlCheck *check, const XML_Char **attributes)
 {
     const XmlPlace place = current_place(check);
@@ -213,9 +137,11 @@ void check_root_attributes(XmlCheck *check, const XML_Char **attributes)
     check_dictionary(check, root, place);
     check_record_type(check, root, place);
     check_format_version(check, root, place);
-    if (root.time != nullptr && !is_xsd_date_time(root.time, strlen(root.time)))
-        report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr,
-                    "timeGenerated \"%.40s\" is not a date and time (YYYY-MM-DDThh:mm:ss, a zone optional)", root.time);
+    DateTimeFault fault;
+    if (root.time != nullptr && check_date_time(reinterpret_cast<const unsigned char *>(root.time), strlen(root.time),
+                                                DATE_TIME_STAMP, &fault) != 0)
+        report_xmlf(check, NAACCR_CHECK_XML_ROOT, place, nullptr, "timeGenerated \"%.40s\" is not a date and time: %s",
+                    root.time, fault.reason);
     if (root.user != nullptr)
         snprintf(check->run.summary->user_dictionaries, sizeof check->run.summary->user_dictionaries, "%s", root.user);
 }

@@ -2,9 +2,10 @@
 // folder while one file streams through expat.  The state is split by the
 // file that fills each part: the run (xml_checker.cpp), the root
 // (xml_root.cpp), the user items (xml_user_dictionary.cpp), the tree
-// (xml_elements.cpp), the Item being read (xml_items.cpp), the places
-// (xml_places.cpp) and the encoding (xml_encoding.cpp).  Any part may read
-// another; only its own file writes it.
+// (xml_elements.cpp), the Item being read (xml_items.cpp), the codes
+// (xml_codes.cpp), the places (xml_places.cpp) and the encoding
+// (xml_encoding.cpp).  Any part may read another; only its own file writes
+// it.
 #ifndef XML_STATE_H
 #define XML_STATE_H
 
@@ -14,6 +15,7 @@
 #include <expat.h>
 
 #include "base/base.h"
+#include "codes/codes.h"
 #include "cvnaaccr.h"
 #include "items/items.h"
 #include "xml/xml.h"
@@ -39,6 +41,34 @@ struct XmlItemRef {
     const char *value;        // or null
     size_t value_length;
 };
+
+// ---- expat's memory (xml_memory.cpp) ----
+
+// What expat may hold for one check beside its buffer, the user
+// dictionaries' parsers (buffers included) counted too: the names it keeps
+// (of every element, attribute and namespace prefix seen, and of the open
+// elements), the attributes and namespace declarations of the open start
+// tags.  NAACCR XML needs a few kilobytes of it.  The buffer of the check's
+// own parser is bounded apart: it holds the token expat has not seen whole,
+// at most xml_longest_token bytes, and the block fed after it, and grows by
+// taking one twice the size before it lets the old go (16 and 32 MB).
+const size_t xml_memory_budget = 16u << 20;
+
+struct XmlMemory {
+    size_t used;   // bytes counted
+    bool exceeded; // an allocation was refused: the budget ran out
+    bool buffer;   // the check's parser is taking its buffer: not counted
+    size_t limit;  // a smaller budget (a worker's); 0: xml_memory_budget
+};
+
+// Every expat parser made by create_counted_parser on this thread, until
+// leave_xml_memory, takes its memory from *memory (what a parser took stays
+// counted where it was taken).  Returns the budget it replaces.
+XmlMemory *enter_xml_memory(XmlMemory *memory);
+void leave_xml_memory(XmlMemory *previous);
+// A parser of namespaces (names joined by xml_name_separator) whose memory
+// counts against the budget entered; null when none can be made.
+XML_Parser create_counted_parser();
 
 // ---- the run (xml_checker.cpp) ----
 
@@ -100,6 +130,7 @@ struct XmlRun {
     // (after the last block fed), and the offset after the last byte fed.
     int64_t last_event;
     uint64_t fed;
+    XmlMemory memory;
     XmlHead head;
     XmlSplit split;
     bool fast_allowed; // the fast path may take over after the root's start tag, and before a Patient in the root
@@ -173,7 +204,8 @@ struct XmlItem {
     size_t capacity, length;
     uint64_t characters; // characters of its whole text
     size_t kept_characters;
-    bool cut; // more text came than was kept
+    bool cut;      // more text came than was kept
+    bool text_cut; // ... and more than white space
 };
 
 // Values given at one level, by the item's place in the item index, each cut
@@ -198,6 +230,28 @@ struct XmlItems {
     size_t seen_count[3];
     // The values given at the root and in the open Patient.
     HeldValues held[2];
+};
+
+// ---- the codes (xml_codes.cpp) ----
+
+// The values the tumour rules read, as one level gives them (with those of
+// the levels around it), and where each Item stands, for a rule's problem.
+struct RuleLevel {
+    TumorValues values;
+    XmlPlace places[RULE_ITEM_COUNT];
+    const NaaccrItemDef *defs[RULE_ITEM_COUNT];
+    uint8_t lengths[RULE_ITEM_COUNT]; // bytes of each value as the file gives it
+    char texts[RULE_ITEM_COUNT][longest_rule_value];
+};
+
+// With NAACCR_CHECK_CODES and a root whose dictionary has lists.
+struct XmlCodes {
+    bool on;
+    TumorRules rules;
+    // By an item's place in the base dictionary: 1 + its entry in `codes`; 0: no list.
+    uint8_t code_of[item_index_most];
+    ItemCodes codes[most_coded_items];
+    RuleLevel levels[3]; // the root's, the open Patient's, the open Tumor's
 };
 
 // ---- the places (xml_places.cpp) ----
@@ -262,6 +316,7 @@ struct XmlCheck {
     UserItems user;
     XmlTree tree;
     XmlItems items;
+    XmlCodes codes;
     XmlPlaces places;
     XmlEncoding encoding;
 };
@@ -384,8 +439,6 @@ void take_root(XmlCheck *to, const XmlCheck *from);
 // Checks the root element NaaccrData's attributes and sets the dictionary,
 // the record type and the summary's description of the file.
 void check_root_attributes(XmlCheck *check, const XML_Char **attributes);
-// True for an xsd:dateTime: [-]YYYY-MM-DDThh:mm:ss[.s+][Z|(+|-)hh:mm].
-bool is_xsd_date_time(const char *text, size_t n);
 
 // ---- xml_items.cpp ----
 bool allocate_item_state(XmlCheck *check);
@@ -397,6 +450,19 @@ void clear_seen_items(XmlCheck *check, int level);
 void start_item(XmlCheck *check, const XML_Char **attributes);
 void add_item_text(XmlCheck *check, const char *text, size_t n);
 void end_item(XmlCheck *check);
+
+// ---- xml_codes.cpp ----
+// Once the root named its dictionary: the lists of its items and its rules,
+// when the options ask for codes and the version has lists.
+void prepare_codes(XmlCheck *check);
+// A Patient or Tumor opened at `level`: its values start as those around it.
+void open_code_level(XmlCheck *check, int level);
+// The open Item's value, which passed its item's rules when `passed`: its
+// code checked, and kept for the rules when they read it.  `def` is the
+// base dictionary's.
+void check_item_codes(XmlCheck *check, const NaaccrItemDef *def, bool passed);
+// The open Tumor ends: its rules judge it, and their problems go out.
+void judge_xml_tumor(XmlCheck *check);
 
 // ---- xml_user_dictionary.cpp ----
 // Loads the user dictionaries of the check's options for a file of the

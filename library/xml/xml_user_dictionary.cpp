@@ -21,6 +21,7 @@ struct Loading {
     XML_Parser parser;
     bool no_memory;
     bool started; // the root element has been seen
+    bool capped;  // most_user_items were loaded: no more are
 };
 
 void dictionary_problem(Loading *loading, const char *what, const char *id)
@@ -147,8 +148,18 @@ void XMLCALL start_definition(void *data, const XML_Char *name, const XML_Char *
                                                        : read_item_def(attributes, &def);
     if (fault == nullptr)
         fault = clash(check, def, id);
-    if (fault == nullptr && check->user.count == most_user_items)
-        fault = "more items than a check takes";
+    if (fault == nullptr && check->user.count == most_user_items) {
+        // One problem says it, at the first item left out.
+        if (!loading->capped) {
+            char what[96];
+            snprintf(what, sizeof what,
+                     "more items than a check takes (%zu): this item and those after it are not loaded",
+                     most_user_items);
+            dictionary_problem(loading, what, id);
+        }
+        loading->capped = true;
+        return;
+    }
     if (fault != nullptr) {
         dictionary_problem(loading, fault, id != nullptr ? id : "");
         return;
@@ -167,6 +178,23 @@ void XMLCALL refuse_doctype(void *data, const XML_Char *, const XML_Char *, cons
     XML_StopParser(loading->parser, XML_FALSE);
 }
 
+// expat found no memory: the check's budget ran out, which is the file's
+// problem (a comment of many megabytes, say: this parser's buffer counts);
+// or the machine's memory did.
+void out_of_memory(Loading *loading)
+{
+    XmlMemory &memory = loading->check->run.memory;
+    if (!memory.exceeded) {
+        loading->no_memory = true;
+        return;
+    }
+    memory.exceeded = false; // the parser's memory goes back when it is freed
+    char what[128];
+    snprintf(what, sizeof what, "a token, or names, of more than a check holds (%zu MB): the file is not read further",
+             xml_memory_budget >> 20);
+    dictionary_problem(loading, what, "");
+}
+
 // Feeds the whole file to the loading parser; false when it is not read to its end.
 bool parse_file(Loading *loading, const ReadableFile &file)
 {
@@ -175,7 +203,7 @@ bool parse_file(Loading *loading, const ReadableFile &file)
         void *buffer = XML_GetBuffer(loading->parser, static_cast<int>(read_block));
         size_t got = 0;
         if (buffer == nullptr) {
-            loading->no_memory = true;
+            out_of_memory(loading);
             return false;
         }
         if (!read_file_at(file, offset, buffer, read_block, &got)) {
@@ -184,8 +212,11 @@ bool parse_file(Loading *loading, const ReadableFile &file)
         }
         offset += static_cast<int64_t>(got);
         if (XML_ParseBuffer(loading->parser, static_cast<int>(got), got == 0) != XML_STATUS_OK) {
-            if (XML_GetErrorCode(loading->parser) != XML_ERROR_ABORTED)
-                dictionary_problem(loading, "not well-formed XML", XML_ErrorString(XML_GetErrorCode(loading->parser)));
+            const XML_Error error = XML_GetErrorCode(loading->parser);
+            if (error == XML_ERROR_NO_MEMORY)
+                out_of_memory(loading);
+            else if (error != XML_ERROR_ABORTED)
+                dictionary_problem(loading, "not well-formed XML", XML_ErrorString(error));
             return false;
         }
         if (got == 0)
@@ -195,14 +226,14 @@ bool parse_file(Loading *loading, const ReadableFile &file)
 
 bool load_one(XmlCheck *check, const char *path)
 {
-    Loading loading = {check, path, nullptr, false, false};
+    Loading loading = {check, path, nullptr, false, false, false};
     ReadableFile file;
     int64_t size = 0;
     if (!open_regular_file(path, &file, &size)) {
         dictionary_problem(&loading, "cannot be opened", "");
         return true;
     }
-    loading.parser = XML_ParserCreateNS(nullptr, xml_name_separator);
+    loading.parser = create_counted_parser();
     if (loading.parser != nullptr) {
         XML_SetUserData(loading.parser, &loading);
         XML_SetStartElementHandler(loading.parser, start_definition);

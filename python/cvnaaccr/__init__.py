@@ -10,6 +10,7 @@ fields and the NAACCR checksum field of records held in memory::
     for problem in cvnaaccr.check("incidence.txt", checksums=True):
         print(problem)
     items = cvnaaccr.dictionary(180)          # NAACCR's data items of version 18
+    sexes = cvnaaccr.codes(180, "sex")        # the allowed codes of an item
     rows = list(cvnaaccr.records("incidence.xml.gz"))  # {naaccrId: value} per tumour
     cvnaaccr.convert("incidence.txt", "incidence.xml")   # or .csv, .txt; .gz compresses
 
@@ -23,7 +24,7 @@ library_path() says which file is in use.
 """
 
 from ._check_field import assign_checksum, assign_crc32, calc_crc32, compare_checksum, compare_crc32
-from ._check_results import CheckResult, CheckSummary, Problem, ProblemItem, Stopped
+from ._check_results import CheckResult, CheckSummary, CodeReport, Problem, ProblemItem, Stopped
 from ._checker import CheckRun, check, check_file
 from ._convert import ConvertError, ConvertProblem, ConvertResult, convert
 from ._dictionary import ItemDef, dictionary
@@ -41,6 +42,7 @@ from ._codes import (
     ResultCode,
 )
 from ._file_info import FileInfo, LibraryInfo, inspect, library_info
+from ._item_codes import ItemCode, codes
 from ._native import LIBRARY_VARIABLE, library_path, load_library
 from ._records import records
 from ._version import __version__
@@ -56,11 +58,13 @@ __all__ = [
     "CheckResult",
     "CheckRun",
     "CheckSummary",
+    "CodeReport",
     "ConvertError",
     "ConvertProblem",
     "ConvertResult",
     "CvnaaccrError",
     "FileInfo",
+    "ItemCode",
     "ItemDef",
     "LIBRARY_VARIABLE",
     "LibraryInfo",
@@ -76,6 +80,7 @@ __all__ = [
     "calc_crc32",
     "check",
     "check_file",
+    "codes",
     "compare_checksum",
     "compare_crc32",
     "convert",

@@ -1,7 +1,10 @@
 """The one call into the library's checker: cvCheckNaaccrFileEx or cvCheckNaaccrStreamEx.
 
 A library without the Ex calls (1.2) still checks records through
-cvCheckNaaccrFile and cvCheckNaaccrStream; only the item check needs the Ex calls.
+cvCheckNaaccrFile and cvCheckNaaccrStream; only the item check needs the Ex
+calls.  The code check needs a library that has cvGetNaaccrItemCodes (1.5),
+the export that comes with NAACCR_CHECK_CODES; any other library gets the
+options in the size of 1.3, which every library since takes.
 """
 
 from __future__ import annotations
@@ -28,6 +31,11 @@ def _ex_functions(library: Any) -> Optional[Tuple[Any, Any]]:
     return file_call, stream_call
 
 
+def has_codes(library: Any) -> bool:
+    """True when the library checks codes: it has cvGetNaaccrItemCodes, which came with NAACCR_CHECK_CODES."""
+    return hasattr(library, "cvGetNaaccrItemCodes")
+
+
 def run_check(path: Optional[bytes], reader: Any, flags: int, threads: int, max_reported: int,
               on_problem: Any, on_item_problem: Any, on_progress: Any,
               dictionaries: Sequence[bytes] = ()) -> Tuple[int, CheckSummary]:
@@ -37,6 +45,9 @@ def run_check(path: Optional[bytes], reader: Any, flags: int, threads: int, max_
     `dictionaries` are the paths of NAACCR XML user dictionaries to load, encoded.
     """
     library = _native.library()
+    codes = bool(flags & _header.NAACCR_CHECK_CODES)
+    if codes and not has_codes(library):
+        raise LibraryNotFoundError("the loaded cvnaaccr library cannot check codes: it is older than this package")
     ex = _ex_functions(library)
     if ex is None:
         if flags & _header.NAACCR_CHECK_ITEMS or dictionaries:
@@ -54,10 +65,13 @@ def run_check(path: Optional[bytes], reader: Any, flags: int, threads: int, max_
             code = library.cvCheckNaaccrStream(reader, None, ctypes.byref(options), ctypes.byref(raw))
         return code, summary_of(raw)
     wide = _header.NaaccrItemCheckOptions(
-        size=ctypes.sizeof(_header.NaaccrItemCheckOptions), flags=flags, threads=threads,
-        max_reported=max_reported, on_problem=on_problem, on_progress=on_progress,
+        size=ctypes.sizeof(_header.NaaccrItemCheckOptions) if codes else _header.ITEM_CHECK_OPTIONS_1_3_SIZE,
+        flags=flags, threads=threads, max_reported=max_reported, on_problem=on_problem, on_progress=on_progress,
         on_item_problem=on_item_problem,
     )
+    report = _header.NaaccrCodeReport(size=ctypes.sizeof(_header.NaaccrCodeReport))
+    if codes:
+        wide.code_report = ctypes.pointer(report)
     # The array and its bytes live in these locals until the call returns.
     names = (ctypes.c_char_p * max(len(dictionaries), 1))(*dictionaries)
     if dictionaries:
@@ -68,4 +82,4 @@ def run_check(path: Optional[bytes], reader: Any, flags: int, threads: int, max_
         code = ex[0](path, ctypes.byref(wide), ctypes.byref(wide_raw))
     else:
         code = ex[1](reader, None, ctypes.byref(wide), ctypes.byref(wide_raw))
-    return code, summary_of(wide_raw.records, wide_raw)
+    return code, summary_of(wide_raw.records, wide_raw, report if codes else None)

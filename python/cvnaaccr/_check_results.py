@@ -5,7 +5,7 @@ from __future__ import annotations
 import ctypes
 import enum
 from dataclasses import dataclass, field
-from typing import Dict, List, NamedTuple, Optional
+from typing import Dict, List, NamedTuple, Optional, Tuple
 
 from . import _header, _native
 from ._codes import ProblemKind
@@ -89,6 +89,32 @@ def place(record: int, column: int, line: int = 0, patient: int = 0, tumor: int 
 
 
 @dataclass(frozen=True)
+class CodeReport:
+    """What a check with ``codes=True`` judged the file by.
+
+    ``lists`` names the code lists of the file's ``version`` ("NAACCR 180 to
+    240"; files of 140 to 160 take the 180 lists, 270 the 260 lists), ""
+    when the version has none and no code was checked; ``site_list`` is the
+    edition of SEER's ICD-O-3 Site/Histology Validation List ("2022-04-29")
+    and ``site_list_years`` the years of diagnosis it judges ((2021, 2023)).
+    ``tumors_judged`` counts the tumours whose codes and dates were judged
+    together (a flat record with a problem of its length, type or version
+    is not), ``tumors_judged_by_site_list`` those diagnosed in the list's
+    years, and ``tumors_not_judged_by_site_list`` those whose site,
+    histology and behavior it could have judged but whose diagnosis is of
+    another year or not given.
+    """
+
+    version: int
+    lists: str
+    site_list: str
+    site_list_years: Tuple[int, int]
+    tumors_judged: int
+    tumors_judged_by_site_list: int
+    tumors_not_judged_by_site_list: int
+
+
+@dataclass(frozen=True)
 class CheckSummary:
     """What a check found.
 
@@ -114,6 +140,8 @@ class CheckSummary:
     tumours, and ``patients``, ``tumors``, ``specification_version`` ("1.8")
     and ``user_dictionaries`` (the root's userDictionaryUri as given) are
     filled; they are 0 and "" for flat records.
+
+    ``codes`` is the CodeReport of a check with ``codes=True``, else None.
     """
 
     records: int
@@ -134,6 +162,7 @@ class CheckSummary:
     tumors: int = 0
     specification_version: str = ""
     user_dictionaries: str = ""
+    codes: Optional[CodeReport] = None
 
     @property
     def significant_problems(self) -> int:
@@ -170,9 +199,12 @@ def item_problem_of(p: _header.NaaccrItemProblem) -> Problem:
 
 
 def summary_of(
-    raw: _header.NaaccrCheckSummary, wide: Optional[_header.NaaccrItemCheckSummary] = None
+    raw: _header.NaaccrCheckSummary,
+    wide: Optional[_header.NaaccrItemCheckSummary] = None,
+    codes: Optional[_header.NaaccrCodeReport] = None,
 ) -> CheckSummary:
-    """The CheckSummary of a record check's summary, or of an Ex check's (`wide`, whose records are `raw`)."""
+    """The CheckSummary of a record check's summary, or of an Ex check's (`wide`, whose records are `raw`,
+    with the code report `codes` when codes were checked)."""
 
     def text(value: bytes) -> str:
         return "" if value in (b"", b"\0") else _native.decode_text(value)
@@ -195,7 +227,20 @@ def summary_of(
         terminators=text(raw.first_terminator) + text(raw.second_terminator),
         stopped=Stopped(raw.stopped),
         items=wide.items if wide is not None else 0,
+        codes=_code_report_of(codes) if codes is not None else None,
         **(_format_of(wide) if wide is not None else {}),
+    )
+
+
+def _code_report_of(raw: _header.NaaccrCodeReport) -> CodeReport:
+    return CodeReport(
+        version=raw.version,
+        lists=_native.decode_text(raw.lists),
+        site_list=_native.decode_text(raw.site_list),
+        site_list_years=(raw.site_list_first_year, raw.site_list_last_year),
+        tumors_judged=raw.tumors_judged,
+        tumors_judged_by_site_list=raw.site_list_judged,
+        tumors_not_judged_by_site_list=raw.site_list_not_judged,
     )
 
 

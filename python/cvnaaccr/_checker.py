@@ -37,7 +37,7 @@ class _Settings:
 
 
 def _settings(source: Source, checksums: bool, items: bool, threads: int, max_problems: Optional[int],
-              dictionaries: Dictionaries = ()) -> _Settings:
+              dictionaries: Dictionaries = (), codes: bool = False) -> _Settings:
     threads = operator.index(threads)
     max_problems = None if max_problems is None else operator.index(max_problems)
     if threads < 0 or threads > 0xFFFFFFFF:
@@ -46,7 +46,8 @@ def _settings(source: Source, checksums: bool, items: bool, threads: int, max_pr
         raise ValueError("max_problems must be at least 1, or None for every problem")
     # The C count is 32 bits, with 0 for "all": a larger limit is no limit.
     most = 0 if max_problems is None or max_problems > 0xFFFFFFFF else max_problems
-    flags = (_header.NAACCR_CHECK_CHECKSUMS if checksums else 0) | (_header.NAACCR_CHECK_ITEMS if items else 0)
+    flags = (_header.NAACCR_CHECK_CHECKSUMS if checksums else 0) | (_header.NAACCR_CHECK_ITEMS if items or codes else 0)
+    flags |= _header.NAACCR_CHECK_CODES if codes else 0
     _input.refuse_text(source, "check")
     # The path is encoded now, so that a NUL in it fails before anything is read.
     name = _input.name_of(source)
@@ -79,8 +80,8 @@ def _outcome(settings: _Settings, code: int, summary: CheckSummary, error: Optio
 # ---- the checking thread ----
 
 
-class _Ask(NamedTuple):
-    """A progress report waiting for the consumer's answer in ``reply``."""
+class ProgressAsk(NamedTuple):
+    """A progress report from a worker thread, waiting for the caller's answer in ``reply``."""
 
     done: int
     total: Optional[int]
@@ -128,7 +129,7 @@ def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settin
         if not asks or stop.is_set():
             return 1 if stop.is_set() else 0
         reply: "queue.Queue[bool]" = queue.Queue(1)
-        items.put(_Ask(done, None if total < 0 else total, records, reply))
+        items.put(ProgressAsk(done, None if total < 0 else total, records, reply))
         return 1 if reply.get() else 0
 
     try:
@@ -170,7 +171,7 @@ def _problems(
             item = items.get()
             if isinstance(item, Problem):
                 yield item
-            elif isinstance(item, _Ask):
+            elif isinstance(item, ProgressAsk):
                 assert progress is not None
                 answer = True
                 try:
@@ -186,7 +187,7 @@ def _problems(
             stop.set()
             item = items.get()
             while not isinstance(item, _Finished):
-                if isinstance(item, _Ask):
+                if isinstance(item, ProgressAsk):
                     item.reply.put(True)
                 item = items.get()
         thread.join()
@@ -246,6 +247,7 @@ def check_file(
     max_problems: Optional[int] = None,
     progress: Optional[ProgressFunction] = None,
     dictionaries: Dictionaries = (),
+    codes: bool = False,
 ) -> CheckResult:
     """Checks every record of a file and returns ``(summary, problems)`` as a CheckResult.
 
@@ -263,6 +265,7 @@ def check_file(
         max_problems=max_problems,
         progress=progress,
         dictionaries=dictionaries,
+        codes=codes,
     )
     problems = list(run)
     assert run.summary is not None
@@ -278,6 +281,7 @@ def check(
     max_problems: Optional[int] = None,
     progress: Optional[ProgressFunction] = None,
     dictionaries: Dictionaries = (),
+    codes: bool = False,
 ) -> CheckRun:
     """Checks every record of a file; yields each Problem in file order and returns the CheckSummary.
 
@@ -292,7 +296,14 @@ def check(
     data item of every record is checked by the NAACCR data dictionary of
     the record's type and version, and its problems (their ``item`` and
     ``value`` set) come in file order among the record problems; it needs a
-    library of 1.3 or later (LibraryNotFoundError otherwise).  A NAACCR XML
+    library of 1.3 or later (LibraryNotFoundError otherwise).  With ``codes``
+    (which implies ``items``) each coded item's value is also checked against
+    its item's allowed codes (ITEM_CODE), and each tumour's codes and dates
+    together (ITEM_COMBINATION, ITEM_DATE_ORDER: a problem that names the
+    first item of its rule, at its column, or in XML at its line after its
+    Tumor's item problems); the summary's ``codes`` says which lists were
+    used.  It needs a library of 1.5 or later, which has
+    cvGetNaaccrItemCodes (LibraryNotFoundError otherwise).  A NAACCR XML
     file (its first character after a byte-order mark and white space is
     "<") is checked item by item whether ``items`` is given or not: its
     problems carry their ``line``, ``patient`` and ``tumor``, and the
@@ -322,5 +333,5 @@ def check(
     the stream stops the check and is raised again here.  Nothing is read
     until the first item is asked for.
     """
-    return CheckRun(_settings(source, checksums, items, threads, max_problems, dictionaries), progress)
+    return CheckRun(_settings(source, checksums, items, threads, max_problems, dictionaries, codes), progress)
 

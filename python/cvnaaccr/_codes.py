@@ -146,6 +146,12 @@ class ProblemKind(_OpenIntEnum):
     """A user dictionary cannot be read or is not valid."""
     ITEM_CONFLICT = 34
     """An item given at more than one level (root, Patient, Tumor) with different values (XML)."""
+    ITEM_CODE = 35
+    """The value is not one of its item's allowed codes."""
+    ITEM_COMBINATION = 36
+    """Codes of one tumour that do not go together."""
+    ITEM_DATE_ORDER = 37
+    """Dates out of order, or an age the dates do not give."""
     PATIENT_SPLIT = 40
     """Same Patient ID Number as the previous record, other patient items: a new Patient."""
     ROOT_CONFLICT = 41
@@ -203,6 +209,9 @@ _KIND_TEXTS = {
     ProblemKind.XML_TOKEN_TOO_LONG: "XML token too long",
     ProblemKind.USER_DICTIONARY: "user dictionary",
     ProblemKind.ITEM_CONFLICT: "item conflict",
+    ProblemKind.ITEM_CODE: "invalid code",
+    ProblemKind.ITEM_COMBINATION: "code combination",
+    ProblemKind.ITEM_DATE_ORDER: "date order",
     ProblemKind.PATIENT_SPLIT: "patient split",
     ProblemKind.ROOT_CONFLICT: "file-level items differ",
     ProblemKind.NOT_WRITABLE: "cannot be written",

@@ -21,7 +21,7 @@ from typing import Any, BinaryIO, List, NamedTuple, Optional, Sequence, Tuple, U
 
 from . import _header, _input, _native
 from ._check_results import place
-from ._checker import ProgressFunction, failure_text
+from ._checker import ProgressAsk, ProgressFunction, failure_text
 from ._codes import CheckError, CvnaaccrError, LibraryNotFoundError, ProblemKind, ResultCode
 
 _TARGETS = {"xml": _header.NAACCR_FORMAT_XML, "flat": _header.NAACCR_FORMAT_FLAT, "csv": _header.NAACCR_FORMAT_CSV}
@@ -199,15 +199,6 @@ def _remove(temporary: Union[str, bytes]) -> None:
 # ---- the converting thread ----
 
 
-class _Ask(NamedTuple):
-    """A progress report waiting for the caller's answer in ``reply``."""
-
-    done: int
-    total: Optional[int]
-    records: int
-    reply: "queue.Queue[bool]"
-
-
 class _Finished(NamedTuple):
     code: Optional[int]
 
@@ -269,7 +260,7 @@ def _drain(events: "queue.Queue[Any]") -> None:
             item = _next(events)
         except KeyboardInterrupt:
             continue
-        if isinstance(item, _Ask):
+        if isinstance(item, ProgressAsk):
             item.reply.put(True)
         else:
             return
@@ -325,7 +316,7 @@ def _run(
             return 1 if stop.is_set() else 0
         try:
             reply: "queue.Queue[bool]" = queue.Queue(1)
-            events.put(_Ask(done, None if total < 0 else total, records, reply))
+            events.put(ProgressAsk(done, None if total < 0 else total, records, reply))
             return 1 if reply.get() else 0
         except BaseException as error:
             failures.append(error)
@@ -362,7 +353,7 @@ def _run(
     try:
         while finished is None:
             item = _next(events)
-            if isinstance(item, _Ask):
+            if isinstance(item, ProgressAsk):
                 assert progress is not None
                 answer = True
                 try:
@@ -425,6 +416,9 @@ def convert(
     items: Optional[Union[str, Sequence[str]]] = None,
     lf: bool = False,
     lossy: bool = False,
+    root_first: bool = False,
+    skip_bad_records: bool = False,
+    encoding: Optional[str] = None,
     dictionaries: _native.Dictionaries = (),
     progress: Optional[ProgressFunction] = None,
 ) -> ConvertResult:
@@ -438,7 +432,14 @@ def convert(
     the columns' naaccrIds, a list or one string of ids separated by
     commas; ``lf`` ends flat records and CSV lines with LF instead of CR LF;
     ``lossy`` writes what the target can hold and lists the rest instead of
-    refusing; ``dictionaries`` is the path, or a list of paths, of user
+    refusing.  From flat records, with a library of 1.5 or later:
+    ``root_first`` keeps the first record's file-level items where later
+    records differ (NAACCR XML holds one set; the other values are dropped
+    and listed, no ``lossy`` needed); ``skip_bad_records`` leaves out and
+    lists each record with a record problem and converts the rest;
+    ``encoding`` ("latin1" or "windows-1252") reads bytes above 126 in that
+    encoding, written to XML and CSV as UTF-8 (an older library raises
+    LibraryNotFoundError for them).  ``dictionaries`` is the path, or a list of paths, of user
     dictionaries for NAACCR XML input.  ``progress(bytes_done, bytes_total,
     tumours)`` is called on the calling thread before the first record,
     every few megabytes and at the end (``bytes_total`` is None for a
@@ -467,6 +468,14 @@ def convert(
         raise ValueError("items chooses CSV columns; it means nothing for other targets")
     columns = None if items is None else (items if isinstance(items, str) else ",".join(items)).encode("ascii")
     flags = (_header.NAACCR_CONVERT_LF if lf else 0) | (_header.NAACCR_CONVERT_LOSSY if lossy else 0)
+    later = (
+        (_header.NAACCR_CONVERT_ROOT_FIRST if root_first else 0)
+        | (_header.NAACCR_CONVERT_SKIP_BAD_RECORDS if skip_bad_records else 0)
+        | _native.encoding_flag(encoding)
+    )
+    if later:
+        _native.require_flags(_header.NAACCR_OPTIONS_CONVERT, later, "take root_first, skip_bad_records or encoding")
+    flags |= later
     _input.refuse_text(source, "convert")
     name = _input.name_of(source)
     # A library that cannot convert fails here, before OUT's folder is touched.

@@ -19,6 +19,7 @@ NAACCR_CHECK_KINDS = 16  # entries of NaaccrCheckSummary.counts
 NAACCR_CHECK_ALL_KINDS = 48  # entries of NaaccrItemCheckSummary.counts
 NAACCR_CHECK_CHECKSUMS = 1
 NAACCR_CHECK_ITEMS = 2
+NAACCR_CHECK_CODES = 4  # (1.5) also each coded value and each tumour's codes and dates together
 NAACCR_CHECK_LONGEST_VIEW = 1 << 20
 FILE_INFO_PATH_BYTES = 1023  # NaaccrFileInfo.directory, without its NUL
 NAACCR_VERSION_COLUMN = 17  # a flat record's version code: columns 17 to 19
@@ -52,6 +53,16 @@ NAACCR_FORMAT_XML = 2
 NAACCR_FORMAT_CSV = 3  # NaaccrConvertOptions.target
 NAACCR_CONVERT_LF = 1
 NAACCR_CONVERT_LOSSY = 2
+NAACCR_CONVERT_ROOT_FIRST = 4  # (1.5) flat to XML: differing file-level items keep the first record's values
+NAACCR_CONVERT_SKIP_BAD_RECORDS = 8  # (1.5) a flat record with a record problem is left out and listed
+NAACCR_READ_LATIN1 = 16  # (1.5) NaaccrReadOptions.flags: flat bytes above 126 are ISO-8859-1
+NAACCR_READ_WINDOWS_1252 = 32  # (1.5) ... windows-1252
+NAACCR_CONVERT_LATIN1 = NAACCR_READ_LATIN1  # the same bits in NaaccrConvertOptions.flags
+NAACCR_CONVERT_WINDOWS_1252 = NAACCR_READ_WINDOWS_1252
+NAACCR_OPTIONS_CHECK = 1  # (1.5) cvGetNaaccrOptionFlags: NaaccrCheckOptions
+NAACCR_OPTIONS_ITEM_CHECK = 2  # ... NaaccrItemCheckOptions
+NAACCR_OPTIONS_READ = 3  # ... NaaccrReadOptions
+NAACCR_OPTIONS_CONVERT = 4  # ... NaaccrConvertOptions
 NAACCR_VALUE_FROM_ROOT = 1  # NaaccrItemValue.flags (1.4): the value is a root attribute's, not an Item's
 
 
@@ -182,6 +193,29 @@ class NaaccrItemProblem(ctypes.Structure):
 ItemProblemCallback = _FUNCTYPE(ctypes.c_int32, ctypes.c_void_p, ctypes.POINTER(NaaccrItemProblem))
 
 
+class NaaccrCodeReport(ctypes.Structure):
+    _fields_ = [
+        ("size", ctypes.c_uint32),
+        ("version", ctypes.c_int32),
+        ("lists", ctypes.c_char * 32),
+        ("site_list", ctypes.c_char * 16),
+        ("site_list_first_year", ctypes.c_int32),
+        ("site_list_last_year", ctypes.c_int32),
+        ("tumors_judged", ctypes.c_uint64),
+        ("site_list_judged", ctypes.c_uint64),
+        ("site_list_not_judged", ctypes.c_uint64),
+    ]
+
+
+class NaaccrItemCode(ctypes.Structure):
+    _fields_ = [
+        ("code", ctypes.c_char * 8),
+        ("first_version", ctypes.c_int32),
+        ("reserved", ctypes.c_uint32),
+        ("label", ctypes.c_char_p),
+    ]
+
+
 class NaaccrItemCheckOptions(ctypes.Structure):
     _fields_ = [
         ("size", ctypes.c_uint32),
@@ -196,7 +230,12 @@ class NaaccrItemCheckOptions(ctypes.Structure):
         ("dictionaries", ctypes.POINTER(ctypes.c_char_p)),
         ("dictionary_count", ctypes.c_uint32),
         ("reserved", ctypes.c_uint32),
+        ("code_report", ctypes.POINTER(NaaccrCodeReport)),  # 1.5: past the size of 1.3 and 1.4
     ]
+
+
+# The options' size that every library from 1.3 on takes: without code_report.
+ITEM_CHECK_OPTIONS_1_3_SIZE = NaaccrItemCheckOptions.code_report.offset
 
 
 class NaaccrItemCheckSummary(ctypes.Structure):

@@ -10,6 +10,7 @@ import sysconfig
 import threading
 from typing import Any, Iterable, List, Optional, Tuple, Union
 
+from . import _header
 from ._codes import LibraryNotFoundError
 from ._header import (
     WINDOWS,
@@ -210,6 +211,44 @@ class _DlInfo(ctypes.Structure):
     """Dl_info of <dlfcn.h>: the file and symbol that hold an address."""
 
     _fields_ = [("dli_fname", _c_char_p), ("dli_fbase", _c_void_p), ("dli_sname", _c_char_p), ("dli_saddr", _c_void_p)]
+
+
+# ---- the flags an options struct takes ----
+
+#: The encodings of bytes above 126 of flat records that records() and
+#: convert() take, by name: their flag (the same bits for both).
+ENCODINGS = {"latin1": _header.NAACCR_READ_LATIN1, "windows-1252": _header.NAACCR_READ_WINDOWS_1252}
+
+
+def offered_flags(options: int) -> int:
+    """The flag bits the loaded library takes in the options struct `options` (NAACCR_OPTIONS_...).
+
+    A library before 1.5 has no cvGetNaaccrOptionFlags: it takes none of
+    1.5's flags, and this returns 0.
+    """
+    loaded = library()
+    try:
+        function = loaded.cvGetNaaccrOptionFlags
+    except AttributeError:
+        return 0
+    function.restype = _u32
+    function.argtypes = [_i32]
+    return int(function(options))
+
+
+def require_flags(options: int, flags: int, what: str) -> None:
+    """LibraryNotFoundError unless the loaded library takes every bit of `flags` in `options`."""
+    if flags & ~offered_flags(options):
+        raise LibraryNotFoundError(f"the loaded cvnaaccr library cannot {what}: it is older than this package")
+
+
+def encoding_flag(encoding: Optional[str]) -> int:
+    """The flag of an encoding's name, 0 for None; ValueError for another name."""
+    if encoding is None:
+        return 0
+    if encoding not in ENCODINGS:
+        raise ValueError(f"encoding must be latin1 or windows-1252, not {encoding!r}")
+    return ENCODINGS[encoding]
 
 
 # ---- text and paths ----

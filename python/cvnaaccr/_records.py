@@ -165,6 +165,7 @@ def records(
     *,
     dictionaries: _native.Dictionaries = (),
     lossy: bool = False,
+    encoding: Optional[str] = None,
 ) -> Iterator[Dict[str, str]]:
     """Yields each tumour of ``source`` as a dict of its given data items.
 
@@ -180,7 +181,10 @@ def records(
     as the state-requestor block) keeps its blanks.  So
     ``pandas.DataFrame(cvnaaccr.records(path))`` gives one row per tumour.
     ``dictionaries`` is the path, or a list of paths, of user dictionaries
-    to load for XML.
+    to load for XML.  ``encoding`` ("latin1" or "windows-1252", a library of
+    1.5 or later) reads the bytes above 126 of flat records in that
+    encoding: their values come as text, where without it such a byte is a
+    record problem (flat NAACCR is ASCII).
 
     An item given at two levels with different values (``sex`` in the
     Patient and in its Tumor), or a ``recordType`` or ``naaccrRecordVersion``
@@ -201,11 +205,14 @@ def records(
     """
     _input.refuse_text(source, "records")
     name = _input.name_of(source)
-    return _tumours(source, name, _native.dictionary_paths(dictionaries), lossy)
+    flags = _native.encoding_flag(encoding)
+    if flags:
+        _native.require_flags(_header.NAACCR_OPTIONS_READ, flags, "read an encoding")
+    return _tumours(source, name, _native.dictionary_paths(dictionaries), lossy, flags)
 
 
 def _tumours(
-    source: _input.Source, name: str, dictionaries: Tuple[bytes, ...], lossy: bool
+    source: _input.Source, name: str, dictionaries: Tuple[bytes, ...], lossy: bool, flags: int = 0
 ) -> Iterator[Dict[str, str]]:
     channel: "queue.Queue[Any]" = queue.Queue(maxsize=64)
     stop = threading.Event()
@@ -268,6 +275,7 @@ def _tumours(
 
         options = _header.NaaccrReadOptions()
         options.size = ctypes.sizeof(_header.NaaccrReadOptions)
+        options.flags = flags
         options.on_tumor = _header.TumorCallback(on_tumor)
         options.on_problem = _header.ItemProblemCallback(on_problem)
         # The array and its bytes live in this frame until the call returns.

@@ -85,7 +85,12 @@ def fault_file(tmp_path, fault_records):
 
 @pytest.fixture(scope="session")
 def many_problems_file(tmp_path_factory, i180_records):
-    """3000 records of a bad type: 12 MB, more problems than the queue holds and past a progress step."""
+    """3000 records, all but the second of a bad type: 12 MB, more problems than the queue holds and past a progress step.
+
+    The one good record makes it a NAACCR file (a file none of whose first
+    records is would be one problem) and the reference of the others.
+    """
     path = tmp_path_factory.mktemp("big") / "bad-types.txt"
-    path.write_bytes((b"X" + i180_records[0][1:] + b"\n") * 3000)
+    bad = b"X" + i180_records[0][1:] + b"\n"
+    path.write_bytes(bad + i180_records[0] + b"\n" + bad * 2998)
     return path

@@ -21,6 +21,7 @@ STRUCTS = {
     "NaaccrCheckOptions": _header.NaaccrCheckOptions,
     "NaaccrItemDef": _header.NaaccrItemDef,
     "NaaccrItemProblem": _header.NaaccrItemProblem,
+    "NaaccrCodeReport": _header.NaaccrCodeReport,
     "NaaccrItemCheckOptions": _header.NaaccrItemCheckOptions,
     "NaaccrItemCheckSummary": _header.NaaccrItemCheckSummary,
     "NaaccrItemValue": _header.NaaccrItemValue,
@@ -28,6 +29,7 @@ STRUCTS = {
     "NaaccrReadOptions": _header.NaaccrReadOptions,
     "NaaccrConvertOptions": _header.NaaccrConvertOptions,
     "NaaccrConvertSummary": _header.NaaccrConvertSummary,
+    "NaaccrItemCode": _header.NaaccrItemCode,
 }
 
 
@@ -55,7 +57,7 @@ def test_struct_layouts_match_the_headers_static_asserts():
 
 
 # NAACCR_CHECK_ numbers that are no kind of problem.
-NOT_KINDS = {"KINDS", "ALL_KINDS", "CHECKSUMS", "ITEMS", "LONGEST_VIEW"}
+NOT_KINDS = {"KINDS", "ALL_KINDS", "CHECKSUMS", "ITEMS", "CODES", "LONGEST_VIEW"}
 
 
 @pytest.mark.parametrize(

@@ -91,6 +91,34 @@ def test_a_refused_conversion_leaves_out_untouched(tmp_path, options, code, kind
     assert sorted(p.name for p in tmp_path.iterdir()) == ["two.txt", "two.xml"]
 
 
+needs_1_5 = pytest.mark.skipif(not library_at_least(1, 5), reason="the library takes these options from 1.5 on")
+
+
+@needs_1_5
+def test_the_options_for_real_files_reach_the_library(tmp_path):
+    # Record 2 has another Registry ID, record 3 is cut short, record 1 holds byte 0xE9 (e acute in Latin-1).
+    city = padded("addrAtDxCity", "MONT~")
+    first = record_180(patientIdNumber="00000001", addrAtDxCity=city).replace(b"~", b"\xe9")
+    second = record_180(patientIdNumber="00000002", registryId="0000000042")
+    source = write_records(tmp_path / "in.txt", first, second, b"I" + b" " * 15 + b"180")
+    options = dict(root_first=True, skip_bad_records=True, encoding="latin1")
+    result = cvnaaccr.convert(source, tmp_path / "out.xml", **options)
+    assert (result.written, result.left_out) == (2, 2)
+    assert [p.kind for p in result.problems] == [cvnaaccr.ProblemKind.ROOT_CONFLICT, cvnaaccr.ProblemKind.RECORD_LENGTH]
+    assert "MONT\u00e9" in (tmp_path / "out.xml").read_text(encoding="utf-8")
+    assert next(cvnaaccr.records(write_records(tmp_path / "one.txt", first), encoding="latin1"))["addrAtDxCity"] == (
+        "MONT\u00e9"
+    )
+
+
+def test_an_unknown_encoding_is_refused(tmp_path):
+    source = write_records(tmp_path / "one.txt", record_180(sex="1"))
+    with pytest.raises(ValueError):
+        cvnaaccr.convert(source, tmp_path / "one.csv", encoding="utf-8")
+    with pytest.raises(ValueError):
+        list(cvnaaccr.records(source, encoding="ascii"))
+
+
 @pytest.mark.parametrize(
     "out,options,error",
     [

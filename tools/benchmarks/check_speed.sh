@@ -5,10 +5,12 @@
 # terminators (about 1000 MB by default; FOLDER/check_speed.txt), reads it once
 # so it is in the page cache, then times each command five times and keeps the
 # best run.  The gzip comparison uses a tenth of the file.  Prints the rates and
-# the ratios to cat's (or zcat's) time.  Then `check --items` on files of the
-# same size made by repeating the peers' real v16 abstract and v18 incidence
-# records (PEERDATA, default data/flat-samples in the repository), whose
-# items all pass.  Not a test: the machine is shared and the numbers move.
+# the ratios to cat's (or zcat's) time.  Then `check --items` and `check
+# --codes` on files of the same size made by repeating the peers' real v16
+# abstract and v18 incidence records (PEERDATA, default data/flat-samples in
+# the repository), whose items all pass (one v18 record has its diagnosis
+# after its last contact).  Not a test: the machine is shared and the numbers
+# move.
 set -euo pipefail
 cli=${1:-build/native/tools/cvnaaccr}
 folder=${2:-${TMPDIR:-/tmp}}
@@ -69,7 +71,7 @@ echo "gzip: $small.gz, $((small_size / 1000000)) MB uncompressed"
 report "zcat FILE.gz >/dev/null" "$zcat_time" "$zcat_time" "$small_size"
 report "cvnaaccr check FILE.gz" "$(best cz "$cli" check "$small.gz")" "$zcat_time" "$small_size"
 
-# check --items on repeated real records: every item given is a valid value.
+# check --items and --codes on repeated real records: every item given is a valid value.
 for sample in synthetic-naaccr-16-abstract synthetic-naaccr-18-incidence; do
   seed=$peerdata/werth-naaccr__$sample.txt
   [[ -f $seed ]] || { echo "no $seed: check --items not measured"; continue; }
@@ -85,4 +87,6 @@ for sample in synthetic-naaccr-16-abstract synthetic-naaccr-18-incidence; do
   report "cat FILE >/dev/null" "$items_cat" "$items_cat" "$items_size"
   report "cvnaaccr check --items -t 1" "$(best i1 "$cli" check --items --threads 1 "$items_file")" "$items_cat" "$items_size"
   report "cvnaaccr check --items -t 2" "$(best i2 "$cli" check --items --threads 2 "$items_file")" "$items_cat" "$items_size"
+  report "cvnaaccr check --codes -t 1" "$(best k1 "$cli" check --codes --threads 1 "$items_file")" "$items_cat" "$items_size"
+  report "cvnaaccr check --codes -t 2" "$(best k2 "$cli" check --codes --threads 2 "$items_file")" "$items_cat" "$items_size"
 done

@@ -1,7 +1,8 @@
-// check.cpp -- `cvnaaccr check [--json] [--checksums] [--items]
+// check.cpp -- `cvnaaccr check [--json] [--checksums] [--items] [--codes]
 // [--dictionary FILE] [--max-problems N] [--threads N] [--quiet] FILE...`:
 // every record of each file checked by the library's record checker (with
-// --items every data item too; a NAACCR XML file always item by item), one
+// --items every data item too, with --codes their codes and each tumour's
+// codes and dates together; a NAACCR XML file always item by item), one
 // line per problem and a summary per file, or one JSON object per file.
 // `cvnaaccr checksum verify` is the same check with the checksum fields
 // verified and blank fields counted, not listed.
@@ -9,6 +10,7 @@
 
 #include <inttypes.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "text/text.h"
 
@@ -124,12 +126,14 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     report.line = &line;
     report.verify = verify;
     report.items = line.items;
-    report.xml = report.opened = false;
+    report.codes = line.codes;
+    report.xml = report.opened = report.passed = false;
     report.listed = 0;
     start_progress(&report.progress, path);
 
     const bool checksums = verify || line.checksums;
-    const uint32_t flags = (checksums ? NAACCR_CHECK_CHECKSUMS : 0) | (line.items ? NAACCR_CHECK_ITEMS : 0);
+    const uint32_t flags = (checksums ? NAACCR_CHECK_CHECKSUMS : 0) | (line.items ? NAACCR_CHECK_ITEMS : 0) |
+                           (line.codes ? NAACCR_CHECK_CODES : 0);
     NaaccrItemCheckOptions options = make_check_options(flags, line.threads, &report);
     // Blank fields are not listed by verify, and every item problem is
     // tallied by item, so those sort every problem themselves; a plain check
@@ -140,12 +144,16 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     options.on_progress = on_progress;
     options.dictionaries = line.dictionaries.empty() ? nullptr : line.dictionaries.data();
     options.dictionary_count = static_cast<uint32_t>(line.dictionaries.size());
+    memset(&report.code_report, 0, sizeof report.code_report);
+    report.code_report.size = sizeof report.code_report;
+    options.code_report = line.codes ? &report.code_report : nullptr;
 
     NaaccrItemCheckSummary summary;
     char error[256];
     const InputHook hook = {on_head, &report};
     const int32_t code = check_input(path, &options, &summary, error, sizeof error, &hook);
     end_progress(&report.progress);
+    report.passed = code == NAACCR_REC_OK && significant_problems(summary) == 0;
     open_json(report);
     if (!report.xml && code == NAACCR_REC_OK && !line.dictionaries.empty()) {
         fprintf(stderr, "%s: ", command);
@@ -174,7 +182,7 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     }
     if (is_read_failure(code))
         return 2;
-    return code != NAACCR_REC_OK || significant_problems(summary) > 0 ? 1 : 0;
+    return report.passed ? 0 : 1;
 }
 
 } // namespace
@@ -194,8 +202,8 @@ int run_checks(const char *command, const CommandLine &line, bool verify)
 int check_command(int argc, char **argv)
 {
     CommandLine line;
-    const unsigned accepted = accept_json | accept_checksums | accept_items | accept_dictionary | accept_max_problems |
-                              accept_threads | accept_quiet;
+    const unsigned accepted = accept_json | accept_checksums | accept_items | accept_codes | accept_dictionary |
+                              accept_max_problems | accept_threads | accept_quiet;
     if (parse_command_line("check", argc, argv, accepted, &line) != 0)
         return 2;
     if (line.help)

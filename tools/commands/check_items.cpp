@@ -14,7 +14,7 @@ namespace
 std::vector<const ItemTally *> by_count(const ItemTallies &tallies)
 {
     std::vector<const ItemTally *> order;
-    for (const auto &entry : tallies)
+    for (const auto &entry : tallies.items)
         order.push_back(&entry.second);
     // Ties stay in number order, items without a number (unknown ones) last.
     std::stable_sort(order.begin(), order.end(), [](const ItemTally *a, const ItemTally *b) {
@@ -60,7 +60,15 @@ void count_item_problem(ItemTallies *tallies, const NaaccrItemProblem &problem)
 {
     if (!has_item(problem))
         return;
-    ItemTally &t = (*tallies)[ItemKey(problem.item_number, text_or_empty(problem.item_id))];
+    const ItemKey key(problem.item_number, text_or_empty(problem.item_id));
+    const bool known = problem.item_number > 0;
+    if (!known && tallies->unknown_ids == most_tallied_unknown_ids && tallies->items.count(key) == 0) {
+        ++tallies->untallied;
+        return;
+    }
+    ItemTally &t = tallies->items[key];
+    if (t.count == 0 && !known)
+        ++tallies->unknown_ids;
     if (t.count == 0) {
         t.number = problem.item_number;
         t.id = text_or_empty(problem.item_id);
@@ -112,7 +120,7 @@ void print_item_problem_json(const NaaccrItemProblem &p, bool first)
 
 void print_top_items_text(const char *path, const ItemTallies &tallies)
 {
-    if (tallies.empty())
+    if (tallies.items.empty())
         return;
     const std::vector<const ItemTally *> order = by_count(tallies);
     print_text(stdout, path);
@@ -124,6 +132,8 @@ void print_top_items_text(const char *path, const ItemTallies &tallies)
         print_text(stdout, order[i]->id.c_str());
         printf(" %" PRIu64, order[i]->count);
     }
+    if (tallies.untallied > 0)
+        printf("; %" PRIu64 " problem%s of further unknown ids", tallies.untallied, plural(tallies.untallied));
     fputc('\n', stdout);
 }
 
@@ -137,5 +147,5 @@ void print_items_json(const ItemTallies &tallies)
                t->count);
         separator = ",";
     }
-    fputc(']', stdout);
+    printf("],\"untallied_unknown_items\":%" PRIu64, tallies.untallied);
 }

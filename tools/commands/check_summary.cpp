@@ -89,6 +89,40 @@ void print_format_json(const NaaccrItemCheckSummary &all)
     printf(",\"patients\":%" PRIu64 ",\"tumors\":%" PRIu64, all.patients, all.tumors);
 }
 
+// "PATH: codes by the lists of NAACCR 180: 20 tumours judged; SEER's
+// site/histology list of 2022-04-29 (diagnoses of 2021 to 2023) judged 15,
+// not 3 of other years".
+void print_codes_text(const char *path, const NaaccrCodeReport &codes)
+{
+    print_text(stdout, path);
+    if (codes.version == 0) {
+        fputs(": codes not checked: no lists of codes for the file's version\n", stdout);
+        return;
+    }
+    printf(": codes by the lists of %s: %" PRIu64 " tumour%s judged; SEER's site/histology list of %s (diagnoses of "
+           "%" PRId32 " to %" PRId32 ") judged %" PRIu64 ", not %" PRIu64 " of other years\n",
+           codes.lists, codes.tumors_judged, plural(codes.tumors_judged), codes.site_list, codes.site_list_first_year,
+           codes.site_list_last_year, codes.site_list_judged, codes.site_list_not_judged);
+}
+
+// Schema 2's account of the codes (with --codes): the lists used and the
+// tumours the site/histology list did not judge; the lists null when none.
+void print_codes_json(const NaaccrCodeReport &codes)
+{
+    fputs(",\"codes\":{\"lists\":", stdout);
+    if (codes.version == 0) {
+        fputs("null,\"site_list\":null", stdout);
+    } else {
+        print_json_string(stdout, codes.lists);
+        fputs(",\"site_list\":", stdout);
+        print_json_string(stdout, codes.site_list);
+    }
+    printf(",\"site_list_years\":[%" PRId32 ",%" PRId32 "],\"tumors_judged\":%" PRIu64
+           ",\"tumors_judged_by_site_list\":%" PRIu64 ",\"tumors_not_judged_by_site_list\":%" PRIu64 "}",
+           codes.site_list_first_year, codes.site_list_last_year, codes.tumors_judged, codes.site_list_judged,
+           codes.site_list_not_judged);
+}
+
 } // namespace
 
 const char *failure_text(int32_t code)
@@ -130,6 +164,8 @@ void print_summary_text(const Report &r, const NaaccrItemCheckSummary &all, int3
         fputs(", stopped early", stdout);
     fputc('\n', stdout);
     print_top_items_text(r.path, r.tallies);
+    if (r.codes)
+        print_codes_text(r.path, r.code_report);
 }
 
 void print_summary_json(const Report &r, const NaaccrItemCheckSummary &all, int32_t code, const char *error,
@@ -143,6 +179,8 @@ void print_summary_json(const Report &r, const NaaccrItemCheckSummary &all, int3
         fputs("null", stdout);
     else
         print_json_string(stdout, error[0] != '\0' ? error : failure_text(code));
+    // The checker's code says whether the file could be read; this, whether it passed.
+    printf(",\"passed\":%s", r.passed ? "true" : "false");
     printf(",\"records\":%" PRIu64 ",\"bytes\":%" PRIu64 ",\"problem_count\":%" PRIu64 ",\"unlisted\":%" PRIu64
            ",\"problems_by_kind\":{",
            s.records, s.bytes, s.problems, s.problems - r.listed);
@@ -154,6 +192,8 @@ void print_summary_json(const Report &r, const NaaccrItemCheckSummary &all, int3
         printf(",\"items_checked\":%" PRIu64, all.items);
         print_items_json(r.tallies);
     }
+    if (r.codes)
+        print_codes_json(r.code_report);
     fputs(",\"record_type\":", stdout);
     const char type[2] = {s.record_type, '\0'};
     fputs(json_string(type, 1).c_str(), stdout);

@@ -15,7 +15,7 @@ namespace
 
 // Values getopt_long returns for options without a one-letter form.
 const int opt_json = 256, opt_checksums = 257, opt_max_problems = 258, opt_threads = 259, opt_type = 260,
-          opt_record = 261, opt_all = 262, opt_items = 263, opt_dictionary = 264;
+          opt_record = 261, opt_all = 262, opt_items = 263, opt_dictionary = 264, opt_codes = 265, opt_codes_of = 266;
 
 struct OptionSpec {
     unsigned accepted; // 0: every sub-command
@@ -37,6 +37,9 @@ const OptionSpec option_specs[] = {
     {accept_all, "all", no_argument, opt_all},
     {accept_items, "items", no_argument, opt_items},
     {accept_dictionary, "dictionary", required_argument, opt_dictionary},
+    // One name, two meanings: check takes --codes alone, items an item after it.
+    {accept_codes, "codes", no_argument, opt_codes},
+    {accept_codes_of, "codes", required_argument, opt_codes_of},
 };
 const size_t option_spec_count = sizeof option_specs / sizeof option_specs[0];
 
@@ -129,6 +132,8 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
     line->record = 0;
     line->all = false;
     line->items = false;
+    line->codes = false;
+    line->codes_of = nullptr;
     line->dictionaries.clear();
     line->files.clear();
 
@@ -204,6 +209,12 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
             break;
         case opt_dictionary:
             line->dictionaries.push_back(optarg);
+            break;
+        case opt_codes:
+            line->codes = line->items = true;
+            break;
+        case opt_codes_of:
+            line->codes_of = optarg;
             break;
         default:
             report_option_error(name, argv[optind > before ? optind - 1 : optind], c, accepted);

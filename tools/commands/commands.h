@@ -38,6 +38,8 @@ const unsigned accept_record = 128u;      // --record N
 const unsigned accept_all = 256u;         // --all
 const unsigned accept_items = 512u;       // --items
 const unsigned accept_dictionary = 1024u; // --dictionary FILE, repeatable
+const unsigned accept_codes = 2048u;      // --codes
+const unsigned accept_codes_of = 4096u;   // --codes ID (items)
 
 struct CommandLine {
     bool help; // -h or --help was given: print the help and do nothing else
@@ -50,7 +52,9 @@ struct CommandLine {
     const char *type;                       // --type T, or null
     uint32_t record;                        // --record N (1 or more); 0 unless given
     bool all;                               // --all
-    bool items;                             // --items
+    bool items;                             // --items, or --codes (check)
+    bool codes;                             // --codes (check)
+    const char *codes_of;                   // --codes ID (items), or null
     std::vector<const char *> dictionaries; // --dictionary FILE, in the order given
     std::vector<const char *> files;
 };
@@ -70,7 +74,7 @@ bool parse_count(const char *text, uint32_t *value);
 // cvnaaccr inspect [--json] FILE...
 int inspect_command(int argc, char **argv);
 
-// cvnaaccr check [--json] [--checksums] [--max-problems N] [--threads N] [--quiet] FILE...
+// cvnaaccr check [--json] [--checksums] [--items] [--codes] [--max-problems N] [--threads N] [--quiet] FILE...
 int check_command(int argc, char **argv);
 
 // cvnaaccr checksum verify ... FILE... | cvnaaccr checksum assign FILE -o OUT
@@ -79,7 +83,7 @@ int checksum_command(int argc, char **argv);
 // cvnaaccr version
 int version_command(int argc, char **argv);
 
-// cvnaaccr items VERSION [--type A|M|C|I] [--json]
+// cvnaaccr items VERSION [--type A|M|C|I] [--codes ID] [--json]
 int items_command(int argc, char **argv);
 
 // cvnaaccr show FILE [--record N] [--all]
@@ -119,9 +123,16 @@ struct ItemTally {
 
 // Problems by item number and id (an unknown XML item has no number);
 // problems without an item (a missing dictionary, an XML structure problem)
-// are not in it.
+// are not in it.  Known items are as many as the dictionaries hold; unknown
+// ids as many as the file has, so only the first most_tallied_unknown_ids of
+// them are tallied one by one, and the problems of the others counted.
 typedef std::pair<int32_t, std::string> ItemKey;
-typedef std::map<ItemKey, ItemTally> ItemTallies;
+const size_t most_tallied_unknown_ids = 1000;
+struct ItemTallies {
+    std::map<ItemKey, ItemTally> items;
+    size_t unknown_ids = 0; // distinct unknown ids in `items`
+    uint64_t untallied = 0; // problems of unknown ids beyond them
+};
 
 void count_item_problem(ItemTallies *tallies, const NaaccrItemProblem &problem);
 
@@ -138,10 +149,12 @@ void print_item_problem_text(const char *path, const NaaccrItemProblem &problem)
 void print_item_problem_json(const NaaccrItemProblem &problem, bool first);
 
 // "PATH: items with most problems: 390 dateOfDiagnosis 2, 220 sex 1", at most
-// ten items, most problems first, ties by number; nothing when there are none.
+// ten items, most problems first, ties by number, and "; 12 problems of
+// further unknown ids" when some were not tallied; nothing when there are none.
 void print_top_items_text(const char *path, const ItemTallies &tallies);
 
-// ",\"problems_by_item\":[{...},...]", every item, most problems first.
+// ",\"problems_by_item\":[{...},...],\"untallied_unknown_items\":N", every
+// item tallied, most problems first, then the problems of unknown ids not tallied.
 void print_items_json(const ItemTallies &tallies);
 
 // ---- check and checksum verify: the summary of one input (check_summary.cpp) ----
@@ -151,17 +164,21 @@ struct Report {
     const CommandLine *line;
     bool verify;     // checksum verify: blank fields are counted, never listed
     bool items;      // --items, or the input is NAACCR XML: every item problem tallied, JSON schema 2
+    bool codes;      // --codes: code_report is filled
     bool xml;        // the input is NAACCR XML
     bool opened;     // JSON: the object and its problem list are begun
     uint64_t listed; // problems written
+    bool passed;     // the input was checked and has no problem that counts for the exit status
     ProgressLine progress;
     ItemTallies tallies; // when items
+    NaaccrCodeReport code_report;
 };
 
 // Why an input could not be checked, for a result code without a reason of its own.
 const char *failure_text(int32_t code);
 
-// The summary line (and the line of the items with most problems).
+// The summary line (and the line of the items with most problems, and with
+// --codes the line of the lists used).
 void print_summary_text(const Report &r, const NaaccrItemCheckSummary &all, int32_t code, const char *error);
 
 // The end of the JSON object, from the close of its problem list.
@@ -215,6 +232,18 @@ std::string columns_of(const NaaccrItemDef &item);
 // The width of the widest id (or, with `names`, name) of `items`, at least 4.
 int name_width(const std::vector<NaaccrItemDef> &items, bool names);
 
+// The allowed codes of item `number` in `version` (cvGetNaaccrItemCodes);
+// none when it has no list.
+std::vector<NaaccrItemCode> codes_of(int32_t version, int32_t number);
+
+// The codes of the items looked up so far, by version and item number.
+typedef std::map<std::pair<int32_t, int32_t>, std::vector<NaaccrItemCode>> CodeLabels;
+
+// The label of `value` (a flat field, padding included, or XML text) among
+// the codes of `item` in `version`, looked up once per item in `labels`; null
+// when the value is no code of a list with labels.
+const char *code_label(CodeLabels *labels, int32_t version, const NaaccrItemDef &item, const std::string &value);
+
 // ---- show: the input read (show_input.cpp), and NAACCR XML shown (show_xml.cpp) ----
 
 // The two ways to catch what is shown; the caller sets both up.
@@ -267,6 +296,8 @@ struct ConvertLine {
     const char *input, *output; // IN and -o OUT
     const char *to, *items;     // --to and --items, or null
     bool lf, lossy, help;
+    bool root_first, skip_bad_records;      // --root first, --skip-bad-records
+    uint32_t encoding;                      // --encoding: NAACCR_CONVERT_LATIN1 or _WINDOWS_1252; 0 for none
     uint32_t max_problems;                  // --max-problems: 100 unless given; 0 lists every one
     std::vector<const char *> dictionaries; // --dictionary, in order
 };

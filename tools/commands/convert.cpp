@@ -37,7 +37,19 @@ struct Conversion {
     ProgressLine progress;
     bool write_failed;
     bool report_failed; // a line of the report could not be written: the conversion was stopped
+    uint64_t listed;    // problems written in the report
 };
+
+// Problems that count: the anomalies at the end of a file and a byte-order
+// mark lose nothing and are neither listed nor counted.
+uint64_t counted_problems(const NaaccrConvertSummary &summary)
+{
+    uint64_t uncounted = 0;
+    for (int32_t kind = 1; kind < NAACCR_CHECK_ALL_KINDS; ++kind)
+        if (is_uncounted_kind(kind, true))
+            uncounted += summary.input.counts[kind];
+    return summary.problems > uncounted ? summary.problems - uncounted : 0;
+}
 
 bool is_standard_output(const char *out) { return strcmp(out, "-") == 0; }
 
@@ -70,6 +82,7 @@ int32_t CV_CALL print_problem(void *context, const NaaccrItemProblem *problem)
     fprintf(c.report, ": %s: ", kind_name(problem->code));
     print_text(c.report, problem->message);
     fputs("\n", c.report);
+    ++c.listed;
     c.report_failed = ferror(c.report) != 0;
     return c.report_failed ? 1 : 0;
 }
@@ -110,7 +123,9 @@ void fill_options(const ConvertLine &line, int32_t target, Conversion *c, Naaccr
 {
     memset(options, 0, sizeof *options);
     options->size = sizeof *options;
-    options->flags = (line.lf ? NAACCR_CONVERT_LF : 0u) | (line.lossy ? NAACCR_CONVERT_LOSSY : 0u);
+    options->flags = (line.lf ? NAACCR_CONVERT_LF : 0u) | (line.lossy ? NAACCR_CONVERT_LOSSY : 0u) |
+                     (line.root_first ? NAACCR_CONVERT_ROOT_FIRST : 0u) |
+                     (line.skip_bad_records ? NAACCR_CONVERT_SKIP_BAD_RECORDS : 0u) | line.encoding;
     options->target = target;
     options->max_reported = line.max_problems;
     options->items = line.items;
@@ -133,14 +148,22 @@ void report_not_written(const ConvertLine &line, const Conversion &c, int32_t co
     const bool to_stdout = is_standard_output(line.output);
     if (code == NAACCR_REC_REFUSED) {
         print_text(c.report, line.input);
-        fprintf(c.report, ": refused (%" PRIu64 " problem%s); ", summary.problems, plural(summary.problems));
+        const uint64_t counted = counted_problems(summary);
+        fprintf(c.report, ": refused (%" PRIu64 " problem%s", counted, plural(counted));
+        if (c.listed < counted)
+            fprintf(c.report, ", %" PRIu64 " listed", c.listed);
+        fputs("); ", c.report);
         if (to_stdout)
             fputs("what was written to standard output is incomplete", c.report);
         else
             print_text(c.report, line.output);
         const bool lossy_helps = !line.lossy && summary.left_out > 0;
+        const bool root_helps = !line.root_first && summary.input.counts[NAACCR_CHECK_ROOT_CONFLICT] > 0;
         fputs(to_stdout ? "" : " not written", c.report);
-        fputs(lossy_helps ? " (--lossy writes what the target can hold)\n" : "\n", c.report);
+        fputs(lossy_helps  ? " (--lossy writes what the target can hold)\n"
+              : root_helps ? " (--root first keeps the first record's file-level items)\n"
+                           : "\n",
+              c.report);
     } else if (to_stdout && c.write_failed) {
         fputs("cvnaaccr convert: write error on standard output; the data written there is incomplete\n", stderr);
     } else if (code == NAACCR_REC_WRITE_FAILED || code == NAACCR_REC_OK) {
@@ -185,6 +208,7 @@ int run_conversion(const ConvertLine &line, int32_t target)
     c.gzip = nullptr;
     c.ring = nullptr;
     c.write_failed = c.report_failed = false;
+    c.listed = 0;
     start_progress(&c.progress, line.input);
     char error[512] = "";
     if (to_stdout)
@@ -223,12 +247,7 @@ int run_conversion(const ConvertLine &line, int32_t target)
         report_failure(line.output, error);
         return 2;
     }
-    // Anomalies at the end of a file and a byte-order mark lose nothing and are not listed.
-    uint64_t uncounted = 0;
-    for (int32_t kind = 1; kind < NAACCR_CHECK_ALL_KINDS; ++kind)
-        if (is_uncounted_kind(kind, true))
-            uncounted += summary.input.counts[kind];
-    return summary.problems > uncounted || summary.patient_splits != 0 || summary.left_out != 0 ? 1 : 0;
+    return counted_problems(summary) > 0 || summary.patient_splits != 0 || summary.left_out != 0 ? 1 : 0;
 }
 
 } // namespace

@@ -11,7 +11,8 @@
 namespace
 {
 
-const int opt_to = 300, opt_items = 301, opt_lf = 302, opt_lossy = 303, opt_dictionary = 304, opt_max_problems = 305;
+const int opt_to = 300, opt_items = 301, opt_lf = 302, opt_lossy = 303, opt_dictionary = 304, opt_max_problems = 305,
+          opt_root = 306, opt_skip_bad_records = 307, opt_encoding = 308;
 
 bool has_suffix(const char *name, size_t n, const char *suffix)
 {
@@ -28,7 +29,7 @@ bool has_suffix(const char *name, size_t n, const char *suffix)
 
 int parse_convert_line(int argc, char **argv, ConvertLine *line)
 {
-    *line = ConvertLine{nullptr, nullptr, nullptr, nullptr, false, false, false, 100, {}};
+    *line = ConvertLine{nullptr, nullptr, nullptr, nullptr, false, false, false, false, false, 0, 100, {}};
     const struct option longs[] = {{"output", required_argument, nullptr, 'o'},
                                    {"to", required_argument, nullptr, opt_to},
                                    {"items", required_argument, nullptr, opt_items},
@@ -36,6 +37,9 @@ int parse_convert_line(int argc, char **argv, ConvertLine *line)
                                    {"lossy", no_argument, nullptr, opt_lossy},
                                    {"dictionary", required_argument, nullptr, opt_dictionary},
                                    {"max-problems", required_argument, nullptr, opt_max_problems},
+                                   {"root", required_argument, nullptr, opt_root},
+                                   {"skip-bad-records", no_argument, nullptr, opt_skip_bad_records},
+                                   {"encoding", required_argument, nullptr, opt_encoding},
                                    {"help", no_argument, nullptr, 'h'},
                                    {nullptr, 0, nullptr, 0}};
     optind = 0;
@@ -70,6 +74,26 @@ int parse_convert_line(int argc, char **argv, ConvertLine *line)
             break;
         case opt_dictionary:
             line->dictionaries.push_back(optarg);
+            break;
+        case opt_root:
+            if (strcmp(optarg, "first") != 0) {
+                fputs("cvnaaccr convert: --root takes first\n", stderr);
+                return 2;
+            }
+            line->root_first = true;
+            break;
+        case opt_skip_bad_records:
+            line->skip_bad_records = true;
+            break;
+        case opt_encoding:
+            if (strcmp(optarg, "latin1") == 0) {
+                line->encoding = NAACCR_CONVERT_LATIN1;
+            } else if (strcmp(optarg, "windows-1252") == 0) {
+                line->encoding = NAACCR_CONVERT_WINDOWS_1252;
+            } else {
+                fputs("cvnaaccr convert: --encoding takes latin1 or windows-1252\n", stderr);
+                return 2;
+            }
             break;
         case opt_max_problems:
             if (!parse_count(optarg, &line->max_problems)) {

@@ -1,6 +1,7 @@
-// items.cpp -- `cvnaaccr items VERSION [--type A|M|C|I] [--json]`: the data
-// items of a NAACCR version's dictionary, as a layout, read through the
-// library's exported calls only; and the look-ups that show shares.
+// items.cpp -- `cvnaaccr items VERSION [--type A|M|C|I] [--codes ID]
+// [--json]`: the data items of a NAACCR version's dictionary, as a layout,
+// or the allowed codes of one item, read through the library's exported
+// calls only; and the look-ups that show shares.
 #include "commands/commands.h"
 
 #include <inttypes.h>
@@ -67,7 +68,90 @@ void print_item_json(const NaaccrItemDef &item, bool first)
            item.grouped != 0 ? "true" : "false", item.user != 0 ? "true" : "false");
 }
 
+// The item `text` names in `version`: its naaccrId, or its naaccrNum.
+bool find_named_item(int32_t version, const char *text, NaaccrItemDef *item)
+{
+    uint32_t number = 0;
+    const int32_t index = parse_count(text, &number) && number > 0 && number <= INT32_MAX
+                              ? cvFindNaaccrItem(version, static_cast<int32_t>(number), nullptr)
+                              : cvFindNaaccrItem(version, 0, text);
+    return index >= 0 && cvGetNaaccrItem(version, index, item) == NAACCR_REC_OK;
+}
+
+// `items VERSION --codes ID`: "CODE  FROM  LABEL" and a line per code, or one JSON object.
+int print_item_codes(int32_t version, const char *named, bool json)
+{
+    NaaccrItemDef item;
+    if (!find_named_item(version, named, &item)) {
+        fputs("cvnaaccr items: no item '", stderr);
+        print_text(stderr, named);
+        fprintf(stderr, "' in the dictionary of version %" PRId32 "\n", version);
+        return 2;
+    }
+    const std::vector<NaaccrItemCode> codes = codes_of(version, item.number);
+    if (codes.empty()) {
+        fprintf(stderr, "cvnaaccr items: %s (item %" PRId32 ") has no list of codes in version %" PRId32 "\n", item.id,
+                item.number, version);
+        return 1;
+    }
+    if (json) {
+        printf("{\"version\":%" PRId32 ",\"item\":{\"number\":%" PRId32 ",\"id\":", version, item.number);
+        print_json_string(stdout, item.id);
+        fputs(",\"name\":", stdout);
+        print_json_string(stdout, item.name);
+        fputs("},\"codes\":[", stdout);
+        for (size_t i = 0; i < codes.size(); ++i) {
+            printf("%s{\"code\":", i == 0 ? "" : ",");
+            print_json_string(stdout, codes[i].code);
+            printf(",\"first_version\":%" PRId32 ",\"label\":", codes[i].first_version);
+            if (codes[i].label != nullptr)
+                print_json_string(stdout, codes[i].label);
+            else
+                fputs("null", stdout);
+            fputc('}', stdout);
+        }
+        fputs("]}\n", stdout);
+    } else {
+        const int width = std::max(4, static_cast<int>(item.length));
+        printf("%-*s  FROM  LABEL\n", width, "CODE");
+        for (const NaaccrItemCode &code : codes)
+            printf("%-*s  %4" PRId32 "  %s\n", width, code.code, code.first_version,
+                   code.label != nullptr ? code.label : "");
+    }
+    return finish_output("cvnaaccr items") ? 0 : 2;
+}
+
 } // namespace
+
+std::vector<NaaccrItemCode> codes_of(int32_t version, int32_t number)
+{
+    const int32_t count = cvGetNaaccrItemCodes(version, number, nullptr, 0);
+    std::vector<NaaccrItemCode> codes(count > 0 ? static_cast<size_t>(count) : 0);
+    if (count > 0 && cvGetNaaccrItemCodes(version, number, codes.data(), static_cast<uint32_t>(count)) != count)
+        codes.clear();
+    return codes;
+}
+
+const char *code_label(CodeLabels *labels, int32_t version, const NaaccrItemDef &item, const std::string &value)
+{
+    if (item.data_type == NAACCR_ITEM_DATE || item.unlimited != 0)
+        return nullptr;
+    const auto key = std::make_pair(version, item.number);
+    auto found = labels->find(key);
+    if (found == labels->end())
+        found = labels->emplace(key, codes_of(version, item.number)).first;
+    // The value proper: padding blanks cut, the zeros an XML value may leave out put back.
+    const size_t first = value.find_first_not_of(' '), last = value.find_last_not_of(' ');
+    if (first == std::string::npos)
+        return nullptr;
+    std::string code = value.substr(first, last - first + 1);
+    if (item.padding == NAACCR_PAD_LEFT_ZERO && code.size() < static_cast<size_t>(item.length))
+        code.insert(0, static_cast<size_t>(item.length) - code.size(), '0');
+    for (const NaaccrItemCode &c : found->second)
+        if (code == c.code)
+            return c.label;
+    return nullptr;
+}
 
 std::vector<NaaccrItemDef> items_of(int32_t version, uint8_t bits)
 {
@@ -99,7 +183,7 @@ int name_width(const std::vector<NaaccrItemDef> &items, bool names)
 int items_command(int argc, char **argv)
 {
     CommandLine line;
-    if (parse_command_line("items", argc, argv, accept_json | accept_type, &line) != 0)
+    if (parse_command_line("items", argc, argv, accept_json | accept_type | accept_codes_of, &line) != 0)
         return usage_error("items");
     if (line.help)
         return print_help("items");
@@ -112,6 +196,8 @@ int items_command(int argc, char **argv)
         fprintf(stderr, "' (there are %s)\n", dictionary_versions().c_str());
         return 2;
     }
+    if (line.codes_of != nullptr)
+        return print_item_codes(version, line.codes_of, line.json);
     const char *type = line.type != nullptr ? line.type : "A";
     if (strlen(type) != 1 || record_type_bit(type[0]) == 0) {
         fputs("cvnaaccr items: --type takes A, M, C or I, not '", stderr);

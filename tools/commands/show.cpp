@@ -1,7 +1,8 @@
 // show.cpp -- `cvnaaccr show FILE [--record N] [--all]`: the items of one
 // record, one per line, so that a problem's column can be looked at in a
-// second; a NAACCR XML tumour is shown by show_xml.cpp.  The dictionaries are
-// read through the library's exported calls only.
+// second, a code's label beside it where its list has labels; a NAACCR XML
+// tumour is shown by show_xml.cpp.  The dictionaries and codes are read
+// through the library's exported calls only.
 #include "commands/commands.h"
 
 #include <inttypes.h>
@@ -44,8 +45,9 @@ bool is_blank(const std::string &bytes, size_t start, size_t length)
     return bytes.find_first_not_of(' ', start) >= start + length;
 }
 
-void print_record_items(const std::vector<NaaccrItemDef> &items, const std::string &bytes, bool all)
+void print_record_items(int32_t version, const std::vector<NaaccrItemDef> &items, const std::string &bytes, bool all)
 {
+    CodeLabels labels;
     std::vector<NaaccrItemDef> shown;
     for (const NaaccrItemDef &item : items) {
         const size_t start = static_cast<size_t>(item.start_column - 1), length = static_cast<size_t>(item.length);
@@ -59,7 +61,8 @@ void print_record_items(const std::vector<NaaccrItemDef> &items, const std::stri
                columns_of(item).c_str());
         const size_t start = static_cast<size_t>(item.start_column - 1), length = static_cast<size_t>(item.length);
         fputs(printable_text(bytes.data() + start, length).c_str(), stdout);
-        fputs("\"\n", stdout);
+        const char *label = code_label(&labels, version, item, bytes.substr(start, length));
+        printf("\"%s%s\n", label != nullptr ? "  " : "", label != nullptr ? label : "");
     }
 }
 
@@ -115,6 +118,6 @@ int show_command(int argc, char **argv)
         return finish_output("cvnaaccr show") ? 1 : 2;
     }
     printf(", type %c, version %" PRId32 "\n", type, version);
-    print_record_items(items, bytes, line.all);
+    print_record_items(version, items, bytes, line.all);
     return finish_output("cvnaaccr show") ? 0 : 2;
 }

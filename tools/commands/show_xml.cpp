@@ -91,11 +91,13 @@ int print_xml_tumour(const char *path, WantedTumour *found, int32_t code, const 
            wanted.patient, wanted.record_type, wanted.version);
     const int id_width = static_cast<int>(widest(wanted.items, false));
     const int name_width = static_cast<int>(widest(wanted.items, true));
+    CodeLabels labels;
     for (const ShownItem &s : wanted.items) {
         printf("%5" PRId32 "  %-*s  %-*s  %-10s \"", s.def.number, id_width, s.def.id, name_width, s.def.name,
                level_name(s.def.level < NAACCR_LEVEL_TUMOR ? s.def.level : NAACCR_LEVEL_TUMOR));
         fputs(printable_text(s.value.data(), s.value.size()).c_str(), stdout);
-        fputs("\"\n", stdout);
+        const char *label = code_label(&labels, wanted.version, s.def, s.value);
+        printf("\"%s%s\n", label != nullptr ? "  " : "", label != nullptr ? label : "");
     }
     return 0;
 }

@@ -69,6 +69,17 @@ for field in '"schema":1' '"path":"files/checksums-crlf.txt"' '"records":10' '"p
   grep -qF -- "$field" <<<"$json" || fail "check --json lacks $field"
 done
 [[ $("$cli" check --json files/*-small.txt | wc -l) -eq 5 ]] || fail "check --json: not one line per file"
+# "passed" says what the exit status says of each file; "code" stays the checker's result.
+head -c -1 "$peerdata/werth-naaccr__synthetic-naaccr-18-incidence.txt" >no-last-terminator.txt
+while IFS='|' read -r label file passed; do
+  json=$("$cli" check --json $file)
+  [[ $json == *"\"code\":0,\"code_name\":\"NAACCR_REC_OK\",\"error\":null,\"passed\":$passed,"* ]] ||
+    fail "passed of $label: $(grep -o '"error":[^,]*,"passed":[^,]*' <<<"$json")"
+done <<CASES
+problems found|files/checksums-crlf.txt --checksums|false
+none|$peerdata/werth-naaccr__synthetic-naaccr-18-incidence.txt|true
+an anomaly alone, listed|no-last-terminator.txt|true
+CASES
 
 # ---- check agrees with inspection on the first record of every generated
 # sample (inspection reports the column of an illegal byte as the length, and
@@ -296,6 +307,11 @@ if [[ -f $manpage ]]; then
   done
   for command in inspect check "checksum verify" "checksum assign" version; do
     grep -qF -- "$command" <<<"$manual" || fail "cvnaaccr.1 lacks the command $command"
+  done
+  # Its NAME line, which apropos and whatis show, names what each command does.
+  name_line=$(sed -n '/^\.SH NAME/{n;p;q}' "$manpage")
+  for word in inspect check show convert items checksums; do
+    [[ $name_line == *"$word"* ]] || fail "the NAME line of cvnaaccr.1 does not say $word"
   done
   if command -v groff >/dev/null; then
     warnings=$(groff -man -Tutf8 -ww -z "$manpage" 2>&1)

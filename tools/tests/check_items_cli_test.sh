@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# check_items_cli_test.sh -- `cvnaaccr check --items` end to end on Linux:
+# check_items_cli_test.sh -- `cvnaaccr check --items` and `--codes` end to end on Linux:
 #   check_items_cli_test.sh CLI WORK PEERDATA
 # A failed case names itself and the test goes on.
 set -uo pipefail
@@ -58,7 +58,7 @@ done <<'FIELDS'
 "NAACCR_CHECK_ITEM_DATA_TYPE":1,"NAACCR_CHECK_ITEM_SHORT":0,"NAACCR_CHECK_ITEM_DATE":2,"NAACCR_CHECK_ITEM_PADDING":1,"NAACCR_CHECK_NO_DICTIONARY":0
 "NAACCR_CHECK_USER_DICTIONARY":0,
 },"items_checked":15,"problems_by_item"
-"problems_by_item":[{"number":135,"id":"censusTract2010","name":"Census Tract 2010","count":1},{"number":220,"id":"sex","name":"Sex","count":1},{"number":240,"id":"dateOfBirth","name":"Date of Birth","count":1},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":1}],"record_type":"I"
+"problems_by_item":[{"number":135,"id":"censusTract2010","name":"Census Tract 2010","count":1},{"number":220,"id":"sex","name":"Sex","count":1},{"number":240,"id":"dateOfBirth","name":"Date of Birth","count":1},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":1}],"untallied_unknown_items":0,"record_type":"I"
 FIELDS
 [[ $(grep -o '"code":' <<<"$json" | wc -l) -eq 4 ]] || fail "check --items --json --max-problems 3 lists other than 3 problems"
 json=$("$cli" check --json faults.txt)
@@ -67,6 +67,29 @@ json=$("$cli" check --json faults.txt)
 printf 'I%015s130%-3320s\n' "" "" >v130.txt
 expect "JSON: a record problem has no item" 1 '"problems":\[\{"record":1,"offset":0,"column":0,"code":20,"code_name":"NAACCR_CHECK_NO_DICTIONARY","message":"[^"]*","item":null,"value":null\}\]' \
   "$cli" check --items --json v130.txt
+
+# ---- --codes: the record of the issue, whose every code is wrong, passes --items
+# alone; --codes finds each at its column, in text and JSON.
+{
+  r=$(printf '%-4048s' I)
+  put() { r="${r:0:$(($1 - 1))}$2${r:$(($1 - 1 + ${#2}))}"; }
+  put 17 180; put 222 7; put 223 150; put 554 C999; put 558 8; put 564 9999; put 568 5
+  printf '%s\n' "$r"
+} >codes.txt
+want='1 222 NAACCR_CHECK_ITEM_CODE sex "7"
+1 223 NAACCR_CHECK_ITEM_CODE ageAtDiagnosis "150"
+1 554 NAACCR_CHECK_ITEM_CODE primarySite "C999"
+1 558 NAACCR_CHECK_ITEM_CODE laterality "8"
+1 564 NAACCR_CHECK_ITEM_CODE histologicTypeIcdO3 "9999"
+1 568 NAACCR_CHECK_ITEM_CODE behaviorCodeIcdO3 "5"'
+got=$("$cli" check --codes codes.txt | problems)
+[[ $got == "$want" ]] || fail "check --codes: $(diff <(echo "$got") <(echo "$want") | head -4)"
+expect "without --codes no code is checked" 0 "^codes.txt: 1 record, 0 problems, 6 item values checked $" \
+  "$cli" check --items codes.txt
+expect "--codes: the lists used" 1 "6 NAACCR_CHECK_ITEM_CODE.* codes.txt: codes by the lists of NAACCR 180: 1 tumour judged; SEER's site/histology list of 2022-04-29 \(diagnoses of 2021 to 2023\) judged 0, not 0 of other years $" \
+  "$cli" check --codes --quiet codes.txt
+expect "--codes --json: the kinds, the items, the lists used" 1 '^\{"schema":2,.*"NAACCR_CHECK_ITEM_CODE":6,"NAACCR_CHECK_ITEM_COMBINATION":0,"NAACCR_CHECK_ITEM_DATE_ORDER":0,.*\},"items_checked":6,"problems_by_item":\[\{"number":220,"id":"sex","name":"Sex","count":1\},.*\],"untallied_unknown_items":0,"codes":\{"lists":"NAACCR 180","site_list":"2022-04-29","site_list_years":\[2021,2023\],"tumors_judged":1,"tumors_judged_by_site_list":0,"tumors_not_judged_by_site_list":0\},"record_type":"I"' \
+  "$cli" check --codes --json codes.txt
 
 # ---- the peers' real files, every item checked (their outcome is in the README).
 if [[ -d $peerdata ]]; then
@@ -81,6 +104,19 @@ layout__fake-naaccr15-1-rec.txt|1|: 1 record, 65 problems \(38 NAACCR_CHECK_ITEM
 naaccr-xml__fake-naaccr14inc-2-rec.txt|1|: 2 records, 132 problems \(1 NAACCR_CHECK_TERMINATOR_OMITTED, 77 NAACCR_CHECK_ITEM_DATA_TYPE, 54 NAACCR_CHECK_ITEM_DATE\), 517 item values checked|items with most problems: 21 patientSystemIdHosp 2,
 layout__fake-naaccr13-1000-recs.txt.gz|1|: 1000 records, 1 problem \(1 NAACCR_CHECK_NO_DICTIONARY\), 0 item values checked|
 layout__fake-naaccr-1-rec.txt|1|: 1 record, 1 problem \(1 NAACCR_CHECK_NO_DICTIONARY\), 0 item values checked|
+CASES
+  # With --codes (their outcome too is in the README).
+  while IFS='|' read -r file status summary codes; do
+    expect "$file --codes" "$status" "$summary.*: codes $codes" "$cli" check --codes --quiet "$peerdata/$file"
+  done <<'CASES'
+werth-naaccr__synthetic-naaccr-16-abstract.txt|0|: 10 records, 0 problems, 844 item values checked|by the lists of NAACCR 180: 10 tumours judged; .* judged 0, not 10 of other years
+werth-naaccr__synthetic-naaccr-16-incidence.txt|0|: 10 records, 0 problems, 884 item values checked|by the lists of NAACCR 180: 10 tumours judged; .* judged 0, not 10 of other years
+werth-naaccr__synthetic-naaccr-18-abstract.txt|0|: 20 records, 0 problems, 1685 item values checked|by the lists of NAACCR 180: 20 tumours judged; .* judged 0, not 20 of other years
+werth-naaccr__synthetic-naaccr-18-incidence.txt|1|: 20 records, 1 problem \(1 NAACCR_CHECK_ITEM_DATE_ORDER\), 1828 item values checked|by the lists of NAACCR 180: 20 tumours judged; .* judged 0, not 20 of other years
+layout__fake-naaccr15-1-rec.txt|1|: 1 record, 68 problems \(38 NAACCR_CHECK_ITEM_DATA_TYPE, 27 NAACCR_CHECK_ITEM_DATE, 3 NAACCR_CHECK_ITEM_CODE\), 264 item values checked|by the lists of NAACCR 180: 1 tumour judged;
+naaccr-xml__fake-naaccr14inc-2-rec.txt|1|: 2 records, 139 problems \(1 NAACCR_CHECK_TERMINATOR_OMITTED, 77 NAACCR_CHECK_ITEM_DATA_TYPE, 54 NAACCR_CHECK_ITEM_DATE, 4 NAACCR_CHECK_ITEM_CODE, 3 NAACCR_CHECK_ITEM_COMBINATION\), 517 item values checked|by the lists of NAACCR 180: 2 tumours judged;
+layout__fake-naaccr13-1000-recs.txt.gz|1|: 1000 records, 1 problem \(1 NAACCR_CHECK_NO_DICTIONARY\), 0 item values checked|not checked: no lists of codes for the file's version
+layout__fake-naaccr-1-rec.txt|1|: 1 record, 1 problem \(1 NAACCR_CHECK_NO_DICTIONARY\), 0 item values checked|not checked: no lists of codes for the file's version
 CASES
 else
   fail "no peer data at $peerdata"

@@ -97,7 +97,7 @@ for items in "" --items; do
 "problem_count":9,"unlisted":6,
 "NAACCR_CHECK_XML_STRUCTURE":1,
 "problems_by_item":[{"number":220,"id":"sex","name":"Sex","count":2},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":2},{"number":400,"id":"primarySite","name":"Primary Site","count":2},
-{"number":0,"id":"noSuchItem","name":"","count":1}],"record_type":"I","version":"250",
+{"number":0,"id":"noSuchItem","name":"","count":1}],"untallied_unknown_items":0,"record_type":"I","version":"250",
 "stopped":0,"format":"xml","specification_version":"1.8","user_dictionaries":"","patients":2,"tumors":3}
 FIELDS
 done
@@ -126,6 +126,19 @@ checksum assign refuses XML, writes nothing|1|valid.xml: NAACCR XML, which has n
 checksum assign refuses gzip XML on standard input|1|-: NAACCR XML, which has no checksum fields|"$cli" checksum assign - -o out.txt <faults.xml.gz
 worst status of several|2|valid.xml: .* 0 problems.*missing.xml|"$cli" check valid.xml missing.xml
 CASES
+
+# ---- the tally of unknown ids is bounded: the first 1000 each, the problems of the rest counted.
+{
+  printf '<NaaccrData %s xmlns="http://naaccr.org/naaccrxml"><Patient>\n' "$root"
+  for k in $(seq 1 1003); do printf '<Item naaccrId="unknown%d">1</Item>\n' "$k"; done
+  printf '<Item naaccrId="unknown1">1</Item></Patient></NaaccrData>\n'
+} >many-ids.xml
+json=$("$cli" check --json --max-problems 1 many-ids.xml)
+[[ $(grep -o '"count":' <<<"$json" | wc -l) -eq 1000 ]] || fail "problems_by_item of 1003 unknown ids holds other than 1000"
+[[ $json == *'{"number":0,"id":"unknown1","name":"","count":2},'* ]] || fail "a tallied id seen again is not counted"
+[[ $json == *'],"untallied_unknown_items":3,'* ]] || fail "the problems of the ids past 1000 are not counted"
+expect "text: the untallied problems named" 1 'items with most problems: unknown1 2, unknown10 1, .*; 3 problems of further unknown ids $' \
+  "$cli" check --quiet many-ids.xml
 
 # ---- user dictionaries: an item of a registry's own, known only when loaded.
 cat >mine.xml <<'EOF'
@@ -170,6 +183,24 @@ naaccr-xml__xml-reader-duplicate-items.xml|1|1 patient, 1 tumour, 2 problems \(1
 naaccr-xml__xml-reader-special-characters.xml|1|line 1, column 1: NAACCR_CHECK_XML_ROOT: NaaccrData has no namespace.*1 problem \(1 NAACCR_CHECK_XML_ROOT\)
 naaccr-xml__test_ASCII_with_control_chars.xml|1|line 8, column 74 \(patient 1, tumour 1\): NAACCR_CHECK_XML_MALFORMED
 werth-naaccr__synthetic-naaccr-18-incidence.xml|1|NAACCR XML, version 180, specification 1.4: 17 patients, 20 tumours, 2 problems \(2 NAACCR_CHECK_XML_ROOT\), 1879 item values checked
+CASES
+  # With --codes: each problem at its Item (their outcome is in the README).
+  while IFS='|' read -r file status pattern; do
+    expect "$file --codes" "$status" "$pattern" "$cli" check --codes --max-problems 1 "$xmlsamples/$file"
+  done <<'CASES'
+naaccr-xml__valid_standard-file-1.xml|1|line 10, column 13 \(patient 1, tumour 1\): NAACCR_CHECK_ITEM_CODE: primarySite \(item 400\) = "C123": primarySite: 'C123' is not one of its codes in the lists of NAACCR 180 to 240 .*: codes by the lists of NAACCR 180 to 240: 1 tumour judged;
+naaccr-xml__valid_user-extensions-1.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz|1|line 1585, column 13 \(patient 19, tumour 1\): NAACCR_CHECK_ITEM_COMBINATION: sequenceNumberCentral \(item 380\) = "00": .* 944 patients, 1000 tumours, 43 problems \(14 NAACCR_CHECK_ITEM_COMBINATION, 29 NAACCR_CHECK_ITEM_DATE_ORDER\), 76334 item values checked .* codes by the lists of NAACCR 180 to 250: 1000 tumours judged; SEER's site/histology list of 2022-04-29 \(diagnoses of 2021 to 2023\) judged 509, not 491 of other years
+naaccr-xml__test-multi-line-cdata.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_ITEM_RECORD_TYPE\)
+naaccr-xml__invalid_bad-tag-1.xml|1|0 patients, 0 tumours, 1 problem .*: codes not checked: no lists of codes for the file's version
+naaccr-xml__invalid_value-to-long-1.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_ITEM_TOO_LONG, 1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__invalid_bad-data-item-2.xml|1|1 patient, 0 tumours, 2 problems \(1 NAACCR_CHECK_ITEM_LEVEL, 1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__invalid_unknown-data-item-1.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_ITEM_UNKNOWN\)
+naaccr-xml__invalid_default-namespace-missing-1.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_XML_ROOT, 1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__xml-reader-duplicate-items.xml|1|1 patient, 1 tumour, 3 problems \(1 NAACCR_CHECK_ITEM_REPEATED, 1 NAACCR_CHECK_XML_ROOT, 1 NAACCR_CHECK_ITEM_CODE\)
+naaccr-xml__xml-reader-special-characters.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_XML_ROOT\)
+naaccr-xml__test_ASCII_with_control_chars.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_XML_MALFORMED, 1 NAACCR_CHECK_ITEM_CODE\)
+werth-naaccr__synthetic-naaccr-18-incidence.xml|1|17 patients, 20 tumours, 3 problems \(2 NAACCR_CHECK_XML_ROOT, 1 NAACCR_CHECK_ITEM_DATE_ORDER\), 1879 item values checked .*items with most problems: 390 dateOfDiagnosis 1 .* judged 0, not 20 of other years
 CASES
 else
   fail "no NAACCR XML samples at $xmlsamples"

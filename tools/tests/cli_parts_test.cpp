@@ -244,7 +244,9 @@ TEST(CodeNames, NamesEveryKindOfTheRecordAndItemCheckers)
         {NAACCR_CHECK_USER_DICTIONARY, "NAACCR_CHECK_USER_DICTIONARY"},
         {0, "unknown"},
         {NAACCR_CHECK_ITEM_CONFLICT, "NAACCR_CHECK_ITEM_CONFLICT"},
-        {NAACCR_CHECK_ITEM_CONFLICT + 1, "unknown"},
+        {NAACCR_CHECK_ITEM_CODE, "NAACCR_CHECK_ITEM_CODE"},
+        {NAACCR_CHECK_ITEM_DATE_ORDER, "NAACCR_CHECK_ITEM_DATE_ORDER"},
+        {NAACCR_CHECK_ITEM_DATE_ORDER + 1, "unknown"},
         {NAACCR_CHECK_ALL_KINDS, "unknown"},
         {-1, "unknown"},
     };

@@ -81,9 +81,21 @@ expect "patient split" 1 "record 2: patient split: .* 1 patient split, " "$cli" 
 [[ $(grep -c '<Patient>' split.xml) -eq 2 ]] || fail "split.xml: not two patients"
 sed '2s/^\(.\{29\}\)./\1X/' raw.txt >conflict.txt # Registry ID, a file-level item
 echo old >conflict.xml
-expect "root conflict" 2 "record 2: file-level items differ: Record 2 and record 1 .* refused .*conflict.xml not written" \
+expect "root conflict" 2 'record 2: file-level items differ: File-level item registryId \(item 40\) is "X {9}" in record 2 but not given in record 1; .* refused \(1 problem\); conflict.xml not written \(--root first' \
   "$cli" convert conflict.txt -o conflict.xml
 [[ $(cat conflict.xml) == old ]] || fail "a refused conversion touched OUT"
+expect "--root first: the first record's values stand" 1 "record 1's is kept, this one left out.* 1 left out" \
+  "$cli" convert conflict.txt -o conflict.xml --root first
+# The options of real files reach the library (their cases: library/tests/convert_options_test.cpp).
+{ cat raw.txt; printf 'I               180\r\n'; } >short-record.txt
+expect "--skip-bad-records: the short record left out" 1 "record 4: record length: .*the record is left out.* 3 rows written, .* 1 left out" \
+  "$cli" convert short-record.txt -o short-record.csv --skip-bad-records
+sed '1s/^\(.\{73\}\)./\1\xe9/' raw.txt >latin1.txt
+expect "--encoding latin1: UTF-8 in CSV" 0 "" "$cli" convert latin1.txt -o latin1.csv --encoding latin1
+grep -q $'\xc3\xa9' latin1.csv || fail "latin1.csv lacks the UTF-8 of byte 0xE9"
+expect "--encoding of an unknown name" 2 "--encoding takes latin1 or windows-1252" \
+  "$cli" convert latin1.txt -o latin1.csv --encoding utf-8
+expect "--root of another word" 2 "--root takes first" "$cli" convert raw.txt -o x.xml --root last
 expect "root conflict is no matter for CSV" 0 "" "$cli" convert conflict.txt -o conflict.csv
 sed 's/^I               180/I               130/' raw.txt | cut -c1-3339 >v130.txt
 expect "no dictionary" 2 "no data dictionary.* refused" "$cli" convert v130.txt -o v130.xml

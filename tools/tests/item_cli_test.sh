@@ -30,15 +30,27 @@ expect "items: no dictionary" 2 "no data dictionary for version '170'" "$cli" it
 expect "items: the versions that have one" 2 "\(there are 140, 150, 160, 180 and 210 to [0-9]+\)" "$cli" items 17
 expect "items: bad type" 2 "--type takes A, M, C or I, not 'X'" "$cli" items 180 --type X
 expect "items: no version" 2 "Usage: cvnaaccr items" "$cli" items
+expect "items --codes: a list with labels" 0 "^CODE +FROM +LABEL 1 +180 +Single \(never married\) 2 +180 +Married" \
+  "$cli" items 180 --codes maritalStatusAtDx
+expect "items --codes by number, codes only" 0 "^CODE +FROM +LABEL C000 +180 +C001 +180 " "$cli" items 240 --codes 400
+expect "items --codes: the first version of a code" 0 " 8104 +250 " "$cli" items 260 --codes histologicTypeIcdO3
+expect "items --codes as JSON" 0 '^\{"version":180,"item":\{"number":150,"id":"maritalStatusAtDx","name":"Marital Status at DX"\},"codes":\[\{"code":"1","first_version":180,"label":"Single \(never married\)"\},' \
+  "$cli" items 180 --codes maritalStatusAtDx --json
+expect "items --codes: an item without a list" 1 "dateOfDiagnosis \(item 390\) has no list of codes in version 180" \
+  "$cli" items 180 --codes dateOfDiagnosis
+expect "items --codes: no such item" 2 "no item 'noSuchItem' in the dictionary of version 180" \
+  "$cli" items 180 --codes noSuchItem
+expect "items --codes needs an item" 2 "option '--codes' needs a value" "$cli" items 180 --codes
 
 # ---- show: a NAACCR 18 incidence record with a few items given.
-record=$(printf 'I%015s180%-202s2%-321s20191345' "" "" "")
+record=$(printf 'I%015s180%-202s2%-321s20191345%-1686s1' "" "" "" "")
 record=$(printf '%-4048s' "$record")
 printf '%s\n%s\n' "$record" "$record" >two.txt
 expect "show the given items" 0 \
   "two.txt: record 1 \(offset 0\), 4048 characters, type I, version 180 +10 +recordType +Record Type +1-1 +\"I\" +50 +naaccrRecordVersion .* 220 +sex +Sex +222-222 +\"2\" +390 +dateOfDiagnosis +Date of Diagnosis +544-551 +\"20191345\"" \
   "$cli" show two.txt
-[[ $("$cli" show two.txt | wc -l) -eq 5 ]] || fail "show lists other than the 4 given items"
+[[ $("$cli" show two.txt | wc -l) -eq 6 ]] || fail "show lists other than the 5 given items"
+expect "show: a code's label beside its value" 0 " 1360 +rxSummRadiation .* \"1\"  Beam radiation" "$cli" show two.txt
 [[ $("$cli" show --all two.txt | grep -c '"  *"$') -gt 100 ]] || fail "show --all lists no blank items"
 expect "show the second record" 0 "record 2 \(offset 4049\)" "$cli" show --record 2 two.txt
 expect "show record 0" 2 "option '--record' counts records from 1" "$cli" show --record 0 two.txt

@@ -27,8 +27,8 @@ const Help helps[] = {
      "  --json      one JSON object per file instead\n"
      "  -h, --help  show this help\n"},
     {"check",
-     "cvnaaccr check [--json] [--checksums] [--items] [--dictionary FILE]... [--max-problems N]\n"
-     "       [--threads N] [--quiet] FILE...",
+     "cvnaaccr check [--json] [--checksums] [--items] [--codes] [--dictionary FILE]...\n"
+     "       [--max-problems N] [--threads N] [--quiet] FILE...",
      "Checks every record of each file against its first record: length, terminator,\n"
      "record type, version code and bytes.  One line per problem, then a summary line.\n"
      "A NAACCR XML file (its first character after white space is <) is checked as\n"
@@ -42,6 +42,11 @@ const Help helps[] = {
      "  --items            also check every data item by the NAACCR data dictionary of\n"
      "                     the record's type and version; the summary names the ten\n"
      "                     items with most problems; JSON schema 2 (always for XML)\n"
+     "  --codes            also check each coded item's value against its allowed codes\n"
+     "                     and each tumour's codes and dates together (site, histology\n"
+     "                     and behavior, sequence numbers, birth, diagnosis, last\n"
+     "                     contact and age); implies --items; a last line names the\n"
+     "                     lists used\n"
      "  --dictionary FILE  NAACCR XML: load a user dictionary (may be repeated)\n"
      "  --max-problems N   list at most N problems per file (default 100; 0: all)\n"
      "  --threads N        threads that read and check a file (default 0: one per\n"
@@ -77,17 +82,21 @@ const Help helps[] = {
      "\n"
      "  -h, --help  show this help; cvnaaccr checksum verify --help and\n"
      "              cvnaaccr checksum assign --help say more\n"},
-    {"items", "cvnaaccr items VERSION [--type A|M|C|I] [--json]",
+    {"items", "cvnaaccr items VERSION [--type A|M|C|I] [--codes ID] [--json]",
      "Lists the data items of a NAACCR version's dictionary (140, 150, 160, 180, 210\n"
      "to 270; 18 stands for 180) that records of one type hold: columns (flat\n"
      "versions only), length, number, id, data type, padding and name.\n"
      "\n"
      "  --type T    record type A (the default), M, C or I\n"
+     "  --codes ID  instead, the allowed codes of the item ID (a naaccrId or a\n"
+     "              number) in that version: each code, the first version whose\n"
+     "              list holds it, and its label where the list is public domain\n"
      "  --json      one JSON object with every attribute of every item instead\n"
      "  -h, --help  show this help\n"},
     {"show", "cvnaaccr show FILE [--record N] [--all]",
      "Prints the data items of one record that are given (not blank), one per line:\n"
-     "number, id, name, columns and the value as it stands, in quotes.  FILE may be -\n"
+     "number, id, name, columns and the value as it stands, in quotes, then the code's\n"
+     "label where its list has labels.  FILE may be -\n"
      "or gzip-compressed.  Of NAACCR XML (told by its first bytes, read from any of\n"
      "these), shows the N-th tumour with its patient's and the file's items, and each\n"
      "item's level.\n"
@@ -96,7 +105,8 @@ const Help helps[] = {
      "  --all       blank items too (XML: the items not given)\n"
      "  -h, --help  show this help\n"},
     {"convert",
-     "cvnaaccr convert IN -o OUT [--to xml|flat|csv] [--items ID,...] [--lf] [--lossy] [--dictionary FILE]...",
+     "cvnaaccr convert IN -o OUT [--to xml|flat|csv] [--items ID,...] [--lf] [--lossy] [--root first]\n"
+     "                [--skip-bad-records] [--encoding latin1|windows-1252] [--dictionary FILE]...",
      "Writes IN (flat records of NAACCR 14 to 18, or NAACCR XML) as NAACCR XML, as flat\n"
      "records or as CSV (one row per tumour, a header of naaccrIds).  The target comes\n"
      "from OUT's extension (.xml, .txt or .dat, .csv) unless --to gives it; a further\n"
@@ -107,13 +117,21 @@ const Help helps[] = {
      "as the conversion goes, with no such promise: the report goes to standard\n"
      "error, and a refused or failed conversion leaves partial data there (status 2).\n"
      "Exit status: 0 written, 1 written with problems listed (patient splits, what\n"
-     "--lossy left out), 2 refused or not written.\n"
+     "--lossy, --root first or --skip-bad-records left out), 2 refused or not\n"
+     "written.\n"
      "\n"
      "  -o, --output OUT     where the conversion goes; - for standard output\n"
      "  --to FORMAT          xml, flat or csv\n"
      "  --items ID,...       CSV: these items' columns, in this order\n"
      "  --lf                 flat and CSV: lines end in LF instead of CR LF\n"
      "  --lossy              write what the target can hold and list the rest\n"
+     "  --root first         flat to XML: file-level items that differ between records\n"
+     "                       keep the first record's values; the other values are\n"
+     "                       dropped and listed (no --lossy needed)\n"
+     "  --skip-bad-records   leave out and list each flat record with a record problem\n"
+     "                       (its length, type, version, an illegal byte); convert the rest\n"
+     "  --encoding NAME      flat input: bytes above 126 are latin1 or windows-1252\n"
+     "                       (written as UTF-8 to XML and CSV)\n"
      "  --dictionary FILE    a user dictionary for XML input (repeatable)\n"
      "  --max-problems N     list at most N problems (default 100; 0: all)\n"
      "  -h, --help           show this help\n"},
