@@ -36,6 +36,8 @@ struct Outcome {
     NaaccrItemCheckSummary summary;
     std::vector<Seen> problems;
     size_t stop_after;
+    uint32_t flags;
+    NaaccrCodeReport codes;
 };
 
 int32_t CV_CALL keep(void *context, const NaaccrItemProblem *p)
@@ -52,7 +54,9 @@ NaaccrItemCheckOptions options_for(Outcome *o, uint32_t max_reported)
     NaaccrItemCheckOptions options;
     memset(&options, 0, sizeof options);
     options.size = sizeof options;
-    options.flags = NAACCR_CHECK_ITEMS;
+    options.flags = o->flags;
+    o->codes.size = sizeof o->codes;
+    options.code_report = &o->codes;
     options.max_reported = max_reported;
     options.on_item_problem = keep;
     options.context = o;
@@ -75,10 +79,11 @@ bool read_memory(const void *context, int64_t offset, void *buffer, size_t n, si
 }
 
 Outcome one_pass(const uint8_t *data, size_t size, XmlPath path, size_t head, size_t piece, size_t stop_after,
-                 uint32_t max_reported)
+                 uint32_t max_reported, uint32_t flags)
 {
     Outcome o = {};
     o.stop_after = stop_after;
+    o.flags = flags;
     const NaaccrItemCheckOptions options = options_for(&o, max_reported);
     head = head < size ? head : size;
     Stream stream = {data, size, head, piece};
@@ -88,10 +93,11 @@ Outcome one_pass(const uint8_t *data, size_t size, XmlPath path, size_t head, si
 }
 
 Outcome in_pieces(const uint8_t *data, size_t size, XmlPath path, int64_t piece_size, unsigned threads,
-                  size_t stop_after, uint32_t max_reported)
+                  size_t stop_after, uint32_t max_reported, uint32_t flags)
 {
     Outcome o = {};
     o.stop_after = stop_after;
+    o.flags = flags;
     const NaaccrItemCheckOptions options = options_for(&o, max_reported);
     const Memory memory = {data, size};
     const XmlFile file = {read_memory, &memory, static_cast<int64_t>(size)};
@@ -111,6 +117,8 @@ void expect_same(const Outcome &expected, const Outcome &got, size_t size)
     if (x.records.bytes < size || y.records.bytes < size)
         x.records.bytes = y.records.bytes = 0;
     check(memcmp(&x, &y, sizeof x) == 0, "the same summary");
+    // The tumours judged are counted in the summary's order of reading too.
+    check(memcmp(&expected.codes, &got.codes, sizeof got.codes) == 0, "the same code report");
 }
 
 } // namespace
@@ -121,11 +129,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Mostly every problem; now and then a limit, or a caller that stops.
     const size_t stop_after = a % 7 == 0 ? 1 + b % 5 : 0;
     const uint32_t max_reported = a % 11 == 0 ? static_cast<uint32_t>(1 + b % 3) : 0;
-    const Outcome expected = one_pass(data, size, XML_PATH_EXPAT, size, size + 1, stop_after, max_reported);
-    expect_same(expected, one_pass(data, size, XML_PATH_FAST, a % 97, 1 + b % 61, stop_after, max_reported), size);
+    // Codes and the tumour rules, or the items alone.
+    const uint32_t flags = b % 3 != 0 ? NAACCR_CHECK_ITEMS | NAACCR_CHECK_CODES : NAACCR_CHECK_ITEMS;
+    const Outcome expected = one_pass(data, size, XML_PATH_EXPAT, size, size + 1, stop_after, max_reported, flags);
+    expect_same(expected, one_pass(data, size, XML_PATH_FAST, a % 97, 1 + b % 61, stop_after, max_reported, flags),
+                size);
     const int64_t piece_size = 32 + static_cast<int64_t>((a * 7 + b) % 480);
     const unsigned threads = a % 13 == 0 ? 2 : 0;
-    expect_same(expected, in_pieces(data, size, XML_PATH_FAST, piece_size, threads, stop_after, max_reported), size);
-    expect_same(expected, in_pieces(data, size, XML_PATH_EXPAT, piece_size, 0, stop_after, max_reported), size);
+    expect_same(expected, in_pieces(data, size, XML_PATH_FAST, piece_size, threads, stop_after, max_reported, flags),
+                size);
+    expect_same(expected, in_pieces(data, size, XML_PATH_EXPAT, piece_size, 0, stop_after, max_reported, flags), size);
     return 0;
 }

@@ -34,10 +34,13 @@ NaaccrItemCheckOptions options_for(XmlChecked *c, uint32_t max_reported)
     NaaccrItemCheckOptions options;
     memset(&options, 0, sizeof options);
     options.size = sizeof options;
-    options.flags = NAACCR_CHECK_ITEMS;
+    // Codes too: the tumour rules speak at each Tumor's end.
+    options.flags = NAACCR_CHECK_ITEMS | NAACCR_CHECK_CODES;
     options.max_reported = max_reported;
     options.on_item_problem = keep;
     options.context = c;
+    c->codes.size = sizeof c->codes;
+    options.code_report = &c->codes;
     return options;
 }
 
@@ -87,6 +90,9 @@ void expect_same(const XmlChecked &expected, const XmlChecked &got, size_t size)
         << "patients " << y.patients << "/" << x.patients << " tumours " << y.tumors << "/" << x.tumors << " items "
         << y.items << "/" << x.items << " problems " << y.records.problems << "/" << x.records.problems << " bytes "
         << y.records.bytes << "/" << x.records.bytes;
+    EXPECT_EQ(got.codes.tumors_judged, expected.codes.tumors_judged);
+    EXPECT_EQ(got.codes.site_list_judged, expected.codes.site_list_judged);
+    EXPECT_EQ(got.codes.site_list_not_judged, expected.codes.site_list_not_judged);
 }
 
 bool read_string(const void *context, int64_t offset, void *buffer, size_t n, size_t *got)
@@ -463,6 +469,44 @@ TEST(XmlPaths, NothingFollowsTheProblemACallerStoppedAt)
         ASSERT_EQ(read_naaccr_tumors(nullptr, read_text, &stream, &options, &summary, nullptr), NAACCR_REC_OK);
         EXPECT_EQ(calls, 1);
         EXPECT_EQ(summary.records.stopped, NAACCR_STOP_CALLBACK);
+    }
+}
+
+std::string numbered(const std::string &before, const std::string &after, int count)
+{
+    std::string text;
+    for (int k = 0; k < count; ++k)
+        text += before + std::to_string(k) + after;
+    return text;
+}
+
+// Where the attributes of one tag outgrow what a check lets expat hold, after
+// Patients the fast path read: one pass, the fast path and the pieces (whose
+// workers hold less and leave such a piece to the calling thread) stop at the
+// same place.  (Names that accumulate over many elements are another matter:
+// docs/behaviour.md.)
+TEST(XmlPaths, AgreeWhereExpatsMemoryRunsOut)
+{
+    const std::string sound = "  <Patient>\n    " + item("patientIdNumber", "00000001") + "\n  </Patient>\n";
+    std::string before;
+    for (int k = 0; k < 50; ++k)
+        before += sound;
+    const struct {
+        const char *label;
+        std::string body;
+    } cases[] = {
+        {"a million attributes in one tag", "  <Patient " + numbered("a", "=\"\" ", 1000000) + "/>\n"},
+        {"600,000 namespace declarations in one tag", "  <Patient " + numbered("xmlns:a", "=\"u\" ", 600000) + "/>\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        const std::string xml = naaccr_xml(before + c.body + sound);
+        const XmlChecked expected = one_pass(xml, XML_PATH_EXPAT, xml.size(), 1u << 20);
+        ASSERT_FALSE(expected.problems.empty());
+        EXPECT_EQ(expected.problems.back().code, NAACCR_CHECK_XML_TOKEN_TOO_LONG);
+        expect_same(expected, one_pass(xml, XML_PATH_FAST, 100, 1u << 20), xml.size());
+        expect_same(expected, in_pieces(xml, 256u << 10, 2, XML_PATH_FAST), xml.size());
+        expect_same(expected, in_pieces(xml, 256u << 10, 0, XML_PATH_EXPAT), xml.size());
     }
 }
 

@@ -63,8 +63,8 @@ struct PieceResult {
     NaaccrItemCheckSummary summary;
     int64_t ended_at; // where it reached the next piece's start; -1: it read to the file's end
     XmlPlace ended_place;
-    bool touched; // the root held more than Patients
-    bool gave_up; // at a token longer than a worker reads
+    bool touched;           // the root held more than Patients
+    bool gave_up;           // at a token longer than a worker reads
     NaaccrCodeReport codes; // its tumours judged, when codes are checked
 };
 
