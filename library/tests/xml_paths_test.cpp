@@ -321,6 +321,8 @@ TEST(XmlPaths, AgreeOnHostileInput)
         {"a name 100 bytes long", file("  <" + std::string(100, 'n') + "/>\n")},
         {"junk after the root", root + sound + "</NaaccrData>\n<Patient/>\n"},
         {"text after the root", root + sound + "</NaaccrData>\nmore\n"},
+        // expat reads a name cut by a block's end there as junk, whole and before '=' as an invalid token.
+        {"a name and = after the root", "<NaaccrData>\n" + sound + "</NaaccrData>\nmore=\"x\"\n"},
         {"no end", root + sound},
         {"text between Patients", file("  loose text\n")},
         {"an Item between Patients", file("  " + item("registryId", "0000000001") + "\n")},

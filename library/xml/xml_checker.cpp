@@ -169,9 +169,10 @@ XmlFeed feed_source(XmlCheck *check, XmlSource *source, int32_t *status)
             *status = NAACCR_REC_READ_FAILED;
             return FEED_END;
         }
-        keep_head(check, buffer, static_cast<size_t>(got));
-        check->run.fed += static_cast<uint64_t>(got);
-        const XmlFeed result = feed(check, static_cast<size_t>(got), got == 0);
+        const size_t n = hold_back(source, static_cast<const unsigned char *>(buffer), static_cast<size_t>(got));
+        keep_head(check, buffer, n);
+        check->run.fed += n;
+        const XmlFeed result = feed(check, n, got == 0);
         if (result != FEED_ON || got == 0)
             return result;
         if (progress_due(check) && report_progress(check, source->total) != 0)
@@ -224,18 +225,51 @@ int32_t read_and_check(XmlCheck *check, XmlSource *source)
 
 int64_t take_bytes(XmlSource *source, void *buffer, uint32_t size)
 {
+    unsigned char *to = static_cast<unsigned char *>(buffer);
+    size_t n = 0;
+    if (source->held_length > 0) {
+        n = size < source->held_length ? size : source->held_length;
+        memcpy(to, source->held, n);
+        memmove(source->held, source->held + n, source->held_length - n);
+        source->held_length -= n;
+        if (n == size || source->held_length > 0)
+            return static_cast<int64_t>(n);
+    }
     if (source->ready_length > 0) {
-        const size_t n = size < source->ready_length ? size : source->ready_length;
-        memcpy(buffer, source->ready, n);
-        source->ready += n;
-        source->ready_length -= n;
-        return static_cast<int64_t>(n);
+        const size_t m = size - n < source->ready_length ? size - n : source->ready_length;
+        memcpy(to + n, source->ready, m);
+        source->ready += m;
+        source->ready_length -= m;
+        return static_cast<int64_t>(n + m);
     }
     if (source->ended || source->read == nullptr)
-        return 0;
-    const int64_t got = source->read(source->stream, buffer, size);
+        return static_cast<int64_t>(n);
+    const int64_t got = source->read(source->stream, to + n, static_cast<uint32_t>(size - n));
+    if (got < 0)
+        return -1;
     source->ended = got == 0;
-    return got;
+    return static_cast<int64_t>(n) + got;
+}
+
+size_t hold_back(XmlSource *source, const unsigned char *bytes, size_t n)
+{
+    // Nothing follows: the last block is given whole.
+    if (source->held_length == 0 && source->ready_length == 0 && (source->ended || source->read == nullptr))
+        return n;
+    size_t h = 0;
+    while (h < n && h + source->held_length < held_back_most) {
+        const unsigned char c = bytes[n - 1 - h];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '<' || c == '>')
+            break;
+        ++h;
+    }
+    // A word too long to hold is given as it is.
+    if (h == 0 || h + source->held_length >= held_back_most)
+        return n;
+    memmove(source->held + h, source->held, source->held_length);
+    memcpy(source->held, bytes + n - h, h);
+    source->held_length += h;
+    return n - h;
 }
 
 XML_Parser make_parser(XmlCheck *check, bool handlers)
@@ -259,8 +293,12 @@ void set_handlers(XML_Parser parser)
     XML_SetStartDoctypeDeclHandler(parser, xml_doctype);
 }
 
-XmlFeed feed_bytes(XmlCheck *check, const unsigned char *bytes, size_t n, int32_t *status)
+XmlFeed feed_bytes(XmlCheck *check, XmlSource *source, const unsigned char *bytes, size_t n, int32_t *status)
 {
+    // Held back bytes are taken (and counted as fed) again.
+    const size_t whole = n;
+    n = hold_back(source, bytes, n);
+    check->run.fed -= whole - n;
     if (n == 0)
         return FEED_ON;
     // In one block: where expat is suspended for the fast path, the rest
@@ -457,7 +495,7 @@ int32_t check_naaccr_xml_by(NaaccrReadCallback read, void *stream, int64_t total
     XmlMemory *outer = enter_xml_memory(&check.run.memory);
     if (started) {
         check.run.fast_allowed = fast;
-        XmlSource source = {head, head != nullptr ? head_length : 0, read, stream, total, false};
+        XmlSource source = {head, head != nullptr ? head_length : 0, read, stream, total, false, {}, 0};
         status = check_from_start(&check, &source);
     }
     if (check.root.no_memory)

@@ -727,7 +727,7 @@ int32_t refill(XmlCheck *check, XmlFast *f, XmlSource *source, bool *ended)
 }
 
 // Hands the file to expat at the fast path's `at`, with the elements it has open.
-XmlFeed hand_back(XmlCheck *check, XmlFast *f, int32_t *status)
+XmlFeed hand_back(XmlCheck *check, XmlFast *f, XmlSource *source, int32_t *status)
 {
     const char *open[fast_most_depth];
     size_t lengths[fast_most_depth];
@@ -741,7 +741,7 @@ XmlFeed hand_back(XmlCheck *check, XmlFast *f, int32_t *status)
         *status = NAACCR_REC_NO_MEMORY;
         return FEED_END;
     }
-    return feed_bytes(check, f->window + f->at, f->end - f->at, status);
+    return feed_bytes(check, source, f->window + f->at, f->end - f->at, status);
 }
 
 } // namespace
@@ -806,7 +806,7 @@ XmlFeed run_fast_path(XmlCheck *check, XmlSource *source, const XmlPlace &start,
     check->run.fast = nullptr;
     XmlFeed result = FEED_END;
     if (*status == NAACCR_REC_OK && step == FAST_HAND_BACK && !check->run.halted)
-        result = hand_back(check, f, status);
+        result = hand_back(check, f, source, status);
     if (own) {
         free(window);
         free(f);

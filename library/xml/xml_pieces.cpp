@@ -336,7 +336,7 @@ void run_piece(const Plan &plan, const Run &run, PieceCheck *piece_check, PieceR
     r.memory.limit = run.worker ? worker_memory : 0;
 
     FileStream stream = {plan.file, run.start};
-    XmlSource source = {nullptr, 0, read_on, &stream, plan.file->size, false};
+    XmlSource source = {nullptr, 0, read_on, &stream, plan.file->size, false, {}, 0};
     XmlMemory *outer = enter_xml_memory(&r.memory);
     const int32_t status = read_from(check, &source, run.place);
     if (check->run.parser != nullptr)
@@ -703,7 +703,7 @@ int32_t check_naaccr_xml_file(const XmlFile &file, const unsigned char *head, si
         origin.run.split.boundary = 0;
         origin.run.split.any_place = true;
         origin.run.split.stop_touched = true;
-        XmlSource source = {head, head_length, read_on, &stream, file.size, false};
+        XmlSource source = {head, head_length, read_on, &stream, file.size, false, {}, 0};
         status = check_from_start(&origin, &source);
     }
     if (origin.root.no_memory)

@@ -144,7 +144,11 @@ struct XmlRun {
     uint64_t next_progress;
 };
 
-// Where a run's bytes come from: bytes at hand, then the read function.
+// Bytes at a block's end that a block holds back for the next one.
+const size_t held_back_most = 1024;
+
+// Where a run's bytes come from: bytes held back, bytes at hand, then the
+// read function.
 struct XmlSource {
     const unsigned char *ready;
     size_t ready_length;
@@ -152,6 +156,8 @@ struct XmlSource {
     void *stream;
     int64_t total; // the file's size for the progress callback; -1 when unknown
     bool ended;    // `read` said the file has no more
+    unsigned char held[held_back_most];
+    size_t held_length;
 };
 
 // ---- the root (xml_root.cpp) ----
@@ -332,6 +338,12 @@ void finish_check(XmlCheck *check);
 int32_t check_from_start(XmlCheck *check, XmlSource *source);
 // Up to `size` bytes of the source into `buffer`; 0 at its end, -1 when it cannot be read.
 int64_t take_bytes(XmlSource *source, void *buffer, uint32_t size);
+// Of `n` bytes just taken from `source`, how many to give expat now: the
+// rest, a word cut by the block's end, goes back to the source.  expat judges
+// a name cut by a block's end after the root at once (as junk, where the
+// whole name followed by '=' is an invalid token one place on), so no block
+// but the file's last ends inside one, whatever blocks the file comes in.
+size_t hold_back(XmlSource *source, const unsigned char *bytes, size_t n);
 // A parser for the check; with `handlers`, the check's own set, else none
 // but the encoding's (set_handlers adds them).
 XML_Parser make_parser(XmlCheck *check, bool handlers);
@@ -339,8 +351,8 @@ void set_handlers(XML_Parser parser);
 // What feeding expat came to: it may read on, the check ended, or expat was
 // suspended for the fast path (run.take_over).
 enum XmlFeed { FEED_ON, FEED_END, FEED_TAKE_OVER };
-// Gives expat `n` bytes at hand.
-XmlFeed feed_bytes(XmlCheck *check, const unsigned char *bytes, size_t n, int32_t *status);
+// Gives expat `n` bytes at hand, which came from `source` (held back as hold_back says).
+XmlFeed feed_bytes(XmlCheck *check, XmlSource *source, const unsigned char *bytes, size_t n, int32_t *status);
 // Reads on after `result`: expat reads the source, the fast path reads where
 // expat is suspended for it, to the end of the file or of the check.
 int32_t read_on(XmlCheck *check, XmlSource *source, XmlFeed result, int32_t status);
