@@ -16,7 +16,11 @@ int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, ui
     job->check = check;
     job->signals = *signals;
     job->problems = static_cast<NaaccrProblem *>(malloc(CHECK_LIST_LIMIT * sizeof(NaaccrProblem)));
-    return job->problems != NULL;
+    job->patients = static_cast<char(*)[CHECK_PATIENT_CAPACITY]>(malloc(CHECK_LIST_LIMIT * CHECK_PATIENT_CAPACITY));
+    if (job->problems != NULL && job->patients != NULL)
+        return 1;
+    ReleaseCheckJob(job);
+    return 0;
 }
 
 // Sends the notice that the caller found due under the lock.  A refused notice is due again at the next
@@ -38,17 +42,25 @@ static int notice_due(CheckJob *job)
     return due;
 }
 
-static int32_t CV_CALL take_problem(void *context, const NaaccrProblem *problem)
+// Stores a row and the patient it names.
+static void take_row(CheckJob *job, const NaaccrProblem *problem, const char *patient)
 {
-    CheckJob *job = static_cast<CheckJob *>(context);
     job->signals.lock(job->signals.context);
     // The checker hands over at most CHECK_LIST_LIMIT problems (max_reported); the bound keeps a checker that
     // ignored it inside the array.
-    if (job->problem_count < CHECK_LIST_LIMIT)
-        job->problems[job->problem_count++] = *problem;
+    if (job->problem_count < CHECK_LIST_LIMIT) {
+        job->problems[job->problem_count] = *problem;
+        snprintf(job->patients[job->problem_count], CHECK_PATIENT_CAPACITY, "%s", patient);
+        ++job->problem_count;
+    }
     int due = notice_due(job);
     job->signals.unlock(job->signals.context);
     send_notice(job, due);
+}
+
+static int32_t CV_CALL take_problem(void *context, const NaaccrProblem *problem)
+{
+    take_row(static_cast<CheckJob *>(context), problem, "");
     return 0;
 }
 
@@ -88,6 +100,8 @@ void CheckItemsToo(CheckJob *job, CheckFileExFunction check_items)
 void CheckCodesToo(CheckJob *job) { job->flags |= NAACCR_CHECK_CODES | NAACCR_CHECK_ITEMS; }
 
 void UseItemChecker(CheckJob *job, CheckFileExFunction check_items) { job->check_items = check_items; }
+
+void NameProblemsToo(CheckJob *job) { job->flags |= NAACCR_CHECK_IDS; }
 
 // "Line 12, patient 1, tumour 2: " for a NAACCR XML problem; "" for a record's.
 static void xml_place(const NaaccrItemProblem *item, char *text, size_t capacity)
@@ -131,11 +145,42 @@ void ItemProblemRow(const NaaccrItemProblem *item, NaaccrProblem *row)
         snprintf(row->message, sizeof row->message, "%s%s", place, message);
 }
 
+// Appends "words id" to `text` (holding `*used` characters) when the id is given, its unprintable bytes as '?'.
+static void append_id(char *text, size_t capacity, size_t *used, const char *words, const char *id)
+{
+    if (id == NULL || id[0] == '\0')
+        return;
+    int n = snprintf(text + *used, capacity - *used, "%s%s", *used > 0 ? ", " : "", words);
+    *used = n >= 0 && *used + static_cast<size_t>(n) < capacity ? *used + static_cast<size_t>(n) : capacity - 1;
+    for (; *id != '\0' && *used + 1 < capacity; ++id) {
+        unsigned char c = static_cast<unsigned char>(*id);
+        text[(*used)++] = c >= 32 && c < 127 ? static_cast<char>(c) : '?';
+    }
+    text[*used] = '\0';
+}
+
+void ProblemPatientText(const NaaccrItemProblem *item, char *text, size_t capacity)
+{
+    if (capacity == 0)
+        return;
+    text[0] = '\0';
+    size_t used = 0;
+    append_id(text, capacity, &used, "", item->patient_id);
+    append_id(text, capacity, &used, "tumour ", item->tumor_record_number);
+    append_id(text, capacity, &used, "accession ", item->accession_number);
+}
+
 static int32_t CV_CALL take_item_problem(void *context, const NaaccrItemProblem *problem)
 {
+    CheckJob *job = static_cast<CheckJob *>(context);
     NaaccrProblem row;
     ItemProblemRow(problem, &row);
-    return take_problem(context, &row);
+    // A library before 1.6 hands over the problem without the ids, which are read only when asked for.
+    char patient[CHECK_PATIENT_CAPACITY] = "";
+    if ((job->flags & NAACCR_CHECK_IDS) != 0)
+        ProblemPatientText(problem, patient, sizeof patient);
+    take_row(job, &row, patient);
+    return 0;
 }
 
 // The item checker, with the same callbacks; the record summary is what the window shows.
@@ -191,6 +236,7 @@ void TakeCheckNews(CheckJob *job, CheckNews *news)
 {
     job->signals.lock(job->signals.context);
     news->problems = job->problems;
+    news->patients = job->patients;
     news->problem_count = job->problem_count;
     news->bytes_done = job->bytes_done;
     news->bytes_total = job->bytes_total;
@@ -210,6 +256,8 @@ void TakeCheckNews(CheckJob *job, CheckNews *news)
 void ReleaseCheckJob(CheckJob *job)
 {
     free(job->problems);
+    free(job->patients);
     job->problems = NULL;
+    job->patients = NULL;
     job->problem_count = 0;
 }

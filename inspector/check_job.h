@@ -23,6 +23,9 @@
 #define CHECK_LIST_LIMIT 10000
 /* Room for the checked file's path, the NUL included. */
 #define CHECK_PATH_CAPACITY 1024
+/* Room for the patient and tumour a problem names, the NUL included:
+   "00001234, tumour 01, accession 200100123" and XML's longer values. */
+#define CHECK_PATIENT_CAPACITY 128
 
 /* The platform's lock and notice.  `context` is handed back unchanged. */
 typedef struct CheckSignals {
@@ -38,11 +41,14 @@ typedef struct CheckSignals {
 typedef struct CheckJob {
     /* Set by PrepareCheckJob, read-only while the thread runs. */
     char path[CHECK_PATH_CAPACITY];
-    uint32_t flags; /* NAACCR_CHECK_CHECKSUMS, NAACCR_CHECK_ITEMS, NAACCR_CHECK_CODES, or 0 */
+    uint32_t flags; /* NAACCR_CHECK_CHECKSUMS, NAACCR_CHECK_ITEMS, NAACCR_CHECK_CODES, NAACCR_CHECK_IDS, or 0 */
     CheckFileFunction check;
     CheckFileExFunction check_items; /* used instead of `check` when flags has NAACCR_CHECK_ITEMS */
     CheckSignals signals;
     NaaccrProblem *problems; /* CHECK_LIST_LIMIT entries */
+    /* CHECK_LIST_LIMIT entries beside them: the patient and tumour each
+       problem names (ProblemPatientText), "" when none. */
+    char (*patients)[CHECK_PATIENT_CAPACITY];
 
     /* Shared: read and written under the lock. */
     uint32_t problem_count; /* entries of `problems` filled */
@@ -68,18 +74,19 @@ typedef struct CheckNews {
     int64_t bytes_total;
     uint64_t records;
     int progressed;
-    int done;                       /* the checker has returned: */
-    int32_t result;                 /* its result, once done */
-    NaaccrCheckSummary summary;     /* its summary, once done */
-    NaaccrItemCheckSummary details; /* the item checker's, once done: format, version, patients, ... */
-    NaaccrCodeReport codes;         /* the code check's report, once done; zero without codes */
-    const NaaccrProblem *problems;  /* the job's array */
+    int done;                                       /* the checker has returned: */
+    int32_t result;                                 /* its result, once done */
+    NaaccrCheckSummary summary;                     /* its summary, once done */
+    NaaccrItemCheckSummary details;                 /* the item checker's, once done: format, version, patients, ... */
+    NaaccrCodeReport codes;                         /* the code check's report, once done; zero without codes */
+    const NaaccrProblem *problems;                  /* the job's array */
+    const char (*patients)[CHECK_PATIENT_CAPACITY]; /* and the patients beside it */
 } CheckNews;
 
 /* Readies `job` for one check of `path` with `flags`: copies the path (at
    most CHECK_PATH_CAPACITY - 1 characters), clears every count and allocates
-   the problem array.  Returns 1, or 0 when the array cannot be allocated
-   (nothing is then held). */
+   the problem and patient arrays.  Returns 1, or 0 when they cannot be
+   allocated (nothing is then held). */
 int PrepareCheckJob(CheckJob *job, CheckFileFunction check, const char *path, uint32_t flags,
                     const CheckSignals *signals);
 
@@ -91,6 +98,12 @@ void CheckItemsToo(CheckJob *job, CheckFileExFunction check_items);
    "also check codes" (flags gains NAACCR_CHECK_CODES), and the job's code
    report is filled. */
 void CheckCodesToo(CheckJob *job);
+
+/* With an item checker that names each problem's patient and tumour (1.6
+   on), after UseItemChecker or CheckItemsToo: flags gains NAACCR_CHECK_IDS,
+   and every problem, record problems too, comes through the item problem
+   callback with its ids. */
+void NameProblemsToo(CheckJob *job);
 
 /* With the item checker, but without "also check data items": the file is
    checked through `check_items` all the same, so that a NAACCR XML file (which
@@ -104,6 +117,13 @@ void UseItemChecker(CheckJob *job, CheckFileExFunction check_items);
    problem's message starts with its place, "Line 12, patient 1, tumour 2: ",
    and an unknown item is named by its id ("Item noSuchItem, value ..."). */
 void ItemProblemRow(const NaaccrItemProblem *item, NaaccrProblem *row);
+
+/* The patient and tumour an item problem names, as the list's Patient column
+   shows them: "00001234, tumour 01, accession 200100123", the Patient ID
+   Number, Tumor Record Number and Accession Number--Hosp it gives ("tumour
+   01" alone, say, when only that is given); "" when it names none.
+   Unprintable bytes as '?', cut to fit. */
+void ProblemPatientText(const NaaccrItemProblem *item, char *text, size_t capacity);
 
 /* The body of the checking thread: runs the checker with at most
    CHECK_LIST_LIMIT problems reported, as many threads as the processor
@@ -123,8 +143,8 @@ void CancelCheckJob(CheckJob *job);
    and news->summary are the check's. */
 void TakeCheckNews(CheckJob *job, CheckNews *news);
 
-/* Frees the problem array; only after the checking thread has ended, or when
-   it never started.  Safe to call twice. */
+/* Frees the problem and patient arrays; only after the checking thread has
+   ended, or when it never started.  Safe to call twice. */
 void ReleaseCheckJob(CheckJob *job);
 
 #endif

@@ -18,16 +18,20 @@ void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *te
         snprintf(text, capacity, "%" PRIu64, problem->record);
         break;
     case 1:
-        snprintf(text, capacity, "%" PRId64, problem->offset);
+        if (dialog->news.patients != NULL)
+            snprintf(text, capacity, "%.*s", CHECK_PATIENT_CAPACITY - 1, dialog->news.patients[row]);
         break;
     case 2:
+        snprintf(text, capacity, "%" PRId64, problem->offset);
+        break;
+    case 3:
         if (problem->column != 0)
             snprintf(text, capacity, "%" PRId32, problem->column);
         break;
-    case 3:
-        snprintf(text, capacity, "%s", CheckKindName(problem->code));
-        break;
     case 4:
+        snprintf(text, capacity, "%s", CheckKindLabel(problem->code));
+        break;
+    case 5:
         // The message is the library's; bound it in case it lacks its NUL.
         snprintf(text, capacity, "%.*s", (int)sizeof problem->message - 1, problem->message);
         break;
@@ -57,12 +61,12 @@ int WriteCheckReport(FILE *stream, const CheckDialog *dialog)
         fprintf(stream, "The list holds the first %" PRIu32 " problems; %" PRIu64 " more are only counted.\n",
                 dialog->listed, summary->problems - dialog->listed);
     if (dialog->listed > 0) {
-        fprintf(stream, "\nRecord\tOffset\tColumn\tProblem\tMessage\n");
+        fprintf(stream, "\nRecord\tPatient\tOffset\tColumn\tProblem\tMessage\n");
         char cells[CHECK_LIST_COLUMNS][sizeof dialog->news.problems[0].message];
         for (uint32_t row = 0; row < dialog->listed; ++row) {
             for (int column = 0; column < CHECK_LIST_COLUMNS; ++column)
                 CheckCellText(dialog, row, column, cells[column], sizeof cells[column]);
-            fprintf(stream, "%s\t%s\t%s\t%s\t%s\n", cells[0], cells[1], cells[2], cells[3], cells[4]);
+            fprintf(stream, "%s\t%s\t%s\t%s\t%s\t%s\n", cells[0], cells[1], cells[2], cells[3], cells[4], cells[5]);
         }
     }
     return !ferror(stream);

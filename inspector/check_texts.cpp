@@ -1,4 +1,4 @@
-// check_texts.cpp -- the texts of a record check: kind names, summary, log line and progress line.
+// check_texts.cpp -- the texts of a record check: kind labels, summary, log line and progress line.
 #include "check_texts.h"
 
 #include <inttypes.h>
@@ -7,10 +7,10 @@
 
 #include "check_kinds.h"
 
-const char *CheckKindName(int32_t code)
+const char *CheckKindLabel(int32_t code)
 {
     const CheckKind *kind = find_check_kind(code);
-    return kind != NULL ? kind->name + CHECK_KIND_PREFIX_LENGTH : "UNKNOWN";
+    return kind != NULL ? kind->label : "Unknown problem";
 }
 
 // Appends to `text` (holding `*used` characters) as snprintf would; a text that does not fit is cut.
@@ -68,7 +68,7 @@ void FormatCheckSummary(int32_t result, const NaaccrCheckSummary *summary, uint3
         for (int kind = 1; kind < NAACCR_CHECK_KINDS; ++kind) {
             if (summary->counts[kind] == 0)
                 continue;
-            append(text, capacity, &used, "%s%" PRIu64 " %s", separator, summary->counts[kind], CheckKindName(kind));
+            append(text, capacity, &used, "%s%" PRIu64 " %s", separator, summary->counts[kind], CheckKindLabel(kind));
             separator = ", ";
             record_problems += summary->counts[kind];
         }

@@ -1,5 +1,5 @@
 /* check_texts.h -- the texts of a record check, as the check dialog, its
-   report and the log show them: the names of the kinds of problem, the
+   report and the log show them: the labels of the kinds of problem, the
    summary, the log line and the progress line.  Plain functions over what
    the check job hands over (check_job.h). */
 #ifndef CHECK_TEXTS_H
@@ -11,14 +11,14 @@
 #include "check_job.h"
 #include "cvnaaccr.h"
 
-/* The name of a kind of problem (NAACCR_CHECK_...) without its prefix:
-   "RECORD_LENGTH", ...; "UNKNOWN" for another value. */
-const char *CheckKindName(int32_t code);
+/* The label of a kind of problem (NAACCR_CHECK_...), as the public header's
+   list gives it: "Record length", ...; "Unknown problem" for another value. */
+const char *CheckKindLabel(int32_t code);
 
 /* The summary of a check that ended with `result` and `summary`, run with
-   `flags`: "1000 records, 4 problems (3 RECORD_LENGTH, 1 ILLEGAL_BYTE)",
-   "1000 records, no problems", "cancelled after 200 records, 1 problem so
-   far (1 VERSION)", ", 998 checksums match" added when checksum fields were
+   `flags`: "1000 records, 4 problems (3 Record length, 1 Illegal
+   character)", "1000 records, no problems", "cancelled after 200 records, 1
+   problem so far (1 Version code)", ", 998 checksums match" added when checksum fields were
    verified, or what kept the check from reading the file ("the file could
    not be opened", ...). */
 void FormatCheckSummary(int32_t result, const NaaccrCheckSummary *summary, uint32_t flags, char *text, size_t capacity);

@@ -21,3 +21,10 @@ CheckFileExFunction BindItemChecker(const LibrarySystem *system)
 }
 
 int LibraryChecksCodes(const LibrarySystem *system) { return find_checker_entry(system, CODE_LIST_ENTRY_NAME) != NULL; }
+
+int LibraryNamesProblems(const LibrarySystem *system)
+{
+    OptionFlagsFunction flags =
+        reinterpret_cast<OptionFlagsFunction>(find_checker_entry(system, OPTION_FLAGS_ENTRY_NAME));
+    return flags != NULL && (flags(NAACCR_OPTIONS_ITEM_CHECK) & NAACCR_CHECK_IDS) != 0;
+}

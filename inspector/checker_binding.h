@@ -19,10 +19,16 @@
 /* The export that came with the code check (1.5): a library that has it
    takes NAACCR_CHECK_CODES, and the larger NaaccrItemCheckOptions. */
 #define CODE_LIST_ENTRY_NAME "_cvGetNaaccrItemCodes@16"
+/* The export that says which flags each options struct takes (1.5): from
+   1.6 the item checker's include NAACCR_CHECK_IDS. */
+#define OPTION_FLAGS_ENTRY_NAME "_cvGetNaaccrOptionFlags@4"
 
 /* cvCheckNaaccrFile as the program calls it. */
 typedef int32_t(CV_CALL *CheckFileFunction)(const char *path, const NaaccrCheckOptions *options,
                                             NaaccrCheckSummary *summary);
+
+/* cvGetNaaccrOptionFlags as the program calls it. */
+typedef uint32_t(CV_CALL *OptionFlagsFunction)(int32_t options);
 
 /* cvCheckNaaccrFileEx as the program calls it. */
 typedef int32_t(CV_CALL *CheckFileExFunction)(const char *path, const NaaccrItemCheckOptions *options,
@@ -54,5 +60,11 @@ CheckFileExFunction BindItemChecker(const LibrarySystem *system);
    checker also checks codes: the box then reads "Also check data items and
    codes"; 0 otherwise ("Also check data items"). */
 int LibraryChecksCodes(const LibrarySystem *system);
+
+/* 1 when the loaded library's item checker names each problem's patient and
+   tumour: its OPTION_FLAGS_ENTRY_NAME, asked, names NAACCR_CHECK_IDS among
+   the flags of NaaccrItemCheckOptions; 0 otherwise (before 1.6, or without
+   the export). */
+int LibraryNamesProblems(const LibrarySystem *system);
 
 #endif

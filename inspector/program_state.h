@@ -20,13 +20,15 @@ typedef struct ProgramState {
        older cvnaaccr.dll); the file last selected that can be checked, or ""
        while the check is not offered; the choice "Also verify checksum
        fields", kept from one check to the next; the item checker (none with
-       a library before 1.3), whether it also checks codes (1.5 on), and the
-       choice "Also check data items (and codes)". */
+       a library before 1.3), whether it also checks codes (1.5 on) and names
+       each problem's patient and tumour (1.6 on), and the choice "Also check
+       data items (and codes)". */
     CheckFileFunction checker;
     char check_path[PATH_CAPACITY];
     int check_checksums;
     CheckFileExFunction item_checker;
     int item_checker_codes;
+    int item_checker_ids;
     int check_items;
 } ProgramState;
 

@@ -11,7 +11,8 @@ static const struct {
     int width; // dialog units
     int align_right;
 } columns[CHECK_LIST_COLUMNS] = {
-    {"Record", 44, 1}, {"Offset", 56, 1}, {"Column", 34, 1}, {"Problem", 92, 0}, {"Message", 360, 0},
+    {"Record", 44, 1}, {"Patient", 160, 0}, {"Offset", 56, 1},
+    {"Column", 34, 1}, {"Problem", 92, 0},  {"Message", 360, 0},
 };
 
 static const char *plural(uint64_t count, const char *one, const char *more) { return count == 1 ? one : more; }
@@ -46,6 +47,7 @@ void InitCheckDialog(const DialogUi *ui, CheckDialog *dialog, ProgramState *prog
     dialog->checksums_choice = &program->check_checksums;
     dialog->item_checker = program->item_checker;
     dialog->codes = program->item_checker != NULL && program->item_checker_codes != 0;
+    dialog->ids = program->item_checker != NULL && program->item_checker_ids != 0;
     dialog->items_choice = &program->check_items;
     dialog->phase = CHECK_IDLE;
 
@@ -132,8 +134,10 @@ int StartCheck(const DialogUi *ui, CheckDialog *dialog, const CheckSignals *sign
         CheckItemsToo(&dialog->job, dialog->item_checker);
         if (dialog->codes)
             CheckCodesToo(&dialog->job);
-        dialog->flags = dialog->job.flags;
     }
+    if (dialog->ids)
+        NameProblemsToo(&dialog->job);
+    dialog->flags = dialog->job.flags;
     dialog->phase = CHECK_RUNNING;
     dialog->started_ms = ui->clock_ms(ui->window);
     // "Cancel" is enabled first, so that the focus leaving "Start" has a place to go.

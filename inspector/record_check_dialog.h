@@ -33,7 +33,7 @@
    kind once. */
 #define CHECK_LINE_CAPACITY 1024
 /* Columns of the problem list. */
-#define CHECK_LIST_COLUMNS 5
+#define CHECK_LIST_COLUMNS 6
 
 /* Where the dialog stands. */
 #define CHECK_IDLE 0     /* no check yet, or the last could not start */
@@ -49,6 +49,7 @@ typedef struct CheckDialog {
     int *checksums_choice;            /* ProgramState.check_checksums */
     CheckFileExFunction item_checker; /* or null: the item box greyed */
     int codes;                        /* 1: the item checker also checks codes, and the box says so */
+    int ids;                          /* 1: the item checker names each problem's patient and tumour */
     int *items_choice;                /* ProgramState.check_items */
     int phase;                        /* CHECK_IDLE ... CHECK_ENDED */
     uint32_t flags;                   /* of the current or last check: NAACCR_CHECK_... */
@@ -108,10 +109,11 @@ void FinishCheck(const DialogUi *ui, CheckDialog *dialog);
 /* Frees what the dialog holds; only when no checking thread runs. */
 void ReleaseCheckDialog(CheckDialog *dialog);
 
-/* The text of cell `column` (0 record, 1 offset, 2 column, 3 problem, 4
-   message) of list row `row`: "" for a row or column that does not exist
-   and for column 0 of a problem of the record as a whole.  Writes at most
-   capacity - 1 characters and a NUL. */
+/* The text of cell `column` (0 record, 1 patient, 2 offset, 3 column, 4
+   problem, 5 message) of list row `row`: "" for a row or column that does
+   not exist, for the patient of a problem that names none and for column 0
+   of a problem of the record as a whole.  The problem is its kind's label.
+   Writes at most capacity - 1 characters and a NUL. */
 void CheckCellText(const CheckDialog *dialog, uint32_t row, int column, char *text, size_t capacity);
 
 /* "Save report...": runs the save-file dialog, suggesting SuggestReportPath,

@@ -335,3 +335,38 @@ TEST(CheckJob, AnItemRowKeepsItsValuePrintableAndCut)
         EXPECT_EQ(row.code, NAACCR_CHECK_ITEM_DATA_TYPE);
     }
 }
+
+TEST(CheckJob, ThePatientCellNamesTheIdsGiven)
+{
+    const struct {
+        const char *label;
+        const char *patient, *tumour, *accession;
+        const char *want;
+    } cases[] = {
+        {"all three", "00001234", "01", "200100123", "00001234, tumour 01, accession 200100123"},
+        {"the tumour alone", nullptr, "02", nullptr, "tumour 02"},
+        {"none", nullptr, nullptr, nullptr, ""},
+        {"an unprintable byte becomes '?'",
+         "12\x01"
+         "4",
+         nullptr, "", "12?4"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        NaaccrItemProblem item;
+        memset(&item, 0, sizeof item);
+        item.patient_id = c.patient;
+        item.tumor_record_number = c.tumour;
+        item.accession_number = c.accession;
+        char text[CHECK_PATIENT_CAPACITY];
+        ProblemPatientText(&item, text, sizeof text);
+        EXPECT_STREQ(text, c.want);
+    }
+    char small[12];
+    NaaccrItemProblem item;
+    memset(&item, 0, sizeof item);
+    item.patient_id = "00001234";
+    item.tumor_record_number = "01";
+    ProblemPatientText(&item, small, sizeof small);
+    EXPECT_STREQ(small, "00001234, t") << "cut to fit";
+}

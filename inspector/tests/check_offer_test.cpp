@@ -135,6 +135,48 @@ TEST(CheckerBinding, TellsALibraryThatChecksCodesByItsExport)
     }
 }
 
+// The flags a fake cvGetNaaccrOptionFlags says NaaccrItemCheckOptions takes.
+uint32_t offered_item_flags = 0;
+std::vector<int32_t> flags_asked;
+
+uint32_t CV_CALL fake_option_flags(int32_t options)
+{
+    flags_asked.push_back(options);
+    return options == NAACCR_OPTIONS_ITEM_CHECK ? offered_item_flags : 0;
+}
+
+LibraryEntry find_flags_entry(void *context, void *module, const char *name)
+{
+    if (strcmp(name, OPTION_FLAGS_ENTRY_NAME) == 0 && find_entry(context, module, name) != nullptr)
+        return reinterpret_cast<LibraryEntry>(fake_option_flags);
+    return find_entry(context, module, name);
+}
+
+TEST(CheckerBinding, AsksTheLibraryWhetherItNamesPatientsAndTumours)
+{
+    const uint32_t of_1_5 = NAACCR_CHECK_CHECKSUMS | NAACCR_CHECK_ITEMS | NAACCR_CHECK_CODES;
+    const struct {
+        const char *label;
+        std::vector<std::string> exports;
+        uint32_t offered;
+        int ids;
+    } cases[] = {
+        {"a 1.6 library", {"_cvGetNaaccrOptionFlags@4"}, of_1_5 | NAACCR_CHECK_IDS, 1},
+        {"a 1.5 library: asked, without the flag", {"_cvGetNaaccrOptionFlags@4"}, of_1_5, 0},
+        {"a 1.4 library: nothing to ask", {"_cvCheckNaaccrFileEx@12"}, 0, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        FakeLoader fake;
+        fake.exports = c.exports;
+        offered_item_flags = c.offered;
+        flags_asked.clear();
+        LibrarySystem system = {&fake, find_loaded_module, find_flags_entry};
+        EXPECT_EQ(LibraryNamesProblems(&system), c.ids);
+        EXPECT_EQ(flags_asked.size(), c.offered != 0 ? 1u : 0u);
+    }
+}
+
 TEST(CheckOffer, OnlyFilesThatCanBeReadAreChecked)
 {
     const struct {

@@ -155,18 +155,18 @@ TEST(CheckTexts, SummaryNamesRecordsProblemsByKindAndHowTheCheckEnded)
         const char *text;
     } cases[] = {
         {"kinds in the order of their numbers", NAACCR_REC_OK, checked, 0,
-         "1000 records, 4 problems (3 RECORD_LENGTH, 1 ILLEGAL_BYTE)"},
+         "1000 records, 4 problems (3 Record length, 1 Illegal character)"},
         {"no problems", NAACCR_REC_OK, summary_of(1000, {}), 0, "1000 records, no problems"},
         {"one record, one problem", NAACCR_REC_OK, summary_of(1, {{NAACCR_CHECK_TERMINATOR_OMITTED, 1}}), 0,
-         "1 record, 1 problem (1 TERMINATOR_OMITTED)"},
+         "1 record, 1 problem (1 Last line ending missing)"},
         {"cancelled", NAACCR_REC_OK, summary_of(200, {{NAACCR_CHECK_VERSION, 2}}, 2), 0,
-         "cancelled after 200 records, 2 problems so far (2 VERSION)"},
+         "cancelled after 200 records, 2 problems so far (2 Version code)"},
         {"cancelled before any problem", NAACCR_REC_OK, summary_of(0, {}, 2), 0,
          "cancelled after 0 records, no problems so far"},
         {"read failed", NAACCR_REC_READ_FAILED, summary_of(7, {}), 0,
          "reading failed after 7 records, no problems so far"},
         {"checksums, one matches", NAACCR_REC_OK, with_checksums, NAACCR_CHECK_CHECKSUMS,
-         "2 records, 1 problem (1 CHECKSUM_MISMATCH), 1 checksum matches"},
+         "2 records, 1 problem (1 Checksum mismatch), 1 checksum matches"},
         {"checksums, none match", NAACCR_REC_OK, summary_of(3, {}), NAACCR_CHECK_CHECKSUMS,
          "3 records, no problems, 0 checksums match"},
         {"cannot open", NAACCR_REC_OPEN_FAILED, summary_of(0, {}), 0, "the file could not be opened"},
@@ -200,7 +200,7 @@ TEST(CheckTexts, SummaryOfEveryKindStaysWithinItsRoom)
     }
     char text[1024];
     FormatCheckSummary(NAACCR_REC_OK, &s, 0, text, sizeof text);
-    EXPECT_NE(strstr(text, "CHECKSUM_CUT)"), nullptr) << text;
+    EXPECT_NE(strstr(text, "Checksum field cut)"), nullptr) << text;
 }
 
 TEST(CheckTexts, ReportNameIsTheFileWithoutItsExtensionAndCheckTxt)
@@ -290,8 +290,8 @@ TEST(CheckDialog, OpensIdleWithTheFileTheColumnsAndTheKeptChoice)
         EXPECT_EQ(r.fields[IDC_CHECK_SUMMARY], "");
         EXPECT_EQ(r.list_counts[IDC_CHECK_LIST], 0u);
         EXPECT_EQ(r.progress[IDC_CHECK_PROGRESS], 0u);
-        std::vector<std::string> columns = {"Record 44 1", "Offset 56 1", "Column 34 1", "Problem 92 0",
-                                            "Message 360 0"};
+        std::vector<std::string> columns = {"Record 44 1", "Patient 160 0", "Offset 56 1",
+                                            "Column 34 1", "Problem 92 0",  "Message 360 0"};
         EXPECT_EQ(r.columns, columns);
         // Start, the check box, Cancel, Save report...
         std::string enabled;
@@ -335,17 +335,17 @@ TEST(CheckDialog, ShowsEachStepOfACheckAndLogsItsEnd)
     EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], 3u);
     EXPECT_EQ(o.r.progress[IDC_CHECK_PROGRESS], 1000u);
     EXPECT_EQ(o.r.fields[IDC_CHECK_STATUS], "100% - 10 records checked");
-    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "10 records, 3 problems (3 ILLEGAL_BYTE)");
+    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "10 records, 3 problems (3 Illegal character)");
     EXPECT_EQ(o.controls(), "1101");
     EXPECT_FALSE(CheckIsRunning(&o.dialog));
-    EXPECT_EQ(o.log(), "Check: 10 records, 3 problems (3 ILLEGAL_BYTE)" + EOL);
+    EXPECT_EQ(o.log(), "Check: 10 records, 3 problems (3 Illegal character)" + EOL);
 
     const struct {
         uint32_t row;
         int column;
         const char *text;
-    } cells[] = {{0, 0, "2"},    {0, 1, "852"}, {0, 2, "30"}, {0, 3, "ILLEGAL_BYTE"}, {2, 0, "9"},
-                 {2, 1, "6816"}, {2, 5, ""},    {3, 0, ""},   {UINT32_MAX, 0, ""}};
+    } cells[] = {{0, 0, "2"}, {0, 1, ""},     {0, 2, "852"}, {0, 3, "30"}, {0, 4, "Illegal character"},
+                 {2, 0, "9"}, {2, 2, "6816"}, {2, 6, ""},    {3, 0, ""},   {UINT32_MAX, 0, ""}};
     for (const auto &c : cells) {
         SCOPED_TRACE(std::to_string(c.row) + "/" + std::to_string(c.column));
         char text[64];
@@ -353,7 +353,7 @@ TEST(CheckDialog, ShowsEachStepOfACheckAndLogsItsEnd)
         EXPECT_STREQ(text, c.text);
     }
     char message[TEXT_CAPACITY];
-    CheckCellText(&o.dialog, 1, 4, message, sizeof message);
+    CheckCellText(&o.dialog, 1, 5, message, sizeof message);
     EXPECT_STREQ(message, o.dialog.job.problems[1].message);
     EXPECT_GT(strlen(message), 0u);
 }
@@ -390,12 +390,12 @@ TEST(CheckDialog, ListsTheFirstTenThousandProblemsAndCountsTheRest)
     Opened o(path);
     o.run_check();
     EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], (uint32_t)CHECK_LIST_LIMIT);
-    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "10060 records, 10050 problems (10050 ILLEGAL_BYTE)\n"
+    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "10060 records, 10050 problems (10050 Illegal character)\n"
                                              "The list holds the first 10000 problems; 50 more are only counted.");
     char text[32];
     CheckCellText(&o.dialog, CHECK_LIST_LIMIT - 1, 0, text, sizeof text);
     EXPECT_STREQ(text, "10000");
-    EXPECT_EQ(o.log(), "Check: 10060 records, 10050 problems (10050 ILLEGAL_BYTE)" + EOL);
+    EXPECT_EQ(o.log(), "Check: 10060 records, 10050 problems (10050 Illegal character)" + EOL);
 
     std::string report_path = test_folder() + "/many-check.txt";
     o.r.save_path = report_path;
@@ -418,13 +418,13 @@ TEST(CheckDialog, ChecksumChoiceIsReadAtStartAndKept)
     EXPECT_EQ(o.program.check_checksums, 1);
     EXPECT_EQ(o.dialog.job.flags, (uint32_t)NAACCR_CHECK_CHECKSUMS);
     // Type U has no checksum field: one NO_CHECKSUM problem at record 1.
-    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "2 records, 1 problem (1 NO_CHECKSUM), 0 checksums match");
+    EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "2 records, 1 problem (1 No checksum field), 0 checksums match");
     o.r.check_answers[IDC_CHECK_CHECKSUMS] = 0;
     o.run_check();
     EXPECT_EQ(o.program.check_checksums, 0);
     EXPECT_EQ(o.r.fields[IDC_CHECK_SUMMARY], "2 records, no problems");
     EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], 0u) << "a new check empties the list";
-    EXPECT_EQ(o.log(), "Check with checksums: 2 records, 1 problem (1 NO_CHECKSUM), 0 checksums match" + EOL +
+    EXPECT_EQ(o.log(), "Check with checksums: 2 records, 1 problem (1 No checksum field), 0 checksums match" + EOL +
                            "Check: 2 records, no problems" + EOL);
 }
 
@@ -495,12 +495,12 @@ TEST(CheckReport, IsTheSummaryAndATabSeparatedTableOfTheListedProblems)
         }
         if (c.written) {
             char message[TEXT_CAPACITY];
-            CheckCellText(&o.dialog, 0, 4, message, sizeof message);
+            CheckCellText(&o.dialog, 0, 5, message, sizeof message);
             EXPECT_EQ(read_file(c.save_path), "Corvella VELDRIX 1.1.5 - record check" + EOL + "File: " + path + EOL +
                                                   "Checksum fields: not verified" + EOL +
-                                                  "Result: 3 records, 1 problem (1 ILLEGAL_BYTE)" + EOL + EOL +
-                                                  "Record\tOffset\tColumn\tProblem\tMessage" + EOL +
-                                                  "3\t1704\t30\tILLEGAL_BYTE\t" + message + EOL);
+                                                  "Result: 3 records, 1 problem (1 Illegal character)" + EOL + EOL +
+                                                  "Record\tPatient\tOffset\tColumn\tProblem\tMessage" + EOL +
+                                                  "3\t\t1704\t30\tIllegal character\t" + message + EOL);
         }
     }
 }
@@ -567,7 +567,7 @@ TEST(CheckDialog, ItemChoiceIsOfferedByALibraryThatHasItAndListsTheItem)
                   c.rows > 0 ? "2 records, 2 problems (2 item problems)" : "2 records, no problems");
         if (c.rows > 0) {
             char text[300];
-            CheckCellText(&dialog, 1, 4, text, sizeof text);
+            CheckCellText(&dialog, 1, 5, text, sizeof text);
             EXPECT_EQ(std::string(text).rfind("Item 220 Sex, value \"X\": Sex (item 220", 0), 0u) << text;
             CheckCellText(&dialog, 1, 0, text, sizeof text);
             EXPECT_STREQ(text, "2");
@@ -575,6 +575,54 @@ TEST(CheckDialog, ItemChoiceIsOfferedByALibraryThatHasItAndListsTheItem)
         EXPECT_EQ(program.check_items, c.item_checker != nullptr ? c.ticked : 1);
         ReleaseCheckDialog(&dialog);
         ReleaseInspectionLog(&program.log);
+    }
+}
+
+TEST(CheckDialog, ThePatientColumnNamesThePatientAndTumourOfEachProblem)
+{
+    std::string record = "I" + std::string(4047, ' ');
+    record.replace(16, 3, "180");
+    record.replace(39, 2, "01");       // Tumor Record Number
+    record.replace(41, 8, "00001234"); // Patient ID Number
+    record.replace(221, 1, "X");       // Sex: digits only
+    std::string tabbed = record;
+    tabbed[99] = '\t';
+    const std::string path = write_test_file("ids.dat", record + "\n" + tabbed + "\n");
+    const struct {
+        const char *label;
+        int ids; // the library names them (1.6 on)
+        uint32_t flags;
+        const char *patient;
+    } cases[] = {
+        {"a library that names them", 1, NAACCR_CHECK_ITEMS | NAACCR_CHECK_IDS, "00001234, tumour 01"},
+        {"an older library", 0, NAACCR_CHECK_ITEMS, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        Opened o(path);
+        o.program.item_checker = cvCheckNaaccrFileEx;
+        o.program.item_checker_ids = c.ids;
+        InitCheckDialog(&o.ui, &o.dialog, &o.program);
+        o.r.check_answers[IDC_CHECK_ITEMS] = 1;
+        o.run_check();
+        EXPECT_EQ(o.dialog.job.flags, c.flags);
+        ASSERT_EQ(o.r.list_counts[IDC_CHECK_LIST], 3u);
+        const char *problems[] = {"Item data type", "Illegal character", "Item data type"};
+        for (uint32_t row = 0; row < 3; ++row) {
+            SCOPED_TRACE(row);
+            char text[300];
+            CheckCellText(&o.dialog, row, 1, text, sizeof text);
+            EXPECT_STREQ(text, c.patient);
+            CheckCellText(&o.dialog, row, 4, text, sizeof text);
+            EXPECT_STREQ(text, problems[row]);
+        }
+        const std::string report_path = test_folder() + "/ids-check.txt";
+        FILE *stream = fopen(report_path.c_str(), "wt");
+        ASSERT_NE(stream, nullptr);
+        EXPECT_EQ(WriteCheckReport(stream, &o.dialog), 1);
+        fclose(stream);
+        EXPECT_NE(read_file(report_path).find(EOL + "2\t" + c.patient + "\t4049\t100\tIllegal character\t"),
+                  std::string::npos);
     }
 }
 
@@ -626,8 +674,8 @@ TEST(CheckDialog, ItemBoxChecksCodesWhereTheLibraryCan)
         EXPECT_EQ(o.r.list_counts[IDC_CHECK_LIST], c.rows);
         if (c.rows > 0) {
             char text[300];
-            CheckCellText(&o.dialog, 0, 3, text, sizeof text);
-            EXPECT_STREQ(text, "ITEM_CODE");
+            CheckCellText(&o.dialog, 0, 4, text, sizeof text);
+            EXPECT_STREQ(text, "Invalid code");
         }
         const std::string report_path = test_folder() + "/codes-check.txt";
         FILE *stream = fopen(report_path.c_str(), "wt");
@@ -693,7 +741,7 @@ TEST(CheckDialog, NaaccrXmlIsCheckedWholeByALibraryThatHasTheItemChecker)
         ASSERT_EQ(r.list_counts[IDC_CHECK_LIST], c.rows.size());
         for (uint32_t row = 0; row < c.rows.size(); ++row) {
             char text[300];
-            CheckCellText(&dialog, row, 4, text, sizeof text);
+            CheckCellText(&dialog, row, 5, text, sizeof text);
             EXPECT_EQ(text, c.rows[row]) << "row " << row;
         }
         EXPECT_EQ(r.fields[IDC_CHECK_STATUS], c.status);
@@ -737,7 +785,7 @@ TEST(CheckDialog, ChooseFilePutsAnotherFileInPlaceOrLeavesAllAsItWas)
                       "<NaaccrData baseDictionaryUri=\"http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml\" "
                       "recordType=\"I\" specificationVersion=\"1.8\" xmlns=\"http://naaccr.org/naaccrxml\">\n"
                       "<Patient><Tumor/><Tumor/></Patient>\n</NaaccrData>\n");
-    const std::string first_lines = "Check: 3 records, 1 problem (1 ILLEGAL_BYTE)" + EOL;
+    const std::string first_lines = "Check: 3 records, 1 problem (1 Illegal character)" + EOL;
     const struct {
         const char *label;
         std::string chosen; // what the open-file dialog hands back

@@ -42,6 +42,7 @@ static INT_PTR CALLBACK MainDialogProc(HWND window, UINT message, WPARAM wParam,
         program->checker = RegisterCommonControls() ? BindRecordChecker(&loaded_library_system) : NULL;
         program->item_checker = program->checker != NULL ? BindItemChecker(&loaded_library_system) : NULL;
         program->item_checker_codes = program->item_checker != NULL && LibraryChecksCodes(&loaded_library_system);
+        program->item_checker_ids = program->item_checker != NULL && LibraryNamesProblems(&loaded_library_system);
         AddCheckMenuItem(window);
         OfferRecordCheck(&ui, program, "", NAACCR_REC_OPEN_FAILED);
         return TRUE;

@@ -94,6 +94,10 @@ size_t put_utf8(uint32_t cp, unsigned char *out);
 
 // ---- kinds of problem ----
 
+// The label of a kind (NAACCR_CHECK_KIND_LIST), or null for a number that is
+// no kind (text.cpp).
+const char *kind_label(int32_t kind);
+
 // True for a kind of NAACCR_HARMLESS_KINDS: a problem that loses nothing.
 inline bool is_harmless_kind(int32_t kind)
 {

@@ -104,3 +104,16 @@ void printable_copy(const unsigned char *bytes, size_t n, char *text, size_t siz
         text[i] = is_printable(bytes[i]) ? static_cast<char>(bytes[i]) : '?';
     text[i] = '\0';
 }
+
+const char *kind_label(int32_t kind)
+{
+    switch (kind) {
+#define KIND_LABEL(name, label)                                                                                        \
+    case NAACCR_CHECK_##name:                                                                                          \
+        return label;
+        NAACCR_CHECK_KIND_LIST(KIND_LABEL)
+#undef KIND_LABEL
+    default:
+        return nullptr;
+    }
+}

@@ -11,10 +11,10 @@
 // The flags a check knows; any other bit is refused, so that no caller takes
 // "0 problems" for a check that was not run.  NAACCR_CHECK_ITEMS means
 // nothing to the 1.2 calls, which have always taken it; they refuse
-// NAACCR_CHECK_CODES, which came after them.  A reader of records may also
+// NAACCR_CHECK_CODES and NAACCR_CHECK_IDS, which came after them.  A reader of records may also
 // give its NAACCR_READ_ encoding flags, which no caller of a check can.
 const uint32_t known_check_flags = NAACCR_CHECK_CHECKSUMS | NAACCR_CHECK_ITEMS;
-const uint32_t known_ex_flags = known_check_flags | NAACCR_CHECK_CODES;
+const uint32_t known_ex_flags = known_check_flags | NAACCR_CHECK_CODES | NAACCR_CHECK_IDS;
 
 // Which exports a check serves: the 1.2 calls, whose callers know nothing of
 // items (NAACCR XML is only named, as a problem), or the Ex calls.

@@ -21,7 +21,7 @@ bool may_report(Delivery *d)
 
 } // namespace
 
-int32_t deliver_problem(void *context, const NaaccrProblem *problem)
+int32_t deliver_problem(void *context, const NaaccrProblem *problem, const ProblemIds *ids)
 {
     Delivery *d = static_cast<Delivery *>(context);
     if (!may_report(d))
@@ -29,7 +29,20 @@ int32_t deliver_problem(void *context, const NaaccrProblem *problem)
     NaaccrProblem numbered = *problem;
     numbered.record += d->base;
     const NaaccrItemCheckOptions &o = *d->options;
-    return o.on_problem != nullptr && o.on_problem(o.context, &numbered) != 0;
+    if ((o.flags & NAACCR_CHECK_IDS) == 0 || o.on_item_problem == nullptr)
+        return o.on_problem != nullptr && o.on_problem(o.context, &numbered) != 0;
+    // One callback takes every problem, so that record problems name their patient too.
+    NaaccrItemProblem named;
+    memset(&named, 0, sizeof named);
+    named.record = numbered.record;
+    named.offset = numbered.offset;
+    named.column = numbered.column;
+    named.code = numbered.code;
+    named.item_id = "";
+    named.item_name = "";
+    named.message = numbered.message;
+    name_problem_ids(ids, &named);
+    return o.on_item_problem(o.context, &named) != 0;
 }
 
 int32_t deliver_item_problem(void *context, const NaaccrItemProblem *problem)
@@ -53,10 +66,11 @@ int32_t deliver_stored(Delivery &d, const ProblemStore &store, uint32_t k)
 {
     const StoredProblem &s = store.entries[k];
     if (!s.item)
-        return deliver_problem(&d, &s.problem);
+        return deliver_problem(&d, &s.problem, s.named ? &s.ids : nullptr);
     NaaccrItemProblem p = s.item_problem;
     p.value = p.value_length > 0 ? store.values + s.value_at : nullptr;
     p.message = s.problem.message;
+    name_problem_ids(s.named ? &s.ids : nullptr, &p);
     return deliver_item_problem(&d, &p);
 }
 
@@ -73,7 +87,7 @@ int32_t deliver_alone(Delivery &d, int64_t offset, int32_t column, int32_t code,
     ++d.summary->records.counts[code];
     ++d.summary->counts[code];
     // Only before the first record or in a file without one: no record to count from.
-    return deliver_problem(&d, &p);
+    return deliver_problem(&d, &p, nullptr);
 }
 
 void add_run(Delivery &d, const RunResult &run)

@@ -140,6 +140,7 @@ int32_t check_flat_records(ByteSource *source, RunBuffer *buffer, size_t head, D
     make_check_plan(buffer->bytes, head, (options.flags & NAACCR_CHECK_CHECKSUMS) != 0, &plan, &summary.records);
     plan.items = (options.flags & NAACCR_CHECK_ITEMS) != 0;
     plan.codes = plan.items && (options.flags & NAACCR_CHECK_CODES) != 0;
+    plan.ids = (options.flags & NAACCR_CHECK_IDS) != 0;
     // Only a reader of records sets these: the public calls refuse them.
     plan.encoding = (options.flags & NAACCR_READ_LATIN1) != 0         ? BYTES_LATIN1
                     : (options.flags & NAACCR_READ_WINDOWS_1252) != 0 ? BYTES_WINDOWS_1252

@@ -245,6 +245,7 @@ void hold_long_record(const CheckPlan &plan, Scan &scan, const unsigned char *he
 {
     scan.long_record = true;
     check_head(plan, head, n, scan.offset == plan.data_start, number, scan.offset, scan.head);
+    name_long_record(plan, scan, head, n);
     const NaaccrLayout *layout = own_layout(plan, head, n);
     scan.checksum_column = layout != nullptr ? layout->checksum_column : 0;
     if (!plan.checksums || scan.checksum_column == 0)

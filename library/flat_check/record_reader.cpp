@@ -246,7 +246,7 @@ void check_record_run(const CheckPlan &plan, ByteSource *source, RunBuffer *buff
     memset(result, 0, sizeof *result);
     Run run;
     run.plan = &plan;
-    run.out = {&plan, sink, hooks, result};
+    run.out = {&plan, sink, hooks, result, nullptr};
     run.result = result;
     Reader &r = run.r;
     r.source = source;

@@ -35,7 +35,8 @@ uint32_t check_record(const RunOutput &out, Scan &scan, const RecordEnd &end, ui
                     reinterpret_cast<const char *>(plan.version));
     // The record's own layout, wanted only to verify its checksum field, to
     // check its items or to hand it over.
-    const bool wanted = plan.checksums || plan.items || (out.hooks != nullptr && out.hooks->on_record != nullptr);
+    const bool wanted =
+        plan.checksums || plan.items || plan.ids || (out.hooks != nullptr && out.hooks->on_record != nullptr);
     *layout = wanted && end.bytes != nullptr && end.length > 0 ? own_layout(plan, end.bytes, end.length) : nullptr;
     const uint32_t column =
         scan.long_record ? scan.checksum_column : (*layout != nullptr ? (*layout)->checksum_column : 0);
@@ -68,7 +69,7 @@ void deliver_found(const RunOutput &out, Found &found)
     for (int k = 0; k < found.count; ++k) {
         ++result.problems;
         ++result.counts[found.items[k].code];
-        if (result.stopped == STOP_NONE && sink_problem(out.sink, &found.items[k]) != 0)
+        if (result.stopped == STOP_NONE && sink_problem(out.sink, &found.items[k], out.ids) != 0)
             result.stopped = STOP_BY_CALLBACK;
     }
 }
@@ -79,7 +80,9 @@ int32_t take_item_problem(void *context, const NaaccrItemProblem *problem)
     ++out.result->problems;
     if (problem->code >= 0 && problem->code < NAACCR_CHECK_ALL_KINDS)
         ++out.result->counts[problem->code];
-    if (out.result->stopped == STOP_NONE && sink_item_problem(out.sink, problem) != 0)
+    NaaccrItemProblem named = *problem;
+    name_problem_ids(out.ids, &named);
+    if (out.result->stopped == STOP_NONE && sink_item_problem(out.sink, &named) != 0)
         out.result->stopped = STOP_BY_CALLBACK;
     return out.result->stopped != STOP_NONE;
 }
@@ -209,7 +212,38 @@ void note_unchecked_items(const CheckPlan &plan, const RecordEnd &end, const Naa
     }
 }
 
+// With NAACCR_CHECK_IDS, the ids that name a record's problems: read at its
+// own layout's columns, unless its type or version is in doubt (their
+// problems leave the layout in doubt too) or it has no dictionary.  A long
+// record's were read from its head as it went by.
+const ProblemIds *record_ids(const CheckPlan &plan, const Scan &scan, const RecordEnd &end, const NaaccrLayout *layout,
+                             uint32_t found_mask, ProblemIds *ids)
+{
+    const uint32_t in_doubt = (1u << NAACCR_CHECK_RECORD_TYPE) | (1u << NAACCR_CHECK_VERSION);
+    if (!plan.ids || (found_mask & in_doubt) != 0)
+        return nullptr;
+    if (scan.long_record)
+        return scan.named ? &scan.ids : nullptr;
+    if (end.bytes == nullptr || layout == nullptr)
+        return nullptr;
+    const NaaccrDictionary *dictionary = layout_dictionary(layout, end.bytes + layout->version_column - 1);
+    if (dictionary == nullptr)
+        return nullptr;
+    read_flat_ids(*dictionary, static_cast<char>(end.bytes[0]), end.bytes, static_cast<size_t>(end.length), ids);
+    return ids;
+}
+
 } // namespace
+
+void name_long_record(const CheckPlan &plan, Scan &scan, const unsigned char *head, size_t n)
+{
+    const NaaccrLayout *layout = own_layout(plan, head, n);
+    const NaaccrDictionary *dictionary =
+        layout != nullptr ? layout_dictionary(layout, head + layout->version_column - 1) : nullptr;
+    scan.named = plan.ids && dictionary != nullptr;
+    if (scan.named)
+        read_flat_ids(*dictionary, static_cast<char>(head[0]), head, n, &scan.ids);
+}
 
 bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
 {
@@ -234,15 +268,18 @@ bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
     const uint32_t length = end.length > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(end.length);
     hand_over(
         out, NaaccrRecordView{number, scan.offset, bytes, length, static_cast<uint32_t>(end.term), found.mask, column});
-    deliver_found(out, found);
-    check_items(out, end, scan, number, layout, found.mask);
+    ProblemIds ids;
+    RunOutput named = out;
+    named.ids = record_ids(*out.plan, scan, end, layout, found.mask, &ids);
+    deliver_found(named, found);
+    check_items(named, end, scan, number, layout, found.mask);
     return result.stopped == STOP_NONE;
 }
 
-int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem)
+int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem, const ProblemIds *ids)
 {
     if (sink->deliver != nullptr)
-        return sink->deliver(sink->context, problem);
+        return sink->deliver(sink->context, problem, ids);
     ProblemStore &store = *sink->store;
     if (store.count == store.capacity) {
         store.overflow = true;
@@ -251,6 +288,9 @@ int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem)
     StoredProblem &s = store.entries[store.count++];
     s.item = false;
     s.problem = *problem;
+    s.named = ids != nullptr;
+    if (s.named)
+        s.ids = *ids;
     return 0;
 }
 
@@ -270,6 +310,16 @@ int32_t sink_item_problem(ProblemSink *sink, const NaaccrItemProblem *problem)
     snprintf(s.problem.message, sizeof s.problem.message, "%s", problem->message != nullptr ? problem->message : "");
     s.item_problem = *problem;
     s.value_at = store.values_used;
+    // The ids live as long as their record: kept as texts of the store's own.
+    const char *given[problem_id_count] = {problem->patient_id, problem->tumor_record_number,
+                                           problem->accession_number};
+    s.named = false;
+    clear_problem_ids(&s.ids);
+    for (size_t k = 0; k < problem_id_count; ++k)
+        if (given[k] != nullptr) {
+            s.named = true;
+            snprintf(s.ids.text[k], sizeof s.ids.text[k], "%s", given[k]);
+        }
     if (n > 0)
         memcpy(store.values + store.values_used, problem->value, n);
     store.values_used += n;

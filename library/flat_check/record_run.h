@@ -20,6 +20,7 @@
 #include "cvnaaccr.h"
 #include "flat/flat.h"
 #include "flat_check/flat_check.h"
+#include "items/items.h"
 
 // ---- the plan and the run (check_plan.cpp, record_reader.cpp) ----
 
@@ -29,6 +30,7 @@ struct CheckPlan {
     bool checksums;             // verify checksum fields
     bool items;                 // check every data item
     bool codes;                 // and the codes of each, and each record's tumour rules
+    bool ids;                   // name each problem's patient and tumour (NAACCR_CHECK_IDS)
     ByteEncoding encoding;      // bytes above 126 of this encoding are no problem (a reader's NAACCR_READ_...)
     int64_t data_start;         // offset of the first record: after a byte-order mark
     int bom_length;             // 0, or the byte-order mark's 2 or 3 bytes
@@ -52,12 +54,15 @@ void make_check_plan(const unsigned char *head, size_t n, bool checksums, CheckP
 
 // A problem kept until the calling thread hands it on.  An item problem's
 // value is copied into the store's value bytes, its message into
-// problem.message; its item texts are the library's own and live on.
+// problem.message; its item texts are the library's own and live on.  The
+// ids of its record are copied, for either kind.
 struct StoredProblem {
     bool item;
     NaaccrProblem problem;
     NaaccrItemProblem item_problem;
     size_t value_at;
+    bool named; // ids holds its record's ids
+    ProblemIds ids;
 };
 
 struct ProblemStore {
@@ -68,17 +73,19 @@ struct ProblemStore {
     bool overflow; // more problems were found than it could keep
 };
 
-// Where a run's problems go: handed on at once (deliver set), or stored.
+// Where a run's problems go: handed on at once (deliver set), or stored.  A
+// record problem comes with its record's ids (null without NAACCR_CHECK_IDS,
+// or outside a record); an item problem has them in its own fields.
 struct ProblemSink {
     // Return non-zero to stop the run.
-    int32_t (*deliver)(void *context, const NaaccrProblem *problem);
+    int32_t (*deliver)(void *context, const NaaccrProblem *problem, const ProblemIds *ids);
     int32_t (*deliver_item)(void *context, const NaaccrItemProblem *problem);
     void *context;
     ProblemStore *store;
 };
 
 // Hands a problem to the sink; returns non-zero when the run must stop.
-int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem);
+int32_t sink_problem(ProblemSink *sink, const NaaccrProblem *problem, const ProblemIds *ids);
 int32_t sink_item_problem(ProblemSink *sink, const NaaccrItemProblem *problem);
 
 // What the caller may learn or decide while a run goes on (one thread only).
@@ -146,6 +153,8 @@ struct Scan {
     Found head;               // a long record's type and version problems
     uint32_t checksum_column; // a long record's own checksum column, or 0
     StreamedChecksum streamed;
+    bool named;     // with plan.ids, a long record's ids were read from its head
+    ProblemIds ids; // ... these
 };
 
 // A record that has ended.
@@ -163,6 +172,7 @@ struct RunOutput {
     ProblemSink *sink;
     const RunHooks *hooks;
     RunResult *result;
+    const ProblemIds *ids; // the ids of the record being reported, or null
 };
 
 void start_scan(Scan &scan, int64_t offset);
@@ -190,6 +200,8 @@ void check_terminator(const CheckPlan &plan, const Scan &scan, const RecordEnd &
 // the `n` bytes held, and starts its checksum; feed_long_record takes the
 // bytes that are no longer held.
 void hold_long_record(const CheckPlan &plan, Scan &scan, const unsigned char *head, size_t n, uint64_t number);
+// With plan.ids, reads the ids of a long record from the `n` bytes of its head.
+void name_long_record(const CheckPlan &plan, Scan &scan, const unsigned char *head, size_t n);
 void feed_long_record(Scan &scan, const unsigned char *bytes, size_t n);
 
 // Checks and reports a record that has ended: its problems, its item
@@ -230,8 +242,10 @@ bool find_boundary(const CheckPlan &plan, Reader &r, int64_t start, int64_t limi
 // ---- the hand-over (check_delivery.cpp, check_pool.cpp) ----
 
 // Hand a run's problem to the caller (numbered from the file's start) while
-// max_reported allows; return non-zero when the callback asks to stop.
-int32_t deliver_problem(void *context, const NaaccrProblem *problem);
+// max_reported allows; return non-zero when the callback asks to stop.  With
+// NAACCR_CHECK_IDS and an item problem callback a record problem goes there,
+// as an item problem without an item that names `ids` (may be null).
+int32_t deliver_problem(void *context, const NaaccrProblem *problem, const ProblemIds *ids);
 int32_t deliver_item_problem(void *context, const NaaccrItemProblem *problem);
 // Hands on the k-th problem a worker stored.
 int32_t deliver_stored(Delivery &d, const ProblemStore &store, uint32_t k);

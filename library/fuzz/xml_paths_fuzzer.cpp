@@ -23,11 +23,13 @@ struct Seen {
     uint64_t line, patient, tumor, record;
     int64_t offset;
     std::string message, id, name, value;
+    std::string ids[3]; // patient, tumour record and accession numbers; "-" for none
     bool operator==(const Seen &o) const
     {
         return code == o.code && column == o.column && item_number == o.item_number && item_length == o.item_length &&
                line == o.line && patient == o.patient && tumor == o.tumor && record == o.record && offset == o.offset &&
-               message == o.message && id == o.id && name == o.name && value == o.value;
+               message == o.message && id == o.id && name == o.name && value == o.value && ids[0] == o.ids[0] &&
+               ids[1] == o.ids[1] && ids[2] == o.ids[2];
     }
 };
 
@@ -43,9 +45,22 @@ struct Outcome {
 int32_t CV_CALL keep(void *context, const NaaccrItemProblem *p)
 {
     Outcome *o = static_cast<Outcome *>(context);
-    o->problems.push_back({p->code, p->column, p->item_number, p->item_length, p->line, p->patient, p->tumor, p->record,
-                           p->offset, p->message, p->item_id, p->item_name,
-                           std::string(p->value != nullptr ? p->value : "", p->value_length)});
+    o->problems.push_back({p->code,
+                           p->column,
+                           p->item_number,
+                           p->item_length,
+                           p->line,
+                           p->patient,
+                           p->tumor,
+                           p->record,
+                           p->offset,
+                           p->message,
+                           p->item_id,
+                           p->item_name,
+                           std::string(p->value != nullptr ? p->value : "", p->value_length),
+                           {p->patient_id != nullptr ? p->patient_id : "-",
+                            p->tumor_record_number != nullptr ? p->tumor_record_number : "-",
+                            p->accession_number != nullptr ? p->accession_number : "-"}});
     return o->stop_after != 0 && o->problems.size() >= o->stop_after ? 1 : 0;
 }
 
@@ -129,8 +144,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Mostly every problem; now and then a limit, or a caller that stops.
     const size_t stop_after = a % 7 == 0 ? 1 + b % 5 : 0;
     const uint32_t max_reported = a % 11 == 0 ? static_cast<uint32_t>(1 + b % 3) : 0;
-    // Codes and the tumour rules, or the items alone.
-    const uint32_t flags = b % 3 != 0 ? NAACCR_CHECK_ITEMS | NAACCR_CHECK_CODES : NAACCR_CHECK_ITEMS;
+    // Codes and the tumour rules, or the items alone; problems named by their ids, or not.
+    const uint32_t flags = (b % 3 != 0 ? NAACCR_CHECK_ITEMS | NAACCR_CHECK_CODES : NAACCR_CHECK_ITEMS) |
+                           ((b / 3) % 2 == 0 ? NAACCR_CHECK_IDS : 0);
     const Outcome expected = one_pass(data, size, XML_PATH_EXPAT, size, size + 1, stop_after, max_reported, flags);
     expect_same(expected, one_pass(data, size, XML_PATH_FAST, a % 97, 1 + b % 61, stop_after, max_reported, flags),
                 size);

@@ -22,9 +22,9 @@
    version resource read all four from here.  The major number changes only
    when a release breaks callers built against an earlier one. */
 #define CVNAACCR_VERSION_MAJOR 1
-#define CVNAACCR_VERSION_MINOR 5
+#define CVNAACCR_VERSION_MINOR 6
 #define CVNAACCR_VERSION_PATCH 0
-#define CVNAACCR_VERSION_STRING "1.5.0"
+#define CVNAACCR_VERSION_STRING "1.6.0"
 
 #ifdef _WIN32
 #define CV_CALL __stdcall
@@ -300,7 +300,11 @@ typedef struct NaaccrCheckSummary {
     char version[4];                     /* its version code as NaaccrFileInfo.version; " " when invalid */
     char first_terminator;               /* the reference record's terminator bytes, as NaaccrFileInfo */
     char second_terminator;
-    char reserved[5]; /* zero */
+    char reserved;                 /* zero */
+    uint32_t reported_without_ids; /* (1.6) with NAACCR_CHECK_IDS: of the problems reported, those
+                                      handed on without ids because a NAACCR XML Patient or Tumor had
+                                      more than NAACCR_CHECK_MOST_HELD before its Items ended (saturated
+                                      at 2^32 - 1); zero before 1.6 */
 } NaaccrCheckSummary;
 
 /* NaaccrCheckSummary.stopped (names from 1.4.1; the numbers are those of every release) */
@@ -360,6 +364,7 @@ CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, checksums_matched) == 160, "checks
 CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, record_length) == 168, "NaaccrCheckSummary record_length offset");
 CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, record_type) == 180, "NaaccrCheckSummary record_type offset");
 CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, first_terminator) == 185, "first_terminator offset");
+CV_STATIC_ASSERT(offsetof(NaaccrCheckSummary, reported_without_ids) == 188, "reported_without_ids offset");
 CV_STATIC_ASSERT(sizeof(NaaccrCheckOptions) == 16 + 4 * sizeof(void *), "NaaccrCheckOptions size");
 CV_STATIC_ASSERT(offsetof(NaaccrCheckOptions, on_problem) == 16, "NaaccrCheckOptions on_problem offset");
 
@@ -491,6 +496,25 @@ int32_t CV_CALL cvFindNaaccrItem(int32_t version, int32_t number, const char *id
    with the export cvGetNaaccrItemCodes, by which a caller tells a library
    that knows it. */
 #define NAACCR_CHECK_CODES 4u
+/* (1.6) name each problem's patient and tumour: NaaccrItemProblem's
+   patient_id, tumor_record_number and accession_number (items 20, 60 and
+   550), and when on_item_problem is set every record problem of a flat file
+   reaches it (as an item problem without an item: item_number 0, item_id
+   "") instead of on_problem, so that it too names them; each problem reaches
+   one callback.
+   A flat record gives its ids at its layout's columns when it reaches them
+   and has no NAACCR_CHECK_RECORD_TYPE or NAACCR_CHECK_VERSION problem; NAACCR
+   XML gives the Patient ID Number in a Patient's Items and the other two in a
+   Tumor's, and a Patient's or Tumor's problems are held until its Items end
+   (at its first extension, child or end tag) and then handed on with its
+   ids, in file order.  An element whose Items have more than
+   NAACCR_CHECK_MOST_HELD problems hands them on at once without ids, from
+   there to the end of its Items, and counts them in
+   NaaccrCheckSummary.reported_without_ids.  The Ex calls only: the 1.2 calls
+   refuse it.  It comes with the export cvGetNaaccrKindLabel; a caller asks
+   cvGetNaaccrOptionFlags(NAACCR_OPTIONS_ITEM_CHECK) for it. */
+#define NAACCR_CHECK_IDS 8u
+#define NAACCR_CHECK_MOST_HELD 1000
 
 /* Kinds of item problem (NaaccrItemProblem.code), after the record kinds. */
 #define NAACCR_CHECK_ITEM_DATA_TYPE 16     /* the value is not of the item's data type */
@@ -548,6 +572,15 @@ typedef struct NaaccrItemProblem {
     const char *item_id;   /* naaccrId; "" when the problem has no item */
     const char *item_name; /* naaccrName; "" when unknown */
     const char *message;   /* one line, NUL-terminated, printable */
+    /* (1.6) With NAACCR_CHECK_IDS, the problem's Patient ID Number, Tumor
+       Record Number and Accession Number--Hosp as its record or XML element
+       gives them, blanks (XML: white space) around them cut, NUL-terminated
+       (a flat record's bytes outside 32 to 126 as '?'); null when not given,
+       outside a record or element that gives them, and without the flag.
+       Older callers, who know the struct without them, never read them. */
+    const char *patient_id;
+    const char *tumor_record_number;
+    const char *accession_number;
 } NaaccrItemProblem;
 
 /* Called for each item problem in file order, on the calling thread.  Return
@@ -581,7 +614,7 @@ typedef struct NaaccrItemCheckOptions {
     uint32_t size;                             /* sizeof(NaaccrItemCheckOptions); or the 1.3 size,
                                                   offsetof(NaaccrItemCheckOptions, code_report) */
     uint32_t flags;                            /* NAACCR_CHECK_CHECKSUMS, NAACCR_CHECK_ITEMS,
-                                                  NAACCR_CHECK_CODES */
+                                                  NAACCR_CHECK_CODES, NAACCR_CHECK_IDS */
     uint32_t threads;                          /* as NaaccrCheckOptions.threads */
     uint32_t max_reported;                     /* record and item problems handed on; 0 for all */
     NaaccrProblemCallback on_problem;          /* or null */
@@ -617,7 +650,13 @@ typedef struct NaaccrItemCheckSummary {
 
 CV_STATIC_ASSERT(sizeof(NaaccrItemDef) == 2 * sizeof(void *) + 24, "NaaccrItemDef size");
 CV_STATIC_ASSERT(offsetof(NaaccrItemProblem, value) == 64, "NaaccrItemProblem value offset");
-CV_STATIC_ASSERT(sizeof(NaaccrItemProblem) == 64 + 4 * sizeof(void *), "NaaccrItemProblem size");
+CV_STATIC_ASSERT(offsetof(NaaccrItemProblem, patient_id) == 64 + 4 * sizeof(void *), "NaaccrItemProblem ids offset");
+CV_STATIC_ASSERT(offsetof(NaaccrItemProblem, accession_number) == 64 + 6 * sizeof(void *),
+                 "NaaccrItemProblem accession_number offset");
+/* Its 64-bit fields round it up to 8 bytes: 32-bit Windows pads four after
+   the ids (92 + 4). */
+CV_STATIC_ASSERT(sizeof(NaaccrItemProblem) == 64 + 7 * sizeof(void *) + (sizeof(void *) > 4 ? 0 : 4),
+                 "NaaccrItemProblem size");
 CV_STATIC_ASSERT(offsetof(NaaccrItemCheckOptions, on_problem) == 16, "NaaccrItemCheckOptions on_problem offset");
 CV_STATIC_ASSERT(sizeof(NaaccrItemCheckOptions) == 24 + 7 * sizeof(void *), "NaaccrItemCheckOptions size");
 CV_STATIC_ASSERT(offsetof(NaaccrItemCheckOptions, code_report) == 24 + 6 * sizeof(void *),
@@ -632,7 +671,7 @@ CV_STATIC_ASSERT(sizeof(NaaccrItemCheckSummary) == 192 + 8 * NAACCR_CHECK_ALL_KI
    the codes cvCheckNaaccrFile returns; NAACCR_REC_BAD_ARGUMENT also when
    options->size is neither sizeof(NaaccrItemCheckOptions) nor (from 1.5) the
    1.3 size, when (from 1.4) a flag bit is not NAACCR_CHECK_CHECKSUMS,
-   NAACCR_CHECK_ITEMS or (1.5) NAACCR_CHECK_CODES, or when (1.5)
+   NAACCR_CHECK_ITEMS, (1.5) NAACCR_CHECK_CODES or (1.6) NAACCR_CHECK_IDS, or when (1.5)
    options->code_report is set and its size is not sizeof(NaaccrCodeReport). */
 int32_t CV_CALL cvCheckNaaccrFileEx(const char *path, const NaaccrItemCheckOptions *options,
                                     NaaccrItemCheckSummary *summary);
@@ -918,6 +957,62 @@ int32_t CV_CALL cvConvertNaaccrFile(const char *path, const NaaccrConvertOptions
 /* As cvConvertNaaccrFile for a stream read through `read`. */
 int32_t CV_CALL cvConvertNaaccrStream(NaaccrReadCallback read, void *stream, const NaaccrConvertOptions *options,
                                       NaaccrConvertSummary *summary);
+
+/* ---- The kinds in words (1.6) ----
+
+   Every kind of problem with its short label, the words a registrar reads
+   in a report ("Record length", "Item date"): NAACCR_CHECK_KIND_LIST(X)
+   expands to X(NAME, "Label") for each kind NAACCR_CHECK_NAME, in the order
+   of their numbers.  This list is the labels' one home: the library's
+   cvGetNaaccrKindLabel, the command line and veldrix read them from here. */
+#define NAACCR_CHECK_KIND_LIST(X)                                                                                      \
+    X(RECORD_LENGTH, "Record length")                                                                                  \
+    X(LAYOUT_LENGTH, "Layout length")                                                                                  \
+    X(RECORD_TYPE, "Record type")                                                                                      \
+    X(VERSION, "Version code")                                                                                         \
+    X(ILLEGAL_BYTE, "Illegal character")                                                                               \
+    X(SPLIT_RECORD, "Split record")                                                                                    \
+    X(TERMINATOR_FORM, "Line ending")                                                                                  \
+    X(TERMINATOR_OMITTED, "Last line ending missing")                                                                  \
+    X(STRAY_CTRL_Z, "Stray Ctrl-Z")                                                                                    \
+    X(PARTIAL_RECORD, "Partial record")                                                                                \
+    X(BYTE_ORDER_MARK, "Byte-order mark")                                                                              \
+    X(CHECKSUM_MISMATCH, "Checksum mismatch")                                                                          \
+    X(CHECKSUM_BLANK, "Blank checksum")                                                                                \
+    X(NO_CHECKSUM, "No checksum field")                                                                                \
+    X(CHECKSUM_CUT, "Checksum field cut")                                                                              \
+    X(ITEM_DATA_TYPE, "Item data type")                                                                                \
+    X(ITEM_SHORT, "Item too short")                                                                                    \
+    X(ITEM_DATE, "Item date")                                                                                          \
+    X(ITEM_PADDING, "Item padding")                                                                                    \
+    X(NO_DICTIONARY, "No dictionary")                                                                                  \
+    X(ITEM_TOO_LONG, "Item too long")                                                                                  \
+    X(ITEM_BLANKS, "Blanks around a value")                                                                            \
+    X(ITEM_UNKNOWN, "Unknown item")                                                                                    \
+    X(ITEM_NUMBER, "Item number")                                                                                      \
+    X(ITEM_RECORD_TYPE, "Item not of the record type")                                                                 \
+    X(ITEM_LEVEL, "Item level")                                                                                        \
+    X(ITEM_REPEATED, "Repeated item")                                                                                  \
+    X(XML_MALFORMED, "Malformed XML")                                                                                  \
+    X(XML_STRUCTURE, "XML structure")                                                                                  \
+    X(XML_ROOT, "XML root")                                                                                            \
+    X(XML_ENCODING, "XML encoding")                                                                                    \
+    X(XML_TOKEN_TOO_LONG, "XML token too long")                                                                        \
+    X(USER_DICTIONARY, "User dictionary")                                                                              \
+    X(ITEM_CONFLICT, "Item conflict")                                                                                  \
+    X(ITEM_CODE, "Invalid code")                                                                                       \
+    X(ITEM_COMBINATION, "Code combination")                                                                            \
+    X(ITEM_DATE_ORDER, "Date order")                                                                                   \
+    X(PATIENT_SPLIT, "Patient split")                                                                                  \
+    X(ROOT_CONFLICT, "File-level items differ")                                                                        \
+    X(NOT_WRITABLE, "Cannot be written")                                                                               \
+    X(NOT_READABLE, "Cannot be read as items")
+
+/* The label of kind `kind` (NAACCR_CHECK_...) as NAACCR_CHECK_KIND_LIST
+   gives it: the library's own text, living as long as the library is
+   loaded; null for a number that is no kind.  The export that came with
+   NAACCR_CHECK_IDS. */
+const char *CV_CALL cvGetNaaccrKindLabel(int32_t kind);
 
 /* ---- The flags each options struct takes (1.5) ----
 

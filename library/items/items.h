@@ -33,8 +33,11 @@ struct NaaccrDictionary {
 
 // The naaccrNums the library's code names: the items that say a record's
 // type and version (which NAACCR XML also gives on its root), the Patient ID
-// Number that tells a flat record's patient, and the checksum field.
+// Number that tells a flat record's patient, the Tumor Record Number and
+// Accession Number--Hosp that with it name a problem's tumour, and the
+// checksum field.
 const int32_t record_type_item = 10, patient_id_item = 20, record_version_item = 50, checksum_item = 2081;
+const int32_t tumor_record_number_item = 60, accession_number_item = 550;
 
 // Every version's dictionary, in ascending version order.
 extern const NaaccrDictionary naaccr_dictionaries[];
@@ -155,6 +158,41 @@ void flat_item_message(const NaaccrItemDef &item, const char *reason, char *text
 // Returns non-zero when the sink asked to stop.
 int32_t check_record_items(const NaaccrDictionary &dictionary, char type, const unsigned char *record, size_t length,
                            uint64_t number, int64_t offset, ItemProblemSink *sink, uint64_t *items);
+
+// ---- the ids a problem names (problem_ids.cpp) ----
+// With NAACCR_CHECK_IDS every problem names its patient and tumour by three
+// items, in the order of NaaccrItemProblem's fields.
+
+enum ProblemId { ID_PATIENT, ID_TUMOR_RECORD, ID_ACCESSION, problem_id_count };
+
+// Bytes kept of one id, its NUL included: the longest of the three items (9
+// characters) in four-byte characters fits.
+const size_t problem_id_capacity = 40;
+
+struct ProblemIds {
+    char text[problem_id_count][problem_id_capacity]; // "" when not given
+};
+
+void clear_problem_ids(ProblemIds *ids);
+
+// The id that item `number` gives, or -1 for any other item.
+int problem_id_of(int32_t number);
+
+// Sets id `which` from the `n` bytes of a value: blanks (`xml`: XML's white
+// space) at either end cut, the rest cut to fit where a UTF-8 character
+// starts; without `xml` (a flat record's ASCII) each byte outside 32 to 126
+// as '?'.  A value of nothing else is no id: "".
+void set_problem_id(ProblemIds *ids, int which, const unsigned char *value, size_t n, bool xml);
+
+// The ids of a flat record of `type` and `length` bytes (terminators not
+// included) by `dictionary` (140 to 180): each read at its item's columns
+// when the record reaches their end.
+void read_flat_ids(const NaaccrDictionary &dictionary, char type, const unsigned char *record, size_t length,
+                   ProblemIds *ids);
+
+// Points the problem's three id fields at the ids given (null for those not
+// given, and all three for null `ids`).
+void name_problem_ids(const ProblemIds *ids, NaaccrItemProblem *problem);
 
 // ---- the id index (item_index.cpp) ----
 // A hash index from naaccrId to item over one dictionary and the user items

@@ -24,8 +24,12 @@ namespace
 int32_t CV_CALL keep(void *context, const NaaccrItemProblem *p)
 {
     XmlChecked *c = static_cast<XmlChecked *>(context);
+    // The ids that name it, with its message.
+    std::string message = p->message;
+    for (const char *id : {p->patient_id, p->tumor_record_number, p->accession_number})
+        message += id != nullptr ? std::string(" [") + id + "]" : " [none]";
     c->problems.push_back({p->code, p->line, p->column, p->offset, p->patient, p->tumor, p->record, p->item_number,
-                           p->item_id, std::string(p->value != nullptr ? p->value : "", p->value_length), p->message});
+                           p->item_id, std::string(p->value != nullptr ? p->value : "", p->value_length), message});
     return c->stop_after != 0 && c->problems.size() >= c->stop_after ? 1 : 0;
 }
 
@@ -34,8 +38,9 @@ NaaccrItemCheckOptions options_for(XmlChecked *c, uint32_t max_reported)
     NaaccrItemCheckOptions options;
     memset(&options, 0, sizeof options);
     options.size = sizeof options;
-    // Codes too: the tumour rules speak at each Tumor's end.
-    options.flags = NAACCR_CHECK_ITEMS | NAACCR_CHECK_CODES;
+    // Codes too (the tumour rules speak at each Tumor's end), and the ids
+    // (a Patient's or Tumor's problems held until its Items end).
+    options.flags = NAACCR_CHECK_ITEMS | NAACCR_CHECK_CODES | NAACCR_CHECK_IDS;
     options.max_reported = max_reported;
     options.on_item_problem = keep;
     options.context = c;

@@ -447,7 +447,7 @@ bool start_check(XmlCheck *check, const NaaccrItemCheckOptions &options, NaaccrI
         check->run.head.bytes = static_cast<unsigned char *>(malloc(head_capacity));
         check->run.head.capacity = check->run.head.bytes != nullptr ? head_capacity : 0;
     }
-    return allocate_root(check) && allocate_item_state(check);
+    return allocate_root(check) && allocate_item_state(check) && allocate_ids(check);
 }
 
 void finish_check(XmlCheck *check)
@@ -457,6 +457,7 @@ void finish_check(XmlCheck *check)
     check->run.parser = nullptr;
     free(check->run.head.bytes);
     check->run.head.bytes = nullptr;
+    free_ids(check);
     free_item_state(check);
     free_root(check);
     free_user_items(&check->user);
@@ -497,6 +498,7 @@ int32_t check_naaccr_xml_by(NaaccrReadCallback read, void *stream, int64_t total
         check.run.fast_allowed = fast;
         XmlSource source = {head, head != nullptr ? head_length : 0, read, stream, total, false, {}, 0};
         status = check_from_start(&check, &source);
+        release_held_problems(&check);
     }
     if (check.root.no_memory)
         status = NAACCR_REC_NO_MEMORY;

@@ -72,6 +72,7 @@ void check_no_attributes(XmlCheck *check, const char *element, const XML_Char **
 void open_child(XmlCheck *check, const XML_Char **attributes)
 {
     const int parent = check->tree.level;
+    end_id_items(check, parent);
     check->tree.phase[parent] = PHASE_CHILDREN;
     const int level = parent + 1;
     check->tree.level = level;
@@ -86,6 +87,7 @@ void open_child(XmlCheck *check, const XML_Char **attributes)
         check->run.summary->records.records += 1;
         check->tree.tumor_in_patient += 1;
     }
+    open_id_element(check, level);
     check_no_attributes(check, level_names[level], attributes);
     open_code_level(check, level);
     if (check->run.hook != nullptr)
@@ -137,6 +139,7 @@ void start_inner(XmlCheck *check, const SplitName &name, const XML_Char **attrib
                     "extension %.64s after the %s of %s; extensions come before them", name.local,
                     level == 0 ? "Patients" : "Tumors", level_names[level]);
     } else {
+        end_id_items(check, level);
         check->tree.phase[level] = PHASE_EXTENSIONS;
         if (check->run.hook != nullptr)
             hook_result(check, check->run.hook->extension(check->run.hook->context, level, current_offset(check)));
@@ -258,6 +261,7 @@ void XMLCALL xml_end_element(void *user, const XML_Char *)
     }
     if (check->tree.text_pending)
         report_pending_text(check);
+    end_id_items(check, check->tree.level);
     // A Tumor's rules speak after its item problems, before a reader takes it.
     if (check->tree.level == NAACCR_LEVEL_TUMOR)
         judge_xml_tumor(check);

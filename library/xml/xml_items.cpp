@@ -389,6 +389,8 @@ void end_item(XmlCheck *check)
     if (check->run.hook != nullptr && (item.faults & repeated_item) == 0)
         hook_result(check, check->run.hook->item(check->run.hook->context, check->tree.level, def, item.value,
                                                  item.length, item.cut));
+    if ((item.faults & repeated_item) == 0)
+        note_id_item(check, def, item.value, item.length);
     bool passed = false;
     if (item.cut) {
         // An unlimited item's rules see only its kept head; a long value is allowed.

@@ -46,6 +46,7 @@ const int64_t longest_indent = 256;
 // A problem a worker found, kept until the calling thread hands it on.
 struct StoredProblem {
     NaaccrItemProblem problem; // its texts in the store's text
+    bool unnamed;              // handed on without ids: its element held too many
 };
 
 struct ProblemStore {
@@ -54,7 +55,26 @@ struct ProblemStore {
     char *text;
     size_t used;
     bool overflow; // more came than it holds; they are counted all the same
+    // The run's count of problems handed on without ids, as last seen: it
+    // grows just before such a problem is handed on.
+    const NaaccrItemCheckSummary *summary;
+    uint32_t unnamed_seen;
 };
+
+// Whether the problem being handed on was counted as one without ids.
+bool newly_unnamed(const NaaccrItemCheckSummary *summary, uint32_t *seen)
+{
+    if (summary == nullptr || summary->records.reported_without_ids == *seen)
+        return false;
+    *seen = summary->records.reported_without_ids;
+    return true;
+}
+
+void count_unnamed(NaaccrItemCheckSummary *summary)
+{
+    if (summary->records.reported_without_ids < UINT32_MAX)
+        summary->records.reported_without_ids += 1;
+}
 
 // What one run over a piece found; places and numbers count from its start.
 struct PieceResult {
@@ -217,16 +237,27 @@ int32_t CV_CALL store_problem(void *context, const NaaccrItemProblem *problem)
     }
     StoredProblem &kept = store->problems[store->count];
     kept.problem = *problem;
+    kept.unnamed = newly_unnamed(store->summary, &store->unnamed_seen);
     char *message = keep_text(store, problem->message, strlen(problem->message));
     char *id = keep_text(store, problem->item_id, strlen(problem->item_id));
     char *value = problem->value != nullptr ? keep_text(store, problem->value, problem->value_length) : nullptr;
-    if (message == nullptr || id == nullptr || (problem->value != nullptr && value == nullptr)) {
+    const char *const names[] = {problem->patient_id, problem->tumor_record_number, problem->accession_number};
+    char *named[3] = {};
+    bool fits = message != nullptr && id != nullptr && (problem->value == nullptr || value != nullptr);
+    for (int k = 0; k < 3 && fits; ++k) {
+        named[k] = names[k] != nullptr ? keep_text(store, names[k], strlen(names[k])) : nullptr;
+        fits = names[k] == nullptr || named[k] != nullptr;
+    }
+    if (!fits) {
         store->overflow = true;
         return 0;
     }
     kept.problem.message = message;
     kept.problem.item_id = id;
     kept.problem.value = value;
+    kept.problem.patient_id = named[0];
+    kept.problem.tumor_record_number = named[1];
+    kept.problem.accession_number = named[2];
     store->count += 1;
     return 0;
 }
@@ -256,15 +287,16 @@ struct PieceCheck {
     unsigned char *scan;
 };
 
-bool allocate_piece_check(PieceCheck *p)
+bool allocate_piece_check(PieceCheck *p, const NaaccrItemCheckOptions &options)
 {
     memset(p, 0, sizeof *p);
+    p->check.run.options = &options;
     p->fast = static_cast<XmlFast *>(malloc(sizeof(XmlFast)));
     p->scan = static_cast<unsigned char *>(malloc(scan_block));
     if (p->fast != nullptr)
         p->fast->window = static_cast<unsigned char *>(malloc(fast_window));
     return p->fast != nullptr && p->fast->window != nullptr && p->scan != nullptr && allocate_root(&p->check) &&
-           allocate_item_state(&p->check);
+           allocate_item_state(&p->check) && allocate_ids(&p->check);
 }
 
 void free_piece_check(PieceCheck *p)
@@ -272,6 +304,7 @@ void free_piece_check(PieceCheck *p)
     if (p->check.run.parser != nullptr)
         XML_ParserFree(p->check.run.parser);
     p->check.run.parser = nullptr;
+    free_ids(&p->check);
     free_item_state(&p->check);
     free_root(&p->check);
     if (p->fast != nullptr)
@@ -289,6 +322,7 @@ void clear_counts(NaaccrItemCheckSummary *summary)
     memset(records.counts, 0, sizeof records.counts);
     records.records = records.problems = records.reported = records.bytes = 0;
     records.stopped = 0;
+    records.reported_without_ids = 0;
 }
 
 // How a run goes: where from, in which state, to where, and where its problems go.
@@ -339,6 +373,7 @@ void run_piece(const Plan &plan, const Run &run, PieceCheck *piece_check, PieceR
     XmlSource source = {nullptr, 0, read_on, &stream, plan.file->size, false, {}, 0};
     XmlMemory *outer = enter_xml_memory(&r.memory);
     const int32_t status = read_from(check, &source, run.place);
+    release_held_problems(check);
     if (check->run.parser != nullptr)
         XML_ParserFree(check->run.parser);
     check->run.parser = nullptr;
@@ -369,6 +404,8 @@ void check_piece(const Plan &plan, int64_t piece, PieceCheck *check, Slot *slot)
     result.ended_at = -1;
     slot->store.count = slot->store.used = 0;
     slot->store.overflow = false;
+    slot->store.summary = &result.summary;
+    slot->store.unnamed_seen = 0;
     Run run;
     memset(&run, 0, sizeof run);
     run.place = {1, plan.first_place.column, plan.first};
@@ -440,6 +477,10 @@ struct Merge {
     // `stop_at` (counted from 1) are not handed on again, that one stops it.
     uint64_t seen, stop_at;
     bool stopped;
+    // The summary of the run whose problems are handed on as found, and its
+    // count of problems without ids as last seen.
+    const NaaccrItemCheckSummary *run_summary;
+    uint32_t unnamed_seen;
 };
 
 void renumber(const Merge &m, NaaccrItemProblem *p)
@@ -456,6 +497,7 @@ int32_t CV_CALL deliver_now(void *context, const NaaccrItemProblem *problem)
 {
     Merge &m = *static_cast<Merge *>(context);
     m.seen += 1;
+    const bool unnamed = newly_unnamed(m.run_summary, &m.unnamed_seen);
     if (m.stop_at != 0) {
         if (m.seen < m.stop_at)
             return 0;
@@ -469,6 +511,8 @@ int32_t CV_CALL deliver_now(void *context, const NaaccrItemProblem *problem)
     NaaccrItemProblem p = *problem;
     renumber(m, &p);
     records.reported += 1;
+    if (unnamed)
+        count_unnamed(m.summary);
     if (o.on_item_problem(o.context, &p) == 0)
         return 0;
     m.stopped = true;
@@ -518,6 +562,8 @@ void run_here(const Plan &plan, Run run, PieceCheck *check, Merge &m, PieceResul
     options.code_report = &result->codes;
     run.options = &options;
     m.seen = 0;
+    m.run_summary = &result->summary;
+    m.unnamed_seen = 0;
     run_piece(plan, run, check, result);
 }
 
@@ -533,6 +579,8 @@ bool hand_on_kept(const Plan &plan, const Run &run, const Slot &slot, PieceCheck
         NaaccrItemProblem p = slot.store.problems[k].problem;
         renumber(m, &p);
         records.reported += 1;
+        if (slot.store.problems[k].unnamed)
+            count_unnamed(m.summary);
         if (o.on_item_problem(o.context, &p) == 0)
             continue;
         // The summary of a check stopped here: the piece again, to this problem.
@@ -650,7 +698,7 @@ int32_t check_in_pieces(const Plan &plan, unsigned threads, Merge &m)
     PieceCheck own;
     bool ready = init_monitor(&pool.monitor);
     const bool monitor = ready;
-    ready = allocate_piece_check(&own) && ready;
+    ready = allocate_piece_check(&own, *plan.origin->run.options) && ready;
     int64_t stores = 0;
     for (; ready && stores < pool.slot_count; ++stores) {
         memset(static_cast<void *>(&slots[stores]), 0, sizeof slots[stores]);
@@ -661,7 +709,7 @@ int32_t check_in_pieces(const Plan &plan, unsigned threads, Merge &m)
     unsigned started = 0, checks = 0;
     for (; ready && checks < workers; ++checks) {
         team[checks].pool = &pool;
-        ready = allocate_piece_check(&team[checks].check);
+        ready = allocate_piece_check(&team[checks].check, *plan.origin->run.options);
     }
     for (; ready && started < workers; ++started)
         ready = start_worker_thread(&team[started].thread, work, &team[started]);

@@ -1,7 +1,9 @@
 // xml_report.cpp -- how a problem of the NAACCR XML check is placed, counted
-// and handed to the caller.
+// and handed to the caller, and with NAACCR_CHECK_IDS held until its Patient
+// or Tumor has given the ids that name it.
 #include <stdarg.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "base/base.h"
@@ -46,10 +48,99 @@ bool count_problem(XmlCheck *check, int32_t code)
            (options.max_reported == 0 || summary->records.reported < options.max_reported);
 }
 
+// The ids that name a problem found at `level`: the Patient's and, in a
+// Tumor, the Tumor's; null outside them.
+const ProblemIds *ids_at(const XmlCheck *check, int level, ProblemIds *ids)
+{
+    if (level < NAACCR_LEVEL_PATIENT)
+        return nullptr;
+    const XmlIds &given = check->ids;
+    clear_problem_ids(ids);
+    memcpy(ids->text[ID_PATIENT], given.given[NAACCR_LEVEL_PATIENT].text[ID_PATIENT], problem_id_capacity);
+    if (level >= NAACCR_LEVEL_TUMOR) {
+        memcpy(ids->text[ID_TUMOR_RECORD], given.given[NAACCR_LEVEL_TUMOR].text[ID_TUMOR_RECORD], problem_id_capacity);
+        memcpy(ids->text[ID_ACCESSION], given.given[NAACCR_LEVEL_TUMOR].text[ID_ACCESSION], problem_id_capacity);
+    }
+    return ids;
+}
+
+void give(XmlCheck *check, const NaaccrItemProblem *problem)
+{
+    const NaaccrItemCheckOptions &options = *check->run.options;
+    if (options.on_item_problem(options.context, problem) != 0)
+        stop_check(check, STOP_BY_CALLBACK);
+}
+
+void count_unnamed(XmlCheck *check)
+{
+    uint32_t &n = check->run.summary->records.reported_without_ids;
+    if (n < UINT32_MAX)
+        ++n;
+}
+
+// Copies `n` bytes (and a NUL) into the held texts; false when they do not fit.
+bool keep_text(XmlIds &ids, const char *text, size_t n, size_t *at)
+{
+    if (held_text_capacity - ids.text_used < n + 1)
+        return false;
+    *at = ids.text_used;
+    if (n > 0)
+        memcpy(ids.text + ids.text_used, text, n);
+    ids.text[ids.text_used + n] = '\0';
+    ids.text_used += n + 1;
+    return true;
+}
+
+// Holds a problem of the element at `level`; false when the hold is full.
+bool hold(XmlCheck *check, const NaaccrItemProblem &problem, int level)
+{
+    XmlIds &ids = check->ids;
+    if (ids.held_count == NAACCR_CHECK_MOST_HELD)
+        return false;
+    HeldProblem &h = ids.held[ids.held_count];
+    const size_t before = ids.text_used;
+    const size_t value_length = problem.value != nullptr ? problem.value_length : 0;
+    if (!keep_text(ids, problem.message, strlen(problem.message), &h.message_at) ||
+        !keep_text(ids, problem.item_id, strlen(problem.item_id), &h.id_at) ||
+        !keep_text(ids, problem.value, value_length, &h.value_at)) {
+        ids.text_used = before;
+        return false;
+    }
+    h.problem = problem;
+    h.level = level;
+    ids.held_count += 1;
+    return true;
+}
+
+// Hands on what is held, in order, named unless `named` is false.  Once the
+// check stopped, the rest are not handed on, and no longer count as reported.
+void flush_held(XmlCheck *check, bool named)
+{
+    XmlIds &ids = check->ids;
+    for (size_t k = 0; k < ids.held_count; ++k) {
+        if (check->run.stopped != STOP_NONE) {
+            check->run.summary->records.reported -= 1;
+            continue;
+        }
+        const HeldProblem &h = ids.held[k];
+        NaaccrItemProblem p = h.problem;
+        p.message = ids.text + h.message_at;
+        p.item_id = ids.text + h.id_at;
+        if (p.value != nullptr)
+            p.value = ids.text + h.value_at;
+        ProblemIds given;
+        name_problem_ids(named ? ids_at(check, h.level, &given) : nullptr, &p);
+        if (!named)
+            count_unnamed(check);
+        give(check, &p);
+    }
+    ids.held_count = 0;
+    ids.text_used = 0;
+}
+
 void hand_on(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItemRef *item, const char *message)
 {
     NaaccrItemCheckSummary *summary = check->run.summary;
-    const NaaccrItemCheckOptions &options = *check->run.options;
 
     // Ids and values come from the file: the message keeps printable bytes only.
     char line[256];
@@ -78,9 +169,24 @@ void hand_on(XmlCheck *check, int32_t code, const XmlPlace &place, const XmlItem
         problem.value_length = static_cast<uint32_t>(item->value_length);
     }
     summary->records.reported += 1;
-    if (options.on_item_problem(options.context, &problem) != 0) {
-        stop_check(check, STOP_BY_CALLBACK);
+    XmlIds &ids = check->ids;
+    const int level = check->tree.level;
+    if (ids.on && level >= NAACCR_LEVEL_PATIENT && !ids.items_ended[level]) {
+        if (!ids.unnamed && hold(check, problem, level))
+            return;
+        // The hold is full: what it holds, then this and the rest of the
+        // element's Items' problems, go out now, in file order, without ids.
+        if (!ids.unnamed) {
+            ids.unnamed = true;
+            flush_held(check, false);
+        }
+        count_unnamed(check);
+        give(check, &problem);
+        return;
     }
+    ProblemIds given;
+    name_problem_ids(ids.on ? ids_at(check, level, &given) : nullptr, &problem);
+    give(check, &problem);
 }
 
 } // namespace
@@ -102,4 +208,62 @@ void report_xmlf(XmlCheck *check, int32_t code, const XmlPlace &place, const Xml
     vsnprintf(message, sizeof message, format, arguments);
     va_end(arguments);
     hand_on(check, code, place, item, message);
+}
+
+bool allocate_ids(XmlCheck *check)
+{
+    XmlIds &ids = check->ids;
+    ids.on = (check->run.options->flags & NAACCR_CHECK_IDS) != 0;
+    if (!ids.on)
+        return true;
+    ids.held = static_cast<HeldProblem *>(malloc(NAACCR_CHECK_MOST_HELD * sizeof(HeldProblem)));
+    ids.text = static_cast<char *>(malloc(held_text_capacity));
+    return ids.held != nullptr && ids.text != nullptr;
+}
+
+void free_ids(XmlCheck *check)
+{
+    free(check->ids.held);
+    free(check->ids.text);
+    check->ids.held = nullptr;
+    check->ids.text = nullptr;
+    check->ids.held_count = 0;
+}
+
+void open_id_element(XmlCheck *check, int level)
+{
+    XmlIds &ids = check->ids;
+    if (!ids.on || level < NAACCR_LEVEL_PATIENT || level > NAACCR_LEVEL_TUMOR)
+        return;
+    // A Patient's Items end before its first Tumor opens: nothing is held here.
+    clear_problem_ids(&ids.given[level]);
+    ids.items_ended[level] = false;
+    ids.unnamed = false;
+}
+
+void note_id_item(XmlCheck *check, const NaaccrItemDef *def, const unsigned char *value, size_t n)
+{
+    XmlIds &ids = check->ids;
+    const int level = check->tree.level;
+    const int which = problem_id_of(def->number);
+    if (!ids.on || which < 0 || level != def->level || level < NAACCR_LEVEL_PATIENT || ids.items_ended[level])
+        return;
+    // A value longer than its item names it by the characters the item holds.
+    set_problem_id(&ids.given[level], which, value, utf8_prefix(value, n, static_cast<size_t>(def->length)), true);
+}
+
+void end_id_items(XmlCheck *check, int level)
+{
+    XmlIds &ids = check->ids;
+    if (!ids.on || level < NAACCR_LEVEL_PATIENT || level > NAACCR_LEVEL_TUMOR || ids.items_ended[level])
+        return;
+    ids.items_ended[level] = true;
+    ids.unnamed = false;
+    flush_held(check, true);
+}
+
+void release_held_problems(XmlCheck *check)
+{
+    if (check->ids.on)
+        flush_held(check, true);
 }

@@ -3,9 +3,9 @@
 // file that fills each part: the run (xml_checker.cpp), the root
 // (xml_root.cpp), the user items (xml_user_dictionary.cpp), the tree
 // (xml_elements.cpp), the Item being read (xml_items.cpp), the codes
-// (xml_codes.cpp), the places (xml_places.cpp) and the encoding
-// (xml_encoding.cpp).  Any part may read another; only its own file writes
-// it.
+// (xml_codes.cpp), the places (xml_places.cpp), the encoding
+// (xml_encoding.cpp) and the ids that name problems (xml_report.cpp).  Any part may read another; only its own file
+// writes it.
 #ifndef XML_STATE_H
 #define XML_STATE_H
 
@@ -316,6 +316,35 @@ struct XmlFast {
     char attribute_text[fast_attribute_text];
 };
 
+// ---- the ids (xml_report.cpp) ----
+
+// With NAACCR_CHECK_IDS a problem names its patient and tumour, which a
+// Patient and a Tumor give among their Items: so the problems of an element
+// whose Items have not ended are held, then handed on named.  Only the
+// innermost open element holds: a Patient's Items end before its first Tumor.
+
+// A held problem: its texts in XmlIds.text, from the offsets here.
+struct HeldProblem {
+    NaaccrItemProblem problem;
+    size_t message_at, id_at, value_at;
+    int level; // the element it was found in
+};
+
+// Bytes of the messages, ids and values held: a thousand problems of a few
+// hundred bytes each fit; values of long text items may not.
+const size_t held_text_capacity = 1u << 20;
+
+struct XmlIds {
+    bool on;                       // NAACCR_CHECK_IDS
+    ProblemIds given[level_count]; // what the open Patient [1] and Tumor [2] gave so far
+    bool items_ended[level_count]; // its Items have ended: its ids are final
+    HeldProblem *held;             // NAACCR_CHECK_MOST_HELD entries
+    size_t held_count;
+    char *text; // held_text_capacity bytes
+    size_t text_used;
+    bool unnamed; // the open element held all it could: its problems go out at once without ids
+};
+
 struct XmlCheck {
     XmlRun run;
     XmlRoot root;
@@ -325,6 +354,7 @@ struct XmlCheck {
     XmlCodes codes;
     XmlPlaces places;
     XmlEncoding encoding;
+    XmlIds ids;
 };
 
 // ---- xml_checker.cpp ----
@@ -431,6 +461,20 @@ void report_xmlf(XmlCheck *check, int32_t code, const XmlPlace &place, const Xml
     __attribute__((format(printf, 5, 6)))
 #endif
     ;
+// With NAACCR_CHECK_IDS the store of held problems; false when out of memory.
+bool allocate_ids(XmlCheck *check);
+void free_ids(XmlCheck *check);
+// A Patient or Tumor opened at `level`: it has given no id, its Items go on.
+void open_id_element(XmlCheck *check, int level);
+// A given value of an id item (items.h's problem_id_of) in the open element,
+// when the element is the item's level: it names the element's problems.
+void note_id_item(XmlCheck *check, const NaaccrItemDef *def, const unsigned char *value, size_t n);
+// The Items of the open Patient or Tumor at `level` ended (its first
+// extension, child or end tag): what it held goes out, named.
+void end_id_items(XmlCheck *check, int level);
+// The run ends: what is held goes out, named by the ids given so far.  Call
+// while the parser still stands.
+void release_held_problems(XmlCheck *check);
 
 // ---- xml_elements.cpp ----
 // Before the root: no element open.

@@ -51,6 +51,12 @@ class Problem:
     ``record`` the tumour's number in the file (0 outside a tumour).  An
     unknown item has number 0 and name "".  ``line``, ``patient`` and
     ``tumor`` are 0 in fixed-length records.
+
+    ``patient_id``, ``tumor_record_number`` and ``accession_number`` name the
+    problem's patient and tumour as its record, or its XML Patient and Tumor,
+    gives them (Patient ID Number, Tumor Record Number, Accession
+    Number--Hosp), blanks around them cut; None when not given, and with a
+    library before 1.6.  ``label`` names the kind in a registrar's words.
     """
 
     record: int
@@ -63,6 +69,14 @@ class Problem:
     line: int = 0
     patient: int = 0
     tumor: int = 0
+    patient_id: Optional[str] = None
+    tumor_record_number: Optional[str] = None
+    accession_number: Optional[str] = None
+
+    @property
+    def label(self) -> str:
+        """The kind in a registrar's words ("Item date")."""
+        return self.kind.label
 
     @property
     def is_anomaly(self) -> bool:
@@ -142,6 +156,10 @@ class CheckSummary:
     filled; they are 0 and "" for flat records.
 
     ``codes`` is the CodeReport of a check with ``codes=True``, else None.
+
+    ``problems_without_ids`` counts the problems reported without their
+    patient's and tumour's ids because a NAACCR XML Patient or Tumor had more
+    than 1000 before its Items ended (0 with a library before 1.6).
     """
 
     records: int
@@ -163,6 +181,7 @@ class CheckSummary:
     specification_version: str = ""
     user_dictionaries: str = ""
     codes: Optional[CodeReport] = None
+    problems_without_ids: int = 0
 
     @property
     def significant_problems(self) -> int:
@@ -182,19 +201,28 @@ class CheckResult(NamedTuple):
     problems: List[Problem]
 
 
-def item_problem_of(p: _header.NaaccrItemProblem) -> Problem:
-    """The Problem an item problem of the library stands for; its texts copied, as they live only during the call."""
+def item_problem_of(p: _header.NaaccrItemProblem, named: bool = False) -> Problem:
+    """The Problem an item problem of the library stands for; its texts copied, as they live only during the call.
+
+    Its ids are read only when the check was `named` (NAACCR_CHECK_IDS): a
+    library before 1.6 hands over the struct without them.
+    """
 
     def text(raw: Optional[bytes]) -> str:
         return _native.decode_text(raw) if raw else ""
+
+    def given(raw: Optional[bytes]) -> Optional[str]:
+        return _native.decode_text(raw) if named and raw else None
 
     item = value = None
     # An unknown XML item has an id but no number.
     if p.item_number > 0 or p.item_id:
         item = ProblemItem(p.item_number, text(p.item_id), text(p.item_name), p.item_start, p.item_length)
         value = text(ctypes.string_at(p.value, p.value_length)) if p.value and p.value_length else ""
+    ids = (given(p.patient_id), given(p.tumor_record_number), given(p.accession_number)) if named else (None,) * 3
     return Problem(
-        p.record, p.offset, p.column, ProblemKind(p.code), text(p.message), item, value, p.line, p.patient, p.tumor
+        p.record, p.offset, p.column, ProblemKind(p.code), text(p.message), item, value, p.line, p.patient, p.tumor,
+        *ids,
     )
 
 
@@ -228,6 +256,7 @@ def summary_of(
         stopped=Stopped(raw.stopped),
         items=wide.items if wide is not None else 0,
         codes=_code_report_of(codes) if codes is not None else None,
+        problems_without_ids=raw.reported_without_ids if wide is not None else 0,
         **(_format_of(wide) if wide is not None else {}),
     )
 

@@ -104,6 +104,9 @@ def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settin
     sets `stop`.
     """
     failures: List[BaseException] = []
+    # Problems name their patient and tumour when the library can (1.6 on);
+    # it then hands record problems to on_item_problem too.
+    named = False
 
     def on_problem(_context: Any, pointer: Any) -> int:
         try:
@@ -117,7 +120,7 @@ def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settin
 
     def on_item_problem(_context: Any, pointer: Any) -> int:
         try:
-            items.put(item_problem_of(pointer.contents))
+            items.put(item_problem_of(pointer.contents, named))
             return 1 if stop.is_set() else 0
         except BaseException as error:
             failures.append(error)
@@ -133,12 +136,13 @@ def _produce(items: "queue.Queue[Any]", stop: threading.Event, settings: _Settin
         return 1 if reply.get() else 0
 
     try:
+        named = bool(_native.offered_flags(_header.NAACCR_OPTIONS_ITEM_CHECK) & _header.NAACCR_CHECK_IDS)
         with _input.open_input(settings.source, settings.name) as opened:
             reader = None if opened.path is not None else _input.read_callback(opened.stream, failures)
             code, summary = run_check(
                 opened.path,
                 reader,
-                settings.flags,
+                settings.flags | (_header.NAACCR_CHECK_IDS if named else 0),
                 settings.threads,
                 settings.max_reported,
                 _header.ProblemCallback(on_problem),

@@ -75,7 +75,8 @@ class ResultCode(_OpenIntEnum):
 class ProblemKind(_OpenIntEnum):
     """The kinds of problem the record and item checkers report (NAACCR_CHECK_ kinds).
 
-    ``text`` says in a few words what a kind is about ("record length").
+    ``label`` names a kind in a registrar's words ("Record length", "Item
+    date"), as the command line and veldrix show it.
     """
 
     RECORD_LENGTH = 1
@@ -162,9 +163,14 @@ class ProblemKind(_OpenIntEnum):
     """A record the reader cannot take apart into items."""
 
     @property
+    def label(self) -> str:
+        """The kind in a registrar's words ("Record length"); "" for a kind this package does not know."""
+        return _KIND_LABELS.get(self, "")
+
+    @property
     def text(self) -> str:
-        """A few words on the kind ("record length"); "" for a kind this package does not know."""
-        return _KIND_TEXTS.get(self, "")
+        """The label, by its name before 1.6 (when it was "record length")."""
+        return self.label
 
     @property
     def is_anomaly(self) -> bool:
@@ -172,50 +178,51 @@ class ProblemKind(_OpenIntEnum):
         return self in (ProblemKind.TERMINATOR_OMITTED, ProblemKind.STRAY_CTRL_Z)
 
 
-# A copy of common/check_kinds.cpp, the table of the command line and
-# veldrix; the package's tests compare the two.
-_KIND_TEXTS = {
-    ProblemKind.RECORD_LENGTH: "record length",
-    ProblemKind.LAYOUT_LENGTH: "layout length",
-    ProblemKind.RECORD_TYPE: "record type",
-    ProblemKind.VERSION: "version code",
-    ProblemKind.ILLEGAL_BYTE: "illegal byte",
-    ProblemKind.SPLIT_RECORD: "split record",
-    ProblemKind.TERMINATOR_FORM: "terminator form",
-    ProblemKind.TERMINATOR_OMITTED: "last terminator omitted",
-    ProblemKind.STRAY_CTRL_Z: "stray Ctrl-Z",
-    ProblemKind.PARTIAL_RECORD: "partial record",
-    ProblemKind.BYTE_ORDER_MARK: "byte-order mark",
-    ProblemKind.CHECKSUM_MISMATCH: "checksum mismatch",
-    ProblemKind.CHECKSUM_BLANK: "blank checksum",
-    ProblemKind.NO_CHECKSUM: "no checksum field",
-    ProblemKind.CHECKSUM_CUT: "checksum field cut",
-    ProblemKind.ITEM_DATA_TYPE: "item data type",
-    ProblemKind.ITEM_SHORT: "item too short",
-    ProblemKind.ITEM_DATE: "not a valid date",
-    ProblemKind.ITEM_PADDING: "padding",
-    ProblemKind.NO_DICTIONARY: "no dictionary",
-    ProblemKind.ITEM_TOO_LONG: "item too long",
-    ProblemKind.ITEM_BLANKS: "leading or trailing blank",
-    ProblemKind.ITEM_UNKNOWN: "unknown item",
-    ProblemKind.ITEM_NUMBER: "item number",
-    ProblemKind.ITEM_RECORD_TYPE: "item record type",
-    ProblemKind.ITEM_LEVEL: "item level",
-    ProblemKind.ITEM_REPEATED: "repeated item",
-    ProblemKind.XML_MALFORMED: "malformed XML",
+# A copy of the labels of the header's NAACCR_CHECK_KIND_LIST, which the
+# command line and veldrix show; the package's tests compare it with the
+# library's cvGetNaaccrKindLabel.
+_KIND_LABELS = {
+    ProblemKind.RECORD_LENGTH: "Record length",
+    ProblemKind.LAYOUT_LENGTH: "Layout length",
+    ProblemKind.RECORD_TYPE: "Record type",
+    ProblemKind.VERSION: "Version code",
+    ProblemKind.ILLEGAL_BYTE: "Illegal character",
+    ProblemKind.SPLIT_RECORD: "Split record",
+    ProblemKind.TERMINATOR_FORM: "Line ending",
+    ProblemKind.TERMINATOR_OMITTED: "Last line ending missing",
+    ProblemKind.STRAY_CTRL_Z: "Stray Ctrl-Z",
+    ProblemKind.PARTIAL_RECORD: "Partial record",
+    ProblemKind.BYTE_ORDER_MARK: "Byte-order mark",
+    ProblemKind.CHECKSUM_MISMATCH: "Checksum mismatch",
+    ProblemKind.CHECKSUM_BLANK: "Blank checksum",
+    ProblemKind.NO_CHECKSUM: "No checksum field",
+    ProblemKind.CHECKSUM_CUT: "Checksum field cut",
+    ProblemKind.ITEM_DATA_TYPE: "Item data type",
+    ProblemKind.ITEM_SHORT: "Item too short",
+    ProblemKind.ITEM_DATE: "Item date",
+    ProblemKind.ITEM_PADDING: "Item padding",
+    ProblemKind.NO_DICTIONARY: "No dictionary",
+    ProblemKind.ITEM_TOO_LONG: "Item too long",
+    ProblemKind.ITEM_BLANKS: "Blanks around a value",
+    ProblemKind.ITEM_UNKNOWN: "Unknown item",
+    ProblemKind.ITEM_NUMBER: "Item number",
+    ProblemKind.ITEM_RECORD_TYPE: "Item not of the record type",
+    ProblemKind.ITEM_LEVEL: "Item level",
+    ProblemKind.ITEM_REPEATED: "Repeated item",
+    ProblemKind.XML_MALFORMED: "Malformed XML",
     ProblemKind.XML_STRUCTURE: "XML structure",
-    ProblemKind.XML_ROOT: "XML root attribute",
+    ProblemKind.XML_ROOT: "XML root",
     ProblemKind.XML_ENCODING: "XML encoding",
     ProblemKind.XML_TOKEN_TOO_LONG: "XML token too long",
-    ProblemKind.USER_DICTIONARY: "user dictionary",
-    ProblemKind.ITEM_CONFLICT: "item conflict",
-    ProblemKind.ITEM_CODE: "invalid code",
-    ProblemKind.ITEM_COMBINATION: "code combination",
-    ProblemKind.ITEM_DATE_ORDER: "date order",
-    ProblemKind.PATIENT_SPLIT: "patient split",
-    ProblemKind.ROOT_CONFLICT: "file-level items differ",
-    ProblemKind.NOT_WRITABLE: "cannot be written",
-    ProblemKind.NOT_READABLE: "cannot be read as items",
+    ProblemKind.USER_DICTIONARY: "User dictionary",
+    ProblemKind.ITEM_CONFLICT: "Item conflict",
+    ProblemKind.ITEM_CODE: "Invalid code",
+    ProblemKind.ITEM_COMBINATION: "Code combination",
+    ProblemKind.ITEM_DATE_ORDER: "Date order",
+    ProblemKind.PATIENT_SPLIT: "Patient split",
+    ProblemKind.ROOT_CONFLICT: "File-level items differ",
+    ProblemKind.NOT_WRITABLE: "Cannot be written",
+    ProblemKind.NOT_READABLE: "Cannot be read as items",
 }
 
 

@@ -57,7 +57,7 @@ class ConvertProblem(NamedTuple):
     tumor: int = 0
 
     def __str__(self) -> str:
-        what = f"{self.kind.text or 'problem'}: {self.message}"
+        what = f"{self.kind.label or 'Problem'}: {self.message}"
         if self.line == 0 and self.record == 0:
             return what
         return f"{place(self.record, self.column, self.line, self.patient, self.tumor)}: {what}"

@@ -20,6 +20,8 @@ NAACCR_CHECK_ALL_KINDS = 48  # entries of NaaccrItemCheckSummary.counts
 NAACCR_CHECK_CHECKSUMS = 1
 NAACCR_CHECK_ITEMS = 2
 NAACCR_CHECK_CODES = 4  # (1.5) also each coded value and each tumour's codes and dates together
+NAACCR_CHECK_IDS = 8  # (1.6) name each problem's patient and tumour
+NAACCR_CHECK_MOST_HELD = 1000  # (1.6) problems an XML Patient or Tumor holds before its ids
 NAACCR_CHECK_LONGEST_VIEW = 1 << 20
 FILE_INFO_PATH_BYTES = 1023  # NaaccrFileInfo.directory, without its NUL
 NAACCR_VERSION_COLUMN = 17  # a flat record's version code: columns 17 to 19
@@ -128,7 +130,8 @@ class NaaccrCheckSummary(ctypes.Structure):
         ("version", ctypes.c_char * 4),
         ("first_terminator", ctypes.c_char),
         ("second_terminator", ctypes.c_char),
-        ("reserved", ctypes.c_char * 5),
+        ("reserved", ctypes.c_char),
+        ("reported_without_ids", ctypes.c_uint32),  # (1.6) with NAACCR_CHECK_IDS
     ]
 
 
@@ -187,6 +190,10 @@ class NaaccrItemProblem(ctypes.Structure):
         ("item_id", ctypes.c_char_p),
         ("item_name", ctypes.c_char_p),
         ("message", ctypes.c_char_p),
+        # (1.6) Only with NAACCR_CHECK_IDS: a library before it hands over the struct without them.
+        ("patient_id", ctypes.c_char_p),
+        ("tumor_record_number", ctypes.c_char_p),
+        ("accession_number", ctypes.c_char_p),
     ]
 
 

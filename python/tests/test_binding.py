@@ -9,7 +9,7 @@ import sys
 import pytest
 
 import cvnaaccr
-from cvnaaccr import _header
+from cvnaaccr import _header, _native
 from conftest import HEADER, REPOSITORY, header_defines
 
 STRUCTS = {
@@ -57,7 +57,7 @@ def test_struct_layouts_match_the_headers_static_asserts():
 
 
 # NAACCR_CHECK_ numbers that are no kind of problem.
-NOT_KINDS = {"KINDS", "ALL_KINDS", "CHECKSUMS", "ITEMS", "CODES", "LONGEST_VIEW"}
+NOT_KINDS = {"KINDS", "ALL_KINDS", "CHECKSUMS", "ITEMS", "CODES", "IDS", "MOST_HELD", "LONGEST_VIEW"}
 
 
 @pytest.mark.parametrize(
@@ -90,12 +90,13 @@ def test_every_number_of_the_header_has_its_python_name():
             assert getattr(_header, name, None) == value, name
 
 
-def test_kind_texts_are_those_of_the_table_of_the_command_line_and_veldrix():
-    table = (REPOSITORY / "common" / "check_kinds.cpp").read_text()
-    texts = dict(re.findall(r'^\s*KIND\((\w+), "([^"]*)"\),', table, re.MULTILINE))
-    assert len(texts) == len(cvnaaccr.ProblemKind)
-    assert {kind.name: kind.text for kind in cvnaaccr.ProblemKind} == texts
-    assert cvnaaccr.ProblemKind(47).text == ""
+def test_kind_labels_are_the_librarys():
+    label_of = _native.library().cvGetNaaccrKindLabel
+    label_of.restype, label_of.argtypes = ctypes.c_char_p, [ctypes.c_int32]
+    labels = {kind.name: label_of(kind).decode() for kind in cvnaaccr.ProblemKind}
+    assert {kind.name: kind.label for kind in cvnaaccr.ProblemKind} == labels
+    assert cvnaaccr.ProblemKind.ITEM_DATE.text == "Item date", "text is the label"
+    assert cvnaaccr.ProblemKind(47).label == "" and label_of(47) is None
 
 
 def test_field_constants_match_the_header():

@@ -102,3 +102,24 @@ def test_peer_files_with_items(name, problems, items):
     assert {kind: n for kind, n in summary.counts.items() if n} == problems
     assert summary.items == items and len(found) == sum(problems.values())
     assert all(p.item is not None and p.value for p in found)
+
+
+@pytest.mark.parametrize("named", [True, False], ids=["a library that names them", "an older library"])
+def test_problems_name_their_patient_and_tumour_when_the_library_can(named, fault_file, monkeypatch):
+    from cvnaaccr import _header, _native
+
+    if not named:
+        offered = _native.offered_flags
+        monkeypatch.setattr(_native, "offered_flags", lambda options: offered(options) & ~_header.NAACCR_CHECK_IDS)
+    problems = cvnaaccr.check_file(peer_file("werth-naaccr__synthetic-naaccr-18-incidence.txt"), codes=True).problems
+    ids = ("00000013", "01", None) if named else (None, None, None)
+    assert [(p.label, p.patient_id, p.tumor_record_number, p.accession_number) for p in problems] == [
+        ("Date order", *ids)
+    ]
+    # Record problems come as before, whichever callback the library hands them to.
+    record_problems = cvnaaccr.check_file(fault_file).problems
+    assert [(p.record, p.column, p.kind, p.item) for p in record_problems] == [
+        (3, 1, K.RECORD_TYPE, None),
+        (4, 200, K.ILLEGAL_BYTE, None),
+        (5, 0, K.RECORD_LENGTH, None),
+    ]

@@ -17,23 +17,25 @@
 namespace
 {
 
-void print_problem_text(const char *path, const NaaccrProblem &p)
+// A record problem handed to on_problem (by a library without
+// NAACCR_CHECK_IDS), as the item problem without an item that names no one
+// which a library with it hands to on_item_problem.
+NaaccrItemProblem unnamed(const NaaccrProblem &p)
 {
-    print_text(stdout, path);
-    printf(": record %" PRIu64 " (offset %" PRId64 "), column %" PRId32 ": %s: ", p.record, p.offset, p.column,
-           check_kind_name(p.code));
-    print_text(stdout, p.message);
-    fputc('\n', stdout);
+    NaaccrItemProblem named;
+    memset(&named, 0, sizeof named);
+    named.record = p.record;
+    named.offset = p.offset;
+    named.column = p.column;
+    named.code = p.code;
+    named.item_id = "";
+    named.item_name = "";
+    named.message = p.message;
+    return named;
 }
 
-void print_problem_json(const NaaccrProblem &p, bool first)
-{
-    printf("%s{\"record\":%" PRIu64 ",\"offset\":%" PRId64 ",\"column\":%" PRId32 ",\"code\":%" PRId32
-           ",\"code_name\":\"%s\",\"message\":",
-           first ? "" : ",", p.record, p.offset, p.column, p.code, check_kind_name(p.code));
-    print_json_string(stdout, p.message);
-    fputc('}', stdout);
-}
+// A record problem of a flat file: a kind of the record checker, at no line.
+bool is_record_problem(const NaaccrItemProblem &p) { return p.line == 0 && p.code > 0 && p.code < NAACCR_CHECK_KINDS; }
 
 // Begins the JSON object once its schema is known: at the first problem
 // written, or at the summary.
@@ -57,34 +59,33 @@ bool take_listing(Report &r)
     return true;
 }
 
-int32_t CV_CALL on_problem(void *context, const NaaccrProblem *problem)
+// Every problem, record problems included (those of a library that names
+// them come here, those of one that does not through on_problem).
+int32_t CV_CALL on_item_problem(void *context, const NaaccrItemProblem *problem)
 {
     Report &r = *static_cast<Report *>(context);
-    if (r.verify && problem->code == NAACCR_CHECK_CHECKSUM_BLANK)
+    const bool record = is_record_problem(*problem);
+    if (record && r.verify && problem->code == NAACCR_CHECK_CHECKSUM_BLANK)
         return 0;
+    if (r.items)
+        count_item_problem(&r.tallies, *problem);
     if (!take_listing(r))
         return 0;
-    if (r.line->json)
-        print_problem_json(*problem, r.listed == 0);
+    if (r.line->json && record)
+        print_record_problem_json(*problem, r.listed == 0);
+    else if (r.line->json)
+        print_item_problem_json(*problem, r.listed == 0);
     else
-        print_problem_text(r.path, *problem);
+        print_item_problem_text(r.path, *problem);
     ++r.listed;
     // Output that cannot be written ends the check; the exit status tells.
     return ferror(stdout) ? 1 : 0;
 }
 
-int32_t CV_CALL on_item_problem(void *context, const NaaccrItemProblem *problem)
+int32_t CV_CALL on_problem(void *context, const NaaccrProblem *problem)
 {
-    Report &r = *static_cast<Report *>(context);
-    count_item_problem(&r.tallies, *problem);
-    if (!take_listing(r))
-        return 0;
-    if (r.line->json)
-        print_item_problem_json(*problem, r.listed == 0);
-    else
-        print_item_problem_text(r.path, *problem);
-    ++r.listed;
-    return ferror(stdout) ? 1 : 0;
+    const NaaccrItemProblem named = unnamed(*problem);
+    return on_item_problem(context, &named);
 }
 
 int32_t CV_CALL on_progress(void *context, uint64_t done, int64_t total, uint64_t)
@@ -132,15 +133,17 @@ int check_one(const char *command, const char *path, const CommandLine &line, bo
     start_progress(&report.progress, path);
 
     const bool checksums = verify || line.checksums;
+    // Problems name their patient and tumour when the library can (1.6 on).
+    const uint32_t ids = cvGetNaaccrOptionFlags(NAACCR_OPTIONS_ITEM_CHECK) & NAACCR_CHECK_IDS;
     const uint32_t flags = (checksums ? NAACCR_CHECK_CHECKSUMS : 0) | (line.items ? NAACCR_CHECK_ITEMS : 0) |
-                           (line.codes ? NAACCR_CHECK_CODES : 0);
+                           (line.codes ? NAACCR_CHECK_CODES : 0) | ids;
     NaaccrItemCheckOptions options = make_check_options(flags, line.threads, &report);
     // Blank fields are not listed by verify, and every item problem is
     // tallied by item, so those sort every problem themselves; a plain check
     // lets the library stop handing problems over at the limit.
     options.max_reported = verify || line.items ? 0 : line.quiet ? 1 : line.max_problems;
     options.on_problem = line.quiet && !verify && !line.items ? nullptr : on_problem;
-    options.on_item_problem = line.items ? on_item_problem : nullptr;
+    options.on_item_problem = line.items || (ids != 0 && options.on_problem != nullptr) ? on_item_problem : nullptr;
     options.on_progress = on_progress;
     options.dictionaries = line.dictionaries.empty() ? nullptr : line.dictionaries.data();
     options.dictionary_count = static_cast<uint32_t>(line.dictionaries.size());

@@ -54,6 +54,44 @@ void print_place_text(const NaaccrItemProblem &p)
         printf(" (patient %" PRIu64 ")", p.patient);
 }
 
+// " [patient ID 00001234, tumour record 01, accession 200100123]", the ids
+// the problem names; nothing when it names none.
+void print_ids_text(const NaaccrItemProblem &p)
+{
+    const struct {
+        const char *words, *id;
+    } ids[] = {
+        {"patient ID", p.patient_id}, {"tumour record", p.tumor_record_number}, {"accession", p.accession_number}};
+    const char *separator = " [";
+    for (const auto &id : ids) {
+        if (id.id == nullptr)
+            continue;
+        printf("%s%s ", separator, id.words);
+        print_text(stdout, id.id);
+        separator = ", ";
+    }
+    if (separator[0] == ',')
+        fputc(']', stdout);
+}
+
+// ",\"label\":\"Item date\",\"patient_id\":\"00001234\",...": the label,
+// then each id the problem names.
+void print_label_and_ids_json(const NaaccrItemProblem &p)
+{
+    fputs(",\"label\":", stdout);
+    print_json_string(stdout, check_kind_label(p.code));
+    const struct {
+        const char *field, *id;
+    } ids[] = {{"patient_id", p.patient_id},
+               {"tumor_record_number", p.tumor_record_number},
+               {"accession_number", p.accession_number}};
+    for (const auto &id : ids)
+        if (id.id != nullptr) {
+            printf(",\"%s\":", id.field);
+            print_json_string(stdout, id.id);
+        }
+}
+
 } // namespace
 
 void count_item_problem(ItemTallies *tallies, const NaaccrItemProblem &problem)
@@ -82,7 +120,8 @@ void print_item_problem_text(const char *path, const NaaccrItemProblem &p)
     print_text(stdout, path);
     fputs(": ", stdout);
     print_place_text(p);
-    printf(": %s: ", check_kind_name(p.code));
+    print_ids_text(p);
+    printf(": %s: ", check_kind_label(p.code));
     if (has_item(p)) {
         const std::string value = value_of(p);
         // A flat record's message names the item and its number and columns;
@@ -105,7 +144,9 @@ void print_item_problem_json(const NaaccrItemProblem &p, bool first)
     printf(",\"code\":%" PRId32 ",\"code_name\":\"%s\",\"message\":", p.code, check_kind_name(p.code));
     print_json_string(stdout, text_or_empty(p.message));
     if (!has_item(p)) {
-        fputs(",\"item\":null,\"value\":null}", stdout);
+        fputs(",\"item\":null,\"value\":null", stdout);
+        print_label_and_ids_json(p);
+        fputc('}', stdout);
         return;
     }
     printf(",\"item\":{\"number\":%" PRId32 ",\"id\":", p.item_number);
@@ -115,6 +156,17 @@ void print_item_problem_json(const NaaccrItemProblem &p, bool first)
     printf(",\"start\":%" PRId32 ",\"length\":%" PRId32 "},\"value\":", p.item_start, p.item_length);
     const std::string value = value_of(p);
     fputs(json_string(value.data(), value.size()).c_str(), stdout);
+    print_label_and_ids_json(p);
+    fputc('}', stdout);
+}
+
+void print_record_problem_json(const NaaccrItemProblem &p, bool first)
+{
+    printf("%s{\"record\":%" PRIu64 ",\"offset\":%" PRId64 ",\"column\":%" PRId32 ",\"code\":%" PRId32
+           ",\"code_name\":\"%s\",\"message\":",
+           first ? "" : ",", p.record, p.offset, p.column, p.code, check_kind_name(p.code));
+    print_json_string(stdout, text_or_empty(p.message));
+    print_label_and_ids_json(p);
     fputc('}', stdout);
 }
 

@@ -20,8 +20,8 @@ uint64_t not_checked(const NaaccrCheckSummary &s)
     return s.records > compared ? s.records - compared : 0;
 }
 
-// "4 problems (1 NAACCR_CHECK_RECORD_TYPE, 3 NAACCR_CHECK_RECORD_LENGTH)", of
-// every kind (the record kinds are the first), those in `skip` left out.
+// "4 problems (1 Record type, 3 Record length)", of every kind (the record
+// kinds are the first), by their labels, those in `skip` left out.
 void print_kind_counts(const NaaccrItemCheckSummary &s, uint64_t total, uint32_t skip, const char *noun)
 {
     printf("%" PRIu64 " %s%s", total, noun, plural(total));
@@ -31,7 +31,7 @@ void print_kind_counts(const NaaccrItemCheckSummary &s, uint64_t total, uint32_t
     for (int32_t kind = 1; kind < NAACCR_CHECK_ALL_KINDS; ++kind) {
         if (s.counts[kind] == 0 || (kind < 32 && (skip & (1u << kind))))
             continue;
-        printf("%s%" PRIu64 " %s", separator, s.counts[kind], check_kind_name(kind));
+        printf("%s%" PRIu64 " %s", separator, s.counts[kind], check_kind_label(kind));
         separator = ", ";
     }
     fputc(')', stdout);
@@ -75,7 +75,9 @@ void print_checksum_counts(const NaaccrItemCheckSummary &all)
     }
 }
 
-// Schema 2's account of the format: "flat", or "xml" and what the root says.
+// Schema 2's account of the format: "flat", or "xml", what the root says and
+// what the file holds, and the problems listed without ids because an
+// element had too many before its ids.
 void print_format_json(const NaaccrItemCheckSummary &all)
 {
     if (all.format != NAACCR_FORMAT_XML) {
@@ -86,7 +88,8 @@ void print_format_json(const NaaccrItemCheckSummary &all)
     print_json_string(stdout, all.specification_version);
     fputs(",\"user_dictionaries\":", stdout);
     print_json_string(stdout, all.user_dictionaries);
-    printf(",\"patients\":%" PRIu64 ",\"tumors\":%" PRIu64, all.patients, all.tumors);
+    printf(",\"patients\":%" PRIu64 ",\"tumors\":%" PRIu64 ",\"problems_without_ids\":%" PRIu32, all.patients,
+           all.tumors, all.records.reported_without_ids);
 }
 
 // "PATH: codes by the lists of NAACCR 180: 20 tumours judged; SEER's
@@ -160,6 +163,9 @@ void print_summary_text(const Report &r, const NaaccrItemCheckSummary &all, int3
         print_kind_counts(all, s.problems, 0, "problem");
     if (r.items)
         printf(", %" PRIu64 " item value%s checked", all.items, plural(all.items));
+    if (s.reported_without_ids > 0)
+        printf(", %" PRIu32 " problem%s without ids (more than %d in one element before its ids)",
+               s.reported_without_ids, plural(s.reported_without_ids), NAACCR_CHECK_MOST_HELD);
     if (s.stopped != NAACCR_STOP_NONE)
         fputs(", stopped early", stdout);
     fputc('\n', stdout);

@@ -84,7 +84,7 @@ std::string obstacle(const NaaccrRecordView &view)
     std::string why;
     for (int32_t kind = 1; kind < NAACCR_CHECK_KINDS; ++kind)
         if (view.problems & unassignable_kinds & (1u << kind))
-            why += (why.empty() ? "" : ", ") + std::string(check_kind_name(kind));
+            why += (why.empty() ? "" : ", ") + std::string(check_kind_label(kind));
     if (why.empty() && view.checksum_column == 0)
         why = "its record type and version have no checksum field";
     return why;
@@ -235,7 +235,7 @@ int assign_file(const char *path, const char *out, const CommandLine &line)
             fputs(": NAACCR XML, which has no checksum fields; ", stdout);
         } else {
             printf(": record %" PRIu64 " (offset %" PRId64 "), column %" PRId32 ": %s: ", a.reason.record,
-                   a.reason.offset, a.reason.column, check_kind_name(a.reason.code));
+                   a.reason.offset, a.reason.column, check_kind_label(a.reason.code));
             print_text(stdout, a.reason.message);
             fputs("\n", stdout);
             print_text(stdout, path);

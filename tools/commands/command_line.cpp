@@ -15,7 +15,8 @@ namespace
 
 // Values getopt_long returns for options without a one-letter form.
 const int opt_json = 256, opt_checksums = 257, opt_max_problems = 258, opt_threads = 259, opt_type = 260,
-          opt_record = 261, opt_all = 262, opt_items = 263, opt_dictionary = 264, opt_codes = 265, opt_codes_of = 266;
+          opt_record = 261, opt_all = 262, opt_items = 263, opt_dictionary = 264, opt_codes = 265, opt_codes_of = 266,
+          opt_patient = 267;
 
 struct OptionSpec {
     unsigned accepted; // 0: every sub-command
@@ -34,6 +35,7 @@ const OptionSpec option_specs[] = {
     {accept_output, "output", required_argument, 'o'},
     {accept_type, "type", required_argument, opt_type},
     {accept_record, "record", required_argument, opt_record},
+    {accept_patient, "patient", required_argument, opt_patient},
     {accept_all, "all", no_argument, opt_all},
     {accept_items, "items", no_argument, opt_items},
     {accept_dictionary, "dictionary", required_argument, opt_dictionary},
@@ -130,6 +132,7 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
     line->output = nullptr;
     line->type = nullptr;
     line->record = 0;
+    line->patient = nullptr;
     line->all = false;
     line->items = false;
     line->codes = false;
@@ -200,6 +203,9 @@ int parse_command_line(const char *name, int argc, char **argv, unsigned accepte
                 fprintf(stderr, "cvnaaccr %s: option '--record' counts records from 1\n", name);
                 return 2;
             }
+            break;
+        case opt_patient:
+            line->patient = optarg;
             break;
         case opt_all:
             line->all = true;

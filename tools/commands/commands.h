@@ -40,6 +40,7 @@ const unsigned accept_items = 512u;       // --items
 const unsigned accept_dictionary = 1024u; // --dictionary FILE, repeatable
 const unsigned accept_codes = 2048u;      // --codes
 const unsigned accept_codes_of = 4096u;   // --codes ID (items)
+const unsigned accept_patient = 8192u;    // --patient ID (show)
 
 struct CommandLine {
     bool help; // -h or --help was given: print the help and do nothing else
@@ -51,6 +52,7 @@ struct CommandLine {
     const char *output;                     // -o OUT, or null
     const char *type;                       // --type T, or null
     uint32_t record;                        // --record N (1 or more); 0 unless given
+    const char *patient;                    // --patient ID, or null
     bool all;                               // --all
     bool items;                             // --items, or --codes (check)
     bool codes;                             // --codes (check)
@@ -86,7 +88,7 @@ int version_command(int argc, char **argv);
 // cvnaaccr items VERSION [--type A|M|C|I] [--codes ID] [--json]
 int items_command(int argc, char **argv);
 
-// cvnaaccr show FILE [--record N] [--all]
+// cvnaaccr show FILE [--record N | --patient ID] [--all]
 int show_command(int argc, char **argv);
 
 // cvnaaccr convert IN -o OUT [--to xml|flat|csv] [--items ID,...] [--lf] [--lossy] [--dictionary FILE]...
@@ -136,17 +138,27 @@ struct ItemTallies {
 
 void count_item_problem(ItemTallies *tallies, const NaaccrItemProblem &problem);
 
-// "PATH: record 1 (offset 0), column 548: NAACCR_CHECK_ITEM_DATE:
-// dateOfDiagnosis = "20191345": MESSAGE", the message naming the item's
+// "PATH: record 1 (offset 0), column 548 [patient ID 00001234, tumour
+// record 01, accession 200100123]: Item date: dateOfDiagnosis = "20191345":
+// MESSAGE", the ids those the problem names, the message naming the item's
 // name, number and columns.  An XML problem stands at its line and column,
-// in its patient and tumour: "PATH: line 12, column 9 (patient 1, tumour 2):
-// NAACCR_CHECK_ITEM_DATE: dateOfDiagnosis (item 390) = "20191345": MESSAGE".
+// in its patient and tumour: "PATH: line 12, column 9 (patient 1, tumour 2)
+// [patient ID 00001234]: Item date: dateOfDiagnosis (item 390) =
+// "20191345": MESSAGE".  A problem without an item (a record problem) has
+// neither the item nor its value: "...: Illegal character: MESSAGE".
 void print_item_problem_text(const char *path, const NaaccrItemProblem &problem);
 
 // One element of schema 2's "problems": the record problem's fields (an XML
 // one's also "line", "patient", "tumor"), then "item" (number, id, name,
-// start, length; number 0 for an unknown XML item) and "value".
+// start, length; number 0 for an unknown XML item) and "value", then
+// "label" and the ids the problem names ("patient_id",
+// "tumor_record_number", "accession_number").
 void print_item_problem_json(const NaaccrItemProblem &problem, bool first);
+
+// One element of "problems" for a record problem of a flat file, in either
+// schema: "record", "offset", "column", "code", "code_name", "message", then
+// "label" and the ids it names.
+void print_record_problem_json(const NaaccrItemProblem &problem, bool first);
 
 // "PATH: items with most problems: 390 dateOfDiagnosis 2, 220 sex 1", at most
 // ten items, most problems first, ties by number, and "; 12 problems of
@@ -281,6 +293,27 @@ struct WantedTumour {
 // library's reader (cvReadNaaccrFile or cvReadNaaccrStream) to catch it
 // into `wanted` and stop there.
 void want_tumour(WantedTumour *wanted, uint64_t number, NaaccrReadOptions *options);
+
+// The tumours of one patient (show --patient): each record or tumour whose
+// Patient ID Number, blanks around it cut, is `id`, printed as it is read.
+struct WantedPatient {
+    const char *path;
+    std::string id; // blanks around it cut
+    bool all;
+    uint64_t seen;  // records (flat) or tumours (XML) read
+    uint64_t shown; // of them, printed
+    // Flat records: the items of the last version and record type met.
+    int32_t version;
+    char record_type;
+    std::vector<NaaccrItemDef> items;
+};
+
+// `text` without the blanks, tabs and line ends around it.
+std::string without_blanks_around(const std::string &text);
+
+// Sets up `options` for the library's reader (NAACCR XML) to print each
+// tumour of the patient `wanted` names as show prints one tumour.
+void want_patient(WantedPatient *wanted, NaaccrReadOptions *options);
 
 // Prints the tumour that the reader caught, read from the input named
 // `path` (its place, then each given item, with `all` also the items of the

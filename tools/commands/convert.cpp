@@ -15,18 +15,10 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "common/check_kinds.h"
 #include "text/text.h"
 
 namespace
 {
-
-// A few words on a kind of problem ("patient split").
-const char *kind_name(int32_t code)
-{
-    const CheckKind *kind = find_check_kind(code);
-    return kind != nullptr ? kind->text : "problem";
-}
 
 struct Conversion {
     const char *input;
@@ -79,7 +71,7 @@ int32_t CV_CALL print_problem(void *context, const NaaccrItemProblem *problem)
     print_text(c.report, c.input);
     if (problem->record != 0)
         fprintf(c.report, ": record %" PRIu64, problem->record);
-    fprintf(c.report, ": %s: ", kind_name(problem->code));
+    fprintf(c.report, ": %s: ", check_kind_label(problem->code));
     print_text(c.report, problem->message);
     fputs("\n", c.report);
     ++c.listed;

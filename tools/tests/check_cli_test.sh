@@ -9,8 +9,9 @@ cli=$1 make_check_files=$2 make_samples=$3 work=$4 peerdata=$5 manpage=$6
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 failures=0
 
-# The problems of a check's text output as "record offset CODE_NAME" lines.
-problems() { sed -n 's/^.*: record \([0-9]*\) (offset \([0-9]*\)), column [0-9]*: \([A-Z_]*\):.*$/\1 \2 \3/p'; }
+# The problems of a check's text output as "record offset LABEL" lines; the
+# ids a record gives stand in brackets after its column.
+problems() { sed -n 's/^.*: record \([0-9]*\) (offset \([0-9]*\)), column [0-9]*\( \[[^]]*\]\)\{0,1\}: \([^:]*\):.*$/\1 \2 \4/p'; }
 
 # ---- every kind of problem at the first, a middle and the last record, at
 # buffer and piece boundaries, in each terminator form: the same problems in
@@ -36,15 +37,15 @@ done
 
 # ---- check's exit status, limits and summary.
 f=files/crlf-large.txt
-expect "problems give 1" 1 "5438 records, 10 problems \(1 NAACCR_CHECK_RECORD_LENGTH, 2 NAACCR_CHECK_RECORD_TYPE" \
+expect "problems give 1" 1 "5438 records, 10 problems \(1 Record length, 2 Record type" \
   "$cli" check "$f"
 expect "at most N listed" 1 "crlf-large.txt: \.\.\. and 7 more problems" "$cli" check --max-problems 3 "$f"
 [[ $("$cli" check --max-problems 3 "$f" | problems | wc -l) -eq 3 ]] || fail "--max-problems 3 lists other than 3"
 [[ $("$cli" check --quiet "$f" | wc -l) -eq 1 ]] || fail "--quiet writes more than the summary"
 head -c 8100 files/crlf-omitted.txt >anomaly.txt && printf '\x1a' >>anomaly.txt
-expect "stray Ctrl-Z alone gives 0" 0 "2 records, 1 problem \(1 NAACCR_CHECK_STRAY_CTRL_Z\)" "$cli" check anomaly.txt
+expect "stray Ctrl-Z alone gives 0" 0 "2 records, 1 problem \(1 Stray Ctrl-Z\)" "$cli" check anomaly.txt
 head -c 8098 files/crlf-omitted.txt >omitted.txt
-expect "omitted terminator alone gives 0" 0 "NAACCR_CHECK_TERMINATOR_OMITTED" "$cli" check omitted.txt
+expect "omitted terminator alone gives 0" 0 "Last line ending missing" "$cli" check omitted.txt
 expect "missing file gives 2" 2 "absent.txt: cannot be opened" "$cli" check absent.txt
 expect "directory gives 2" 2 "cannot be opened" "$cli" check files
 expect "worst status wins" 2 "" "$cli" check anomaly.txt "$f" absent.txt
@@ -80,6 +81,16 @@ problems found|files/checksums-crlf.txt --checksums|false
 none|$peerdata/werth-naaccr__synthetic-naaccr-18-incidence.txt|true
 an anomaly alone, listed|no-last-terminator.txt|true
 CASES
+
+# Problems name their patient and tumour (1.6), in text and JSON; show
+# --patient prints that patient's tumours.
+werth18=$peerdata/werth-naaccr__synthetic-naaccr-18-incidence.txt
+expect "ids in text" 1 'record 15 \(offset 56686\), column 544 \[patient ID 00000013, tumour record 01\]: Date order: ' \
+  "$cli" check --codes "$werth18"
+expect "ids in JSON" 1 '"value":"20180203","label":"Date order","patient_id":"00000013","tumor_record_number":"01"\}' \
+  "$cli" check --codes --json "$werth18"
+expect "show --patient" 0 "record 15 \(offset 56686\), .*record 16 \(offset 60735\), " \
+  "$cli" show --patient 00000013 "$werth18"
 
 # ---- check agrees with inspection on the first record of every generated
 # sample (inspection reports the column of an illegal byte as the length, and
@@ -121,20 +132,20 @@ expect "verify a large file on 2 threads" 1 "5438 records, [0-9]+ match" "$cli" 
 
 # verify lists mismatches and why records were not checked, never blanks.
 expect "verify lists mismatches" 1 \
-  "record 10 \(offset 36450\), column 2607: NAACCR_CHECK_CHECKSUM_MISMATCH.*10 records, 7 match, 2 mismatch, 1 blank, 0 not checked" \
+  "record 10 \(offset 36450\), column 2607( \[[^]]*\])?: Checksum mismatch.*10 records, 7 match, 2 mismatch, 1 blank, 0 not checked" \
   "$cli" checksum verify files/checksums-crlf.txt
 [[ $("$cli" checksum verify --quiet files/checksums-crlf.txt | wc -l) -eq 1 ]] || fail "verify --quiet"
 expect "verify a partial record: not checked, and why" 1 \
-  "NAACCR_CHECK_PARTIAL_RECORD.*5 records, 4 match, 0 mismatch, 0 blank, 1 not checked" \
+  "Partial record.*5 records, 4 match, 0 mismatch, 0 blank, 1 not checked" \
   "$cli" checksum verify files/crlf-partial.txt
 
 # (1) A TAB, 0xE9 or NUL in the first record does not re-cut the file.
 for byte in '\t' '\xe9' '\x00'; do
   { head -c 99 files/checksums-crlf.txt; printf "$byte"; tail -c +101 files/checksums-crlf.txt; } >first-bad.txt
   expect "verify, first record holds $byte" 1 \
-    "record 1 \(offset 0\), column 100: NAACCR_CHECK_ILLEGAL_BYTE.*10 records, 6 match, 3 mismatch, 1 blank" \
+    "record 1 \(offset 0\), column 100( \[[^]]*\])?: Illegal character.*10 records, 6 match, 3 mismatch, 1 blank" \
     "$cli" checksum verify first-bad.txt
-  expect "assign, first record holds $byte" 1 "record 1 \(offset 0\): not assigned: NAACCR_CHECK_ILLEGAL_BYTE.*10 records, 9 assigned, 1 not assigned" \
+  expect "assign, first record holds $byte" 1 "record 1 \(offset 0\): not assigned: Illegal character.*10 records, 9 assigned, 1 not assigned" \
     "$cli" checksum assign first-bad.txt -o first-bad-out.txt
   cmp -s <(head -c 4050 first-bad.txt) <(head -c 4050 first-bad-out.txt) || fail "assign changed the refused record"
 done
@@ -145,9 +156,9 @@ expect "record longer than the layout" 1 "3 records, 2 match, 1 mismatch" \
   "$cli" checksum verify files/longer-than-layout.txt
 
 # Files whose records cannot be split cleanly are refused whole; OUT is not written.
-for case in "crlf-omitted.txt:NAACCR_CHECK_RECORD_LENGTH" "crlf-ends.txt:NAACCR_CHECK_SPLIT_RECORD" \
-  "crlf-other-form.txt:NAACCR_CHECK_TERMINATOR_FORM" "crlf-partial.txt:NAACCR_CHECK_PARTIAL_RECORD" \
-  "longer-than-layout.txt:NAACCR_CHECK_LAYOUT_LENGTH"; do
+for case in "crlf-omitted.txt:Record length" "crlf-ends.txt:Split record" \
+  "crlf-other-form.txt:Line ending" "crlf-partial.txt:Partial record" \
+  "longer-than-layout.txt:Layout length"; do
   name=${case%%:*} kind=${case#*:}
   rm -f refused.txt
   expect "assign refuses $name" 1 "$kind: .*cannot be split cleanly into records; refused.txt not written" \

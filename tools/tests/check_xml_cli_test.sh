@@ -9,10 +9,11 @@ cli=$1 work=$2 xmlsamples=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 failures=0
 
-# The problems of a check's text output as "line column patient tumour CODE_NAME id value" lines.
+# The problems of a check's text output as "line column patient tumour LABEL
+# id value" lines; the ids of the patient and tumour stand in brackets.
 problems() {
   perl -ne 'print join(" ", grep { defined && length } ($1, $2, $4, $5, $6, $7, $8)), "\n"
-    if /: line (\d+), column (\d+)( \(patient (\d+)(?:, tumour (\d+))?\))?: ([A-Z_]+): (?:(\w+)(?: \(item \d+\))? = ("[^"]*"):)?/'
+    if /: line (\d+), column (\d+)( \(patient (\d+)(?:, tumour (\d+))?\))?(?: \[[^]]*\])?: ([^:]+): (?:(\w+)(?: \(item \d+\))? = ("[^"]*"):)?/'
 }
 
 root='baseDictionaryUri="http://naaccr.org/naaccrxml/naaccr-dictionary-250.xml" recordType="I" specificationVersion="1.8"'
@@ -44,15 +45,15 @@ cat >faults.xml <<EOF
   </Patient>
 </NaaccrData>
 EOF
-want='6 5 1 NAACCR_CHECK_ITEM_DATA_TYPE sex "X"
-8 7 1 1 NAACCR_CHECK_ITEM_DATE dateOfDiagnosis "20191345"
-10 7 1 1 NAACCR_CHECK_ITEM_UNKNOWN noSuchItem "1"
-13 7 1 2 NAACCR_CHECK_ITEM_NUMBER primarySite "C509"
-14 7 1 2 NAACCR_CHECK_ITEM_REPEATED primarySite "C509"
-15 7 1 2 NAACCR_CHECK_ITEM_BLANKS dateOfDiagnosis "2019 "
-19 5 2 NAACCR_CHECK_ITEM_DATE dateOfBirth "20190230"
-21 7 2 1 NAACCR_CHECK_ITEM_LEVEL sex "1"
-22 7 2 1 NAACCR_CHECK_XML_STRUCTURE'
+want='6 5 1 Item data type sex "X"
+8 7 1 1 Item date dateOfDiagnosis "20191345"
+10 7 1 1 Unknown item noSuchItem "1"
+13 7 1 2 Item number primarySite "C509"
+14 7 1 2 Repeated item primarySite "C509"
+15 7 1 2 Blanks around a value dateOfDiagnosis "2019 "
+19 5 2 Item date dateOfBirth "20190230"
+21 7 2 1 Item level sex "1"
+22 7 2 1 XML structure'
 gzip -c faults.xml >faults.xml.gz
 cp faults.xml.gz faults-gzip-without-suffix
 # The same file with a byte-order mark and CR LF line ends; without its
@@ -74,13 +75,13 @@ byte-order mark, CR LF|0|"$cli" check faults-bom-crlf.xml
 blank lines before the root|-1|"$cli" check faults-blank-lines.xml
 CASES
 
-summary='faults.xml: NAACCR XML, version 250, record type I, specification 1.8: 2 patients, 3 tumours, 9 problems \(1 NAACCR_CHECK_ITEM_DATA_TYPE, 2 NAACCR_CHECK_ITEM_DATE, 1 NAACCR_CHECK_ITEM_BLANKS, 1 NAACCR_CHECK_ITEM_UNKNOWN, 1 NAACCR_CHECK_ITEM_NUMBER, 1 NAACCR_CHECK_ITEM_LEVEL, 1 NAACCR_CHECK_ITEM_REPEATED, 1 NAACCR_CHECK_XML_STRUCTURE\), [0-9]+ item values checked'
+summary='faults.xml: NAACCR XML, version 250, record type I, specification 1.8: 2 patients, 3 tumours, 9 problems \(1 Item data type, 2 Item date, 1 Blanks around a value, 1 Unknown item, 1 Item number, 1 Item level, 1 Repeated item, 1 XML structure\), [0-9]+ item values checked'
 top='faults.xml: items with most problems: 220 sex 2, 390 dateOfDiagnosis 2, 400 primarySite 2, 240 dateOfBirth 1, noSuchItem 1 $'
 expect "summary: what the file is, what it holds" 1 "$summary $top" "$cli" check faults.xml
 expect "--quiet: the summary lines alone" 1 "^$summary $top" "$cli" check --quiet faults.xml
 expect "--max-problems limits the list, not the tally" 1 "and 7 more problems $summary $top" \
   "$cli" check --max-problems 2 faults.xml
-expect "a message names the item" 1 'line 6, column 5 \(patient 1\): NAACCR_CHECK_ITEM_DATA_TYPE: sex \(item 220\) = "X": ' \
+expect "a message names the item" 1 'line 6, column 5 \(patient 1\)( \[[^]]*\])?: Item data type: sex \(item 220\) = "X": ' \
   "$cli" check faults.xml
 
 # JSON: schema 2 whether --items is given or not, each problem placed.
@@ -90,15 +91,15 @@ for items in "" --items; do
     [[ $json == *"$field"* ]] || fail "check --json $items lacks $field"
   done <<'FIELDS'
 {"schema":2,"path":"faults.xml","problems":[{"record":0,"offset":
-"column":5,"line":6,"patient":1,"tumor":0,"code":16,"code_name":"NAACCR_CHECK_ITEM_DATA_TYPE","message":"sex: 'X' where only digits 0-9 may stand","item":{"number":220,"id":"sex","name":"Sex","start":0,"length":1},"value":"X"}
+"column":5,"line":6,"patient":1,"tumor":0,"code":16,"code_name":"NAACCR_CHECK_ITEM_DATA_TYPE","message":"sex: 'X' where only digits 0-9 may stand","item":{"number":220,"id":"sex","name":"Sex","start":0,"length":1},"value":"X","label":"Item data type","patient_id":"00000001"}
 {"record":1,"offset":
-"column":7,"line":10,"patient":1,"tumor":1,"code":23,"code_name":"NAACCR_CHECK_ITEM_UNKNOWN","message":"unknown item noSuchItem: not in dictionary 250","item":{"number":0,"id":"noSuchItem","name":"","start":0,"length":0},"value":"1"}],
+"column":7,"line":10,"patient":1,"tumor":1,"code":23,"code_name":"NAACCR_CHECK_ITEM_UNKNOWN","message":"unknown item noSuchItem: not in dictionary 250","item":{"number":0,"id":"noSuchItem","name":"","start":0,"length":0},"value":"1","label":"Unknown item","patient_id":"00000001"}],
 "records":3,
 "problem_count":9,"unlisted":6,
 "NAACCR_CHECK_XML_STRUCTURE":1,
 "problems_by_item":[{"number":220,"id":"sex","name":"Sex","count":2},{"number":390,"id":"dateOfDiagnosis","name":"Date of Diagnosis","count":2},{"number":400,"id":"primarySite","name":"Primary Site","count":2},
 {"number":0,"id":"noSuchItem","name":"","count":1}],"untallied_unknown_items":0,"record_type":"I","version":"250",
-"stopped":0,"format":"xml","specification_version":"1.8","user_dictionaries":"","patients":2,"tumors":3}
+"stopped":0,"format":"xml","specification_version":"1.8","user_dictionaries":"","patients":2,"tumors":3,"problems_without_ids":0}
 FIELDS
 done
 json=$("$cli" check --json --json faults.xml - <faults.xml.gz)
@@ -117,9 +118,9 @@ while IFS='|' read -r label status pattern command; do
   expect "$label" "$status" "$pattern" bash -c "$command"
 done <<CASES
 valid: no problem|0|valid.xml: NAACCR XML, version 250, record type I, specification 1.8: 1 patient, 1 tumour, 0 problems, 1 item value checked $|"$cli" check valid.xml
-cut in the middle of a tag|1|NAACCR_CHECK_XML_MALFORMED|"$cli" check cut.xml
-DOCTYPE refused|1|line 2, column [0-9]+: NAACCR_CHECK_XML_MALFORMED: a DOCTYPE|"$cli" check doctype.xml
-encoding not supported|1|NAACCR_CHECK_XML_ENCODING|"$cli" check ebcdic.xml
+cut in the middle of a tag|1|Malformed XML|"$cli" check cut.xml
+DOCTYPE refused|1|line 2, column [0-9]+: Malformed XML: a DOCTYPE|"$cli" check doctype.xml
+encoding not supported|1|XML encoding|"$cli" check ebcdic.xml
 damaged gzip|2|cut.xml.gz: the compressed data is cut short|"$cli" check cut.xml.gz
 missing file|2|cannot be opened|"$cli" check missing.xml
 checksum assign refuses XML, writes nothing|1|valid.xml: NAACCR XML, which has no checksum fields; out.txt not written|"$cli" checksum assign valid.xml -o out.txt; s=\$?; [[ ! -e out.txt ]] && exit \$s
@@ -155,12 +156,12 @@ sed 's/naaccrId="myItem" naaccrNum="9500"/naaccrId="sex" naaccrNum="220"/' mine.
 while IFS='|' read -r label status pattern command; do
   expect "$label" "$status" "$pattern" bash -c "$command"
 done <<CASES
-not loaded: unknown, its dictionary named|1|NAACCR_CHECK_ITEM_UNKNOWN: myItem = "12345": unknown item myItem: .*not loaded: urn:mine.*user dictionaries "urn:mine"|"$cli" check uses-mine.xml
+not loaded: unknown, its dictionary named|1|Unknown item: myItem = "12345": unknown item myItem: .*not loaded: urn:mine.*user dictionaries "urn:mine"|"$cli" check uses-mine.xml
 loaded: known|0|1 tumour, 0 problems, 1 item value checked|"$cli" check --dictionary mine.xml uses-mine.xml
-loaded: its rules apply|1|line 2, column 1 \(patient 1, tumour 1\): NAACCR_CHECK_ITEM_DATA_TYPE: myItem \(item 9500\) = "12x45"|"$cli" check --dictionary mine.xml bad-mine.xml
+loaded: its rules apply|1|line 2, column 1 \(patient 1, tumour 1\)( \[[^]]*\])?: Item data type: myItem \(item 9500\) = "12x45"|"$cli" check --dictionary mine.xml bad-mine.xml
 loaded, with JSON and from standard input|0|"problem_count":0,.*"user_dictionaries":"urn:mine"|"$cli" check --json --dictionary mine.xml - <uses-mine.xml
-twice, and a missing one|1|NAACCR_CHECK_USER_DICTIONARY: .*nothing.xml|"$cli" check --dictionary mine.xml --dictionary nothing.xml uses-mine.xml
-a dictionary that redefines a base item|1|NAACCR_CHECK_USER_DICTIONARY: .*clash.xml|"$cli" check --dictionary clash.xml valid.xml
+twice, and a missing one|1|User dictionary: .*nothing.xml|"$cli" check --dictionary mine.xml --dictionary nothing.xml uses-mine.xml
+a dictionary that redefines a base item|1|User dictionary: .*clash.xml|"$cli" check --dictionary clash.xml valid.xml
 a flat file: not used, and said so|0|--dictionary is not used for fixed-length records.*flat.txt: 1 record, 0 problems|"$cli" check --dictionary mine.xml flat.txt
 --dictionary needs a value|2|option '--dictionary' needs a value|"$cli" check valid.xml --dictionary
 CASES
@@ -173,34 +174,34 @@ if [[ -d $xmlsamples ]]; then
 naaccr-xml__valid_standard-file-1.xml|0|: NAACCR XML, version 240, record type I, specification 1.7: 2 patients, 1 tumour, 0 problems, 4 item values checked $
 naaccr-xml__valid_user-extensions-1.xml|0|: NAACCR XML, version 240, record type I, specification 1.7: 1 patient, 1 tumour, 0 problems
 naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz|0|: NAACCR XML, version 250, record type I, specification 1.7: 944 patients, 1000 tumours, 0 problems, 76334 item values checked $
-naaccr-xml__test-multi-line-cdata.xml|1|line 10, column 13 \(patient 1, tumour 1\): NAACCR_CHECK_ITEM_RECORD_TYPE: textRemarks \(item 2680\) = "Some<10>text"
-naaccr-xml__invalid_bad-tag-1.xml|1|line 5, column 1: NAACCR_CHECK_XML_STRUCTURE: the root element is NaaccrDat.*0 patients, 0 tumours, 1 problem
-naaccr-xml__invalid_value-to-long-1.xml|1|line 8, column 9 \(patient 1\): NAACCR_CHECK_ITEM_TOO_LONG: patientIdNumber \(item 20\)
-naaccr-xml__invalid_bad-data-item-2.xml|1|line 8, column 9 \(patient 1\): NAACCR_CHECK_ITEM_LEVEL: primarySite \(item 400\) = "C123"
-naaccr-xml__invalid_unknown-data-item-1.xml|1|line 10, column 13 \(patient 1, tumour 1\): NAACCR_CHECK_ITEM_UNKNOWN: unknown = "XXX": .*not loaded: whatever
-naaccr-xml__invalid_default-namespace-missing-1.xml|1|line 5, column 1: NAACCR_CHECK_XML_ROOT: NaaccrData has no namespace
-naaccr-xml__xml-reader-duplicate-items.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_ITEM_REPEATED, 1 NAACCR_CHECK_XML_ROOT\)
-naaccr-xml__xml-reader-special-characters.xml|1|line 1, column 1: NAACCR_CHECK_XML_ROOT: NaaccrData has no namespace.*1 problem \(1 NAACCR_CHECK_XML_ROOT\)
-naaccr-xml__test_ASCII_with_control_chars.xml|1|line 8, column 74 \(patient 1, tumour 1\): NAACCR_CHECK_XML_MALFORMED
-werth-naaccr__synthetic-naaccr-18-incidence.xml|1|NAACCR XML, version 180, specification 1.4: 17 patients, 20 tumours, 2 problems \(2 NAACCR_CHECK_XML_ROOT\), 1879 item values checked
+naaccr-xml__test-multi-line-cdata.xml|1|line 10, column 13 \(patient 1, tumour 1\)( \[[^]]*\])?: Item not of the record type: textRemarks \(item 2680\) = "Some<10>text"
+naaccr-xml__invalid_bad-tag-1.xml|1|line 5, column 1: XML structure: the root element is NaaccrDat.*0 patients, 0 tumours, 1 problem
+naaccr-xml__invalid_value-to-long-1.xml|1|line 8, column 9 \(patient 1\)( \[[^]]*\])?: Item too long: patientIdNumber \(item 20\)
+naaccr-xml__invalid_bad-data-item-2.xml|1|line 8, column 9 \(patient 1\)( \[[^]]*\])?: Item level: primarySite \(item 400\) = "C123"
+naaccr-xml__invalid_unknown-data-item-1.xml|1|line 10, column 13 \(patient 1, tumour 1\)( \[[^]]*\])?: Unknown item: unknown = "XXX": .*not loaded: whatever
+naaccr-xml__invalid_default-namespace-missing-1.xml|1|line 5, column 1: XML root: NaaccrData has no namespace
+naaccr-xml__xml-reader-duplicate-items.xml|1|1 patient, 1 tumour, 2 problems \(1 Repeated item, 1 XML root\)
+naaccr-xml__xml-reader-special-characters.xml|1|line 1, column 1: XML root: NaaccrData has no namespace.*1 problem \(1 XML root\)
+naaccr-xml__test_ASCII_with_control_chars.xml|1|line 8, column 74 \(patient 1, tumour 1\)( \[[^]]*\])?: Malformed XML
+werth-naaccr__synthetic-naaccr-18-incidence.xml|1|NAACCR XML, version 180, specification 1.4: 17 patients, 20 tumours, 2 problems \(2 XML root\), 1879 item values checked
 CASES
   # With --codes: each problem at its Item (their outcome is in the README).
   while IFS='|' read -r file status pattern; do
     expect "$file --codes" "$status" "$pattern" "$cli" check --codes --max-problems 1 "$xmlsamples/$file"
   done <<'CASES'
-naaccr-xml__valid_standard-file-1.xml|1|line 10, column 13 \(patient 1, tumour 1\): NAACCR_CHECK_ITEM_CODE: primarySite \(item 400\) = "C123": primarySite: 'C123' is not one of its codes in the lists of NAACCR 180 to 240 .*: codes by the lists of NAACCR 180 to 240: 1 tumour judged;
-naaccr-xml__valid_user-extensions-1.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_ITEM_CODE\)
-naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz|1|line 1585, column 13 \(patient 19, tumour 1\): NAACCR_CHECK_ITEM_COMBINATION: sequenceNumberCentral \(item 380\) = "00": .* 944 patients, 1000 tumours, 43 problems \(14 NAACCR_CHECK_ITEM_COMBINATION, 29 NAACCR_CHECK_ITEM_DATE_ORDER\), 76334 item values checked .* codes by the lists of NAACCR 180 to 250: 1000 tumours judged; SEER's site/histology list of 2022-04-29 \(diagnoses of 2021 to 2023\) judged 509, not 491 of other years
-naaccr-xml__test-multi-line-cdata.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_ITEM_RECORD_TYPE\)
+naaccr-xml__valid_standard-file-1.xml|1|line 10, column 13 \(patient 1, tumour 1\)( \[[^]]*\])?: Invalid code: primarySite \(item 400\) = "C123": primarySite: 'C123' is not one of its codes in the lists of NAACCR 180 to 240 .*: codes by the lists of NAACCR 180 to 240: 1 tumour judged;
+naaccr-xml__valid_user-extensions-1.xml|1|1 patient, 1 tumour, 1 problem \(1 Invalid code\)
+naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz|1|line 1585, column 13 \(patient 19, tumour 1\)( \[[^]]*\])?: Code combination: sequenceNumberCentral \(item 380\) = "00": .* 944 patients, 1000 tumours, 43 problems \(14 Code combination, 29 Date order\), 76334 item values checked .* codes by the lists of NAACCR 180 to 250: 1000 tumours judged; SEER's site/histology list of 2022-04-29 \(diagnoses of 2021 to 2023\) judged 509, not 491 of other years
+naaccr-xml__test-multi-line-cdata.xml|1|1 patient, 1 tumour, 1 problem \(1 Item not of the record type\)
 naaccr-xml__invalid_bad-tag-1.xml|1|0 patients, 0 tumours, 1 problem .*: codes not checked: no lists of codes for the file's version
-naaccr-xml__invalid_value-to-long-1.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_ITEM_TOO_LONG, 1 NAACCR_CHECK_ITEM_CODE\)
-naaccr-xml__invalid_bad-data-item-2.xml|1|1 patient, 0 tumours, 2 problems \(1 NAACCR_CHECK_ITEM_LEVEL, 1 NAACCR_CHECK_ITEM_CODE\)
-naaccr-xml__invalid_unknown-data-item-1.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_ITEM_UNKNOWN\)
-naaccr-xml__invalid_default-namespace-missing-1.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_XML_ROOT, 1 NAACCR_CHECK_ITEM_CODE\)
-naaccr-xml__xml-reader-duplicate-items.xml|1|1 patient, 1 tumour, 3 problems \(1 NAACCR_CHECK_ITEM_REPEATED, 1 NAACCR_CHECK_XML_ROOT, 1 NAACCR_CHECK_ITEM_CODE\)
-naaccr-xml__xml-reader-special-characters.xml|1|1 patient, 1 tumour, 1 problem \(1 NAACCR_CHECK_XML_ROOT\)
-naaccr-xml__test_ASCII_with_control_chars.xml|1|1 patient, 1 tumour, 2 problems \(1 NAACCR_CHECK_XML_MALFORMED, 1 NAACCR_CHECK_ITEM_CODE\)
-werth-naaccr__synthetic-naaccr-18-incidence.xml|1|17 patients, 20 tumours, 3 problems \(2 NAACCR_CHECK_XML_ROOT, 1 NAACCR_CHECK_ITEM_DATE_ORDER\), 1879 item values checked .*items with most problems: 390 dateOfDiagnosis 1 .* judged 0, not 20 of other years
+naaccr-xml__invalid_value-to-long-1.xml|1|1 patient, 1 tumour, 2 problems \(1 Item too long, 1 Invalid code\)
+naaccr-xml__invalid_bad-data-item-2.xml|1|1 patient, 0 tumours, 2 problems \(1 Item level, 1 Invalid code\)
+naaccr-xml__invalid_unknown-data-item-1.xml|1|1 patient, 1 tumour, 1 problem \(1 Unknown item\)
+naaccr-xml__invalid_default-namespace-missing-1.xml|1|1 patient, 1 tumour, 2 problems \(1 XML root, 1 Invalid code\)
+naaccr-xml__xml-reader-duplicate-items.xml|1|1 patient, 1 tumour, 3 problems \(1 Repeated item, 1 XML root, 1 Invalid code\)
+naaccr-xml__xml-reader-special-characters.xml|1|1 patient, 1 tumour, 1 problem \(1 XML root\)
+naaccr-xml__test_ASCII_with_control_chars.xml|1|1 patient, 1 tumour, 2 problems \(1 Malformed XML, 1 Invalid code\)
+werth-naaccr__synthetic-naaccr-18-incidence.xml|1|17 patients, 20 tumours, 3 problems \(2 XML root, 1 Date order\), 1879 item values checked .*items with most problems: 390 dateOfDiagnosis 1 .* judged 0, not 20 of other years
 CASES
 else
   fail "no NAACCR XML samples at $xmlsamples"

@@ -31,7 +31,7 @@ if [[ -d $peerdata ]]; then
     "$cli" checksum assign "$f" -o "$name.assigned" >/dev/null
     if [[ $name == naaccr-xml__fake-naaccr14inc-2-rec ]]; then
       # Its two records differ in file-level items: one XML file cannot hold both.
-      expect "$name to XML" 2 "file-level items differ" "$cli" convert "$f" -o "$name.xml"
+      expect "$name to XML" 2 "File-level items differ" "$cli" convert "$f" -o "$name.xml"
     else
       expect "$name to XML" 0 "" "$cli" convert "$f" -o "$name.xml"
     fi
@@ -77,18 +77,18 @@ cmp -s stdin.xml three.xml || fail "standard input: other XML"
 
 # ---- problems: a patient split is written and listed; a root conflict is refused.
 { record 00000001 1 C619; printf '\r\n'; record 00000001 2 C500; printf '\r\n'; } >split.txt
-expect "patient split" 1 "record 2: patient split: .* 1 patient split, " "$cli" convert split.txt -o split.xml
+expect "patient split" 1 "record 2: Patient split: .* 1 patient split, " "$cli" convert split.txt -o split.xml
 [[ $(grep -c '<Patient>' split.xml) -eq 2 ]] || fail "split.xml: not two patients"
 sed '2s/^\(.\{29\}\)./\1X/' raw.txt >conflict.txt # Registry ID, a file-level item
 echo old >conflict.xml
-expect "root conflict" 2 'record 2: file-level items differ: File-level item registryId \(item 40\) is "X {9}" in record 2 but not given in record 1; .* refused \(1 problem\); conflict.xml not written \(--root first' \
+expect "root conflict" 2 'record 2: File-level items differ: File-level item registryId \(item 40\) is "X {9}" in record 2 but not given in record 1; .* refused \(1 problem\); conflict.xml not written \(--root first' \
   "$cli" convert conflict.txt -o conflict.xml
 [[ $(cat conflict.xml) == old ]] || fail "a refused conversion touched OUT"
 expect "--root first: the first record's values stand" 1 "record 1's is kept, this one left out.* 1 left out" \
   "$cli" convert conflict.txt -o conflict.xml --root first
 # The options of real files reach the library (their cases: library/tests/convert_options_test.cpp).
 { cat raw.txt; printf 'I               180\r\n'; } >short-record.txt
-expect "--skip-bad-records: the short record left out" 1 "record 4: record length: .*the record is left out.* 3 rows written, .* 1 left out" \
+expect "--skip-bad-records: the short record left out" 1 "record 4: Record length: .*the record is left out.* 3 rows written, .* 1 left out" \
   "$cli" convert short-record.txt -o short-record.csv --skip-bad-records
 sed '1s/^\(.\{73\}\)./\1\xe9/' raw.txt >latin1.txt
 expect "--encoding latin1: UTF-8 in CSV" 0 "" "$cli" convert latin1.txt -o latin1.csv --encoding latin1

@@ -2,8 +2,9 @@
 // NAACCR 18 incidence records (type I, 4048 characters, checksum field at
 // columns 2607 to 2616, assigned) in each terminator form, with one kind of
 // problem planted at chosen records, and for each file NAME.expected: the
-// problems `cvnaaccr check` must report, one "record offset CODE_NAME" line
-// each, in file order.
+// problems `cvnaaccr check` must report, one "record offset LABEL" line each
+// (the kind's label, as the library's cvGetNaaccrKindLabel gives it), in file
+// order.
 //
 //   make_check_files DIR
 //
@@ -47,33 +48,33 @@ struct Form {
 };
 const Form forms[] = {{"crlf", "\r\n"}, {"lf", "\n"}, {"cr", "\r"}, {"lfcr", "\n\r"}, {"none", ""}};
 
-const char *kind_of(Fault f)
+int32_t kind_of(Fault f)
 {
     switch (f) {
     case BAD_TYPE:
-        return "NAACCR_CHECK_RECORD_TYPE";
+        return NAACCR_CHECK_RECORD_TYPE;
     case BAD_VERSION:
-        return "NAACCR_CHECK_VERSION";
+        return NAACCR_CHECK_VERSION;
     case TAB:
     case HIGH_BYTE:
     case NUL_BYTE:
-        return "NAACCR_CHECK_ILLEGAL_BYTE";
+        return NAACCR_CHECK_ILLEGAL_BYTE;
     case LONGER:
-        return "NAACCR_CHECK_RECORD_LENGTH";
+        return NAACCR_CHECK_RECORD_LENGTH;
     case SPLIT:
-        return "NAACCR_CHECK_SPLIT_RECORD";
+        return NAACCR_CHECK_SPLIT_RECORD;
     case OTHER_FORM:
-        return "NAACCR_CHECK_TERMINATOR_FORM";
+        return NAACCR_CHECK_TERMINATOR_FORM;
     case MISMATCH:
-        return "NAACCR_CHECK_CHECKSUM_MISMATCH";
+        return NAACCR_CHECK_CHECKSUM_MISMATCH;
     case BLANK:
-        return "NAACCR_CHECK_CHECKSUM_BLANK";
+        return NAACCR_CHECK_CHECKSUM_BLANK;
     case PARTIAL:
-        return "NAACCR_CHECK_PARTIAL_RECORD";
+        return NAACCR_CHECK_PARTIAL_RECORD;
     case OMITTED:
-        return "NAACCR_CHECK_TERMINATOR_OMITTED";
+        return NAACCR_CHECK_TERMINATOR_OMITTED;
     default:
-        return "";
+        return 0;
     }
 }
 
@@ -123,7 +124,7 @@ bool write_case(const std::string &dir, const FileSpec &spec)
     uint64_t offset = 0;
     if (spec.bom) {
         fputs("\xEF\xBB\xBF", file);
-        fprintf(expected, "1 0 NAACCR_CHECK_BYTE_ORDER_MARK\n");
+        fprintf(expected, "1 0 %s\n", cvGetNaaccrKindLabel(NAACCR_CHECK_BYTE_ORDER_MARK));
         offset = 3;
     }
     const std::string terminator = spec.form->bytes;
@@ -179,12 +180,13 @@ bool write_case(const std::string &dir, const FileSpec &spec)
         fwrite(r.data(), 1, r.size(), file);
         fwrite(end.data(), 1, end.size(), file);
         if (fault != NONE)
-            fprintf(expected, "%" PRIu64 " %" PRIu64 " %s\n", n, offset, kind_of(fault));
+            fprintf(expected, "%" PRIu64 " %" PRIu64 " %s\n", n, offset, cvGetNaaccrKindLabel(kind_of(fault)));
         offset += r.size() + end.size();
     }
     if (spec.ctrl_z) {
         fputc(26, file);
-        fprintf(expected, "%" PRIu64 " %" PRIu64 " NAACCR_CHECK_STRAY_CTRL_Z\n", spec.records + 1, offset);
+        fprintf(expected, "%" PRIu64 " %" PRIu64 " %s\n", spec.records + 1, offset,
+                cvGetNaaccrKindLabel(NAACCR_CHECK_STRAY_CTRL_Z));
     }
     const bool ok = !ferror(file) && !ferror(expected);
     return (fclose(file) == 0) & (fclose(expected) == 0) & ok;

@@ -85,6 +85,12 @@ const char *check_kind_name(int32_t kind)
     return found != nullptr ? found->name : "unknown";
 }
 
+const char *check_kind_label(int32_t kind)
+{
+    const CheckKind *found = find_check_kind(kind);
+    return found != nullptr ? found->label : "Problem";
+}
+
 bool is_uncounted_kind(int32_t kind, bool converting)
 {
     if (kind <= 0 || kind >= 32)

@@ -93,7 +93,7 @@ const Help helps[] = {
      "              list holds it, and its label where the list is public domain\n"
      "  --json      one JSON object with every attribute of every item instead\n"
      "  -h, --help  show this help\n"},
-    {"show", "cvnaaccr show FILE [--record N] [--all]",
+    {"show", "cvnaaccr show FILE [--record N | --patient ID] [--all]",
      "Prints the data items of one record that are given (not blank), one per line:\n"
      "number, id, name, columns and the value as it stands, in quotes, then the code's\n"
      "label where its list has labels.  FILE may be -\n"
@@ -101,9 +101,11 @@ const Help helps[] = {
      "these), shows the N-th tumour with its patient's and the file's items, and each\n"
      "item's level.\n"
      "\n"
-     "  --record N  the record (or XML tumour) to show, from 1 (the default)\n"
-     "  --all       blank items too (XML: the items not given)\n"
-     "  -h, --help  show this help\n"},
+     "  --record N    the record (or XML tumour) to show, from 1 (the default)\n"
+     "  --patient ID  every record (or XML tumour) whose Patient ID Number is ID, as\n"
+     "                the file holds it (as check names it), in file order\n"
+     "  --all         blank items too (XML: the items not given)\n"
+     "  -h, --help    show this help\n"},
     {"convert",
      "cvnaaccr convert IN -o OUT [--to xml|flat|csv] [--items ID,...] [--lf] [--lossy] [--root first]\n"
      "                [--skip-bad-records] [--encoding latin1|windows-1252] [--dictionary FILE]...",

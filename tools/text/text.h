@@ -60,6 +60,10 @@ const char *naaccr_code_name(int32_t code);
 // or item checker (common/check_kinds.h); "unknown" for any other value.
 const char *check_kind_name(int32_t kind);
 
+// "Record length" and so on: the kind's label, which text output shows;
+// "Problem" for a value that is no kind.
+const char *check_kind_label(int32_t kind);
+
 // True for the kinds that count as no problem for the exit status: those of
 // NAACCR_ANOMALY_KINDS for a check, of NAACCR_HARMLESS_KINDS (the anomalies
 // and a byte-order mark, which lose nothing) for a conversion (`converting`).
@@ -96,6 +100,10 @@ int32_t version_number(const char *text);
 // A version code as a report shows it: "10 (A)" and "11 (B)" for the
 // single-letter codes of versions 10 and 11, any other code as it is.
 const char *version_code_text(const char *code);
+
+// The naaccrNum of the Patient ID Number, by which show finds a patient's
+// tumours.
+const int32_t patient_id_item = 20;
 
 // The first of the three columns that hold a flat record's version code
 // ("180"): 17 for every record type but U, whose code stands at column 2.

@@ -540,43 +540,73 @@ static void ShowRun(const std::string &folder, const std::string &shot, int *fai
 
 // ---- the record check ----
 
-// A kind of problem as the check dialog names it: without "NAACCR_CHECK_".
-static std::string KindName(int32_t kind)
+// A kind of problem as the check dialog names it: its label.
+static std::string KindLabel(int32_t kind)
 {
     const CheckKind *found = find_check_kind(kind);
-    return found != nullptr ? found->name + CHECK_KIND_PREFIX_LENGTH : "UNKNOWN";
+    return found != nullptr ? found->label : "Unknown problem";
 }
 
-// What the library itself finds in a file.
+// What the library itself finds in a file: each problem, and the patient and tumour it names.
 struct LibraryCheck {
     int32_t result;
     NaaccrCheckSummary summary;
     std::vector<NaaccrProblem> problems;
+    std::vector<std::string> patients;
 };
 
 static int32_t CV_CALL CollectProblem(void *context, const NaaccrProblem *problem)
 {
     static_cast<LibraryCheck *>(context)->problems.push_back(*problem);
+    static_cast<LibraryCheck *>(context)->patients.push_back("");
     return 0;
 }
 
-// Checks `path` with the cvnaaccr.dll beside the program, as the program should.
+// A record problem named by its patient and tumour: the Patient column, "ID, tumour T, accession A".
+static int32_t CV_CALL CollectNamedProblem(void *context, const NaaccrItemProblem *problem)
+{
+    NaaccrProblem row = {};
+    row.record = problem->record;
+    row.offset = problem->offset;
+    row.column = problem->column;
+    row.code = problem->code;
+    std::snprintf(row.message, sizeof row.message, "%s", problem->message);
+    std::string patient;
+    const char *words[] = {"", "tumour ", "accession "};
+    const char *ids[] = {problem->patient_id, problem->tumor_record_number, problem->accession_number};
+    for (int k = 0; k < 3; ++k)
+        if (ids[k] != nullptr)
+            patient += (patient.empty() ? "" : ", ") + std::string(words[k]) + ids[k];
+    static_cast<LibraryCheck *>(context)->problems.push_back(row);
+    static_cast<LibraryCheck *>(context)->patients.push_back(patient);
+    return 0;
+}
+
+// Checks `path` with the cvnaaccr.dll beside the program, as the program should: through the item checker,
+// its problems named when the library can.
 static LibraryCheck CheckWithLibrary(const Program &program, const std::string &path, bool checksums)
 {
     HMODULE library = LoadLibraryA((program.folder + "\\cvnaaccr.dll").c_str());
-    typedef int32_t(CV_CALL * CheckFunction)(const char *, const NaaccrCheckOptions *, NaaccrCheckSummary *);
-    FARPROC entry = library ? GetProcAddress(library, "_cvCheckNaaccrFile@12") : NULL;
+    typedef int32_t(CV_CALL * CheckFunction)(const char *, const NaaccrItemCheckOptions *, NaaccrItemCheckSummary *);
+    typedef uint32_t(CV_CALL * FlagsFunction)(int32_t);
+    FARPROC entry = library ? GetProcAddress(library, "_cvCheckNaaccrFileEx@12") : NULL;
+    FARPROC flags_entry = library ? GetProcAddress(library, "_cvGetNaaccrOptionFlags@4") : NULL;
     CheckFunction check = reinterpret_cast<CheckFunction>(reinterpret_cast<void (*)()>(entry));
+    FlagsFunction flags = reinterpret_cast<FlagsFunction>(reinterpret_cast<void (*)()>(flags_entry));
     if (!check)
-        Fatal(program, "cannot call cvCheckNaaccrFile of cvnaaccr.dll");
+        Fatal(program, "cannot call cvCheckNaaccrFileEx of cvnaaccr.dll");
     LibraryCheck found = {};
-    NaaccrCheckOptions options = {};
-    options.size = sizeof options;
-    options.flags = checksums ? NAACCR_CHECK_CHECKSUMS : 0;
+    NaaccrItemCheckOptions options = {};
+    options.size = offsetof(NaaccrItemCheckOptions, code_report);
+    options.flags = (checksums ? NAACCR_CHECK_CHECKSUMS : 0) |
+                    (flags != nullptr ? flags(NAACCR_OPTIONS_ITEM_CHECK) & NAACCR_CHECK_IDS : 0);
     options.max_reported = 10000;
     options.on_problem = CollectProblem;
+    options.on_item_problem = CollectNamedProblem;
     options.context = &found;
-    found.result = check(path.c_str(), &options, &found.summary);
+    NaaccrItemCheckSummary summary;
+    found.result = check(path.c_str(), &options, &summary);
+    found.summary = summary.records;
     return found;
 }
 
@@ -596,7 +626,7 @@ static std::string ExpectedSummary(const NaaccrCheckSummary &summary, bool check
         const char *separator = "";
         for (int kind = 1; kind < NAACCR_CHECK_KINDS; ++kind)
             if (summary.counts[kind] != 0) {
-                text += separator + std::to_string(summary.counts[kind]) + " " + KindName(kind);
+                text += separator + std::to_string(summary.counts[kind]) + " " + KindLabel(kind);
                 separator = ", ";
             }
         text += ")";
@@ -606,11 +636,13 @@ static std::string ExpectedSummary(const NaaccrCheckSummary &summary, bool check
     return text;
 }
 
-// The cells of a problem's row: record, offset, column (empty for the record as a whole), kind, message.
-static std::vector<std::string> ProblemCells(const NaaccrProblem &problem)
+// The cells of row `row`: record, patient, offset, column (empty for the record as a whole), kind, message.
+static std::vector<std::string> ProblemCells(const LibraryCheck &check, size_t row)
 {
-    return {std::to_string(problem.record), std::to_string(problem.offset),
-            problem.column == 0 ? "" : std::to_string(problem.column), KindName(problem.code), problem.message};
+    const NaaccrProblem &problem = check.problems[row];
+    return {std::to_string(problem.record), check.patients[row],
+            std::to_string(problem.offset), problem.column == 0 ? "" : std::to_string(problem.column),
+            KindLabel(problem.code),        problem.message};
 }
 
 static std::string ExpectedReport(const std::string &path, const LibraryCheck &check, bool checksums)
@@ -619,10 +651,11 @@ static std::string ExpectedReport(const std::string &path, const LibraryCheck &c
                        "\r\nChecksum fields: " + (checksums ? "verified" : "not verified") +
                        "\r\nResult: " + ExpectedSummary(check.summary, checksums) + "\r\n";
     if (!check.problems.empty()) {
-        text += "\r\nRecord\tOffset\tColumn\tProblem\tMessage\r\n";
-        for (const NaaccrProblem &problem : check.problems) {
-            std::vector<std::string> cells = ProblemCells(problem);
-            text += cells[0] + "\t" + cells[1] + "\t" + cells[2] + "\t" + cells[3] + "\t" + cells[4] + "\r\n";
+        text += "\r\nRecord\tPatient\tOffset\tColumn\tProblem\tMessage\r\n";
+        for (size_t row = 0; row < check.problems.size(); ++row) {
+            std::vector<std::string> cells = ProblemCells(check, row);
+            text += cells[0] + "\t" + cells[1] + "\t" + cells[2] + "\t" + cells[3] + "\t" + cells[4] + "\t" + cells[5] +
+                    "\r\n";
         }
     }
     return text;
@@ -667,8 +700,8 @@ static void CheckList(const Program &program, HWND check, const std::string &lab
                    std::to_string(expected.problems.size())))
         return;
     for (size_t row = 0; row < expected.problems.size(); ++row) {
-        std::vector<std::string> cells = ProblemCells(expected.problems[row]);
-        for (int column = 0; column < 5; ++column)
+        std::vector<std::string> cells = ProblemCells(expected, row);
+        for (int column = 0; column < 6; ++column)
             CheckText(program, label + ", row " + std::to_string(row) + " column " + std::to_string(column),
                       cells[column], ListCell(program, list, static_cast<int>(row), column));
     }
