@@ -1,10 +1,10 @@
 // xml_paths_fuzzer.cpp -- differential libFuzzer target: the fast path and
 // the check in pieces (read by the fast path, and by expat) against one
 // expat pass over the same input.  Every problem must be the same (kind,
-// line, column, offset, patient, tumour, record, item, value, message), in
-// the same order, and the summary too; the input's last bytes choose the
-// blocks, the size of the pieces, whether workers run them, and where the
-// caller stops.
+// line, column, offset, patient, tumour, record, item, value, message, ids),
+// in the same order, and the summary and the code report too; the input's
+// last bytes choose the blocks, the size of the pieces, whether workers run
+// them, where the caller stops, and whether codes and ids are asked for.
 #include <stddef.h>
 #include <stdint.h>
 #include <string.h>
