@@ -331,6 +331,9 @@ TEST(XmlPaths, AgreeOnHostileInput)
         {"no end", root + sound},
         {"text between Patients", file("  loose text\n")},
         {"an Item between Patients", file("  " + item("registryId", "0000000001") + "\n")},
+        // The fast path takes the file back at a Patient in the root, not in an Item there.
+        {"a Patient in an Item between Patients",
+         file("  <Item xmlns=\"http://naaccr.org/naaccrxml\" naaccrId=\"registryId\"><Patient></Patient></Item>\n")},
         {"an extension between Patients", file("  <x:e xmlns:x=\"urn:x\"/>\n")},
         {"a Patient not at a line's start", file("  <Patient></Patient><Patient></Patient>\n")},
         {"ISO-8859-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n" +

@@ -230,8 +230,9 @@ void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char 
     const SplitName split = split_name(name);
     if (check->run.split.boundary >= 0 && ends_piece(check, split))
         return;
+    // Not a Patient inside an Item, which expat holds open.
     if (check->tree.level == NAACCR_LEVEL_ROOT && check->run.handed_back_at >= 0 && is_patient(check, split) &&
-        check->tree.skip_depth == 0 && takes_back(check))
+        check->tree.skip_depth == 0 && !check->items.in_item && takes_back(check))
         return;
     if (check->tree.text_pending)
         report_pending_text(check);
