@@ -327,6 +327,7 @@ TEST(XmlPaths, AgreeOnHostileInput)
         {"junk after the root", root + sound + "</NaaccrData>\n<Patient/>\n"},
         {"text after the root", root + sound + "</NaaccrData>\nmore\n"},
         // expat reads a name cut by a block's end there as junk, whole and before '=' as an invalid token.
+        {"CR LF and a NUL after a root of no namespace", "<a/>\r\n" + std::string(1, '\0') + "\n"},
         {"a name and = after the root", "<NaaccrData>\n" + sound + "</NaaccrData>\nmore=\"x\"\n"},
         {"no end", root + sound},
         {"text between Patients", file("  loose text\n")},

@@ -257,11 +257,17 @@ size_t hold_back(XmlSource *source, const unsigned char *bytes, size_t n)
     if (source->held_length == 0 && source->ready_length == 0 && (source->ended || source->read == nullptr))
         return n;
     size_t h = 0;
-    while (h < n && h + source->held_length < held_back_most) {
-        const unsigned char c = bytes[n - 1 - h];
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '<' || c == '>')
-            break;
-        ++h;
+    if (n > 0 && bytes[n - 1] == '\r') {
+        // After the root expat counts a CR that ends a block and the LF that
+        // starts the next as two lines.
+        h = 1;
+    } else {
+        while (h < n && h + source->held_length < held_back_most) {
+            const unsigned char c = bytes[n - 1 - h];
+            if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '<' || c == '>')
+                break;
+            ++h;
+        }
     }
     // A word too long to hold is given as it is.
     if (h == 0 || h + source->held_length >= held_back_most)

@@ -372,7 +372,8 @@ int64_t take_bytes(XmlSource *source, void *buffer, uint32_t size);
 // rest, a word cut by the block's end, goes back to the source.  expat judges
 // a name cut by a block's end after the root at once (as junk, where the
 // whole name followed by '=' is an invalid token one place on), so no block
-// but the file's last ends inside one, whatever blocks the file comes in.
+// but the file's last ends inside one, whatever blocks the file comes in;
+// nor in a CR.
 size_t hold_back(XmlSource *source, const unsigned char *bytes, size_t n);
 // A parser for the check; with `handlers`, the check's own set, else none
 // but the encoding's (set_handlers adds them).
