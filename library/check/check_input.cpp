@@ -29,8 +29,14 @@ int64_t CV_CALL read_file_on(void *stream, void *buffer, uint32_t size)
     return static_cast<int64_t>(got);
 }
 
-// NAACCR XML: checked by the Ex calls; the 1.2 calls, whose callers know
-// nothing of items, learn only what the file is.
+bool read_file_for_xml(const void *context, int64_t offset, void *buffer, size_t n, size_t *got)
+{
+    return read_file_at(*static_cast<const ReadableFile *>(context), offset, buffer, n, got);
+}
+
+// NAACCR XML: checked by the Ex calls, a file on as many threads as asked;
+// the 1.2 calls, whose callers know nothing of items, learn only what the
+// file is.
 int32_t check_xml(ByteSource *source, const RunBuffer &buffer, size_t head, Delivery &delivery)
 {
     if (!delivery.item_calls) {
@@ -38,6 +44,13 @@ int32_t check_xml(ByteSource *source, const RunBuffer &buffer, size_t head, Deli
         if (deliver_alone(delivery, 0, 0, NAACCR_CHECK_RECORD_TYPE, "NAACCR XML file") != 0)
             delivery.summary->records.stopped = STOP_BY_CALLBACK;
         return NAACCR_REC_OK;
+    }
+    const NaaccrItemCheckOptions &options = *delivery.options;
+    const unsigned threads = options.threads != 0 ? options.threads : processor_count();
+    if (source->file != nullptr && threads > 1) {
+        const XmlFile file = {read_file_for_xml, source->file, source->file_size};
+        const XmlPieces pieces = {threads, xml_piece_size, XML_PATH_FAST};
+        return check_naaccr_xml_file(file, buffer.bytes, head, options, delivery.summary, pieces);
     }
     if (source->file != nullptr) {
         source->next = static_cast<int64_t>(head);

@@ -1,7 +1,7 @@
 // platform.h -- what the library needs of the machine it runs on: file
-// access, threads, the CRC-32 engine and the scan for unprintable bytes.  Each
-// comes in whole files chosen by the build: _posix or _windows for the
-// operating system, _x86 or _portable for the processor.
+// access, threads, the CRC-32 engine, the scan for unprintable bytes and the
+// scan of XML text.  Each comes in whole files chosen by the build: _posix or
+// _windows for the operating system, _x86 or _portable for the processor.
 #ifndef PLATFORM_H
 #define PLATFORM_H
 
@@ -111,5 +111,24 @@ size_t skip_printable(const unsigned char *bytes, size_t from, size_t end);
 // which may be read only up to the byte that ends it; and for tests and
 // benchmarks.
 size_t skip_printable_bytewise(const unsigned char *bytes, size_t from, size_t end);
+
+// ---- the XML text scan (markup_scan.cpp and its _x86 or _portable form) ----
+// Finds where XML text stops being bytes that stand for themselves: the
+// fast path of the NAACCR XML check reads the runs between in one step.
+// The x86 form picks AVX2 at run time.
+
+// A byte that ends a run of plain XML text: '<', '&', ']' (which may begin
+// "]]>"), `quote`, a byte below 32 (tab and line ends too) or above 127.
+inline bool ends_plain_text(unsigned char c, unsigned char quote)
+{
+    return c < 32 || c > 127 || c == '<' || c == '&' || c == ']' || c == quote;
+}
+
+// Offset of the first byte in [from, end) that ends plain text, or `end`
+// when there is none.  Reads no byte outside [from, end).
+size_t skip_plain_text(const unsigned char *bytes, size_t from, size_t end, unsigned char quote);
+
+// The byte-at-a-time form, which the vector forms finish with.
+size_t skip_plain_text_bytewise(const unsigned char *bytes, size_t from, size_t end, unsigned char quote);
 
 #endif

@@ -26,6 +26,7 @@ struct XmlChecked {
     std::vector<XmlSeen> problems;
     uint32_t stop_after; // the callback asks to stop at this problem (from 1); 0 never
     std::vector<uint64_t> progress;
+    NaaccrCodeReport codes; // when a test points the options' code_report at it
 };
 
 // Reads a string in pieces of `piece` bytes.

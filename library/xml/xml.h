@@ -54,6 +54,55 @@ int32_t check_naaccr_xml_hooked(NaaccrReadCallback read, void *stream, int64_t t
                                 size_t head_length, const NaaccrItemCheckOptions &options,
                                 NaaccrItemCheckSummary *summary, const XmlTumorHook *hook);
 
+// How a check reads the file.  Either way it finds the same problems, the
+// same places and the same summary; expat alone is what the fast path is held
+// against.
+enum XmlPath {
+    XML_PATH_EXPAT, // expat reads every byte
+    XML_PATH_FAST,  // a UTF-8 or US-ASCII file is read by the fast path after its root's start tag
+};
+
+// check_naaccr_xml_hooked, read by `path` (`hook` may be null).
+int32_t check_naaccr_xml_by(NaaccrReadCallback read, void *stream, int64_t total, const unsigned char *head,
+                            size_t head_length, const NaaccrItemCheckOptions &options, NaaccrItemCheckSummary *summary,
+                            const XmlTumorHook *hook, XmlPath path);
+
+// A file read at any offset, from any thread at once.
+struct XmlFile {
+    // Reads up to `n` bytes at `offset` into `buffer` and sets *got: fewer
+    // than `n` only at the file's end.  False when the file cannot be read.
+    bool (*read_at)(const void *context, int64_t offset, void *buffer, size_t n, size_t *got);
+    const void *context;
+    int64_t size;
+};
+
+// How a file is cut into pieces checked at once.
+struct XmlPieces {
+    unsigned threads;   // worker threads; 0: the calling thread checks each piece in turn
+    int64_t piece_size; // bytes from one piece's start to the next one's
+    XmlPath path;
+};
+
+// The usual pieces: 8 MB each, read by the fast path.
+const int64_t xml_piece_size = 8 << 20;
+
+// Checks a NAACCR XML file as check_naaccr_xml does, and finds the same
+// problems in the same order with the same places, numbers and values, and
+// the same summary: after the root's start tag and what stands in the root
+// before its first Patient, the file is cut into pieces at Patients in the
+// root, each checked on its own (by `pieces.threads` workers) from the state
+// the root left, the problems handed on in file order on the calling thread.
+// Where a piece's start turns out not to be where the piece before it ended,
+// or the root held more than Patients, the rest is checked in one pass.  A
+// file whose head cannot be replayed (a root's start tag beyond the first
+// 64 KB, a DOCTYPE, an encoding other than UTF-8, US-ASCII, ISO-8859-1 or
+// windows-1252, a root that is not read) is checked in one pass.  `head`
+// holds the file's first `head_length` bytes.  Each worker holds at most
+// about 8 MB whatever the input.
+int32_t check_naaccr_xml_file(const XmlFile &file, const unsigned char *head, size_t head_length,
+                              const NaaccrItemCheckOptions &options, NaaccrItemCheckSummary *summary,
+                              const XmlPieces &pieces);
+
 // Characters of an unlimited text item a reader of tumours holds.
 const size_t hooked_text_characters = 4000;
 

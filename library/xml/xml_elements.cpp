@@ -156,13 +156,52 @@ void report_pending_text(XmlCheck *check)
                 "text outside an Item in %s, before this tag", level_names[check->tree.level]);
 }
 
+bool is_patient(const XmlCheck *check, const SplitName &name)
+{
+    return in_naaccr_namespace(check, name) && strcmp(name.local, level_names[NAACCR_LEVEL_PATIENT]) == 0;
+}
+
+// True at a Patient in the root where the run's piece ends: the first one at
+// or after the boundary that starts its line.  Past a root that held more
+// than Patients the next piece cannot start as it assumed, so a run that may
+// go on does.
+bool ends_piece(XmlCheck *check, const SplitName &name)
+{
+    XmlSplit &split = check->run.split;
+    if (check->tree.level != NAACCR_LEVEL_ROOT || check->tree.skip_depth > 0 || check->items.in_item ||
+        !is_patient(check, name))
+        return false;
+    const XmlPlace place = current_place(check);
+    if (place.offset < split.boundary || (!split.any_place && !starts_line(check, place)))
+        return false;
+    if (split.touched && !split.stop_touched) {
+        split.boundary = -1;
+        return false;
+    }
+    split.ended_at = place.offset;
+    split.ended_place = place;
+    halt_parser(check);
+    return true;
+}
+
 } // namespace
 
 void start_tree(XmlCheck *check) { check->tree.level = -1; }
 
+void take_tree(XmlCheck *to, const XmlCheck *from, bool after_patient)
+{
+    to->tree = from->tree;
+    if (after_patient) {
+        to->tree.phase[NAACCR_LEVEL_ROOT] = PHASE_CHILDREN;
+        to->tree.text_pending = false;
+    }
+}
+
 void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char **attributes)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
+    if (check->run.halted || check->run.take_over)
+        return;
     // expat holds every open element; past a depth no NAACCR file needs, the
     // check stops, so a file of nothing but start tags costs no more than this.
     const uint64_t open =
@@ -173,31 +212,46 @@ void XMLCALL xml_start_element(void *user, const XML_Char *name, const XML_Char 
                     "further",
                     split_name(name).local, static_cast<unsigned long long>(open + 1),
                     static_cast<unsigned long long>(xml_deepest_nesting));
-        XML_StopParser(check->run.parser, XML_FALSE);
+        halt_parser(check);
         return;
     }
     if (check->tree.skip_depth > 0) {
         check->tree.skip_depth += 1;
         return;
     }
-    if (check->tree.text_pending)
-        report_pending_text(check);
     // Most elements are Items, told from the whole name at once.
-    if (check->tree.level >= 0 && !check->items.in_item && !check->tree.no_namespace &&
+    if (check->tree.level >= 0 && !check->items.in_item && !check->tree.no_namespace && !check->tree.text_pending &&
         strcmp(name, NAACCR_XML_ITEM) == 0) {
+        if (check->tree.level == NAACCR_LEVEL_ROOT)
+            check->run.split.touched = true;
         open_item(check, attributes);
         return;
     }
     const SplitName split = split_name(name);
-    if (check->tree.level < 0)
+    if (check->run.split.boundary >= 0 && ends_piece(check, split))
+        return;
+    // Not a Patient inside an Item, which expat holds open.
+    if (check->tree.level == NAACCR_LEVEL_ROOT && check->run.handed_back_at >= 0 && is_patient(check, split) &&
+        check->tree.skip_depth == 0 && !check->items.in_item && takes_back(check))
+        return;
+    if (check->tree.text_pending)
+        report_pending_text(check);
+    if (check->tree.level < 0) {
         start_root(check, split, attributes);
-    else
-        start_inner(check, split, attributes);
+        note_root_tag(check);
+        return;
+    }
+    if (check->tree.level == NAACCR_LEVEL_ROOT &&
+        (!in_naaccr_namespace(check, split) || strcmp(split.local, level_names[NAACCR_LEVEL_PATIENT]) != 0))
+        check->run.split.touched = true;
+    start_inner(check, split, attributes);
 }
 
 void XMLCALL xml_end_element(void *user, const XML_Char *)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
+    if (check->run.halted || check->run.take_over)
+        return;
     if (check->tree.skip_depth > 0) {
         check->tree.skip_depth -= 1;
         return;
@@ -221,7 +275,7 @@ void XMLCALL xml_end_element(void *user, const XML_Char *)
 void XMLCALL xml_text(void *user, const XML_Char *text, int length)
 {
     XmlCheck *check = static_cast<XmlCheck *>(user);
-    if (check->tree.skip_depth > 0 || check->tree.level < 0)
+    if (check->run.halted || check->run.take_over || check->tree.skip_depth > 0 || check->tree.level < 0)
         return;
     if (check->items.in_item) {
         add_item_text(check, text, static_cast<size_t>(length));
@@ -233,5 +287,7 @@ void XMLCALL xml_text(void *user, const XML_Char *text, int length)
     if (!only_xml_white(reinterpret_cast<const unsigned char *>(text), static_cast<size_t>(length))) {
         check->tree.text_reported[level] = true;
         check->tree.text_pending = true;
+        if (level == NAACCR_LEVEL_ROOT)
+            check->run.split.touched = true;
     }
 }

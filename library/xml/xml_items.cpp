@@ -272,6 +272,26 @@ void free_item_state(XmlCheck *check)
     }
 }
 
+void take_root_items(XmlCheck *to, const XmlCheck *from)
+{
+    for (int level = NAACCR_LEVEL_ROOT; level <= NAACCR_LEVEL_TUMOR; ++level)
+        clear_seen_items(to, level);
+    const size_t n = from->items.seen_count[NAACCR_LEVEL_ROOT];
+    const HeldValues &given = from->items.held[NAACCR_LEVEL_ROOT];
+    HeldValues &held = to->items.held[NAACCR_LEVEL_ROOT];
+    for (size_t i = 0; i < n; ++i) {
+        const uint16_t index = from->items.seen_list[NAACCR_LEVEL_ROOT][i];
+        to->items.seen[NAACCR_LEVEL_ROOT][index] = 1;
+        to->items.seen_list[NAACCR_LEVEL_ROOT][i] = index;
+        held.at[index] = given.at[index];
+        held.length[index] = given.length[index];
+    }
+    to->items.seen_count[NAACCR_LEVEL_ROOT] = n;
+    memcpy(held.bytes, given.bytes, given.used);
+    held.used = given.used;
+    to->items.in_item = false;
+}
+
 void clear_seen_items(XmlCheck *check, int level)
 {
     // Every value held at a level is of an item seen there.

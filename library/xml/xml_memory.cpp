@@ -32,8 +32,9 @@ bool fits(XmlMemory *memory, size_t size, size_t old)
 {
     if (memory == nullptr)
         return size <= SIZE_MAX - sizeof(BlockHead) - block_overhead;
+    const size_t budget = memory->limit != 0 && memory->limit < xml_memory_budget ? memory->limit : xml_memory_budget;
     const size_t cost = size + block_overhead;
-    if (size > xml_memory_budget || (cost > old && cost - old > xml_memory_budget - memory->used)) {
+    if (size > budget || (cost > old && cost - old > budget - memory->used)) {
         memory->exceeded = true;
         return false;
     }

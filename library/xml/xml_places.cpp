@@ -32,9 +32,9 @@ bool held_bytes(const XmlCheck *check, int64_t from, int64_t to, const unsigned 
 {
     int offset = 0, size = 0;
     const char *buffer = XML_GetInputContext(check->run.parser, &offset, &size);
-    const int64_t now = XML_GetCurrentByteIndex(check->run.parser);
-    if (buffer == nullptr || now < 0 || offset < 0 || size < offset)
+    if (buffer == nullptr || XML_GetCurrentByteIndex(check->run.parser) < 0 || offset < 0 || size < offset)
         return false;
+    const int64_t now = current_offset(check);
     const int64_t first = now - offset; // the stream offset of buffer[0]
     if (from < first || to < from || to > first + size)
         return false;
@@ -111,13 +111,18 @@ void start_item_place(XmlCheck *check)
 {
     XmlPlaces &places = check->places;
     places.item_placed = false;
+    // The fast path knows every event's place at once.
+    if (check->run.fast != nullptr) {
+        places.item = check->run.event;
+        places.item_placed = true;
+        return;
+    }
     if (!check->places.anchored) {
         places.item = current_place(check);
         places.item_placed = true;
         return;
     }
-    const XML_Index at = XML_GetCurrentByteIndex(check->run.parser);
-    places.item.offset = at > 0 ? at : 0;
+    places.item.offset = current_offset(check);
 }
 
 void place_item(XmlCheck *check, bool at_start_tag)
@@ -153,4 +158,33 @@ void settle_places(XmlCheck *check)
         return;
     check->places.anchor = current_place(check);
     check->places.anchored = true;
+}
+
+void take_places(XmlCheck *to, const XmlCheck *from)
+{
+    to->places = from->places;
+    to->places.anchored = false;
+    to->places.item_placed = false;
+}
+
+bool starts_line(const XmlCheck *check, const XmlPlace &place)
+{
+    // The column counts the characters before it on its line: when they are
+    // all blanks or tabs, they are that many bytes.
+    const int64_t n = static_cast<int64_t>(place.column) - 1;
+    if (n < 0 || n > 4096)
+        return false;
+    const unsigned char *p = nullptr, *end = nullptr;
+    if (check->run.fast != nullptr) {
+        p = fast_bytes_before(check->run.fast, place.offset, static_cast<size_t>(n));
+        end = p != nullptr ? p + n : nullptr;
+    } else if (!held_bytes(check, place.offset - n, place.offset, &p, &end)) {
+        p = nullptr;
+    }
+    if (p == nullptr)
+        return false;
+    for (; p < end; ++p)
+        if (*p != ' ' && *p != '\t')
+            return false;
+    return true;
 }

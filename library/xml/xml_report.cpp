@@ -11,20 +11,25 @@
 
 XmlPlace current_place(const XmlCheck *check)
 {
+    if (check->run.fast != nullptr)
+        return check->run.event;
     XmlPlace place;
-    place.line = XML_GetCurrentLineNumber(check->run.parser);
+    const uint64_t line = XML_GetCurrentLineNumber(check->run.parser);
     // expat counts columns from 0.
-    place.column = static_cast<int32_t>(XML_GetCurrentColumnNumber(check->run.parser)) + 1;
-    place.offset = XML_GetCurrentByteIndex(check->run.parser);
-    if (place.offset < 0)
-        place.offset = 0;
+    const int64_t column = static_cast<int64_t>(XML_GetCurrentColumnNumber(check->run.parser));
+    const XmlFrame &frame = check->run.frame;
+    place.line = static_cast<uint64_t>(static_cast<int64_t>(line) + frame.line_shift);
+    place.column = static_cast<int32_t>(line == frame.join_line ? column + frame.join_column : column + 1);
+    place.offset = current_offset(check);
     return place;
 }
 
 int64_t current_offset(const XmlCheck *check)
 {
+    if (check->run.fast != nullptr)
+        return check->run.event.offset;
     const XML_Index offset = XML_GetCurrentByteIndex(check->run.parser);
-    return offset > 0 ? offset : 0;
+    return offset > 0 ? offset + check->run.frame.offset_shift : check->run.frame.offset_shift;
 }
 
 namespace

@@ -61,7 +61,7 @@ void check_dictionary(XmlCheck *check, const RootAttributes &root, const XmlPlac
     }
     if (!load_user_dictionaries(check)) {
         check->root.no_memory = true;
-        XML_StopParser(check->run.parser, XML_FALSE);
+        halt_parser(check);
     }
     build_item_index(check->root.index, *check->root.dictionary, check->user.items, check->user.count);
     if (check->run.hook != nullptr && check->run.hook->user_items != nullptr)
@@ -118,6 +118,15 @@ void free_root(XmlCheck *check)
 {
     free(check->root.index);
     check->root.index = nullptr;
+}
+
+void take_root(XmlCheck *to, const XmlCheck *from)
+{
+    ItemIndex *index = to->root.index;
+    to->root = from->root;
+    to->root.index = index;
+    memcpy(index, from->root.index, sizeof *index);
+    to->user = from->user;
 }
 
 void check_root_attributes(XmlCheck *check, const XML_Char **attributes)

@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
 # xml_check_speed.sh -- how fast the NAACCR XML check reads a page-cached
-# NAACCR 25 XML file, against cat and a bare expat pass.
-#   tools/benchmarks/xml_check_speed.sh [PROGRAM [FOLDER [COPIES]]]
-# PROGRAM is the native build's xml_check_speed (check or bare pass of one
-# file).  Makes FOLDER/xml_check_speed.xml from the patients of the
-# v250 sample repeated COPIES times (160: about 700 MB), reads it once so it
-# is in the page cache, then times each command five times, the commands
-# taking turns, and keeps each one's best run.  Prints the rates and the
-# ratios to the bare pass.  Not a test: the machine is shared and the numbers
-# move.
+# NAACCR 25 XML file, by each of its paths, against cat and a bare expat pass.
+#   tools/benchmarks/xml_check_speed.sh [PROGRAM [FOLDER [COPIES [THREADS [CLI [EARLIER_CLI]]]]]]
+# PROGRAM is the native build's xml_check_speed.  Makes FOLDER/xml_check_speed.xml
+# from the patients of the v250 sample repeated COPIES times (160: about
+# 700 MB), reads it once so it is in the page cache, then times each command
+# five times, the commands taking turns, and keeps each one's best run:
+# cat, expat alone (the same blocks, empty handlers), the check with expat
+# reading every byte (the one pass of 1.4), with the fast path, and in pieces
+# on THREADS workers (2) read by expat and by the fast path; then CLI (the
+# native build's cvnaaccr) checking the file with --items on 1 and THREADS
+# threads and converting it to CSV, and EARLIER_CLI (another release's
+# cvnaaccr, when given) doing the same.  Prints the rates and the ratios to
+# cat, the bare pass and the one pass by expat.  Not a test: the machine is
+# shared and the numbers move.
 set -euo pipefail
 program=${1:-build/native/library/benchmarks/xml_check_speed}
 folder=${2:-${TMPDIR:-/tmp}}
 copies=${3:-160}
+threads=${4:-2}
+cli=${5:-build/native/tools/cvnaaccr}
+earlier=${6:-}
 sample=$(dirname "$0")/../../data/xml-samples/naaccr-xml__naaccr-xml-sample-v250-incidence-1000.xml.gz
 file=$folder/xml_check_speed.xml
 runs=5
@@ -37,21 +45,35 @@ make_file() {
 [[ -f $file ]] || make_file
 cat "$file" >/dev/null
 size=$(stat -c %s "$file")
-"$program" check "$file"
+for mode in expat fast pieces; do "$program" "$mode" "$file" "$threads"; done
 
 # The runs of each command take turns, so that a machine that slows down or
 # speeds up meanwhile does so for all of them.
-cat_time=1e9 bare_time=1e9 check_time=1e9
-for ((i = 0; i < runs; i++)); do
-  cat_time=$(less "$cat_time" "$(once cat "$file")")
-  bare_time=$(less "$bare_time" "$(once "$program" bare "$file")")
-  check_time=$(less "$check_time" "$(once "$program" check "$file")")
-done
-report() { # LABEL SECONDS
-  awk -v label="$1" -v t="$2" -v base="$bare_time" -v bytes="$size" \
-    'BEGIN { printf "%-36s %7.3f s %8.0f MB/s   %.2f of the bare pass rate\n", label, t, bytes / t / 1e6, base / t }'
+labels=("cat FILE >/dev/null" "expat alone (empty handlers)" "check, expat reads all (1 thread)"
+  "check, fast path (1 thread)" "check in pieces, expat ($threads threads)" "check in pieces, fast path ($threads threads)")
+commands=("cat $file" "$program bare $file" "$program expat $file" "$program fast $file"
+  "$program pieces-expat $file $threads" "$program pieces $file $threads")
+csv=$folder/xml_check_speed.csv
+add_cli() { # LABEL CLI
+  labels+=("$1: check --items --threads 1" "$1: check --items --threads $threads" "$1: convert to CSV")
+  commands+=("$2 check --items --threads 1 $file" "$2 check --items --threads $threads $file"
+    "$2 convert $file -o $csv")
 }
-echo "file: $file, $((size / 1000000)) MB, page-cached; best of $runs runs"
-report "cat FILE >/dev/null" "$cat_time"
-report "expat alone (empty handlers)" "$bare_time"
-report "NAACCR XML check" "$check_time"
+add_cli "cvnaaccr" "$cli"
+[[ -z $earlier ]] || add_cli "earlier cvnaaccr" "$earlier"
+times=()
+for ((k = 0; k < ${#commands[@]}; k++)); do times[k]=1e9; done
+for ((i = 0; i < runs; i++)); do
+  for ((k = 0; k < ${#commands[@]}; k++)); do
+    # shellcheck disable=SC2086
+    times[k]=$(less "${times[k]}" "$(once ${commands[k]})")
+  done
+done
+rm -f "$csv"
+echo "file: $file, $((size / 1000000)) MB, page-cached; best of $runs runs; $(nproc) processors"
+printf '%-46s %9s %10s %9s %9s %9s\n' "" "time" "rate" "x cat" "x bare" "x 1 pass"
+for ((k = 0; k < ${#commands[@]}; k++)); do
+  awk -v label="${labels[k]}" -v t="${times[k]}" -v cat="${times[0]}" -v bare="${times[1]}" -v one="${times[2]}" \
+    -v bytes="$size" 'BEGIN { printf "%-46s %7.3f s %5.0f MB/s %9.3f %9.2f %9.2f\n", label, t, bytes / t / 1e6,
+      cat / t, bare / t, one / t }'
+done
