@@ -23,8 +23,8 @@
    when a release breaks callers built against an earlier one. */
 #define CVNAACCR_VERSION_MAJOR 1
 #define CVNAACCR_VERSION_MINOR 6
-#define CVNAACCR_VERSION_PATCH 1
-#define CVNAACCR_VERSION_STRING "1.6.1"
+#define CVNAACCR_VERSION_PATCH 2
+#define CVNAACCR_VERSION_STRING "1.6.2"
 
 #ifdef _WIN32
 #define CV_CALL __stdcall

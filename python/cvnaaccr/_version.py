@@ -1,3 +1,3 @@
 """The package's version: the version of the cvnaaccr library it is written for."""
 
-__version__ = "1.6.1"
+__version__ = "1.6.2"
