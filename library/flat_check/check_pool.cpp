@@ -267,12 +267,8 @@ bool check_with_workers(const CheckPlan &plan, const ReadableFile &file, int64_t
     if (started > 0)
         *status = merge_pieces(pool, own, delivery);
 
-    if (have_monitor) {
-        lock_monitor(&pool.monitor);
-        pool.cancel.store(true);
-        notify_monitor(&pool.monitor);
-        unlock_monitor(&pool.monitor);
-    }
+    if (have_monitor)
+        raise_and_notify(&pool.monitor, &pool.cancel);
     for (unsigned k = 0; k < started; ++k)
         join_worker_thread(workers[k].thread);
     for (unsigned k = 0; k < buffers; ++k)

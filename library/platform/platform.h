@@ -8,6 +8,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include <atomic>
+
 // ---- file access (file_access_posix.cpp, file_access_windows.cpp) ----
 // The few file-system operations that the library needs: open a regular file
 // for reading, read at an offset, close.
@@ -61,6 +63,16 @@ void unlock_monitor(Monitor *monitor);
 // Releases the lock, waits until notified, and takes the lock again.
 void wait_monitor(Monitor *monitor);
 void notify_monitor(Monitor *monitor);
+
+// Sets `flag` under the monitor's lock and wakes every waiter: how a pool of
+// workers is told to stop, so that none waits on past it.
+inline void raise_and_notify(Monitor *monitor, std::atomic<bool> *flag)
+{
+    lock_monitor(monitor);
+    flag->store(true);
+    notify_monitor(monitor);
+    unlock_monitor(monitor);
+}
 
 // Processors available to this process, at least 1.
 unsigned processor_count();

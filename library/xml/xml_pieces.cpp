@@ -716,12 +716,8 @@ int32_t check_in_pieces(const Plan &plan, unsigned threads, Merge &m)
     int32_t status = NAACCR_REC_NO_MEMORY;
     if (ready)
         status = merge_pieces(plan, pool, &own, m, workers > 0);
-    if (monitor) {
-        lock_monitor(&pool.monitor);
-        pool.cancel.store(true);
-        notify_monitor(&pool.monitor);
-        unlock_monitor(&pool.monitor);
-    }
+    if (monitor)
+        raise_and_notify(&pool.monitor, &pool.cancel);
     for (unsigned k = 0; k < started; ++k)
         join_worker_thread(team[k].thread);
     for (unsigned k = 0; k < checks; ++k)
