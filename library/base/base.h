@@ -98,6 +98,22 @@ size_t put_utf8(uint32_t cp, unsigned char *out);
 // no kind (text.cpp).
 const char *kind_label(int32_t kind);
 
+// A problem of `code` at a record and its byte offset, of no item, saying
+// `message` (which must outlive the problem): how a record problem goes to
+// on_item_problem.
+inline NaaccrItemProblem record_problem(int32_t code, uint64_t record, int64_t offset, const char *message)
+{
+    NaaccrItemProblem problem;
+    memset(&problem, 0, sizeof problem);
+    problem.record = record;
+    problem.offset = offset;
+    problem.code = code;
+    problem.item_id = "";
+    problem.item_name = "";
+    problem.message = message;
+    return problem;
+}
+
 // True for a kind of NAACCR_HARMLESS_KINDS: a problem that loses nothing.
 inline bool is_harmless_kind(int32_t kind)
 {

@@ -32,15 +32,8 @@ int32_t deliver_problem(void *context, const NaaccrProblem *problem, const Probl
     if ((o.flags & NAACCR_CHECK_IDS) == 0 || o.on_item_problem == nullptr)
         return o.on_problem != nullptr && o.on_problem(o.context, &numbered) != 0;
     // One callback takes every problem, so that record problems name their patient too.
-    NaaccrItemProblem named;
-    memset(&named, 0, sizeof named);
-    named.record = numbered.record;
-    named.offset = numbered.offset;
+    NaaccrItemProblem named = record_problem(numbered.code, numbered.record, numbered.offset, numbered.message);
     named.column = numbered.column;
-    named.code = numbered.code;
-    named.item_id = "";
-    named.item_name = "";
-    named.message = numbered.message;
     name_problem_ids(ids, &named);
     return o.on_item_problem(o.context, &named) != 0;
 }

@@ -154,19 +154,6 @@ int32_t report_problem(ReadReport *report, int32_t code, uint64_t record, int64_
     return report_item_problem(report, &problem);
 }
 
-NaaccrItemProblem record_problem(int32_t code, uint64_t record, int64_t offset, const char *message)
-{
-    NaaccrItemProblem problem;
-    memset(&problem, 0, sizeof problem);
-    problem.record = record;
-    problem.offset = offset;
-    problem.code = code;
-    problem.item_id = "";
-    problem.item_name = "";
-    problem.message = message;
-    return problem;
-}
-
 void reading_check_options(const NaaccrReadOptions *options, uint32_t flags, NaaccrProgressCallback progress,
                            void *context, NaaccrItemCheckOptions *check)
 {

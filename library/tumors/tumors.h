@@ -76,10 +76,6 @@ int32_t report_problem(ReadReport *report, int32_t code, uint64_t record, int64_
 #endif
     ;
 
-// A problem of `code` at a record and its byte offset, of no item, saying
-// `message` (which must outlive the problem).
-NaaccrItemProblem record_problem(int32_t code, uint64_t record, int64_t offset, const char *message);
-
 // Hands an item problem made elsewhere on; counts it in the summary's
 // counts too unless the one who made it did (`count_kind` false).
 int32_t report_item_problem(ReadReport *report, const NaaccrItemProblem *problem, bool count_kind = true);
