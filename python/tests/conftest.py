@@ -94,3 +94,13 @@ def many_problems_file(tmp_path_factory, i180_records):
     bad = b"X" + i180_records[0][1:] + b"\n"
     path.write_bytes(bad + i180_records[0] + b"\n" + bad * 2998)
     return path
+
+
+def v18_incidence(**values):
+    """A NAACCR 18 incidence record, the items given as {start column: value} put in."""
+    record = bytearray(b"I" + b" " * 4047)
+    record[16:19] = b"180"
+    for column, value in values.items():
+        start = int(column[1:]) - 1
+        record[start : start + len(value)] = value.encode()
+    return bytes(record)

@@ -7,16 +7,7 @@ import pytest
 import cvnaaccr
 from cvnaaccr import ProblemKind as K
 from cvnaaccr import _header, _native
-
-
-def v18_incidence(**values):
-    """A NAACCR 18 incidence record, the items given as {start column: value} put in."""
-    record = bytearray(b"I" + b" " * 4047)
-    record[16:19] = b"180"
-    for column, value in values.items():
-        start = int(column[1:]) - 1
-        record[start : start + len(value)] = value.encode()
-    return bytes(record)
+from conftest import v18_incidence
 
 
 # The record of the issue: sex 7, C999, 9999, behavior 5, laterality 8, age 150; and a birth after the diagnosis.

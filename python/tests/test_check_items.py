@@ -7,17 +7,7 @@ import pytest
 
 import cvnaaccr
 from cvnaaccr import ProblemKind as K
-from conftest import peer_file
-
-
-def v18_incidence(**values):
-    """A NAACCR 18 incidence record, the items given as {start column: value} put in."""
-    record = bytearray(b"I" + b" " * 4047)
-    record[16:19] = b"180"
-    for column, value in values.items():
-        start = int(column[1:]) - 1
-        record[start : start + len(value)] = value.encode()
-    return bytes(record)
+from conftest import peer_file, v18_incidence
 
 
 GOOD = v18_incidence(c544="20190101", c222="2", c185="012345", c226="19500228")
