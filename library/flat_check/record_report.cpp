@@ -268,9 +268,11 @@ bool finish_record(const RunOutput &out, Scan &scan, const RecordEnd &end)
     const uint32_t length = end.length > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(end.length);
     hand_over(
         out, NaaccrRecordView{number, scan.offset, bytes, length, static_cast<uint32_t>(end.term), found.mask, column});
+    // Most records have no problem: their ids are read only when one may come.
     ProblemIds ids;
     RunOutput named = out;
-    named.ids = record_ids(*out.plan, scan, end, layout, found.mask, &ids);
+    named.ids =
+        found.count > 0 || out.plan->items ? record_ids(*out.plan, scan, end, layout, found.mask, &ids) : nullptr;
     deliver_found(named, found);
     check_items(named, end, scan, number, layout, found.mask);
     return result.stopped == STOP_NONE;
